@@ -1,0 +1,49 @@
+# Shared set-up for scripts/run and scripts/test: install what is missing,
+# configure and build into build/. Sourced, not run.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+
+PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  xvfb xauth
+)
+
+missing_packages() {
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      printf '%s\n' "$pkg"
+    fi
+  done
+}
+
+install_packages() {
+  local missing
+  mapfile -t missing < <(missing_packages "$@")
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Pelorin needs these Debian packages, which are not installed:" >&2
+    echo "  ${missing[*]}" >&2
+    echo "Install them as root:  apt-get update && apt-get install -y ${missing[*]}" >&2
+    exit 2
+  fi
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build DIR [cmake args...]
+configure_and_build() {
+  local dir="$1"; shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
+  fi
+  cmake --build "$dir" --parallel "$(nproc)"
+}
+
+install_packages "${PACKAGES[@]}"

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "genetics/gene.h"
+
+namespace pelorin {
+
+// The genetic code of one picture: genes 0 to 63, each created on first touch.
+// Every accessor fails with SubscriptOutOfRange for a number outside 0..63,
+// before anything is created. Setters store values unchanged.
+class clsGenSeq {
+ public:
+  static constexpr int kGeneCount = 64;
+
+  // The gene itself, shared: it lives as long as its longest holder.
+  std::shared_ptr<clsGene> GetGene(std::int16_t tvNo);
+
+  std::int16_t GetGColorBlue(std::int16_t tvNo);
+  std::int16_t GetGColorRed(std::int16_t tvNo);
+  std::int16_t GetGColorGreen(std::int16_t tvNo);
+  Bool16 GetGDraw(std::int16_t tvNo);
+  std::int16_t GetGLength(std::int16_t tvNo);
+  std::int16_t GetGWidth(std::int16_t tvNo);
+  double GetGAngle(std::int16_t tvNo);
+
+  void SetGAngle(std::int16_t tvNo, double Value);
+  void SetGColorBlue(std::int16_t tvNo, std::int16_t Value);
+  void SetGColorRed(std::int16_t tvNo, std::int16_t Value);
+  void SetGColorGreen(std::int16_t tvNo, std::int16_t Value);
+  void SetGColorLength(std::int16_t tvNo, std::int16_t Value);
+  void SetGColorWidth(std::int16_t tvNo, std::int16_t Value);
+  void SetGColorDraw(std::int16_t tvNo, Bool16 Value);
+
+  // Needs no preparation: genes are created on first touch.
+  void Init() {}
+
+  // Reads the genetic code file tvName with mutation at the current rate;
+  // a name that is not an existing regular file leaves the sequence untouched.
+  void Load(const QString& tvName);
+
+  // Breeds the sequence from the ticked parents at the current rate.
+  void Make();
+
+  // True when gene tvNo has been created (touches nothing; for tests).
+  bool HasGene(int tvNo) const;
+
+ private:
+  clsGene& gene(std::int16_t tvNo);
+  std::array<std::shared_ptr<clsGene>, kGeneCount> genes_;
+};
+
+}  // namespace pelorin

@@ -1,0 +1,41 @@
+#include "platform/failure.h"
+
+namespace pelorin {
+
+QString kindText(FailureKind kind) {
+  switch (kind) {
+    case FailureKind::Overflow: return QStringLiteral("Overflow");
+    case FailureKind::SubscriptOutOfRange: return QStringLiteral("Subscript out of range");
+    case FailureKind::TypeMismatch: return QStringLiteral("Type mismatch");
+    case FailureKind::InputPastEndOfFile: return QStringLiteral("Input past end of file");
+    case FailureKind::FileSystem: return QStringLiteral("File access error");
+    case FailureKind::Arithmetic: return QStringLiteral("Invalid arithmetic operation");
+  }
+  return QStringLiteral("Unknown failure");
+}
+
+Failure::Failure(FailureKind kind, QString path, QString reason)
+    : kind_(kind), path_(std::move(path)), reason_(std::move(reason)) {
+  what_ = message().toStdString();
+}
+
+Failure& Failure::withPath(const QString& path) {
+  if (path_.isEmpty()) {
+    path_ = path;
+    what_ = message().toStdString();
+  }
+  return *this;
+}
+
+QString Failure::kindText() const { return pelorin::kindText(kind_); }
+
+QString Failure::message() const {
+  QString text = kindText();
+  if (!path_.isEmpty()) text += QStringLiteral(" in \"%1\"").arg(path_);
+  if (!reason_.isEmpty()) text += QStringLiteral(": %1").arg(reason_);
+  return text;
+}
+
+const char* Failure::what() const noexcept { return what_.c_str(); }
+
+}  // namespace pelorin

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <exception>
+#include <string>
+
+namespace pelorin {
+
+// What went wrong. Every failing operation throws exactly one Failure; it
+// travels unchanged up to the event handler that started the work.
+enum class FailureKind {
+  Overflow,             // a result outside its type (16-bit integers, doubles)
+  SubscriptOutOfRange,  // a gene or segment number outside 0..63
+  TypeMismatch,         // text that is not what its conversion accepts
+  InputPastEndOfFile,   // a read after the last line of a file
+  FileSystem,           // a file could not be opened, read or written
+  Arithmetic,           // an invalid floating-point operation
+};
+
+class Failure : public std::exception {
+ public:
+  explicit Failure(FailureKind kind, QString path = {}, QString reason = {});
+
+  FailureKind kind() const noexcept { return kind_; }
+  // The file involved, if any.
+  const QString& path() const noexcept { return path_; }
+  // Why the file system refused, if it did ("No such file or directory").
+  const QString& reason() const noexcept { return reason_; }
+
+  // Attaches the file involved, unless one is already named.
+  Failure& withPath(const QString& path);
+
+  // The kind's short text: "Overflow", "Type mismatch", ...
+  QString kindText() const;
+  // One line for the user: the kind, then the file and the reason if known.
+  QString message() const;
+
+  const char* what() const noexcept override;
+
+ private:
+  FailureKind kind_;
+  QString path_;
+  QString reason_;
+  std::string what_;
+};
+
+QString kindText(FailureKind kind);
+
+}  // namespace pelorin

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+
+namespace pelorin {
+
+// Booleans are held in 16 bits: true is -1 (all bits set), false is 0.
+using Bool16 = std::int16_t;
+inline constexpr Bool16 kTrue16 = -1;
+inline constexpr Bool16 kFalse16 = 0;
+constexpr Bool16 bool16(bool value) { return value ? kTrue16 : kFalse16; }
+
+// The user's number settings: the decimal and group separators.
+struct NumberFormat {
+  QChar decimal = u'.';
+  QChar group = u',';
+};
+
+// The separators of the system locale (in the C locale: '.' and ',').
+NumberFormat systemNumberFormat();
+// The separators every conversion below uses; the system's unless replaced.
+NumberFormat currentNumberFormat();
+
+// Test seam: replaces the separators while alive.
+class ScopedNumberFormat {
+ public:
+  explicit ScopedNumberFormat(NumberFormat format);
+  ~ScopedNumberFormat();
+  ScopedNumberFormat(const ScopedNumberFormat&) = delete;
+  ScopedNumberFormat& operator=(const ScopedNumberFormat&) = delete;
+
+ private:
+  bool hadFormat_;
+  NumberFormat previous_;
+};
+
+enum class ParseStatus { Ok, NotNumeric, OutOfRange };
+struct ParsedNumber {
+  ParseStatus status;
+  double value;  // valid when status is Ok
+};
+
+// The one numeric parser behind the numeric test and every text-to-number
+// conversion, so they always agree. Accepts, with blanks around it: an
+// optional sign, digits with group separators between digits, an optional
+// decimal separator with digits, and an optional exponent (e or E). A number
+// beyond the double range is OutOfRange; one too small underflows towards 0.
+ParsedNumber parseNumber(QStringView text);
+
+// The locale-aware numeric test: true exactly when parseNumber gives Ok.
+bool isNumeric(QStringView text);
+
+// Text to double. Fails with TypeMismatch (not numeric) or Overflow.
+double toDouble(QStringView text);
+
+// Text to 16-bit integer, rounded half to even. Fails with TypeMismatch or
+// Overflow (outside -32768..32767).
+std::int16_t toInt16(QStringView text);
+
+// Text to boolean: "True"/"False" in any letter case, or a number (0 is
+// false, anything else true). Fails with TypeMismatch or Overflow.
+Bool16 toBool16(QStringView text);
+
+// Double to 16-bit integer, rounded half to even; Overflow outside the range
+// (NaN included).
+std::int16_t roundToInt16(double value);
+
+// Double to 16-bit integer, rounded down; Overflow outside the range.
+std::int16_t floorToInt16(double value);
+
+// 16-bit addition; Overflow instead of wrapping.
+std::int16_t checkedAdd16(std::int16_t a, std::int16_t b);
+
+// " 5" and "-5": a blank holds the place of the sign of a non-negative number.
+QString signedNumberText(long long value);
+QString signedNumberText(double value);
+// "5" and "-5": the digits alone.
+QString plainNumberText(long long value);
+
+// At most 15 significant digits, trailing zeros dropped, no separator for a
+// whole number, exponent form ("1E-05", "1E+15") below 1e-4 or from 1e15 on,
+// the current decimal separator. parseNumber reads it back to the same digits.
+QString doubleText(double value);
+
+}  // namespace pelorin

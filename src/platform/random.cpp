@@ -1,0 +1,49 @@
+#include "platform/random.h"
+
+#include <chrono>
+
+namespace pelorin {
+
+namespace {
+
+std::uint64_t mix(std::uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+RandomSource*& current() {
+  static ClockMixedGenerator generator(
+      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  static RandomSource* source = &generator;
+  return source;
+}
+
+}  // namespace
+
+std::uint64_t ClockMixedGenerator::step() {
+  state_ += 0x9E3779B97F4A7C15ull;
+  return mix(state_);
+}
+
+void ClockMixedGenerator::reseedFromClock() {
+  const auto ticks = static_cast<std::uint64_t>(
+      std::chrono::system_clock::now().time_since_epoch().count());
+  state_ = mix(state_ ^ mix(ticks));
+}
+
+float ClockMixedGenerator::next() {
+  // The top 24 bits, scaled by 2^-24: every value is an exact float below 1.
+  return static_cast<float>(step() >> 40) * 0x1p-24f;
+}
+
+RandomSource& processRandom() { return *current(); }
+void Randomize() { current()->reseedFromClock(); }
+float Rnd() { return current()->next(); }
+
+ScopedRandomSource::ScopedRandomSource(RandomSource& source) : previous_(current()) {
+  current() = &source;
+}
+ScopedRandomSource::~ScopedRandomSource() { current() = previous_; }
+
+}  // namespace pelorin

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+namespace pelorin {
+
+// A source of single-precision draws uniformly spread over [0, 1).
+class RandomSource {
+ public:
+  virtual ~RandomSource() = default;
+  // Mixes the clock into the state; never restarts a fixed sequence.
+  virtual void reseedFromClock() = 0;
+  // Returns a multiple of 2^-24 in [0, 1): exactly representable as float.
+  virtual float next() = 0;
+};
+
+// The program's own generator: splitmix64 over a 64-bit state. A reseed mixes
+// the clock reading into the current state rather than replacing it, so many
+// reseeds within one clock tick still give varied draws.
+class ClockMixedGenerator final : public RandomSource {
+ public:
+  explicit ClockMixedGenerator(std::uint64_t state = 0x9E3779B97F4A7C15ull) : state_(state) {}
+  void reseedFromClock() override;
+  float next() override;
+
+ private:
+  std::uint64_t step();
+  std::uint64_t state_;
+};
+
+// The process-wide generator every reseed and draw goes through.
+RandomSource& processRandom();
+
+// Reseeds the process-wide generator from the clock.
+void Randomize();
+// One draw from the process-wide generator.
+float Rnd();
+
+// Test seam: routes the process-wide generator to `source` while alive.
+class ScopedRandomSource {
+ public:
+  explicit ScopedRandomSource(RandomSource& source);
+  ~ScopedRandomSource();
+  ScopedRandomSource(const ScopedRandomSource&) = delete;
+  ScopedRandomSource& operator=(const ScopedRandomSource&) = delete;
+
+ private:
+  RandomSource* previous_;
+};
+
+}  // namespace pelorin

@@ -1,0 +1,49 @@
+#include "platform/random.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+#include "support/scripted_random.h"
+
+namespace pelorin {
+namespace {
+
+TEST(Random, DrawsAreExactFloatsInUnitInterval) {
+  ClockMixedGenerator generator(42);
+  for (int i = 0; i < 100000; ++i) {
+    const float u = generator.next();
+    ASSERT_GE(u, 0.0f);
+    ASSERT_LT(u, 1.0f);
+    const double scaled = static_cast<double>(u) * 16777216.0;
+    ASSERT_EQ(scaled, std::floor(scaled));  // a multiple of 2^-24
+  }
+}
+
+TEST(Random, ReseedsWithinOneClockTickStayVaried) {
+  std::set<float> seen;
+  for (int i = 0; i < 1000; ++i) {
+    Randomize();
+    seen.insert(Rnd());
+  }
+  EXPECT_GT(seen.size(), 990u);
+}
+
+TEST(Random, ScriptedSourceTakesOverAndRecords) {
+  {
+    testing::ScriptedRandom script({0.25f, 0.75f});
+    Randomize();
+    EXPECT_EQ(Rnd(), 0.25f);
+    EXPECT_EQ(Rnd(), 0.75f);
+    EXPECT_EQ(Rnd(), 0.0f);
+    EXPECT_EQ(script.trace(), "RDDD");
+  }
+  // The process generator is back.
+  std::set<float> seen;
+  for (int i = 0; i < 10; ++i) seen.insert(Rnd());
+  EXPECT_GT(seen.size(), 5u);
+}
+
+}  // namespace
+}  // namespace pelorin
