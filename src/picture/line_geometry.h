@@ -10,6 +10,7 @@ class clsGenSeq;
 // One line segment, in twips, Y downwards. All zero until computed.
 struct clsLine {
   std::int16_t StartX = 0, StartY = 0, EndX = 0, EndY = 0;
+  friend bool operator==(const clsLine&, const clsLine&) = default;
 };
 
 // Segment i belongs to gene i.
