@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <istream>
+
+namespace pelorin {
+
+class clsGenSeq;
+
+// The genetic code file's text: for each gene 0..63 the lines Angle (at most
+// 15 significant digits), ColorBlue, ColorGreen, ColorRed, Draw ("True" or
+// "False"), Length, Width, then an empty line; 512 lines, each ending in
+// CR LF. Values come through the GetG... accessors. Latin-1 bytes (all ASCII
+// unless the decimal separator is not).
+QByteArray GeneticCodeText(clsGenSeq& code);
+
+// Writes the genetic code file path, replacing any existing file as a whole.
+// Fails with FileSystem naming the path; on failure an existing file is left
+// as it was (see WriteFileAtomically).
+void SaveGeneticCode(clsGenSeq& code, const QString& path);
+
+// Reads genetic code records from in into code, with mutation at
+// modGenes::MutationRate: gene by gene while genes remain and the stream has
+// bytes left, one reseed per record, then per trait in record order one
+// mutation test; a mutated trait's line is read and dropped and the trait's
+// generator called, an inherited trait's line converted and stored. The
+// eighth line of a record is dropped unread. Fails with TypeMismatch or
+// Overflow for a line that does not convert, InputPastEndOfFile for a file
+// ending inside a record; what was stored before stays.
+void ReadGeneticCode(std::istream& in, clsGenSeq& code);
+
+}  // namespace pelorin

@@ -1,0 +1,50 @@
+#include "picture/picture_surface.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace pelorin {
+
+namespace {
+
+constexpr qreal kTwipsPerPixel = 15.0;
+
+}  // namespace
+
+QColor systemWindowBackground() {
+  if (QGuiApplication::instance() == nullptr) return QColor(Qt::white);
+  return QGuiApplication::palette().color(QPalette::Base);
+}
+
+PictureSurface::PictureSurface(int widthTwips, int heightTwips, qreal devicePixelRatio, QColor background)
+    : logicalSize_(std::max(1, widthTwips / 15), std::max(1, heightTwips / 15)),
+      background_(background.isValid() ? background.toRgb() : QColor(Qt::white)) {
+  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  const QSize pixels(qCeil(logicalSize_.width() * ratio), qCeil(logicalSize_.height() * ratio));
+  image_ = QImage(pixels, QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
+  Cls();
+}
+
+void PictureSurface::Cls() { image_.fill(background_); }
+
+void PictureSurface::DrawWidth(std::int16_t pixels) { drawWidth_ = pixels; }
+
+void PictureSurface::Line(float x1, float y1, float x2, float y2, QColor colour) {
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+  const int width = std::clamp<int>(drawWidth_, 1, kMaxPenWidth);
+  QPainter painter(&image_);  // follows the image's device pixel ratio
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setClipRect(QRect(QPoint(0, 0), logicalSize_));
+  QColor opaque = colour.toRgb();
+  opaque.setAlpha(255);
+  painter.setPen(QPen(opaque, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawLine(QPointF(x1 / kTwipsPerPixel, y1 / kTwipsPerPixel),
+                   QPointF(x2 / kTwipsPerPixel, y2 / kTwipsPerPixel));
+}
+
+}  // namespace pelorin

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+#include <cstdint>
+
+namespace pelorin {
+
+// The system's window background (QPalette::Base of the application
+// palette); white when no QGuiApplication exists, as in widget-free tests.
+QColor systemWindowBackground();
+
+// The retained picture image of a picture window: coordinates in twips
+// (15 twips to a logical pixel), origin top-left, Y downwards. The window
+// paints image() in its paintEvent; nothing is drawn twice. Works without a
+// window or an application object.
+class PictureSurface {
+ public:
+  // A pen wider than this (logical pixels) is drawn this wide. Every point a
+  // line with int16 twip coordinates can reach the surface from lies within
+  // 8192 pixels, so the cap changes nothing visible and keeps stroking cheap.
+  static constexpr int kMaxPenWidth = 16384;
+
+  // widthTwips/heightTwips: the drawing area, at least 15 twips each way.
+  // devicePixelRatio > 0: the image holds logical size * ratio pixels.
+  explicit PictureSurface(int widthTwips = 1695, int heightTwips = 1575, qreal devicePixelRatio = 1.0,
+                          QColor background = systemWindowBackground());
+
+  // Clears the image to the background colour.
+  void Cls();
+  // The pen width in logical pixels for the lines that follow; values below
+  // 1 draw one pixel wide, values above kMaxPenWidth draw kMaxPenWidth wide.
+  void DrawWidth(std::int16_t pixels);
+  // A solid, opaque, aliased line in twips from (x1, y1) to (x2, y2), with
+  // square caps (each end extends by half the pen width, so the corners of a
+  // chain of segments close). Clipped to the area; a non-finite coordinate
+  // draws nothing.
+  void Line(float x1, float y1, float x2, float y2, QColor colour);
+
+  const QImage& image() const { return image_; }
+  QSize logicalSize() const { return logicalSize_; }
+  QColor background() const { return background_; }
+  std::int16_t drawWidth() const { return drawWidth_; }
+
+ private:
+  QSize logicalSize_;
+  QColor background_;
+  std::int16_t drawWidth_ = 1;
+  QImage image_;
+};
+
+}  // namespace pelorin
