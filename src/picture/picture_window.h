@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace pelorin {
+
+class PictureSurface;
+
+// What a picture needs of its window. The window itself is a widget in the
+// user interface; the picture reaches it only through this interface.
+class PictureWindow {
+ public:
+  virtual ~PictureWindow() = default;
+
+  // Creates the window and its controls in their initial state, hidden.
+  virtual void Load() = 0;
+  virtual void SetVisible(bool visible) = 0;
+  virtual void SetTag(const QString& tag) = 0;
+  virtual void SetCaption(const QString& caption) = 0;
+  virtual void SetNameText(const QString& name) = 0;
+
+  // The retained picture surface. Only valid while the window is loaded.
+  virtual PictureSurface& PicDraw() = 0;
+
+  // The Parent box: 0 clear, 1 ticked, 2 greyed. A closed window reads 0 and
+  // is not brought back.
+  virtual int ParentValue() const = 0;
+};
+
+using PictureWindowFactory = std::function<std::unique_ptr<PictureWindow>()>;
+
+// The factory pictures use to create their windows; the user interface
+// installs it at start-up. Returns the previous one (tests swap in fakes).
+PictureWindowFactory setPictureWindowFactory(PictureWindowFactory factory);
+std::unique_ptr<PictureWindow> createPictureWindow();
+
+}  // namespace pelorin

@@ -1,0 +1,100 @@
+#include "picture/picture_object.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "genetics/genetic_code_file.h"
+#include "platform/failure.h"
+#include "support/fake_main_boxes.h"
+#include "support/fake_picture_window.h"
+#include "support/scripted_random.h"
+#include "ui/mod_object.h"
+
+namespace pelorin {
+namespace {
+
+using testing::FakeMainBoxes;
+using testing::FakeWindows;
+
+class PictureObject : public ::testing::Test {
+ protected:
+  FakeMainBoxes boxes;
+  FakeWindows windows;
+};
+
+TEST_F(PictureObject, PicturesAreNumberedAndTheirWindowsTitled) {
+  boxes.name = QStringLiteral("no such file");
+  auto first = windows.open();
+  auto second = windows.open();
+  EXPECT_EQ(first->ID, 0);
+  EXPECT_EQ(second->ID, 1);
+  EXPECT_EQ(first->Name, QStringLiteral("no such file"));
+  EXPECT_EQ(second->Name, first->Name);
+  ASSERT_EQ(windows.windows.size(), 2u);
+  EXPECT_TRUE(windows.windows[1]->visible);
+  EXPECT_EQ(windows.windows[1]->tag, QStringLiteral("1"));
+  EXPECT_EQ(windows.windows[1]->caption, QStringLiteral("1"));
+  EXPECT_EQ(windows.windows[1]->name, QStringLiteral("no such file"));
+  EXPECT_EQ(modObject::ObjectCount, 2);
+  EXPECT_EQ(modObject::Registry().keyAt(1), QStringLiteral(" 1"));
+}
+
+TEST_F(PictureObject, CounterAtItsLimitFailsBeforeAnyWindow) {
+  modObject::ObjectCount = 32766;
+  auto last = windows.open();
+  EXPECT_EQ(last->ID, 32766);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    clsObject picture;
+    try {
+      picture.Init();
+      FAIL() << "no overflow";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.kind(), FailureKind::Overflow);
+    }
+    EXPECT_EQ(picture.ID, 32767);
+    EXPECT_EQ(modObject::ObjectCount, 32767);
+    EXPECT_EQ(windows.windows.size(), 1u);
+  }
+}
+
+TEST_F(PictureObject, SegmentsChainFromTheStartPoint) {
+  auto picture = windows.open();
+  const SegmentTable& lines = picture->Segments();
+  EXPECT_EQ(lines[0].StartX, 850);
+  EXPECT_EQ(lines[0].StartY, 800);
+  for (int i = 1; i < 64; ++i) {
+    EXPECT_EQ(lines[i].StartX, lines[i - 1].EndX);
+    EXPECT_EQ(lines[i].StartY, lines[i - 1].EndY);
+  }
+}
+
+
+TEST_F(PictureObject, AnExistingFileIsLoadedAnythingElseBred) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  clsGenSeq saved;
+  for (std::int16_t i = 0; i < 64; ++i) {
+    saved.SetGColorLength(i, static_cast<std::int16_t>(i + 1));
+    saved.SetGAngle(i, 1.25);
+  }
+  const QString file = dir.filePath(QStringLiteral("saved.txt"));
+  SaveGeneticCode(saved, file);
+
+  boxes.name = file;
+  auto loaded = windows.open();
+  EXPECT_EQ(windows.windows.back()->name, file);
+  for (std::int16_t i = 0; i < 64; ++i) ASSERT_EQ(loaded->GenCode.GetGLength(i), i + 1);
+
+  // A folder and an empty name both breed: nothing is read, every gene drawn.
+  for (const QString& name : {dir.path(), QString()}) {
+    boxes.name = name;
+    testing::ScriptedRandom script({}, 0.5f);
+    auto bred = windows.open();
+    EXPECT_EQ(script.draws(), 64 * 7) << name.toStdString();
+    EXPECT_EQ(bred->GenCode.GetGLength(3), 500);
+  }
+}
+
+}  // namespace
+}  // namespace pelorin
