@@ -111,7 +111,7 @@ AboutAuthor::AboutAuthor()
   addLabel(QStringLiteral("lblText"), twipsRect(120, 240, 3135, 495),
            QStringLiteral("To find out about the author, you can visit the web site:"));
   addLabel(QStringLiteral("lblWebSite"), twipsRect(120, 720, 3135, 255),
-           QStringLiteral("     https://www.example.org/pelorin/author"));
+           QStringLiteral("     https://example.org/pelorin"));
   addOkButton(QStringLiteral("Ok"), twipsRect(3360, 120, 1215, 375), QStringLiteral("Ok"));
 }
 
@@ -197,7 +197,7 @@ AboutQuorvel::AboutQuorvel()
                           "made by Quorvel Software you can visit our web site. Our website "
                           "can be reached from the web site: "));
   addLabel(QStringLiteral("lblWebAddress"), twipsRect(1080, 960, 3135, 255),
-           QStringLiteral("      https://www.example.com/quorvel"));
+           QStringLiteral("      https://example.com/quorvel"));
   addLabel(QStringLiteral("lblGetWebPage"), twipsRect(1080, 1200, 3255, 735),
            QStringLiteral(" Or, we will send you the current URL of Quorvel Software's home "
                           "pae if you send an e-mail to:"));
