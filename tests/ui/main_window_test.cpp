@@ -101,27 +101,6 @@ INSTANTIATE_TEST_SUITE_P(Controls, MainWindowLayout,
                                            Placement{"txtName", {80, 40, 97, 25}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(MainWindowMenus, HaveTheirTextsAndNoShortcuts) {
-  frmMain window;
-  const std::pair<const char*, const char*> items[] = {
-      {"F_Exit", "&Exit"},
-      {"I_About", "&About"},
-      {"I_A_AboutPelorin", "About &Pelorin"},
-      {"I_A_AboutQuorvel", "About &Quorvel"},
-      {"I_A_AboutAuthor", "About &Author"},
-      {"I_License", "&License"},
-      {"I_Info", "&Info"},
-  };
-  for (const auto& [name, text] : items) {
-    QAction* action = child<QAction>(window, name);
-    ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->text(), QString::fromLatin1(text)) << name;
-    EXPECT_TRUE(action->shortcut().isEmpty()) << name;
-  }
-  EXPECT_FALSE(child<QPushButton>(window, "btnOpen")->isDefault());
-  EXPECT_FALSE(child<QPushButton>(window, "btnOpen")->autoDefault());
-}
-
 struct RateText {
   const char* text;
   bool numeric;
