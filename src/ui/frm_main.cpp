@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "picture/picture_object.h"
 #include "platform/numbers.h"
 #include "ui/mod_errors.h"
 #include "ui/mod_genes.h"
@@ -139,7 +140,11 @@ void frmMain::btnOpen_Click() {
 }
 
 void frmMain::createPicture() {
-  // Creates the picture.
+  auto picture = std::make_shared<clsObject>();
+  picture->Init();
+  // Registered only once Init has succeeded: a picture that failed keeps its
+  // window, but Save in it finds nothing to save.
+  modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

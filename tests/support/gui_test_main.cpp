@@ -1,11 +1,50 @@
 // main() for tests that need a QApplication. Test discovery runs the binary
 // without the test's environment, so the offscreen platform is set here.
 #include <QApplication>
+#include <QWidget>
 #include <gtest/gtest.h>
+
+#include <iostream>
+
+#include "ui/frm_object.h"
+#include "ui/mod_object.h"
+#include "ui/user_messages.h"
+
+namespace {
+
+// A modal message box would block a test forever: unless a test installs its
+// own, messages are printed instead.
+class PrintedMessages final : public pelorin::UserMessages {
+ public:
+  void showFailure(QWidget*, const QString& title, const QString& text) override {
+    std::cerr << "[message] " << title.toStdString() << ": " << text.toStdString() << '\n';
+  }
+};
+
+// Every test starts with no pictures and no windows left by the one before.
+class FreshState final : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo&) override {
+    pelorin::modObject::ParentList().clear();
+    pelorin::modObject::Registry().clear();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->parentWidget() == nullptr) widget->deleteLater();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  PrintedMessages messages;
+  pelorin::setUserMessages(&messages);
+  pelorin::installPictureWindows();
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
+  const int result = RUN_ALL_TESTS();
+  pelorin::modObject::ParentList().clear();
+  pelorin::modObject::Registry().clear();
+  return result;
 }

@@ -1,0 +1,141 @@
+#include "ui/frm_object.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include "genetics/genetic_code_file.h"
+#include "picture/picture_object.h"
+#include "picture/picture_surface.h"
+#include "ui/twips.h"
+#include "ui/mod_object.h"
+#include "ui/user_messages.h"
+
+namespace pelorin {
+
+namespace {
+
+void place(QWidget* widget, const char* name, int left, int top, int width, int height) {
+  widget->setObjectName(QString::fromLatin1(name));
+  widget->setGeometry(twipsRect(left, top, width, height));
+}
+
+}  // namespace
+
+PictureView::PictureView(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PictureView::~PictureView() = default;
+
+PictureSurface& PictureView::surface() {
+  if (!surface_) {
+    surface_ = std::make_unique<PictureSurface>(1695, 1575, devicePixelRatioF());
+  }
+  return *surface_;
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  if (surface_) {
+    painter.drawImage(QPoint(0, 0), surface_->image());
+  } else {
+    painter.fillRect(rect(), palette().color(QPalette::Base));
+  }
+}
+
+frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("frmObject"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowTitle(QStringLiteral("ID"));
+  resize(twipsSize(3255, 2295));
+
+  txtName = new QLineEdit(this);
+  btnSave = new QPushButton(QStringLiteral("Save"), this);
+  picDraw = new PictureView(this);
+  btnDone = new QPushButton(QStringLiteral("Done"), this);
+  cbxParent = new QCheckBox(QStringLiteral("Parent"), this);
+  lblName = new QLabel(QStringLiteral("Name:"), this);
+  place(txtName, "txtName", 960, 1800, 2175, 375);
+  place(btnSave, "btnSave", 120, 720, 1095, 375);
+  place(picDraw, "picDraw", 1440, 120, 1695, 1575);
+  place(btnDone, "btnDone", 120, 240, 1095, 375);
+  place(cbxParent, "cbxParent", 240, 1200, 1095, 375);
+  place(lblName, "lblName", 240, 1800, 615, 255);
+  lblName->setWordWrap(true);
+  picDraw->setFocusPolicy(Qt::TabFocus);
+  setTabOrder(txtName, btnSave);
+  setTabOrder(btnSave, picDraw);
+  setTabOrder(picDraw, btnDone);
+  setTabOrder(btnDone, cbxParent);
+  txtName->setFocus();
+
+  // Done is the cancel button: Escape closes. Enter stays free for the name box.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, btnDone, &QPushButton::click);
+  connect(btnSave, &QPushButton::clicked, this, &frmObject::btnSave_Click);
+  connect(btnDone, &QPushButton::clicked, this, &frmObject::btnDone_Click);
+}
+
+void frmObject::btnSave_Click() {
+  reportFailures(this, [this] {
+    const std::shared_ptr<clsObject> picture = modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
+    const QString name = txtName->text();
+    if (name.isEmpty()) return;
+    if (!picture) {
+      userMessages().showFailure(this, QStringLiteral("Pelorin"),
+                                 QStringLiteral("Nothing was saved: picture %1 could not be created.").arg(tag_));
+      return;
+    }
+    SaveGeneticCode(picture->GenCode, name);
+  });
+}
+
+void frmObject::btnDone_Click() { close(); }
+
+namespace {
+
+// The picture's handle on its window: once the window is closed it reads as
+// an unticked Parent box and is never brought back.
+class PictureWindowHandle final : public PictureWindow {
+ public:
+  void Load() override { form_ = new frmObject; }
+  void SetVisible(bool visible) override {
+    form_->setVisible(visible);
+  }
+  void SetTag(const QString& tag) override { form_->setTag(tag); }
+  void SetCaption(const QString& caption) override { form_->setWindowTitle(caption); }
+  void SetNameText(const QString& name) override { form_->txtName->setText(name); }
+  PictureSurface& PicDraw() override {
+    PictureSurface& surface = form_->picDraw->surface();
+    form_->picDraw->update();
+    return surface;
+  }
+  int ParentValue() const override {
+    if (!form_) return 0;
+    switch (form_->cbxParent->checkState()) {
+      case Qt::Checked: return 1;
+      case Qt::PartiallyChecked: return 2;
+      case Qt::Unchecked: break;
+    }
+    return 0;
+  }
+
+ private:
+  QPointer<frmObject> form_;
+};
+
+}  // namespace
+
+void installPictureWindows() {
+  setPictureWindowFactory([] { return std::make_unique<PictureWindowHandle>(); });
+}
+
+}  // namespace pelorin
