@@ -100,6 +100,15 @@ TEST_F(PictureWindow, CopyPutsThePictureAndItsGeneticCodeOnTheClipboard) {
 // Where the focus is when Ctrl+C is pressed, and what it copies.
 enum class CtrlCFocus { Picture, NameBox, NameBoxWithSelection };
 
+std::string focusName(CtrlCFocus focus) {
+  switch (focus) {
+    case CtrlCFocus::Picture: return "Picture";
+    case CtrlCFocus::NameBox: return "NameBox";
+    case CtrlCFocus::NameBoxWithSelection: return "NameBoxWithSelection";
+  }
+  return "Unknown";
+}
+
 class CtrlC : public PictureWindow, public ::testing::WithParamInterface<CtrlCFocus> {};
 
 TEST_P(CtrlC, CopiesThePictureUnlessTheNameBoxHasASelection) {
@@ -122,7 +131,8 @@ TEST_P(CtrlC, CopiesThePictureUnlessTheNameBoxHasASelection) {
 
 INSTANTIATE_TEST_SUITE_P(Focus, CtrlC,
                          ::testing::Values(CtrlCFocus::Picture, CtrlCFocus::NameBox,
-                                           CtrlCFocus::NameBoxWithSelection));
+                                           CtrlCFocus::NameBoxWithSelection),
+                         [](const auto& info) { return focusName(info.param); });
 
 // A name filter chosen in the export dialog and the image it gives.
 struct ExportCase {
