@@ -10,6 +10,7 @@ PACKAGES=(
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
+  dpkg-dev desktop-file-utils xdotool imagemagick
 )
 
 missing_packages() {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the two 48 x 48, 24-bit icons of the about dialogs.
+"""Draws the two 48 x 48, 24-bit icons of the about dialogs, and pelorin.svg,
+the program's icon for the desktop at any size (the same path as pelorin.png).
 
 pelorin.png: a Pelorin picture in small, one connected path of coloured line
 segments that starts near the middle. quorvel.png: the maker's mark, a ring
@@ -48,20 +49,45 @@ def draw_segment(img, x0, y0, x1, y1, width, colour):
                 img[y][x] = blend(img[y][x], colour, c)
 
 
-def pelorin_icon():
-    img = canvas((255, 255, 255))
+def pelorin_segments():
+    """(x0, y0, x1, y1, width, colour) of the icon's path, in pixels."""
     rng = random.Random(99)
     x, y = 24.0, 22.0
     angle = 0.0
+    segments = []
     for _ in range(14):
         angle += rng.uniform(-2.2, 2.2)
         length = rng.uniform(5, 11)
         nx = min(max(x + length * math.cos(angle), 4), SIZE - 4)
         ny = min(max(y + length * math.sin(angle), 4), SIZE - 4)
         colour = (rng.randrange(256), rng.randrange(200), rng.randrange(256))
-        draw_segment(img, x, y, nx, ny, rng.choice((1, 2, 3)), colour)
+        segments.append((x, y, nx, ny, rng.choice((1, 2, 3)), colour))
         x, y = nx, ny
+    return segments
+
+
+def pelorin_icon():
+    img = canvas((255, 255, 255))
+    for x0, y0, x1, y1, width, colour in pelorin_segments():
+        draw_segment(img, x0, y0, x1, y1, width, colour)
     return img
+
+
+def write_pelorin_svg(path):
+    # Round caps, as draw_segment's distance test gives the PNG.
+    lines = [
+        '<line x1="%.3f" y1="%.3f" x2="%.3f" y2="%.3f" stroke="rgb(%d,%d,%d)" stroke-width="%d"/>'
+        % (x0, y0, x1, y1, *colour, width)
+        for x0, y0, x1, y1, width, colour in pelorin_segments()
+    ]
+    with open(path, "w", newline="\n") as out:
+        out.write('<?xml version="1.0" encoding="UTF-8"?>\n')
+        out.write('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
+                  % (SIZE, SIZE, SIZE, SIZE))
+        out.write('<rect width="%d" height="%d" fill="rgb(255,255,255)"/>\n' % (SIZE, SIZE))
+        out.write('<g stroke-linecap="round" stroke-linejoin="round">\n')
+        out.write("".join(line + "\n" for line in lines))
+        out.write("</g>\n</svg>\n")
 
 
 def quorvel_icon():
@@ -100,6 +126,7 @@ def main():
     os.makedirs(folder, exist_ok=True)
     write_png(os.path.join(folder, "pelorin.png"), pelorin_icon())
     write_png(os.path.join(folder, "quorvel.png"), quorvel_icon())
+    write_pelorin_svg(os.path.join(folder, "pelorin.svg"))
 
 
 if __name__ == "__main__":

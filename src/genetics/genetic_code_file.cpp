@@ -32,55 +32,69 @@ QByteArray GeneticCodeText(clsGenSeq& code) {
 
 void SaveGeneticCode(clsGenSeq& code, const QString& path) { WriteFileAtomically(path, GeneticCodeText(code)); }
 
+namespace {
+
+// Reads the file line by line, counting lines from 1 so that a failure can
+// say which line, and which trait of which gene, it came from.
+class RecordReader {
+ public:
+  explicit RecordReader(std::istream& in) : reader_(in) {}
+
+  bool AtEndOfStream() { return reader_.AtEndOfStream(); }
+
+  // Reads the next line, then converts it with convert (if given); a failure
+  // of either is located at that line, named "<what> of gene <k>".
+  template <typename Convert>
+  auto Read(const char* what, std::int16_t k, Convert convert) {
+    ++line_;
+    try {
+      return convert(reader_.ReadLine());
+    } catch (Failure& failure) {
+      failure.at(line_, QStringLiteral("%1 of gene %2").arg(QLatin1String(what)).arg(k));
+      throw;
+    }
+  }
+  void Skip(const char* what, std::int16_t k) {
+    Read(what, k, [](const QString&) { return 0; });
+  }
+
+ private:
+  TextStreamReader reader_;
+  int line_ = 0;
+};
+
+// One trait of the record: a mutated trait's line is read and dropped and the
+// trait drawn anew, an inherited one's line converted and stored.
+template <typename Value, typename Convert, typename Draw>
+void ReadTrait(RecordReader& reader, double rate, const char* what, std::int16_t k, Value& trait, Convert convert,
+               Draw draw) {
+  if (Mutates(rate)) {
+    reader.Skip(what, k);
+    draw();
+  } else {
+    trait = reader.Read(what, k, convert);
+  }
+}
+
+}  // namespace
+
 void ReadGeneticCode(std::istream& in, clsGenSeq& code) {
-  TextStreamReader reader(in);
+  RecordReader reader(in);
   const double rate = modGenes::MutationRate;
+  const auto asDouble = [](const QString& text) { return toDouble(text); };
+  const auto asInt16 = [](const QString& text) { return toInt16(text); };
+  const auto asBool16 = [](const QString& text) { return toBool16(text); };
   for (std::int16_t k = 0; k < clsGenSeq::kGeneCount && !reader.AtEndOfStream(); ++k) {
     Randomize();
     clsGene& gene = *code.GetGene(k);
-    if (Mutates(rate)) {
-      reader.ReadLine();
-      gene.RndAngle();
-    } else {
-      gene.Angle = toDouble(reader.ReadLine());
-    }
-    if (Mutates(rate)) {
-      reader.ReadLine();
-      gene.RndColorBlue();
-    } else {
-      gene.ColorBlue = toInt16(reader.ReadLine());
-    }
-    if (Mutates(rate)) {
-      reader.ReadLine();
-      gene.RndColorGreen();
-    } else {
-      gene.ColorGreen = toInt16(reader.ReadLine());
-    }
-    if (Mutates(rate)) {
-      reader.ReadLine();
-      gene.RndColorRed();
-    } else {
-      gene.ColorRed = toInt16(reader.ReadLine());
-    }
-    if (Mutates(rate)) {
-      reader.ReadLine();
-      gene.RndDraw();
-    } else {
-      gene.Draw = toBool16(reader.ReadLine());
-    }
-    if (Mutates(rate)) {
-      reader.ReadLine();
-      gene.RndLength();
-    } else {
-      gene.Length = toInt16(reader.ReadLine());
-    }
-    if (Mutates(rate)) {
-      reader.ReadLine();
-      gene.RndWidth();
-    } else {
-      gene.Width = toInt16(reader.ReadLine());
-    }
-    reader.ReadLine();  // the separator, whatever it holds
+    ReadTrait(reader, rate, "Angle", k, gene.Angle, asDouble, [&gene] { gene.RndAngle(); });
+    ReadTrait(reader, rate, "ColorBlue", k, gene.ColorBlue, asInt16, [&gene] { gene.RndColorBlue(); });
+    ReadTrait(reader, rate, "ColorGreen", k, gene.ColorGreen, asInt16, [&gene] { gene.RndColorGreen(); });
+    ReadTrait(reader, rate, "ColorRed", k, gene.ColorRed, asInt16, [&gene] { gene.RndColorRed(); });
+    ReadTrait(reader, rate, "Draw", k, gene.Draw, asBool16, [&gene] { gene.RndDraw(); });
+    ReadTrait(reader, rate, "Length", k, gene.Length, asInt16, [&gene] { gene.RndLength(); });
+    ReadTrait(reader, rate, "Width", k, gene.Width, asInt16, [&gene] { gene.RndWidth(); });
+    reader.Skip("separator", k);  // whatever it holds
   }
 }
 

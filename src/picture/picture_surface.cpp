@@ -34,9 +34,11 @@ void PictureSurface::Cls() { image_.fill(background_); }
 
 void PictureSurface::DrawWidth(std::int16_t pixels) { drawWidth_ = pixels; }
 
+int PictureSurface::PenWidth(std::int16_t pixels) { return std::clamp<int>(pixels, 1, kMaxPenWidth); }
+
 void PictureSurface::Line(float x1, float y1, float x2, float y2, QColor colour) {
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
-  const int width = std::clamp<int>(drawWidth_, 1, kMaxPenWidth);
+  const int width = PenWidth(drawWidth_);
   QPainter painter(&image_);  // follows the image's device pixel ratio
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setClipRect(QRect(QPoint(0, 0), logicalSize_));

@@ -7,6 +7,10 @@
 
 namespace pelorin {
 
+// The drawing area of a picture window's picDraw, in twips.
+inline constexpr int kPictureWidthTwips = 1695;
+inline constexpr int kPictureHeightTwips = 1575;
+
 // The system's window background (QPalette::Base of the application
 // palette); white when no QGuiApplication exists, as in widget-free tests.
 QColor systemWindowBackground();
@@ -24,7 +28,8 @@ class PictureSurface {
 
   // widthTwips/heightTwips: the drawing area, at least 15 twips each way.
   // devicePixelRatio > 0: the image holds logical size * ratio pixels.
-  explicit PictureSurface(int widthTwips = 1695, int heightTwips = 1575, qreal devicePixelRatio = 1.0,
+  explicit PictureSurface(int widthTwips = kPictureWidthTwips, int heightTwips = kPictureHeightTwips,
+                          qreal devicePixelRatio = 1.0,
                           QColor background = systemWindowBackground());
 
   // Clears the image to the background colour.
@@ -32,6 +37,8 @@ class PictureSurface {
   // The pen width in logical pixels for the lines that follow; values below
   // 1 draw one pixel wide, values above kMaxPenWidth draw kMaxPenWidth wide.
   void DrawWidth(std::int16_t pixels);
+  // The width a pen of that many pixels is drawn with (see DrawWidth).
+  static int PenWidth(std::int16_t pixels);
   // A solid, opaque, aliased line in twips from (x1, y1) to (x2, y2), with
   // square caps (each end extends by half the pen width, so the corners of a
   // chain of segments close). Clipped to the area; a non-finite coordinate

@@ -14,6 +14,10 @@ int component(std::int16_t value) { return std::clamp<int>(value, 0, 255); }
 
 }  // namespace
 
+QColor GeneColour(const clsGene& gene) {
+  return QColor(component(gene.ColorRed), component(gene.ColorGreen), component(gene.ColorBlue));
+}
+
 void DrawSegments(PictureSurface& surface, clsGenSeq& code, const SegmentTable& lines) {
   surface.Cls();
   for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
@@ -21,7 +25,7 @@ void DrawSegments(PictureSurface& surface, clsGenSeq& code, const SegmentTable& 
     if (gene->Draw == 0) continue;
     surface.DrawWidth(gene->Width);
     const clsLine& line = lines[static_cast<std::size_t>(i)];
-    const QColor colour(component(gene->ColorRed), component(gene->ColorGreen), component(gene->ColorBlue));
+    const QColor colour = GeneColour(*gene);
     surface.Line(static_cast<float>(line.StartX), static_cast<float>(line.StartY), static_cast<float>(line.EndX),
                  static_cast<float>(line.EndY), colour);
   }

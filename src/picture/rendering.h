@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QColor>
+
 #include "picture/line_geometry.h"
 
 namespace pelorin {
 
+class clsGene;
 class clsGenSeq;
 class PictureSurface;
 
@@ -11,6 +14,10 @@ class PictureSurface;
 // when gene i has Draw set, with the gene's Width and the colour of its
 // ColorRed/ColorGreen/ColorBlue (each clamped to 0..255). A hidden gene
 // leaves the pen width alone. A failure ends the pass; what is drawn stays.
+// The colour a drawn gene's segment takes: its ColorRed, ColorGreen and
+// ColorBlue, each clamped to 0..255 (genes read from a file may hold any).
+QColor GeneColour(const clsGene& gene);
+
 void DrawSegments(PictureSurface& surface, clsGenSeq& code, const SegmentTable& lines);
 
 }  // namespace pelorin

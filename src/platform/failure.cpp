@@ -27,11 +27,26 @@ Failure& Failure::withPath(const QString& path) {
   return *this;
 }
 
+Failure& Failure::at(int line, const QString& detail) {
+  if (line_ == 0 && line > 0) {
+    line_ = line;
+    detail_ = detail;
+    what_ = message().toStdString();
+  }
+  return *this;
+}
+
 QString Failure::kindText() const { return pelorin::kindText(kind_); }
 
 QString Failure::message() const {
   QString text = kindText();
-  if (!path_.isEmpty()) text += QStringLiteral(" in \"%1\"").arg(path_);
+  if (line_ > 0) {
+    text += QStringLiteral(" in line %1").arg(line_);
+    if (!path_.isEmpty()) text += QStringLiteral(" of \"%1\"").arg(path_);
+    if (!detail_.isEmpty()) text += QStringLiteral(": %1").arg(detail_);
+  } else if (!path_.isEmpty()) {
+    text += QStringLiteral(" in \"%1\"").arg(path_);
+  }
   if (!reason_.isEmpty()) text += QStringLiteral(": %1").arg(reason_);
   return text;
 }

@@ -29,10 +29,20 @@ class Failure : public std::exception {
 
   // Attaches the file involved, unless one is already named.
   Failure& withPath(const QString& path);
+  // Attaches where in the file it happened, unless a line is already known:
+  // line counted from 1, detail naming what the line holds ("ColorRed of
+  // gene 4"). A line below 1 attaches nothing.
+  Failure& at(int line, const QString& detail);
+
+  // The line of the file, counted from 1; 0 when unknown.
+  int line() const noexcept { return line_; }
+  // What the line holds, if known.
+  const QString& detail() const noexcept { return detail_; }
 
   // The kind's short text: "Overflow", "Type mismatch", ...
   QString kindText() const;
   // One line for the user: the kind, then the file and the reason if known.
+  // With a known line: Type mismatch in line 36 of "pic.txt": ColorRed of gene 4
   QString message() const;
 
   const char* what() const noexcept override;
@@ -41,6 +51,8 @@ class Failure : public std::exception {
   FailureKind kind_;
   QString path_;
   QString reason_;
+  int line_ = 0;
+  QString detail_;
   std::string what_;
 };
 

@@ -1,19 +1,26 @@
 #include "ui/frm_object.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 
 #include "genetics/genetic_code_file.h"
+#include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
-#include "ui/twips.h"
+#include "ui/file_dialogs.h"
 #include "ui/mod_object.h"
+#include "ui/twips.h"
 #include "ui/user_messages.h"
 
 namespace pelorin {
@@ -25,6 +32,21 @@ void place(QWidget* widget, const char* name, int left, int top, int width, int 
   widget->setGeometry(twipsRect(left, top, width, height));
 }
 
+// The export formats, one per name filter of the file dialog.
+struct ExportFilter {
+  const char* filter;
+  ImageFormat format;
+  int scale;
+  const char* suffix;
+};
+
+constexpr ExportFilter kExportFilters[] = {
+    {"PNG image (*.png)", ImageFormat::Png, 1, "png"},
+    {"PNG image, 2x (*.png)", ImageFormat::Png, 2, "png"},
+    {"PNG image, 4x (*.png)", ImageFormat::Png, 4, "png"},
+    {"SVG image (*.svg)", ImageFormat::Svg, 1, "svg"},
+};
+
 }  // namespace
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent) {
@@ -35,7 +57,7 @@ PictureView::~PictureView() = default;
 
 PictureSurface& PictureView::surface() {
   if (!surface_) {
-    surface_ = std::make_unique<PictureSurface>(1695, 1575, devicePixelRatioF());
+    surface_ = std::make_unique<PictureSurface>(kPictureWidthTwips, kPictureHeightTwips, devicePixelRatioF());
   }
   return *surface_;
 }
@@ -80,6 +102,24 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   // Done is the cancel button: Escape closes. Enter stays free for the name box.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, btnDone, &QPushButton::click);
+
+  // Window-wide, and offered on the picture itself.
+  actCopy = new QAction(QStringLiteral("Copy"), this);
+  actCopy->setObjectName(QStringLiteral("actCopy"));
+  actCopy->setShortcut(QKeySequence::Copy);
+  actExportImage = new QAction(QStringLiteral("Export Image..."), this);
+  actExportImage->setObjectName(QStringLiteral("actExportImage"));
+  actExportImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  for (QAction* action : {actCopy, actExportImage}) {
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    picDraw->addAction(action);
+  }
+  picDraw->setContextMenuPolicy(Qt::ActionsContextMenu);
+  txtName->installEventFilter(this);
+  connect(actCopy, &QAction::triggered, this, &frmObject::actCopy_Triggered);
+  connect(actExportImage, &QAction::triggered, this, &frmObject::actExportImage_Triggered);
+
   connect(btnSave, &QPushButton::clicked, this, &frmObject::btnSave_Click);
   connect(btnDone, &QPushButton::clicked, this, &frmObject::btnDone_Click);
 }
@@ -99,6 +139,61 @@ void frmObject::btnSave_Click() {
 }
 
 void frmObject::btnDone_Click() { close(); }
+
+bool frmObject::eventFilter(QObject* watched, QEvent* event) {
+  // The name box claims Ctrl+C whenever it has the focus; without a
+  // selection it would copy nothing, so the key goes to the window's Copy.
+  if (watched == txtName && event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !txtName->hasSelectedText()) {
+    event->ignore();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmObject::actCopy_Triggered() {
+  reportFailures(this, [this] {
+    const std::shared_ptr<clsObject> picture = modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
+    if (!picture) {
+      userMessages().showFailure(this, QStringLiteral("Pelorin"),
+                                 QStringLiteral("Nothing was copied: picture %1 could not be created.").arg(tag_));
+      return;
+    }
+    auto data = std::make_unique<QMimeData>();
+    data->setImageData(picDraw->surface().image());
+    data->setText(QString::fromLatin1(GeneticCodeText(picture->GenCode)));
+    QGuiApplication::clipboard()->setMimeData(data.release());
+  });
+}
+
+void frmObject::actExportImage_Triggered() {
+  reportFailures(this, [this] {
+    const std::shared_ptr<clsObject> picture = modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
+    if (!picture) {
+      userMessages().showFailure(this, QStringLiteral("Pelorin"),
+                                 QStringLiteral("Nothing was exported: picture %1 could not be created.").arg(tag_));
+      return;
+    }
+    QStringList filters;
+    for (const ExportFilter& entry : kExportFilters) filters << QString::fromLatin1(entry.filter);
+    // Offered beside the genetic code file the name box names, if any.
+    QString base = txtName->text();
+    const QString suffix = QFileInfo(base).suffix();
+    if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
+    if (base.isEmpty()) base = QStringLiteral("Pelorin %1").arg(tag_);
+    QString filter = filters.front();
+    QString path = fileDialogs().getSaveFileName(this, QStringLiteral("Export Image"), base + QStringLiteral(".png"),
+                                                 filters, &filter);
+    if (path.isEmpty()) return;
+    const ExportFilter* chosen = &kExportFilters[0];
+    for (const ExportFilter& entry : kExportFilters) {
+      if (filter == QLatin1String(entry.filter)) chosen = &entry;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(chosen->suffix);
+    ExportPicture(picture->GenCode, picture->Segments(), picDraw->surface().background(), path, chosen->format,
+                  chosen->scale);
+  });
+}
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "picture/picture_window.h"
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +36,10 @@ class PictureView : public QWidget {
 
 // The window of one picture. Closing it (Done or the close box) destroys it;
 // the picture stays registered.
+//
+// Copy (Ctrl+C) and Export Image (Ctrl+E) act on the picture from anywhere in
+// the window and from picDraw's context menu. Only while the name box has
+// selected text does Ctrl+C stay the box's own, copying that text.
 class frmObject : public QWidget {
   Q_OBJECT
 
@@ -51,10 +56,21 @@ class frmObject : public QWidget {
   QPushButton* btnDone;
   QCheckBox* cbxParent;
   QLabel* lblName;
+  QAction* actCopy;
+  QAction* actExportImage;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private slots:
   void btnSave_Click();
   void btnDone_Click();
+  // Puts the picture (picDraw's image) and its genetic code file text on the
+  // clipboard together.
+  void actCopy_Triggered();
+  // Asks for a file, then writes the picture as PNG at 1x, 2x or 4x or as
+  // SVG, as the chosen name filter says.
+  void actExportImage_Triggered();
 
  private:
   QString tag_;

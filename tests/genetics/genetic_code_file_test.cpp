@@ -264,6 +264,72 @@ TEST_F(GeneticCodeFile, LoadOfWhatIsNotAFileLeavesTheCodeUntouched) {
   }
 }
 
+// A damaged file: the reader's failure names the line and what it holds.
+struct BadFile {
+  const char* name;
+  std::string text;
+  FailureKind kind;
+  int line;
+  const char* detail;
+};
+
+void PrintTo(const BadFile& file, std::ostream* out) { *out << file.name; }
+
+std::string withLine(std::string text, int line, const std::string& replacement) {
+  std::size_t start = 0;
+  for (int n = 1; n < line; ++n) start = text.find("\r\n", start) + 2;
+  return text.replace(start, text.find("\r\n", start) - start, replacement);
+}
+
+class DamagedFile : public GeneticCodeFile, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(DamagedFile, FailureNamesLineAndTrait) {
+  const auto& bad = GetParam();
+  modGenes::MutationRate = 0.0;
+  std::istringstream in(bad.text);
+  try {
+    ReadGeneticCode(in, code);
+    FAIL() << "no failure";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.kind(), bad.kind);
+    EXPECT_EQ(failure.line(), bad.line);
+    EXPECT_EQ(failure.detail(), QString::fromLatin1(bad.detail));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedFile,
+    ::testing::Values(BadFile{"AngleOfGene0", withLine(records(64), 1, "east"), FailureKind::TypeMismatch, 1,
+                              "Angle of gene 0"},
+                      BadFile{"ColorRedOfGene4", withLine(records(64), 36, "red"), FailureKind::TypeMismatch, 36,
+                              "ColorRed of gene 4"},
+                      BadFile{"WidthOfGene63", withLine(records(64), 511, "40000"), FailureKind::Overflow, 511,
+                              "Width of gene 63"},
+                      BadFile{"DrawOfGene2", withLine(records(3), 21, "maybe"), FailureKind::TypeMismatch, 21,
+                              "Draw of gene 2"},
+                      BadFile{"EndInsideRecord", records(2) + "1\r\n2\r\n3\r\n", FailureKind::InputPastEndOfFile,
+                              20, "ColorRed of gene 2"},
+                      BadFile{"EndBeforeLastSeparator", records(64).substr(0, records(64).size() - 2),
+                              FailureKind::InputPastEndOfFile, 512, "separator of gene 63"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GeneticCodeFile, LoadMessageNamesFileLineAndTrait) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("pic.txt"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray::fromStdString(withLine(records(64), 36, "red")));
+  file.close();
+  FakeBoxes boxes(QStringLiteral("0"));
+  setMainWindowBoxes(&boxes);
+  try {
+    code.Load(path);
+    FAIL() << "no failure";
+  } catch (const Failure& failure) {
+    EXPECT_EQ(failure.message(), QStringLiteral("Type mismatch in line 36 of \"%1\": ColorRed of gene 4").arg(path));
+  }
+}
+
 // Random, damaged and truncated files end in success or a Failure, nothing
 // else.
 TEST_F(GeneticCodeFile, DamagedFilesNeverEndOtherwise) {

@@ -6,6 +6,7 @@
 
 #include <iostream>
 
+#include "ui/file_dialogs.h"
 #include "ui/frm_object.h"
 #include "ui/mod_object.h"
 #include "ui/user_messages.h"
@@ -18,6 +19,15 @@ class PrintedMessages final : public pelorin::UserMessages {
  public:
   void showFailure(QWidget*, const QString& title, const QString& text) override {
     std::cerr << "[message] " << title.toStdString() << ": " << text.toStdString() << '\n';
+  }
+};
+
+// Nor may a file dialog: unless a test installs its own, it is cancelled.
+class CancelledFileDialogs final : public pelorin::FileDialogs {
+ public:
+  QString getSaveFileName(QWidget*, const QString& caption, const QString&, const QStringList&, QString*) override {
+    std::cerr << "[file dialog cancelled] " << caption.toStdString() << '\n';
+    return {};
   }
 };
 
@@ -40,6 +50,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   PrintedMessages messages;
   pelorin::setUserMessages(&messages);
+  CancelledFileDialogs fileDialogs;
+  pelorin::setFileDialogs(&fileDialogs);
   pelorin::installPictureWindows();
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
