@@ -83,6 +83,8 @@ mkdir -p "$RUN" "$SHOTS"
 export QT_QPA_PLATFORM=xcb
 STEP="start"
 APP=""
+# Without tesseract the texts of message windows go unread.
+if command -v tesseract >/dev/null 2>&1; then OCR=1; else OCR=0; echo "note: no tesseract, texts not read" >&2; fi
 
 fail() {
   echo "FAIL [$STEP]: $*" >&2
@@ -238,6 +240,24 @@ same_picture() {
   [ "$d" = 0 ] || fail "drawing areas of $1 and $2 differ in $d pixels"
 }
 
+# The text a window shows, read by OCR, on one line: blanks squeezed,
+# quotation marks dropped (OCR takes straight ones for curly ones).
+shown_text() {
+  convert "$1" -colorspace gray -resize 400% -sharpen 0x1 "$1.ocr.png"
+  tesseract "$1.ocr.png" - --psm 6 2>/dev/null | tr '\n' ' ' | tr -d '"\342\200\234\235' | tr -s ' '
+}
+
+# expect_text SHOT TEXT: the window in SHOT shows TEXT.
+expect_text() {
+  [ "$OCR" = 1 ] || return 0
+  local seen
+  seen="$(shown_text "$SHOTS/$1.png")"
+  case "$seen" in
+    *"$2"*) ;;
+    *) fail "the window does not say \"$2\"; it reads: $seen" ;;
+  esac
+}
+
 # Files in the working folder, one a line, sorted.
 listing() { (cd "$RUN" && find . -mindepth 1 | sort); }
 
@@ -296,6 +316,7 @@ shot "$ERR" errormr
 crop "$SHOTS/errormr.png" "$SHOTS/errormr-text.png" "185x25+8+8"
 dark="$(convert "$SHOTS/errormr-text.png" -colorspace gray -threshold 50% -format '%[fx:int(w*h*(1-mean)+0.5)]' info:)"
 [ "$dark" -ge 40 ] || fail "ErrorMR shows no text ($dark dark pixels)"
+expect_text errormr "The Mutation Rate must be a number."
 sleep 0.5
 has_window 0 && fail "a picture window opened for a rate that is not a number"
 # OK (960,720 1095x375) hides it.
@@ -358,6 +379,7 @@ move_to "$BOX" 560 260
 sleep 0.3
 shot "$BOX" message-save
 [ "$(colours "$SHOTS/message-save.png")" -ge 3 ] || fail "the message window is blank"
+expect_text message-save "File access error in nofolder/lost.gcf"
 [ -e nofolder ] && fail "saving into a missing folder created it"
 [ "$(listing)" = "$before" ] || fail "saving into a missing folder changed the working folder"
 # The message is modal: Enter presses its OK button.
@@ -381,6 +403,7 @@ move_to "$BOX" 560 260
 sleep 0.3
 shot "$BOX" message-trunc
 [ "$(colours "$SHOTS/message-trunc.png")" -ge 3 ] || fail "the message window is blank"
+expect_text message-trunc "Input past end of file in trunc.gcf"
 xdotool key Return
 wait_gone Pelorin
 # The failed picture kept its number and window; the next one takes 4.
