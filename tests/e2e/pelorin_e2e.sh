@@ -39,8 +39,10 @@ if [ "$INSIDE" = 0 ]; then
   cleanup() {
     local status=$?
     trap - EXIT INT TERM
+    # The server, the inside part and the program share one process group:
+    # xvfb-run alone would wait for its child before it let go of Xvfb.
     if [ -n "$SERVER_PID" ] && kill -0 "$SERVER_PID" 2>/dev/null; then
-      kill -TERM "$SERVER_PID" 2>/dev/null || true
+      kill -TERM -- "-$SERVER_PID" 2>/dev/null || kill -TERM "$SERVER_PID" 2>/dev/null || true
     fi
     # The program, should the inside part have been cut short.
     if [ -f "$WORK/pelorin.pid" ]; then
@@ -62,7 +64,8 @@ if [ "$INSIDE" = 0 ]; then
   # ctest runs the other tests offscreen; this one needs the real X11 platform.
   unset QT_QPA_PLATFORM
   # -a: a free display number; the server and its auth file are ours alone.
-  xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+  # TMPDIR: xvfb-run's auth folder goes with ours, even when it is cut short.
+  TMPDIR="$WORK" setsid xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
     "$0" --inside "$PELORIN" "$WORK" &
   SERVER_PID=$!
   set +e
@@ -132,12 +135,12 @@ has_window() { visible_window "$1" >/dev/null; }
 lacks_window() { ! visible_window "$1" >/dev/null; }
 
 wait_window() {
-  poll 15 has_window "$1" || fail "no window titled \"$1\" appeared"
+  poll 30 has_window "$1" || fail "no window titled \"$1\" appeared"
   visible_window "$1"
 }
 
 wait_gone() {
-  poll 15 lacks_window "$1" || fail "window \"$1\" did not go away"
+  poll 30 lacks_window "$1" || fail "window \"$1\" did not go away"
 }
 
 # Sets X Y WIDTH HEIGHT of a window.
