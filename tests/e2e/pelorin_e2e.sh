@@ -237,6 +237,18 @@ capture_picture() {
   drawn "$1" "$2" || fail "picture window $2 went blank"
 }
 
+# For a picture that may be blank: two captures in a row agree.
+settled() {
+  shot "$1" "$2-a" && sleep 0.3 && shot "$1" "$2" || return 1
+  crop "$SHOTS/$2-a.png" "$SHOTS/$2-a-draw.png" "$PIC_DRAW"
+  crop "$SHOTS/$2.png" "$SHOTS/$2-draw.png" "$PIC_DRAW"
+  [ "$(pixel_difference "$SHOTS/$2-a-draw.png" "$SHOTS/$2-draw.png")" = 0 ]
+}
+capture_settled() {
+  sleep 0.3
+  poll 10 settled "$1" "$2" || fail "picture window $2 does not settle"
+}
+
 same_picture() {
   local d
   d="$(pixel_difference "$SHOTS/$1-draw.png" "$SHOTS/$2-draw.png")"
@@ -329,11 +341,29 @@ click_at $((EX + 100)) $((EY + 60))
 wait_gone ErrorMR
 
 # ---------------------------------------------------------------------------
-step "open picture 0 at rate 0"
+step "open a hand-made genetic code at rate 0: picture 0 shows it"
+# A small spiral of 64 drawn segments around the start point, in the forms
+# the program writes, so that saving it again gives the same bytes.
+LC_ALL=C awk 'BEGIN {
+  for (k = 0; k < 64; k++) {
+    printf "%s\r\n%d\r\n%d\r\n%d\r\nTrue\r\n30\r\n2\r\n\r\n", \
+      (k % 62 == 0 ? "0" : (k % 62) % 10 == 0 ? sprintf("%d", (k % 62) / 10) : sprintf("%.1f", (k % 62) / 10)), \
+      (k * 7) % 256, 200 - k * 3, (k * 4) % 256
+  }
+}' > seed.gcf
+check_code_file seed.gcf
 set_rate "0"
+set_name "seed.gcf"
 press_open
 P0="$(picture_window 0)"
 capture_picture "$P0" pic0
+set_pic_name "$P0" "pic0.gcf"
+press_save "$P0"
+poll 10 test -s pic0.gcf || fail "pic0.gcf was not written"
+sleep 0.3
+check_code_file pic0.gcf
+has_window Pelorin && fail "saving showed a message"
+cmp -s seed.gcf pic0.gcf || fail "picture 0 read at rate 0 saved a different genetic code"
 
 # ---------------------------------------------------------------------------
 step "tick Parent on picture 0; picture 1, bred from it at rate 0, looks the same"
@@ -344,39 +374,42 @@ shot "$P0" pic0-ticked
 crop "$SHOTS/pic0-before-tick.png" "$SHOTS/box-before.png" "73x25+16+80"
 crop "$SHOTS/pic0-ticked.png" "$SHOTS/box-after.png" "73x25+16+80"
 [ "$(pixel_difference "$SHOTS/box-before.png" "$SHOTS/box-after.png")" != 0 ] || fail "the Parent box did not change"
+set_name ""
 press_open
 P1="$(picture_window 1)"
 capture_picture "$P1" pic1
 same_picture pic0 pic1
 
 # ---------------------------------------------------------------------------
-step "save picture 0 by name"
-set_pic_name "$P0" "pic0.gcf"
-press_save "$P0"
-poll 10 test -s pic0.gcf || fail "pic0.gcf was not written"
-sleep 0.3
-check_code_file pic0.gcf
-has_window Pelorin && fail "saving showed a message"
-
-# ---------------------------------------------------------------------------
-step "reopen it by name at rate 0: picture 2 looks the same"
-set_name "pic0.gcf"
+step "a random picture at rate 1, saved and reopened by name at rate 0, looks the same"
+set_rate "1"
 press_open
 P2="$(picture_window 2)"
-capture_picture "$P2" pic2
-same_picture pic0 pic2
-# Saved again, the reopened genetic code is the saved one, line for line.
-set_pic_name "$P2" "pic2.gcf"
+# A random path may well leave the drawing area: blank is allowed here.
+capture_settled "$P2" pic2
+set_pic_name "$P2" "rand.gcf"
 press_save "$P2"
-poll 10 test -s pic2.gcf || fail "pic2.gcf was not written"
+poll 10 test -s rand.gcf || fail "rand.gcf was not written"
 sleep 0.3
-cmp -s pic0.gcf pic2.gcf || fail "picture 2 reopened at rate 0 saved a different genetic code"
+check_code_file rand.gcf
+cmp -s seed.gcf rand.gcf && fail "at rate 1 the parent was copied"
+set_rate "0"
+set_name "rand.gcf"
+press_open
+P3="$(picture_window 3)"
+capture_settled "$P3" pic3
+same_picture pic2 pic3
+set_pic_name "$P3" "rand3.gcf"
+press_save "$P3"
+poll 10 test -s rand3.gcf || fail "rand3.gcf was not written"
+sleep 0.3
+cmp -s rand.gcf rand3.gcf || fail "picture 3 reopened at rate 0 saved a different genetic code"
 
 # ---------------------------------------------------------------------------
 step "saving into a missing folder shows a message and creates nothing"
 before="$(listing)"
-set_pic_name "$P2" "nofolder/lost.gcf"
-press_save "$P2"
+set_pic_name "$P3" "nofolder/lost.gcf"
+press_save "$P3"
 BOX="$(wait_window Pelorin)"
 move_to "$BOX" 560 260
 sleep 0.3
@@ -389,11 +422,11 @@ expect_text message-save "File access error in nofolder/lost.gcf"
 xdotool key Return
 wait_gone Pelorin
 # The program goes on: Save to a good name works.
-set_pic_name "$P2" "again.gcf"
-press_save "$P2"
+set_pic_name "$P3" "again.gcf"
+press_save "$P3"
 poll 10 test -s again.gcf || fail "saving after the failed save wrote nothing"
 sleep 0.3
-cmp -s pic0.gcf again.gcf || fail "again.gcf differs from pic0.gcf"
+cmp -s rand.gcf again.gcf || fail "again.gcf differs from rand.gcf"
 
 # ---------------------------------------------------------------------------
 step "a truncated genetic code file fails with a message, and the next Open works"
@@ -409,13 +442,13 @@ shot "$BOX" message-trunc
 expect_text message-trunc "Input past end of file in trunc.gcf"
 xdotool key Return
 wait_gone Pelorin
-# The failed picture kept its number and window; the next one takes 4.
-picture_window 3 >/dev/null
-set_name "pic0.gcf"
+# The failed picture kept its number and window; the next one takes 5.
+picture_window 4 >/dev/null
+set_name "seed.gcf"
 press_open
-P4="$(picture_window 4)"
-capture_picture "$P4" pic4
-same_picture pic0 pic4
+P5="$(picture_window 5)"
+capture_picture "$P5" pic5
+same_picture pic0 pic5
 
 # ---------------------------------------------------------------------------
 step "Done closes picture 1"
@@ -425,7 +458,7 @@ has_window 0 || fail "Done in picture 1 closed picture 0"
 
 # ---------------------------------------------------------------------------
 step "File > Exit ends the program with windows open"
-has_window 0 && has_window 2 && has_window 4 || fail "picture windows are missing before Exit"
+has_window 0 && has_window 3 && has_window 5 || fail "picture windows are missing before Exit"
 main_geometry
 # A click in the main window's client gives it the keyboard.
 click_at $((MX + 40)) $((MCY + 12))
