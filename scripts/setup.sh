@@ -9,8 +9,8 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth
-  dpkg-dev desktop-file-utils xdotool imagemagick
+  xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng
+  dpkg-dev desktop-file-utils
 )
 
 missing_packages() {
