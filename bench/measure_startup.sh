@@ -20,15 +20,21 @@ for program in "$PELORIN" "$BARE" "$BENCH"; do
   [ -x "$program" ] || { echo "missing $program: build first (scripts/test)" >&2; exit 2; }
 done
 
-# A display number nobody uses.
-DISPLAY_NO=$((90 + RANDOM % 100))
-while [ -e "/tmp/.X11-unix/X$DISPLAY_NO" ] || [ -e "/tmp/.X$DISPLAY_NO-lock" ]; do DISPLAY_NO=$((DISPLAY_NO + 1)); done
-Xvfb ":$DISPLAY_NO" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# A private X server on a display it picks itself (-noreset: no restart, and
+# no refused connections, whenever its last client leaves); it writes the number once
+# it accepts connections.
+DISPLAY_FILE="$(mktemp)"
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$DISPLAY_FILE" >"${TMPDIR:-/tmp}/measure_startup.xvfb" 2>&1 &
 XVFB_PID=$!
-trap 'kill "$XVFB_PID" 2>/dev/null || true' EXIT
-export DISPLAY=":$DISPLAY_NO"
+trap 'kill "$XVFB_PID" 2>/dev/null || true; rm -f "$DISPLAY_FILE"' EXIT
+for _ in $(seq 200); do [ -s "$DISPLAY_FILE" ] && break; sleep 0.05; done
+[ -s "$DISPLAY_FILE" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$DISPLAY_FILE")"
+until xdotool getdisplaygeometry >/dev/null 2>&1; do
+  kill -0 "$XVFB_PID" 2>/dev/null || { echo "Xvfb ended" >&2; exit 1; }
+  sleep 0.05
+done
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-for _ in $(seq 100); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.05; done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
@@ -39,9 +45,12 @@ measure() {
   local program="$1" title="$2" i t0 t1 pid
   for i in $(seq "$RUNS"); do
     t0=$(date +%s%N)
-    "$program" >/dev/null 2>&1 &
+    "$program" >/dev/null 2>"${TMPDIR:-/tmp}/measure_startup.err" &
     pid=$!
-    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do :; done
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+      if ! kill -0 "$pid" 2>/dev/null; then echo "$program ended before its window showed:" >&2; cat "${TMPDIR:-/tmp}/measure_startup.err" >&2; exit 1; fi
+      if [ $(( $(date +%s%N) - t0 )) -gt 20000000000 ]; then echo "no window \"$title\" after 20 s" >&2; exit 1; fi
+    done
     t1=$(date +%s%N)
     sleep 0.5  # let the first paint finish before reading memory
     echo "$(( (t1 - t0) / 1000 )) $(status_kib "$pid" VmRSS) $(status_kib "$pid" VmHWM)"
@@ -77,4 +86,4 @@ echo "| VmHWM after show (KiB) | $b_hwm | $p_hwm | $(ratio "$p_hwm" "$b_hwm") |"
 # before, divided by 100.
 per_open=$(QT_QPA_PLATFORM=xcb "$BENCH" --benchmark_filter='BM_MemoryPerOpen' --benchmark_format=json 2>/dev/null |
   awk -F': ' '/"KiB_per_open"/ { gsub(/[ ,]/, "", $2); print $2 }')
-echo "| Resident memory per open picture (KiB, xcb) | | $per_open | |"
+echo "| Resident memory per open picture (KiB, xcb) | | $(printf "%.1f" "$per_open") | |"
