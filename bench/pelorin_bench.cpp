@@ -213,7 +213,10 @@ void BM_Open(benchmark::State& state) {
   auto* open = main.findChild<QPushButton*>(QStringLiteral("btnOpen"));
   for (auto _ : state) {
     state.PauseTiming();
-    modObject::Registry() = base;
+    // Rebuilt rather than assigned: a copy would share its index with base,
+    // and the first add would then copy the whole index inside the timing.
+    modObject::Registry().clear();
+    for (const auto& [key, picture] : base) modObject::Registry().add(key, picture);
     modObject::ObjectCount = static_cast<std::int16_t>(registered);
     state.ResumeTiming();
 
