@@ -4,6 +4,8 @@ set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+# Parallel build and test jobs; PELORIN_JOBS overrides.
+JOBS="${PELORIN_JOBS:-$(nproc)}"
 
 PACKAGES=(
   cmake ninja-build g++ pkg-config
@@ -11,6 +13,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng
   dpkg-dev desktop-file-utils
+  clang libclang-rt-14-dev
 )
 
 missing_packages() {
@@ -44,7 +47,7 @@ configure_and_build() {
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
   fi
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "$JOBS"
 }
 
 install_packages "${PACKAGES[@]}"

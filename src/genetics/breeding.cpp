@@ -30,7 +30,9 @@ std::int16_t gatherParents() {
 clsGenSeq& drawParent(std::int16_t parentCount) {
   const double v = static_cast<double>(Rnd());
   const std::int16_t j = floorToInt16(v * static_cast<double>(static_cast<float>(parentCount)));
-  return modObject::ParentList().find(modObject::RegistryKey(j))->GenCode;
+  // gatherParents adds the parent of key " j" as the j-th entry, so the
+  // position finds it without making the key's text for every trait.
+  return modObject::ParentList().at(static_cast<std::size_t>(j))->GenCode;
 }
 
 // One trait of gene i: the mutation test, then either the trait's generator

@@ -1,5 +1,7 @@
 #include "picture/picture_surface.h"
 
+#include <optional>
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
@@ -30,6 +32,30 @@ PictureSurface::PictureSurface(int widthTwips, int heightTwips, qreal devicePixe
   Cls();
 }
 
+PictureSurface::~PictureSurface() = default;
+PictureSurface::PictureSurface(PictureSurface&&) noexcept = default;
+PictureSurface& PictureSurface::operator=(PictureSurface&&) noexcept = default;
+
+namespace {
+
+void preparePainter(QPainter& painter, QSize logicalSize) {
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setClipRect(QRect(QPoint(0, 0), logicalSize));
+}
+
+}  // namespace
+
+PictureSurface::Painting::Painting(PictureSurface& surface) : surface_(surface) {
+  if (surface_.painter_) return;  // an outer Painting already holds one
+  owner_ = true;
+  surface_.painter_ = std::make_unique<QPainter>(&surface_.image_);
+  preparePainter(*surface_.painter_, surface_.logicalSize_);
+}
+
+PictureSurface::Painting::~Painting() {
+  if (owner_) surface_.painter_.reset();
+}
+
 void PictureSurface::Cls() { image_.fill(background_); }
 
 void PictureSurface::DrawWidth(std::int16_t pixels) { drawWidth_ = pixels; }
@@ -39,9 +65,12 @@ int PictureSurface::PenWidth(std::int16_t pixels) { return std::clamp<int>(pixel
 void PictureSurface::Line(float x1, float y1, float x2, float y2, QColor colour) {
   if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
   const int width = PenWidth(drawWidth_);
-  QPainter painter(&image_);  // follows the image's device pixel ratio
-  painter.setRenderHint(QPainter::Antialiasing, false);
-  painter.setClipRect(QRect(QPoint(0, 0), logicalSize_));
+  std::optional<QPainter> own;
+  if (!painter_) {
+    own.emplace(&image_);  // follows the image's device pixel ratio
+    preparePainter(*own, logicalSize_);
+  }
+  QPainter& painter = painter_ ? *painter_ : *own;
   QColor opaque = colour.toRgb();
   opaque.setAlpha(255);
   painter.setPen(QPen(opaque, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

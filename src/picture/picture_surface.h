@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QSize>
 #include <cstdint>
+#include <memory>
+
+class QPainter;
 
 namespace pelorin {
 
@@ -31,6 +34,25 @@ class PictureSurface {
   explicit PictureSurface(int widthTwips = kPictureWidthTwips, int heightTwips = kPictureHeightTwips,
                           qreal devicePixelRatio = 1.0,
                           QColor background = systemWindowBackground());
+  ~PictureSurface();
+  PictureSurface(PictureSurface&&) noexcept;
+  PictureSurface& operator=(PictureSurface&&) noexcept;
+
+  // Keeps one painter open on the image for the Line calls made while it
+  // lives: starting a painter costs more than drawing a short line, and a
+  // drawing pass draws up to 64. Lines look the same either way. Do not copy
+  // or clear the image while one lives.
+  class Painting {
+   public:
+    explicit Painting(PictureSurface& surface);
+    ~Painting();
+    Painting(const Painting&) = delete;
+    Painting& operator=(const Painting&) = delete;
+
+   private:
+    PictureSurface& surface_;
+    bool owner_ = false;
+  };
 
   // Clears the image to the background colour.
   void Cls();
@@ -55,6 +77,7 @@ class PictureSurface {
   QColor background_;
   std::int16_t drawWidth_ = 1;
   QImage image_;
+  std::unique_ptr<QPainter> painter_;  // open while a Painting lives
 };
 
 }  // namespace pelorin

@@ -20,6 +20,7 @@ QColor GeneColour(const clsGene& gene) {
 
 void DrawSegments(PictureSurface& surface, clsGenSeq& code, const SegmentTable& lines) {
   surface.Cls();
+  const PictureSurface::Painting painting(surface);
   for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
     const auto gene = code.GetGene(i);
     if (gene->Draw == 0) continue;

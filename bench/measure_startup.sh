@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Start-up time and resident memory of Pelorin against a bare Qt window, and
+# what one more open picture costs. Runs both programs under a private Xvfb
+# server and times from the process start until xdotool sees the window
+# mapped ("Main" / "Bare"); then reads VmRSS and VmHWM from /proc.
+#
+#   bench/measure_startup.sh [BUILD_DIR] [RUNS]
+#
+# Needs a Release build with the benchmarks (scripts/test makes one) and the
+# packages xvfb and xdotool.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${1:-$ROOT/build}"
+RUNS="${2:-15}"
+PELORIN="$BUILD/src/pelorin"
+BARE="$BUILD/bench/bare_qt_window"
+BENCH="$BUILD/bench/pelorin_bench"
+for program in "$PELORIN" "$BARE" "$BENCH"; do
+  [ -x "$program" ] || { echo "missing $program: build first (scripts/test)" >&2; exit 2; }
+done
+
+# A private X server on a display it picks itself (-noreset: no restart, and
+# no refused connections, whenever its last client leaves); it writes the number once
+# it accepts connections.
+DISPLAY_FILE="$(mktemp)"
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$DISPLAY_FILE" >"${TMPDIR:-/tmp}/measure_startup.xvfb" 2>&1 &
+XVFB_PID=$!
+trap 'kill "$XVFB_PID" 2>/dev/null || true; rm -f "$DISPLAY_FILE"' EXIT
+for _ in $(seq 200); do [ -s "$DISPLAY_FILE" ] && break; sleep 0.05; done
+[ -s "$DISPLAY_FILE" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$DISPLAY_FILE")"
+until xdotool getdisplaygeometry >/dev/null 2>&1; do
+  kill -0 "$XVFB_PID" 2>/dev/null || { echo "Xvfb ended" >&2; exit 1; }
+  sleep 0.05
+done
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+status_kib() { awk -v key="$2:" '$1 == key { print $2 }' "/proc/$1/status"; }
+
+# measure PROGRAM TITLE: prints "start_ms rss_kib hwm_kib" once per run.
+measure() {
+  local program="$1" title="$2" i t0 t1 pid
+  for i in $(seq "$RUNS"); do
+    t0=$(date +%s%N)
+    "$program" >/dev/null 2>"${TMPDIR:-/tmp}/measure_startup.err" &
+    pid=$!
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
+      if ! kill -0 "$pid" 2>/dev/null; then echo "$program ended before its window showed:" >&2; cat "${TMPDIR:-/tmp}/measure_startup.err" >&2; exit 1; fi
+      if [ $(( $(date +%s%N) - t0 )) -gt 20000000000 ]; then echo "no window \"$title\" after 20 s" >&2; exit 1; fi
+    done
+    t1=$(date +%s%N)
+    sleep 0.5  # let the first paint finish before reading memory
+    echo "$(( (t1 - t0) / 1000 )) $(status_kib "$pid" VmRSS) $(status_kib "$pid" VmHWM)"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+  done
+}
+
+# Warm the file cache so the first run is not the odd one out.
+measure "$BARE" Bare >/dev/null
+measure "$PELORIN" Main >/dev/null
+
+bare=$(measure "$BARE" Bare)
+pelorin=$(measure "$PELORIN" Main)
+
+col() { awk -v c="$2" '{ print $c }' <<<"$1" | median; }
+b_start=$(col "$bare" 1); p_start=$(col "$pelorin" 1)
+b_rss=$(col "$bare" 2); p_rss=$(col "$pelorin" 2)
+b_hwm=$(col "$bare" 3); p_hwm=$(col "$pelorin" 3)
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+ms() { awk -v us="$1" 'BEGIN { printf "%.1f", us / 1000 }'; }
+
+echo "Medians of $RUNS runs each, Xvfb display, xcb platform:"
+echo
+echo "| Measure | bare_qt_window | pelorin | ratio |"
+echo "|---|---|---|---|"
+echo "| Start to window mapped (ms) | $(ms "$b_start") | $(ms "$p_start") | $(ratio "$p_start" "$b_start") |"
+echo "| VmRSS after show (KiB) | $b_rss | $p_rss | $(ratio "$p_rss" "$b_rss") |"
+echo "| VmHWM after show (KiB) | $b_hwm | $p_hwm | $(ratio "$p_hwm" "$b_hwm") |"
+
+# One more open picture, with real X windows: RSS after 100 more Opens minus
+# before, divided by 100.
+per_open=$(QT_QPA_PLATFORM=xcb "$BENCH" --benchmark_filter='BM_MemoryPerOpen' --benchmark_format=json 2>/dev/null |
+  awk -F': ' '/"KiB_per_open"/ { gsub(/[ ,]/, "", $2); print $2 }')
+echo "| Resident memory per open picture (KiB, xcb) | | $(printf "%.1f" "$per_open") | |"

@@ -1,0 +1,292 @@
+// Pelorin's benchmarks: the model's steps on their own and together, the
+// genetic code file, and a whole Open through the real windows (offscreen).
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "genetics/gene_sequence.h"
+#include "genetics/genetic_code_file.h"
+#include "picture/line_geometry.h"
+#include "picture/picture_object.h"
+#include "picture/picture_surface.h"
+#include "picture/rendering.h"
+#include "platform/failure.h"
+#include "platform/random.h"
+#include "support/fake_main_boxes.h"
+#include "support/fake_picture_window.h"
+#include "ui/frm_main.h"
+#include "ui/frm_object.h"
+#include "ui/mod_genes.h"
+#include "ui/mod_object.h"
+#include "ui/user_messages.h"
+
+namespace pelorin {
+namespace {
+
+// The rate the breeding benchmarks use: most traits come from a parent.
+const QString kRate = QStringLiteral(" 0.05");
+
+// Reproducible draws, for pictures that must be the same on every run.
+class FixedRandom final : public RandomSource {
+ public:
+  void reseedFromClock() override {}
+  float next() override {
+    state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<float>(state_ >> 40) / 16777216.0f;
+  }
+
+ private:
+  std::uint64_t state_ = 12345;
+};
+
+// A random genetic code whose segments stay inside the coordinate range.
+clsGenSeq& sampleCode() {
+  static clsGenSeq code = [] {
+    FixedRandom random;
+    ScopedRandomSource fixed(random);
+    for (;;) {
+      clsGenSeq candidate;
+      for (std::int16_t i = 0; i < clsGenSeq::kGeneCount; ++i) candidate.GetGene(i)->Random();
+      SegmentTable lines;
+      try {
+        ComputeSegments(candidate, lines);
+        return candidate;
+      } catch (const Failure&) {
+      }
+    }
+  }();
+  return code;
+}
+
+// The clock read behind every reseed: one per gene in breeding and reading,
+// and one per trait generator call.
+void BM_Randomize(benchmark::State& state) {
+  for (auto _ : state) Randomize();
+}
+BENCHMARK(BM_Randomize);
+
+void BM_Rnd(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(Rnd());
+}
+BENCHMARK(BM_Rnd);
+
+// Make with 0, 1, 2 and 16 ticked parents in the registry.
+void BM_Breed(benchmark::State& state) {
+  testing::FakeMainBoxes boxes(kRate);
+  testing::FakeWindows windows;
+  for (int i = 0; i < state.range(0); ++i) {
+    windows.open();
+    windows.windows.back()->parent = 1;
+  }
+  for (auto _ : state) {
+    clsGenSeq code;
+    code.Make();
+    benchmark::DoNotOptimize(code);
+  }
+}
+BENCHMARK(BM_Breed)->Arg(0)->Arg(1)->Arg(2)->Arg(16);
+
+void BM_ComputeSegments(benchmark::State& state) {
+  clsGenSeq& code = sampleCode();
+  SegmentTable lines;
+  for (auto _ : state) {
+    ComputeSegments(code, lines);
+    benchmark::DoNotOptimize(lines);
+  }
+}
+BENCHMARK(BM_ComputeSegments);
+
+void BM_DrawSegments(benchmark::State& state) {
+  clsGenSeq& code = sampleCode();
+  SegmentTable lines;
+  ComputeSegments(code, lines);
+  PictureSurface surface;
+  for (auto _ : state) {
+    DrawSegments(surface, code, lines);
+    benchmark::DoNotOptimize(surface.image().constBits());
+  }
+}
+BENCHMARK(BM_DrawSegments);
+
+// One picture from nothing to its image, as Open does it minus the window:
+// breeding from two parents, the segments and the drawing pass.
+void BM_BreedSegmentsDraw(benchmark::State& state) {
+  testing::FakeMainBoxes boxes(kRate);
+  testing::FakeWindows windows;
+  for (int i = 0; i < 2; ++i) {
+    windows.open();
+    windows.windows.back()->parent = 1;
+  }
+  PictureSurface surface;
+  SegmentTable lines;
+  std::int64_t failures = 0;
+  for (auto _ : state) {
+    clsGenSeq code;
+    try {
+      code.Make();
+      ComputeSegments(code, lines);
+      DrawSegments(surface, code, lines);
+    } catch (const Failure&) {
+      ++failures;  // a chain that leaves the coordinate range; Open reports it
+    }
+    benchmark::DoNotOptimize(surface.image().constBits());
+  }
+  state.counters["failures"] = static_cast<double>(failures);
+}
+BENCHMARK(BM_BreedSegmentsDraw);
+
+void BM_GeneticCodeText(benchmark::State& state) {
+  clsGenSeq& code = sampleCode();
+  for (auto _ : state) benchmark::DoNotOptimize(GeneticCodeText(code));
+}
+BENCHMARK(BM_GeneticCodeText);
+
+void BM_SaveGeneticCode(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("picture"));
+  for (auto _ : state) SaveGeneticCode(sampleCode(), path);
+}
+BENCHMARK(BM_SaveGeneticCode);
+
+void BM_ReadGeneticCode(benchmark::State& state) {
+  const QByteArray text = GeneticCodeText(sampleCode());
+  const std::string bytes(text.constData(), static_cast<std::size_t>(text.size()));
+  modGenes::MutationRate = 0.0;
+  for (auto _ : state) {
+    std::istringstream in(bytes);
+    clsGenSeq code;
+    ReadGeneticCode(in, code);
+    benchmark::DoNotOptimize(code);
+  }
+}
+BENCHMARK(BM_ReadGeneticCode);
+
+// Load as MakeGenes calls it: rate box, existence check, open, read.
+void BM_LoadGeneticCode(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("picture"));
+  SaveGeneticCode(sampleCode(), path);
+  testing::FakeMainBoxes boxes(QStringLiteral(" 0"));
+  for (auto _ : state) {
+    clsGenSeq code;
+    code.Load(path);
+    benchmark::DoNotOptimize(code);
+  }
+}
+BENCHMARK(BM_LoadGeneticCode);
+
+// Closes every picture window, so each Open starts among the same windows.
+void closePictureWindows() {
+  for (QWidget* widget : QApplication::topLevelWidgets())
+    if (qobject_cast<frmObject*>(widget) != nullptr) widget->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// `registered` pictures whose windows are closed: in the registry, never
+// parents, as after a long session.
+KeyedCollection<clsObject> closedPictures(int registered) {
+  KeyedCollection<clsObject> pictures;
+  for (int i = 0; i < registered; ++i) {
+    auto picture = std::make_shared<clsObject>();
+    picture->ID = static_cast<std::int16_t>(i);
+    pictures.add(modObject::RegistryKey(i), std::move(picture));
+  }
+  return pictures;
+}
+
+// A click on Open in the real main window, with the new picture window shown
+// and painted, while the registry already holds range(0) pictures.
+void BM_Open(benchmark::State& state) {
+  const int registered = static_cast<int>(state.range(0));
+  const KeyedCollection<clsObject> base = closedPictures(registered);
+  frmMain main;
+  main.show();
+  QCoreApplication::processEvents();
+  auto* open = main.findChild<QPushButton*>(QStringLiteral("btnOpen"));
+  for (auto _ : state) {
+    state.PauseTiming();
+    // Rebuilt rather than assigned: a copy would share its index with base,
+    // and the first add would then copy the whole index inside the timing.
+    modObject::Registry().clear();
+    for (const auto& [key, picture] : base) modObject::Registry().add(key, picture);
+    modObject::ObjectCount = static_cast<std::int16_t>(registered);
+    state.ResumeTiming();
+
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    state.PauseTiming();
+    if (modObject::Registry().count() != base.count() + 1) state.SkipWithError("Open made no picture");
+    closePictureWindows();
+    state.ResumeTiming();
+  }
+  modObject::Registry().clear();
+  modObject::ParentList().clear();
+}
+BENCHMARK(BM_Open)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+long residentKiB() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);)
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  return 0;
+}
+
+// What one more open picture (its window kept open) costs in resident memory:
+// RSS after 100 more Opens minus before, divided by 100, after a few Opens
+// have warmed up fonts and caches.
+void BM_MemoryPerOpen(benchmark::State& state) {
+  constexpr int kOpens = 100;
+  for (auto _ : state) {
+    frmMain main;
+    main.show();
+    auto* open = main.findChild<QPushButton*>(QStringLiteral("btnOpen"));
+    const auto click = [open] {
+      QTest::mouseClick(open, Qt::LeftButton);
+      QCoreApplication::processEvents();
+    };
+    for (int i = 0; i < 5; ++i) click();
+    const long before = residentKiB();
+    for (int i = 0; i < kOpens; ++i) click();
+    const long after = residentKiB();
+    state.counters["KiB_per_open"] = static_cast<double>(after - before) / kOpens;
+    closePictureWindows();
+    modObject::Registry().clear();
+    modObject::ParentList().clear();
+  }
+}
+BENCHMARK(BM_MemoryPerOpen)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Failures print instead of opening a modal box that would wait forever.
+class PrintedMessages final : public UserMessages {
+ public:
+  void showFailure(QWidget*, const QString& title, const QString& text) override {
+    std::cerr << "[message] " << title.toStdString() << ": " << text.toStdString() << '\n';
+  }
+};
+
+}  // namespace
+}  // namespace pelorin
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  pelorin::PrintedMessages messages;
+  pelorin::setUserMessages(&messages);
+  pelorin::installPictureWindows();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  pelorin::modObject::ParentList().clear();
+  pelorin::modObject::Registry().clear();
+  return 0;
+}
