@@ -10,8 +10,13 @@ int main(int argc, char* argv[]) {
   pelorin::frmMain window;
   window.show();
   const int code = QApplication::exec();
-  // The pictures hold their windows: let them go while the application exists.
+  // The program has ended: the pictures and the windows still open go with
+  // it while the application object still exists. A window whose picture
+  // failed belongs to no picture, so the windows are collected directly.
   pelorin::modObject::ParentList().clear();
   pelorin::modObject::Registry().clear();
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (qobject_cast<pelorin::frmObject*>(widget) != nullptr) delete widget;
+  }
   return code;
 }
