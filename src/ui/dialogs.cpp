@@ -1,5 +1,7 @@
 #include "ui/dialogs.h"
 
+#include "ui/label_fit.h"
+
 namespace pelorin {
 
 namespace {
@@ -45,6 +47,7 @@ PelorinDialog* Dialogs::load(DialogId id) {
   PelorinDialog* dialog = create(id);
   dialogs_[static_cast<std::size_t>(id)] = dialog;
   loadLog_.append(dialogName(id));
+  fitTextToBoxes(dialog);
   dialog->loadStep();
   return dialog;
 }

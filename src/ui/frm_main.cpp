@@ -11,6 +11,7 @@
 
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
+#include "ui/label_fit.h"
 #include "ui/mod_errors.h"
 #include "ui/mod_genes.h"
 #include "ui/mod_object.h"
@@ -87,6 +88,7 @@ void frmMain::buildControls() {
   lblMutationRate_->setTextFormat(Qt::PlainText);
   lblMutationRate_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lblMutationRate_->setGeometry(twipsRect(120, 120, 1095, 255));
+  fitTextToBox(lblMutationRate_);
 
   btnOpen_ = new QPushButton(QStringLiteral("Open"), client);
   btnOpen_->setObjectName(QStringLiteral("btnOpen"));

@@ -19,6 +19,7 @@
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
 #include "ui/file_dialogs.h"
+#include "ui/label_fit.h"
 #include "ui/mod_object.h"
 #include "ui/twips.h"
 #include "ui/user_messages.h"
@@ -92,6 +93,7 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   place(cbxParent, "cbxParent", 240, 1200, 1095, 375);
   place(lblName, "lblName", 240, 1800, 615, 255);
   lblName->setWordWrap(true);
+  fitTextToBox(lblName);
   picDraw->setFocusPolicy(Qt::TabFocus);
   setTabOrder(txtName, btnSave);
   setTabOrder(btnSave, picDraw);

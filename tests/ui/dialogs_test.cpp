@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
@@ -65,6 +66,29 @@ TEST_P(DialogWindow, EnterHidesEscapeDoesNothing) {
   QTest::keyClick(dialog, Qt::Key_Return);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialogs.loaded(frame.id), dialog);
+}
+
+// Whatever the desktop's font, every text can be read whole inside its box,
+// and no text runs into a label below it.
+TEST_P(DialogWindow, EveryLabelShowsItsWholeText) {
+  PelorinDialog* dialog = dialogs.show(GetParam().id);
+  const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+  for (const QLabel* label : labels) {
+    if (label->text().isEmpty()) continue;  // an icon
+    const QRect box = label->geometry();
+    const QRectF needed = QFontMetricsF(label->font())
+                              .boundingRect(QRectF(QPointF(0, 0), QSizeF(box.size())),
+                                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+    const std::string name = label->objectName().toStdString();
+    EXPECT_LE(needed.width(), box.width() + 0.5) << name;
+    EXPECT_LE(needed.height(), box.height() + 0.5) << name;
+    for (const QLabel* other : labels) {
+      const QRect below = other->geometry();
+      if (other != label && below.top() > box.top() && below.left() < box.right() && below.right() > box.left()) {
+        EXPECT_LE(box.top() + needed.height(), below.top() + 0.5) << name << " runs into " << other->objectName().toStdString();
+      }
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
