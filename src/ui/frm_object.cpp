@@ -126,16 +126,22 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(btnDone, &QPushButton::clicked, this, &frmObject::btnDone_Click);
 }
 
+std::shared_ptr<clsObject> frmObject::findPicture() const {
+  return modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
+}
+
+void frmObject::sayNotCreated(const QString& nothingDone) {
+  userMessages().showFailure(
+      this, QStringLiteral("Pelorin"),
+      QStringLiteral("Nothing was %1: picture %2 could not be created.").arg(nothingDone, tag_));
+}
+
 void frmObject::btnSave_Click() {
   reportFailures(this, [this] {
-    const std::shared_ptr<clsObject> picture = modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
+    const std::shared_ptr<clsObject> picture = findPicture();
     const QString name = txtName->text();
     if (name.isEmpty()) return;
-    if (!picture) {
-      userMessages().showFailure(this, QStringLiteral("Pelorin"),
-                                 QStringLiteral("Nothing was saved: picture %1 could not be created.").arg(tag_));
-      return;
-    }
+    if (!picture) return sayNotCreated(QStringLiteral("saved"));
     SaveGeneticCode(picture->GenCode, name);
   });
 }
@@ -155,12 +161,8 @@ bool frmObject::eventFilter(QObject* watched, QEvent* event) {
 
 void frmObject::actCopy_Triggered() {
   reportFailures(this, [this] {
-    const std::shared_ptr<clsObject> picture = modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
-    if (!picture) {
-      userMessages().showFailure(this, QStringLiteral("Pelorin"),
-                                 QStringLiteral("Nothing was copied: picture %1 could not be created.").arg(tag_));
-      return;
-    }
+    const std::shared_ptr<clsObject> picture = findPicture();
+    if (!picture) return sayNotCreated(QStringLiteral("copied"));
     auto data = std::make_unique<QMimeData>();
     data->setImageData(picDraw->surface().image());
     data->setText(QString::fromLatin1(GeneticCodeText(picture->GenCode)));
@@ -170,12 +172,8 @@ void frmObject::actCopy_Triggered() {
 
 void frmObject::actExportImage_Triggered() {
   reportFailures(this, [this] {
-    const std::shared_ptr<clsObject> picture = modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
-    if (!picture) {
-      userMessages().showFailure(this, QStringLiteral("Pelorin"),
-                                 QStringLiteral("Nothing was exported: picture %1 could not be created.").arg(tag_));
-      return;
-    }
+    const std::shared_ptr<clsObject> picture = findPicture();
+    if (!picture) return sayNotCreated(QStringLiteral("exported"));
     QStringList filters;
     for (const ExportFilter& entry : kExportFilters) filters << QString::fromLatin1(entry.filter);
     // Offered beside the genetic code file the name box names, if any.

@@ -15,6 +15,7 @@ class QPushButton;
 namespace pelorin {
 
 class PictureSurface;
+class clsObject;
 
 // picDraw: shows the retained picture; never draws the picture itself.
 class PictureView : public QWidget {
@@ -73,6 +74,12 @@ class frmObject : public QWidget {
   void actExportImage_Triggered();
 
  private:
+  // The window's picture, through the tag and the registry; null when the
+  // picture could not be created.
+  std::shared_ptr<clsObject> findPicture() const;
+  // Tells the user that nothing was done because the picture does not exist.
+  void sayNotCreated(const QString& nothingDone);
+
   QString tag_;
 };
 
