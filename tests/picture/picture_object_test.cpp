@@ -58,18 +58,6 @@ TEST_F(PictureObject, CounterAtItsLimitFailsBeforeAnyWindow) {
   }
 }
 
-TEST_F(PictureObject, SegmentsChainFromTheStartPoint) {
-  auto picture = windows.open();
-  const SegmentTable& lines = picture->Segments();
-  EXPECT_EQ(lines[0].StartX, 850);
-  EXPECT_EQ(lines[0].StartY, 800);
-  for (int i = 1; i < 64; ++i) {
-    EXPECT_EQ(lines[i].StartX, lines[i - 1].EndX);
-    EXPECT_EQ(lines[i].StartY, lines[i - 1].EndY);
-  }
-}
-
-
 TEST_F(PictureObject, AnExistingFileIsLoadedAnythingElseBred) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());

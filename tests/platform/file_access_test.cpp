@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/failure_of.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -29,15 +31,7 @@ void writePlain(const QString& path, const QByteArray& bytes) {
   ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-FailureKind failureOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Failure& failure) {
-    return failure.kind();
-  }
-  ADD_FAILURE() << "no failure";
-  return FailureKind::Arithmetic;
-}
+using testing::failureOf;
 
 struct ExistsCase {
   const char* name;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/failure_of.h"
+
 #include <cmath>
 #include <limits>
 
@@ -10,15 +12,7 @@
 namespace pelorin {
 namespace {
 
-FailureKind failureOf(auto&& call) {
-  try {
-    call();
-  } catch (const Failure& failure) {
-    return failure.kind();
-  }
-  ADD_FAILURE() << "no failure";
-  return FailureKind::Arithmetic;
-}
+using testing::failureOf;
 
 struct NumericCase {
   const char* text;
