@@ -11,6 +11,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  fonts-dejavu-core
   xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng
   dpkg-dev desktop-file-utils
   clang libclang-rt-14-dev

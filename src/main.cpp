@@ -1,11 +1,17 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
+#include "ui/info_dialogs.h"
 #include "ui/mod_object.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Pelorin"));
+  // Ties the windows to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("pelorin"));
+  QApplication::setWindowIcon(QIcon(pelorin::kPelorinIcon));
   pelorin::installPictureWindows();
   pelorin::frmMain window;
   window.show();
