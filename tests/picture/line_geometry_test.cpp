@@ -4,9 +4,11 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "genetics/gene_sequence.h"
 #include "platform/failure.h"
+#include "support/failure_of.h"
 #include "ui/mod_object.h"
 
 namespace pelorin {
@@ -17,20 +19,29 @@ void PrintTo(const clsLine& l, std::ostream* os) {
 
 namespace {
 
+using testing::failureOf;
+
 constexpr clsLine kSentinel{-1111, -2222, -3333, -4444};
 
-SegmentTable sentinelTable() {
-  SegmentTable table;
-  table.fill(kSentinel);
-  return table;
+// Computes code's segments into a table of sentinels; the failure, if any, is ComputeSegments's.
+SegmentTable compute(clsGenSeq& code, std::optional<FailureKind> failure = std::nullopt) {
+  SegmentTable lines;
+  lines.fill(kSentinel);
+  if (failure) EXPECT_EQ(failureOf([&] { ComputeSegments(code, lines); }), *failure);
+  else ComputeSegments(code, lines);
+  return lines;
 }
 
-void setAll(clsGenSeq& code, std::int16_t length, double angle) {
+clsGenSeq allGenes(std::int16_t length, double angle) {
+  clsGenSeq code;
   for (std::int16_t i = 0; i < 64; ++i) {
     code.SetGColorLength(i, length);
     code.SetGAngle(i, angle);
   }
+  return code;
 }
+
+clsLine along(int from, int to) { return {static_cast<std::int16_t>(from), 800, static_cast<std::int16_t>(to), 800}; }
 
 struct FirstSegmentCase {
   const char* name;
@@ -46,10 +57,8 @@ TEST_P(FirstSegment, EndsWhereExpected) {
   clsGenSeq code;
   code.SetGColorLength(0, c.length);
   code.SetGAngle(0, c.angle);
-  SegmentTable lines = sentinelTable();
-  ComputeSegments(code, lines);
+  const SegmentTable lines = compute(code);
   EXPECT_EQ(lines[0], (clsLine{850, 800, c.endX, c.endY}));
-  // Genes 1..63 are new (length 0): the rest of the chain sits at the end.
   EXPECT_EQ(lines[63], (clsLine{c.endX, c.endY, c.endX, c.endY}));
 }
 
@@ -68,26 +77,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LineGeometry, ChainOfEqualSegments) {
-  clsGenSeq code;
-  setAll(code, 100, 0.0);
-  SegmentTable lines = sentinelTable();
-  ComputeSegments(code, lines);
-  for (int i = 0; i < 64; ++i) {
-    const auto x = static_cast<std::int16_t>(850 + 100 * i);
-    EXPECT_EQ(lines[i], (clsLine{x, 800, static_cast<std::int16_t>(x + 100), 800})) << "segment " << i;
-  }
+  clsGenSeq code = allGenes(100, 0.0);
+  const SegmentTable lines = compute(code);
+  for (int i = 0; i < 64; ++i) EXPECT_EQ(lines[i], along(850 + 100 * i, 950 + 100 * i)) << "segment " << i;
   EXPECT_EQ(lines[63].EndX, 7250);
 }
 
 TEST(LineGeometry, HiddenSegmentCarriesTheChainAndAnglesAreAbsolute) {
   clsGenSeq code;
   code.SetGColorLength(0, 100);
-  code.SetGAngle(0, std::numbers::pi / 2);  // down
+  code.SetGAngle(0, std::numbers::pi / 2);
   code.SetGColorDraw(0, 0);
   code.SetGColorLength(1, 100);
-  code.SetGAngle(1, 0.0);  // right, not turned by segment 0's angle
-  SegmentTable lines;
-  ComputeSegments(code, lines);
+  const SegmentTable lines = compute(code);
   EXPECT_EQ(lines[0], (clsLine{850, 800, 850, 900}));
   EXPECT_EQ(lines[1], (clsLine{850, 900, 950, 900}));
 }
@@ -95,76 +97,40 @@ TEST(LineGeometry, HiddenSegmentCarriesTheChainAndAnglesAreAbsolute) {
 TEST(LineGeometry, OriginIsReadAtEachCall) {
   clsGenSeq code;
   code.SetGColorLength(0, 10);
-  SegmentTable lines;
   modObject::OriginX = 100;
   modObject::OriginY = 200;
-  ComputeSegments(code, lines);
+  const SegmentTable moved = compute(code);
   modObject::ResetObjectState();
-  EXPECT_EQ(lines[0], (clsLine{100, 200, 110, 200}));
-  ComputeSegments(code, lines);
-  EXPECT_EQ(lines[0], (clsLine{850, 800, 860, 800}));
+  EXPECT_EQ(moved[0], (clsLine{100, 200, 110, 200}));
+  EXPECT_EQ(compute(code)[0], (clsLine{850, 800, 860, 800}));
 }
 
 TEST(LineGeometry, OverflowAtSegment31LeavesWhatWasWritten) {
-  clsGenSeq code;
-  setAll(code, 999, 0.0);
-  SegmentTable lines = sentinelTable();
-  try {
-    ComputeSegments(code, lines);
-    FAIL() << "no overflow";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.kind(), FailureKind::Overflow);
-  }
-  for (int i = 0; i <= 30; ++i) {
-    EXPECT_EQ(lines[i], (clsLine{static_cast<std::int16_t>(850 + 999 * i), 800,
-                                 static_cast<std::int16_t>(850 + 999 * (i + 1)), 800}));
-  }
-  EXPECT_EQ(lines[30].EndX, 31819);
+  clsGenSeq code = allGenes(999, 0.0);
+  const SegmentTable lines = compute(code, FailureKind::Overflow);
+  for (int i = 0; i <= 30; ++i) EXPECT_EQ(lines[i], along(850 + 999 * i, 850 + 999 * (i + 1))) << "segment " << i;
   EXPECT_EQ(lines[31], (clsLine{31819, 800, kSentinel.EndX, kSentinel.EndY}));
   for (int i = 32; i < 64; ++i) EXPECT_EQ(lines[i], kSentinel) << "segment " << i;
 }
 
-TEST(LineGeometry, OverflowAtEndYKeepsNewEndX) {
+TEST(LineGeometry, LongestFirstGeneOverflowsAtOnce) {
   clsGenSeq code;
   code.SetGColorLength(0, 32767);
-  code.SetGAngle(0, std::numbers::pi / 2);  // EndX = 850 + ~0, EndY = 33567
-  SegmentTable lines = sentinelTable();
-  EXPECT_THROW(ComputeSegments(code, lines), Failure);
+  EXPECT_EQ(compute(code, FailureKind::Overflow)[0], (clsLine{850, 800, kSentinel.EndX, kSentinel.EndY}));
+  code.SetGAngle(0, std::numbers::pi / 2);  // EndX 850 fits, EndY 33567 does not
+  const SegmentTable lines = compute(code, FailureKind::Overflow);
   EXPECT_EQ(lines[0], (clsLine{850, 800, 850, kSentinel.EndY}));
   EXPECT_EQ(lines[1], kSentinel);
 }
 
-TEST(LineGeometry, LongFirstGeneFailsAtOnce) {
-  clsGenSeq code;
-  code.SetGColorLength(0, 32767);
-  SegmentTable lines = sentinelTable();
-  try {
-    ComputeSegments(code, lines);
-    FAIL() << "no overflow";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.kind(), FailureKind::Overflow);
+TEST(LineGeometry, NonFiniteAngleIsAnArithmeticFailure) {
+  for (double angle : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+    clsGenSeq code;
+    code.SetGColorLength(3, 10);
+    code.SetGAngle(3, angle);
+    EXPECT_EQ(compute(code, FailureKind::Arithmetic)[3], (clsLine{850, 800, kSentinel.EndX, kSentinel.EndY})) << angle;
   }
-  EXPECT_EQ(lines[0], (clsLine{850, 800, kSentinel.EndX, kSentinel.EndY}));
 }
-
-class NonFiniteAngle : public ::testing::TestWithParam<double> {};
-
-TEST_P(NonFiniteAngle, IsAnArithmeticFailure) {
-  clsGenSeq code;
-  code.SetGColorLength(3, 10);
-  code.SetGAngle(3, GetParam());
-  SegmentTable lines = sentinelTable();
-  try {
-    ComputeSegments(code, lines);
-    FAIL() << "no failure";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.kind(), FailureKind::Arithmetic);
-  }
-  EXPECT_EQ(lines[3], (clsLine{850, 800, kSentinel.EndX, kSentinel.EndY}));
-}
-
-INSTANTIATE_TEST_SUITE_P(Angles, NonFiniteAngle,
-                         ::testing::Values(std::nan(""), HUGE_VAL, -HUGE_VAL));
 
 }  // namespace
 }  // namespace pelorin

@@ -2,27 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include "support/failure_of.h"
-
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
-#include <functional>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/failure.h"
+#include "support/failure_of.h"
 
 namespace pelorin {
 namespace {
 
+using testing::caughtFailure;
+using testing::failureOf;
+
 QByteArray contentOf(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return "<unreadable>";
-  return file.readAll();
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 void writePlain(const QString& path, const QByteArray& bytes) {
@@ -31,191 +31,100 @@ void writePlain(const QString& path, const QByteArray& bytes) {
   ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-using testing::failureOf;
+class FileAccess : public ::testing::Test {
+ protected:
+  QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+  QStringList filesInDir() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
 
-struct ExistsCase {
-  const char* name;
-  std::function<QString(const QDir&)> make;
-  bool exists;
+  QTemporaryDir dir;
 };
 
-class FileExistsTest : public ::testing::TestWithParam<ExistsCase> {};
-
-TEST_P(FileExistsTest, OnlyRegularFiles) {
-  QTemporaryDir dir;
-  const QString path = GetParam().make(QDir(dir.path()));
-  EXPECT_EQ(FileExists(path), GetParam().exists) << path.toStdString();
+TEST_F(FileAccess, FileExistsOnlyForRegularFilesAndLinksToThem) {
+  writePlain(path("file"), "x");
+  writePlain(path("empty"), "");
+  QFile::link(path("file"), path("link"));
+  QFile::link(path("gone"), path("dangling"));
+  ::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600);
+  for (const char* name : {"file", "empty", "link"}) EXPECT_TRUE(FileExists(path(name))) << name;
+  for (const QString& other : {path("dangling"), path("fifo"), path("missing"), dir.path(), QStringLiteral("/dev/null"),
+                               QString()})
+    EXPECT_FALSE(FileExists(other)) << other.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, FileExistsTest,
-    ::testing::Values(
-        ExistsCase{"RegularFile",
-                   [](const QDir& d) {
-                     writePlain(d.filePath("f"), "x");
-                     return d.filePath("f");
-                   },
-                   true},
-        ExistsCase{"EmptyFile",
-                   [](const QDir& d) {
-                     writePlain(d.filePath("f"), "");
-                     return d.filePath("f");
-                   },
-                   true},
-        ExistsCase{"LinkToFile",
-                   [](const QDir& d) {
-                     writePlain(d.filePath("f"), "x");
-                     QFile::link(d.filePath("f"), d.filePath("l"));
-                     return d.filePath("l");
-                   },
-                   true},
-        ExistsCase{"DanglingLink",
-                   [](const QDir& d) {
-                     QFile::link(d.filePath("gone"), d.filePath("l"));
-                     return d.filePath("l");
-                   },
-                   false},
-        ExistsCase{"Folder", [](const QDir& d) { return d.path(); }, false},
-        ExistsCase{"Fifo",
-                   [](const QDir& d) {
-                     ::mkfifo(QFile::encodeName(d.filePath("p")).constData(), 0600);
-                     return d.filePath("p");
-                   },
-                   false},
-        ExistsCase{"Device", [](const QDir&) { return QStringLiteral("/dev/null"); }, false},
-        ExistsCase{"Missing", [](const QDir& d) { return d.filePath("missing"); }, false},
-        ExistsCase{"EmptyName", [](const QDir&) { return QString(); }, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FileAccess, OpeningAMissingFileNamesItAndTheReason) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("missing.txt");
-  try {
-    OpenForReading(path);
-    FAIL() << "opened";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.kind(), FailureKind::FileSystem);
-    EXPECT_EQ(failure.path(), path);
-    EXPECT_EQ(failure.reason(), QStringLiteral("No such file or directory"));
-  }
+TEST_F(FileAccess, MissingFileOrFolderIsNamedWithTheReason) {
+  const Failure opening = caughtFailure([&] { OpenForReading(path("missing.txt")); });
+  EXPECT_EQ(opening.kind(), FailureKind::FileSystem);
+  EXPECT_EQ(opening.path(), path("missing.txt"));
+  EXPECT_EQ(opening.reason(), QStringLiteral("No such file or directory"));
+  const Failure writing = caughtFailure([&] { WriteFileAtomically(path("no/such/folder/code.txt"), "x"); });
+  EXPECT_EQ(writing.kind(), FailureKind::FileSystem);
+  EXPECT_EQ(writing.path(), path("no/such/folder/code.txt"));
+  EXPECT_FALSE(writing.reason().isEmpty());
 }
 
-struct LinesCase {
-  const char* name;
-  std::string text;
+// The lines of text until its end, checking that one more read fails.
+std::vector<QString> linesOf(const std::string& text) {
+  std::istringstream in(text);
+  TextStreamReader reader(in);
   std::vector<QString> lines;
-};
-
-class ReadLineTest : public ::testing::TestWithParam<LinesCase> {};
-
-TEST_P(ReadLineTest, SplitsLinesThenFailsPastTheEnd) {
-  std::istringstream in(GetParam().text);
-  TextStreamReader reader(in);
-  for (const QString& expected : GetParam().lines) {
-    ASSERT_FALSE(reader.AtEndOfStream());
-    EXPECT_EQ(reader.ReadLine(), expected);
-  }
-  EXPECT_TRUE(reader.AtEndOfStream());
+  while (!reader.AtEndOfStream() && lines.size() < 10) lines.push_back(reader.ReadLine());
   EXPECT_EQ(failureOf([&] { reader.ReadLine(); }), FailureKind::InputPastEndOfFile);
+  return lines;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadLineTest,
-    ::testing::Values(LinesCase{"Empty", "", {}}, LinesCase{"CrLf", "a\r\n\r\nb\r\n", {"a", "", "b"}},
-                      LinesCase{"LfAlone", "a\nb\n", {"a", "b"}},
-                      LinesCase{"NoLastLineEnd", "a\r\nb", {"a", "b"}},
-                      LinesCase{"CrInsideKept", "a\rb\r\n", {"a\rb"}},
-                      LinesCase{"Latin1", "caf\xe9\r\n", {QStringLiteral("caf\u00e9")}},
-                      LinesCase{"LongestAccepted", std::string(4096, 'x') + "\r\n", {QString(4096, u'x')}}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(ReadLine, SplitsAtLineEndsThenFailsPastTheEnd) {
+  using Lines = std::vector<QString>;
+  EXPECT_EQ(linesOf(""), Lines{});
+  EXPECT_EQ(linesOf("a\r\n\r\nb\r\n"), (Lines{"a", "", "b"}));
+  EXPECT_EQ(linesOf("a\nb\n"), (Lines{"a", "b"}));
+  EXPECT_EQ(linesOf("a\r\nb"), (Lines{"a", "b"}));
+  EXPECT_EQ(linesOf("a\rb\r\n"), Lines{"a\rb"});
+  EXPECT_EQ(linesOf("caf\xe9\r\n"), Lines{QStringLiteral("caf\u00e9")});
+  EXPECT_EQ(linesOf(std::string(4096, 'x') + "\r\n"), Lines{QString(4096, u'x')});
+}
 
-class LongLineTest : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(LongLineTest, IsATypeMismatch) {
-  std::istringstream in(GetParam());
-  TextStreamReader reader(in);
-  EXPECT_EQ(failureOf([&] { reader.ReadLine(); }), FailureKind::TypeMismatch);
-  // It stopped near the limit instead of taking in the whole line.
-  if (GetParam().size() > 10000) {
+TEST(ReadLine, LongerLineIsATypeMismatchReadOnlyNearTheLimit) {
+  for (const std::string& text : {std::string(4097, 'x') + "\r\n", std::string(4097, 'x'), std::string(1 << 20, 'y')}) {
+    std::istringstream in(text);
+    TextStreamReader reader(in);
+    EXPECT_EQ(failureOf([&] { reader.ReadLine(); }), FailureKind::TypeMismatch);
     EXPECT_LT(in.tellg(), 5000);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, LongLineTest,
-                         ::testing::Values(std::string(4097, 'x') + "\r\n", std::string(4097, 'x'),
-                                           std::string(5000, '1') + "\r\n", std::string(1 << 20, 'y')));
-
-TEST(WriteFileAtomically, WritesAndReplacesTheWholeFile) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("code.txt");
-  WriteFileAtomically(path, "first, longer content\r\n");
-  WriteFileAtomically(path, "second\r\n");
-  EXPECT_EQ(contentOf(path), QByteArray("second\r\n"));
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"code.txt"});
+TEST_F(FileAccess, WriteReplacesTheWholeFile) {
+  WriteFileAtomically(path("code.txt"), "first, longer content\r\n");
+  WriteFileAtomically(path("code.txt"), "second\r\n");
+  EXPECT_EQ(contentOf(path("code.txt")), QByteArray("second\r\n"));
+  EXPECT_EQ(filesInDir(), QStringList{"code.txt"});
 }
 
-TEST(WriteFileAtomically, MissingFolderFailsNamingThePath) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("no/such/folder/code.txt");
-  try {
-    WriteFileAtomically(path, "x");
-    FAIL() << "written";
-  } catch (const Failure& failure) {
-    EXPECT_EQ(failure.kind(), FailureKind::FileSystem);
-    EXPECT_EQ(failure.path(), path);
-    EXPECT_FALSE(failure.reason().isEmpty());
-  }
-}
-
-// Lowers the file size limit so writes beyond it fail with EFBIG rather
-// than killing the process; restores both on the way out.
-class ScopedFileSizeLimit {
- public:
-  explicit ScopedFileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit lowered = previous_;
-    lowered.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~ScopedFileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int);
-};
-
-TEST(WriteFileAtomically, ShortWriteLeavesTheOldFileAsItWas) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("code.txt");
+TEST_F(FileAccess, ShortWriteLeavesTheOldFileAsItWas) {
   const QByteArray old = "old content that must survive\r\n";
-  writePlain(path, old);
-  {
-    ScopedFileSizeLimit limit(4096);
-    try {
-      WriteFileAtomically(path, QByteArray(100000, 'n'));
-      FAIL() << "a write past the size limit succeeded";
-    } catch (const Failure& failure) {
-      EXPECT_EQ(failure.kind(), FailureKind::FileSystem);
-      EXPECT_EQ(failure.path(), path);
-    }
-  }
-  EXPECT_EQ(contentOf(path), old);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"code.txt"});
+  writePlain(path("code.txt"), old);
+  // A lowered size limit makes writes beyond it fail with EFBIG instead of killing the process.
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit previous{};
+  getrlimit(RLIMIT_FSIZE, &previous);
+  rlimit lowered = previous;
+  lowered.rlim_cur = 4096;
+  setrlimit(RLIMIT_FSIZE, &lowered);
+  const Failure failure = caughtFailure([&] { WriteFileAtomically(path("code.txt"), QByteArray(100000, 'n')); });
+  setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_EQ(failure.kind(), FailureKind::FileSystem);
+  EXPECT_EQ(failure.path(), path("code.txt"));
+  EXPECT_EQ(contentOf(path("code.txt")), old);
+  EXPECT_EQ(filesInDir(), QStringList{"code.txt"});
 }
 
-TEST(WriteFileAtomically, ReadOnlyFolderWritesInPlace) {
+TEST_F(FileAccess, ReadOnlyFolderWritesInPlace) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  QTemporaryDir dir;
-  const QString path = dir.filePath("code.txt");
-  writePlain(path, "old");
+  writePlain(path("code.txt"), "old");
   QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-  WriteFileAtomically(path, "new");
+  WriteFileAtomically(path("code.txt"), "new");
   QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  EXPECT_EQ(contentOf(path), QByteArray("new"));
+  EXPECT_EQ(contentOf(path("code.txt")), QByteArray("new"));
 }
 
 }  // namespace

@@ -8,15 +8,17 @@
 
 namespace pelorin::testing {
 
-// The kind of Failure that action throws; a test failure if it throws none.
-inline FailureKind failureOf(const std::function<void()>& action) {
+// The Failure that action throws; a test failure if it throws none.
+inline Failure caughtFailure(const std::function<void()>& action) {
   try {
     action();
   } catch (const Failure& failure) {
-    return failure.kind();
+    return failure;
   }
   ADD_FAILURE() << "no failure";
-  return FailureKind::Arithmetic;
+  return Failure(FailureKind::Arithmetic, QStringLiteral("<none thrown>"));
 }
+
+inline FailureKind failureOf(const std::function<void()>& action) { return caughtFailure(action).kind(); }
 
 }  // namespace pelorin::testing
