@@ -4,6 +4,7 @@
 #include <string>
 
 #include "genetics/gene_sequence.h"
+#include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
@@ -37,18 +38,6 @@ void fillDistinct(clsGenSeq& code, int seed) {
   }
 }
 
-void expectSameCode(clsGenSeq& a, clsGenSeq& b) {
-  for (std::int16_t i = 0; i < 64; ++i) {
-    ASSERT_EQ(std::bit_cast<std::uint64_t>(a.GetGAngle(i)), std::bit_cast<std::uint64_t>(b.GetGAngle(i)));
-    ASSERT_EQ(a.GetGColorBlue(i), b.GetGColorBlue(i));
-    ASSERT_EQ(a.GetGColorGreen(i), b.GetGColorGreen(i));
-    ASSERT_EQ(a.GetGColorRed(i), b.GetGColorRed(i));
-    ASSERT_EQ(a.GetGDraw(i), b.GetGDraw(i));
-    ASSERT_EQ(a.GetGLength(i), b.GetGLength(i));
-    ASSERT_EQ(a.GetGWidth(i), b.GetGWidth(i));
-  }
-}
-
 class Breeding : public ::testing::Test {
  protected:
   // A registered picture with a distinct genetic code, its box ticked or not.
@@ -59,8 +48,15 @@ class Breeding : public ::testing::Test {
     return picture;
   }
 
+  clsGenSeq& bred() {
+    child = clsGenSeq();
+    child.Make();
+    return child;
+  }
+
   FakeMainBoxes boxes;
   FakeWindows windows;
+  clsGenSeq child;
 };
 
 class WhollyRandom : public Breeding, public ::testing::WithParamInterface<std::pair<const char*, bool>> {};
@@ -73,8 +69,7 @@ TEST_P(WhollyRandom, EveryGeneTakesRandomInItsOrder) {
   }
   boxes.rate = QString::fromLatin1(rate);
   ScriptedRandom script({}, 0.5f);
-  clsGenSeq child;
-  child.Make();
+  bred();
   EXPECT_EQ(script.trace(), repeat("RDRDRDRDRDRDRD", 64));
   EXPECT_EQ(child.GetGLength(63), 500);
 }
@@ -89,35 +84,28 @@ TEST_P(CopyRate, OneParentIsCopiedTraitForTrait) {
   auto only = parent(1, true);
   parent(2, false);
   boxes.rate = QString::fromLatin1(GetParam());
-  clsGenSeq child;
-  child.Make();
-  expectSameCode(child, only->GenCode);
+  bred();
+  EXPECT_EQ(GeneticCodeText(child), GeneticCodeText(only->GenCode));
+  for (std::int16_t i = 0; i < 64; ++i)  // bit for bit
+    ASSERT_EQ(std::bit_cast<std::uint64_t>(child.GetGAngle(i)),
+              std::bit_cast<std::uint64_t>(only->GenCode.GetGAngle(i)));
 }
 
 INSTANTIATE_TEST_SUITE_P(NeverMutating, CopyRate, ::testing::Values("0", "-3", "-1e39"));
 
 TEST_F(Breeding, TwoParentsBothSupplyEveryKindOfTrait) {
-  auto first = parent(1, true);
-  auto second = parent(2, true);
-  int fromFirst = 0, fromSecond = 0;
+  const QList<QByteArray> first = GeneticCodeText(parent(1, true)->GenCode).split('\n');
+  const QList<QByteArray> second = GeneticCodeText(parent(2, true)->GenCode).split('\n');
+  int fromFirst[8] = {}, fromSecond[8] = {};
   for (int round = 0; round < 20; ++round) {
-    clsGenSeq child;
-    child.Make();
-    for (std::int16_t i = 0; i < 64; ++i) {
-      const bool a = child.GetGLength(i) == first->GenCode.GetGLength(i) &&
-                     child.GetGColorRed(i) == first->GenCode.GetGColorRed(i);
-      const bool b = child.GetGLength(i) == second->GenCode.GetGLength(i) &&
-                     child.GetGColorRed(i) == second->GenCode.GetGColorRed(i);
-      ASSERT_TRUE(child.GetGAngle(i) == first->GenCode.GetGAngle(i) ||
-                  child.GetGAngle(i) == second->GenCode.GetGAngle(i));
-      ASSERT_TRUE(child.GetGWidth(i) == first->GenCode.GetGWidth(i) ||
-                  child.GetGWidth(i) == second->GenCode.GetGWidth(i));
-      fromFirst += a;
-      fromSecond += b;
+    const QList<QByteArray> lines = GeneticCodeText(bred()).split('\n');
+    for (int i = 0; i < 512; ++i) {
+      ASSERT_TRUE(lines[i] == first[i] || lines[i] == second[i]) << "line " << i;
+      fromFirst[i % 8] += lines[i] == first[i];
+      fromSecond[i % 8] += lines[i] == second[i];
     }
   }
-  EXPECT_GT(fromFirst, 100);
-  EXPECT_GT(fromSecond, 100);
+  for (int trait = 0; trait < 7; ++trait) EXPECT_TRUE(fromFirst[trait] > 100 && fromSecond[trait] > 100) << trait;
   EXPECT_EQ(modObject::ParentList().count(), 2u);  // kept until the next breeding
 }
 
@@ -126,8 +114,7 @@ TEST_F(Breeding, ClosedParentIsNeverUsedAgainButStaysRegistered) {
   auto closing = parent(2, true);
   windows.windows.back()->closed = true;
   for (int round = 0; round < 5; ++round) {
-    clsGenSeq child;
-    child.Make();
+    bred();
     for (std::int16_t i = 0; i < 64; ++i) ASSERT_NE(child.GetGLength(i), closing->GenCode.GetGLength(i));
   }
   EXPECT_EQ(modObject::Registry().count(), 2u);
@@ -138,18 +125,16 @@ TEST_F(Breeding, OneGeneDrawsAndReseedsInTraitOrder) {
   parent(1, true);
   auto second = parent(2, true);
   boxes.rate = QStringLiteral("0.5");
-  // Gene 0: Angle inherited from parent 1 (0.75 * 2 = 1.5 -> second), ColorBlue
-  // mutates (0.25 < 0.5, generator draws 0.5 -> 128), the rest inherited from
-  // the first parent (0.0 -> 0).
+  // Gene 0: Angle from the second parent (0.75), ColorBlue mutates (0.25 < 0.5)
+  // and draws 0.5 -> 128, the rest from the first parent (0.0).
   ScriptedRandom script({0.75f, 0.75f, 0.25f, 0.5f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f},
                         0.9f);
-  clsGenSeq child;
-  child.Make();
+  bred();
   EXPECT_EQ(script.trace().substr(0, 16), "R" "DD" "DRD" "DD" "DD" "DD" "DD" "DD");
   EXPECT_EQ(child.GetGAngle(0), second->GenCode.GetGAngle(0));
   EXPECT_EQ(child.GetGColorBlue(0), 128);
   EXPECT_EQ(child.GetGColorGreen(0), 100 + 1000);
-  // Later genes: every draw is 0.9, so nothing mutates: 14 draws, one reseed.
+  // Later genes draw 0.9: nothing mutates, 14 draws and one reseed each.
   EXPECT_EQ(script.trace().size(), 16u + 63u * 15u);
   EXPECT_EQ(script.reseeds(), 64 + 1);
 }
@@ -158,18 +143,15 @@ TEST_F(Breeding, RateJustBelowOneMutatesTraitByTraitInRecordOrder) {
   parent(1, true);
   boxes.rate = QStringLiteral("0.99999999");  // rounds to 1 in single precision
   ScriptedRandom script({}, std::nextafter(1.0f, 0.0f));
-  clsGenSeq child;
-  child.Make();
+  bred();
   EXPECT_EQ(script.trace(), repeat("R" + repeat("DRD", 7), 64));
 }
 
 TEST_F(Breeding, UntouchedParentGeneGivesZeros) {
   auto empty = windows.open();
   windows.windows.back()->parent = 1;
-  clsGenSeq fresh;
-  std::swap(empty->GenCode, fresh);  // a parent whose genes were never touched
-  clsGenSeq child;
-  child.Make();
+  empty->GenCode = clsGenSeq();  // a parent whose genes were never touched
+  bred();
   EXPECT_EQ(child.GetGLength(10), 0);
   EXPECT_EQ(child.GetGDraw(10), kFalse16);
   EXPECT_TRUE(empty->GenCode.HasGene(10));
@@ -179,8 +161,7 @@ TEST_F(Breeding, GreyedBoxIsNotAParent) {
   parent(1, false);
   windows.windows.back()->parent = 2;
   ScriptedRandom script({}, 0.5f);
-  clsGenSeq child;
-  child.Make();
+  bred();
   EXPECT_EQ(modObject::ParentList().count(), 0u);
   EXPECT_EQ(script.reseeds(), 64 * 7);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "platform/failure.h"
 
@@ -62,13 +63,10 @@ TEST(GeneSequence, SettersStoreValuesUnchanged) {
   sequence.SetGColorBlue(5, 32767);
   sequence.SetGColorDraw(5, kTrue16);
   sequence.SetGAngle(5, -1e300);
-  EXPECT_EQ(sequence.GetGLength(5), -7);
-  EXPECT_EQ(sequence.GetGWidth(5), 100);
-  EXPECT_EQ(sequence.GetGColorRed(5), 300);
-  EXPECT_EQ(sequence.GetGColorGreen(5), -1);
-  EXPECT_EQ(sequence.GetGColorBlue(5), 32767);
-  EXPECT_EQ(sequence.GetGDraw(5), kTrue16);
-  EXPECT_EQ(sequence.GetGAngle(5), -1e300);
+  using Traits = std::tuple<int, int, int, int, int, int, double>;
+  EXPECT_EQ((Traits{sequence.GetGLength(5), sequence.GetGWidth(5), sequence.GetGColorRed(5), sequence.GetGColorGreen(5),
+                    sequence.GetGColorBlue(5), sequence.GetGDraw(5), sequence.GetGAngle(5)}),
+            (Traits{-7, 100, 300, -1, 32767, kTrue16, -1e300}));
 }
 
 }  // namespace
