@@ -5,6 +5,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <tuple>
 
 #include "genetics/gene_sequence.h"
 #include "platform/failure.h"
@@ -43,38 +44,23 @@ clsGenSeq allGenes(std::int16_t length, double angle) {
 
 clsLine along(int from, int to) { return {static_cast<std::int16_t>(from), 800, static_cast<std::int16_t>(to), 800}; }
 
-struct FirstSegmentCase {
-  const char* name;
-  std::int16_t length;
-  double angle;
-  std::int16_t endX, endY;
-};
-
-class FirstSegment : public ::testing::TestWithParam<FirstSegmentCase> {};
-
-TEST_P(FirstSegment, EndsWhereExpected) {
-  const auto& c = GetParam();
-  clsGenSeq code;
-  code.SetGColorLength(0, c.length);
-  code.SetGAngle(0, c.angle);
-  const SegmentTable lines = compute(code);
-  EXPECT_EQ(lines[0], (clsLine{850, 800, c.endX, c.endY}));
-  EXPECT_EQ(lines[63], (clsLine{c.endX, c.endY, c.endX, c.endY}));
+TEST(LineGeometry, FirstSegmentEndsWhereExpected) {
+  using Case = std::tuple<std::int16_t, double, std::int16_t, std::int16_t>;  // length, angle, end
+  for (auto [length, angle, endX, endY] : std::initializer_list<Case>{
+           {0, 4.2, 850, 800}, {123, 0.0, 973, 800}, {500, 1.0, 1120, 1221}, {100, 3 * std::numbers::pi / 2, 850, 700},
+           {1, std::numbers::pi, 849, 800}, {-100, 0.0, 750, 800},
+           // 419 * cos(a) + 850 is exactly 961.5 when the product is rounded
+           // first (half to even: 962); a fused multiply-add would give
+           // 961.4999999999999 and 961.
+           {419, 1.3014412892588936, 962, 1204}}) {
+    clsGenSeq code;
+    code.SetGColorLength(0, length);
+    code.SetGAngle(0, angle);
+    const SegmentTable lines = compute(code);
+    EXPECT_EQ(lines[0], (clsLine{850, 800, endX, endY})) << length << " at " << angle;
+    EXPECT_EQ(lines[63], (clsLine{endX, endY, endX, endY})) << length << " at " << angle;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, FirstSegment,
-    ::testing::Values(FirstSegmentCase{"LengthZero", 0, 4.2, 850, 800},
-                      FirstSegmentCase{"AngleZero", 123, 0.0, 973, 800},
-                      FirstSegmentCase{"AngleOne", 500, 1.0, 1120, 1221},
-                      FirstSegmentCase{"StraightUp", 100, 3 * std::numbers::pi / 2, 850, 700},
-                      FirstSegmentCase{"Left", 1, std::numbers::pi, 849, 800},
-                      FirstSegmentCase{"NegativeLength", -100, 0.0, 750, 800},
-                      // 419 * cos(a) + 850 is exactly 961.5 when the product is
-                      // rounded first (half to even: 962); a fused multiply-add
-                      // would give 961.4999999999999 and 961.
-                      FirstSegmentCase{"UnfusedHalfGoesToEven", 419, 1.3014412892588936, 962, 1204}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LineGeometry, ChainOfEqualSegments) {
   clsGenSeq code = allGenes(100, 0.0);
