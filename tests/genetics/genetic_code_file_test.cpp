@@ -113,6 +113,8 @@ struct ReadCase {
   const char* detail = "";
 };
 
+void PrintTo(const ReadCase& c, std::ostream* out) { *out << c.name; }
+
 class Reading : public GeneticCodeFile, public ::testing::WithParamInterface<ReadCase> {};
 
 TEST_P(Reading, SetsGenesUntilItFailsNamingLineAndTrait) {
