@@ -42,13 +42,11 @@ class FakeWindows {
       return std::make_unique<FakePictureWindow>(windows.back());
     });
     modObject::ResetObjectState();
-    clear();
+    modObject::Registry().clear();
+    modObject::ParentList().clear();
   }
   ~FakeWindows() {
     setPictureWindowFactory(std::move(previous_));
-    clear();
-  }
-  static void clear() {
     modObject::Registry().clear();
     modObject::ParentList().clear();
   }

@@ -26,15 +26,11 @@ class NonBlockingDialogs final : public pelorin::UserMessages, public pelorin::F
   }
 };
 
-void clearPictures() {
-  pelorin::modObject::ParentList().clear();
-  pelorin::modObject::Registry().clear();
-}
-
 // Every test starts with no pictures and no windows left by the one before.
 class FreshState final : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
-    clearPictures();
+    pelorin::modObject::ParentList().clear();
+    pelorin::modObject::Registry().clear();
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       if (widget->parentWidget() == nullptr) widget->deleteLater();
     }
@@ -54,6 +50,7 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
   const int result = RUN_ALL_TESTS();
-  clearPictures();
+  pelorin::modObject::ParentList().clear();
+  pelorin::modObject::Registry().clear();
   return result;
 }

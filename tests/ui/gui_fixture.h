@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/frm_main.h"
+#include "ui/file_dialogs.h"
 #include "ui/frm_object.h"
 #include "ui/user_messages.h"
 
@@ -41,11 +42,28 @@ class RecordingMessages final : public UserMessages {
   QStringList texts;
 };
 
-// The main window shown, user messages recorded, a temporary folder.
+// Answers every save dialog with the path and filter a test sets.
+class ScriptedFileDialogs : public FileDialogs {
+ public:
+  QString getSaveFileName(QWidget*, const QString&, const QString&, const QStringList& filters, QString* chosen) override {
+    ++asked;
+    offered = filters;
+    *chosen = filter;
+    return path;
+  }
+  QString path, filter;
+  QStringList offered;
+  int asked = 0;
+};
+
+// The main window shown, user messages recorded, file dialogs scripted, a temporary folder.
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() : previous_(setUserMessages(&messages)) { main.show(); }
-  ~MainWindowTest() override { setUserMessages(previous_); }
+  MainWindowTest() : previous_(setUserMessages(&messages)), previousDialogs_(setFileDialogs(&dialogs)) { main.show(); }
+  ~MainWindowTest() override {
+    setUserMessages(previous_);
+    setFileDialogs(previousDialogs_);
+  }
 
   // Presses Open with this rate and name; returns the newest picture window.
   frmObject* open(const QString& rate = QStringLiteral("0"), const QString& name = {}) {
@@ -68,11 +86,13 @@ class MainWindowTest : public ::testing::Test {
   }
 
   RecordingMessages messages;
+  ScriptedFileDialogs dialogs;
   frmMain main;
   QTemporaryDir dir;
 
  private:
   UserMessages* previous_;
+  FileDialogs* previousDialogs_;
 };
 
 }  // namespace pelorin::testing

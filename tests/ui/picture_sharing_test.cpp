@@ -9,31 +9,14 @@
 #include "gui_fixture.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
-#include "ui/file_dialogs.h"
 #include "ui/mod_object.h"
 
 namespace pelorin {
 namespace {
 
-// Answers every save dialog with the path and filter a test sets.
-class ScriptedFileDialogs : public FileDialogs {
- public:
-  QString getSaveFileName(QWidget*, const QString&, const QString&, const QStringList& filters, QString* chosen) override {
-    ++asked;
-    offered = filters;
-    *chosen = filter;
-    return path;
-  }
-  QString path, filter;
-  QStringList offered;
-  int asked = 0;
-};
-
 // One picture opened from the main window; any message must be expected.
 class PictureWindow : public testing::MainWindowTest {
  protected:
-  PictureWindow() : previousDialogs_(setFileDialogs(&dialogs)) {}
-  ~PictureWindow() override { setFileDialogs(previousDialogs_); }
   void SetUp() override {
     ASSERT_NE(window = open(), nullptr);
     picture = modObject::Registry().find(modObject::RegistryKey(0));
@@ -43,13 +26,9 @@ class PictureWindow : public testing::MainWindowTest {
   void TearDown() override { EXPECT_EQ(messages.texts, expected); }
   const QImage& shown() { return window->picDraw->surface().image(); }
 
-  ScriptedFileDialogs dialogs;
   std::shared_ptr<clsObject> picture;
   frmObject* window = nullptr;
   QStringList expected;
-
- private:
-  FileDialogs* previousDialogs_;
 };
 
 TEST_F(PictureWindow, CtrlCCopiesThePictureAndItsCodeUnlessTheNameBoxHasASelection) {

@@ -1,8 +1,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QStyle>
-#include <QStyleOptionButton>
 
 #include <bit>
 
@@ -17,12 +15,8 @@ namespace {
 
 class PictureWindows : public testing::MainWindowTest {
  protected:
-  // Clicks the indicator itself: the box's centre may lie beside it.
   static void tick(frmObject* form) {
-    QStyleOptionButton option;
-    option.initFrom(form->cbxParent);
-    QTest::mouseClick(form->cbxParent, Qt::LeftButton, {},
-                      form->cbxParent->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, form->cbxParent).center());
+    form->cbxParent->click();
     ASSERT_TRUE(form->cbxParent->isChecked());
   }
   static clsGenSeq& code(int id) { return modObject::Registry().find(modObject::RegistryKey(id))->GenCode; }
@@ -108,7 +102,7 @@ TEST_F(PictureWindows, SaveWritesOnlyANamedFileInAnExistingFolderThatOpensAgainB
 TEST_F(PictureWindows, FailedOpenIsReportedAndItsWindowSavesNothing) {
   const QString file = dir.filePath(QStringLiteral("short.txt"));
   QFile out(file);
-  ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("1\r\n2\r\n3\r\n") == 9 && out.flush());
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("1\r\n2\r\n3\r\n") == 9);
   out.close();
   frmObject* failed = open(QStringLiteral("0"), file);
   ASSERT_EQ(messages.texts.size(), 1);
