@@ -4,21 +4,18 @@
 
 namespace pelorin::testing {
 
-// The main window's two boxes without the window; registers itself while alive.
+// The main window's two boxes without the window; registered while alive.
 class FakeMainBoxes final : public MainWindowBoxes {
  public:
   explicit FakeMainBoxes(QString rate = QStringLiteral(" 0"), QString name = {})
-      : rate(std::move(rate)), name(std::move(name)) {
-    previous_ = mainWindowBoxes();
+      : rate(std::move(rate)), name(std::move(name)), previous_(mainWindowBoxes()) {
     setMainWindowBoxes(this);
   }
   ~FakeMainBoxes() override { setMainWindowBoxes(previous_); }
-
   QString mutationRateText() const override { return rate; }
   QString nameText() const override { return name; }
 
-  QString rate;
-  QString name;
+  QString rate, name;
 
  private:
   MainWindowBoxes* previous_;

@@ -9,38 +9,31 @@
 
 namespace pelorin::testing {
 
-// A window without widgets: records what the picture sets and holds a real
-// surface, so model tests can check the whole road of a picture.
+// A window without widgets: records what the picture sets and holds a real surface.
 class FakePictureWindow final : public PictureWindow {
  public:
   struct State {
-    bool loaded = false;
-    bool visible = false;
+    bool visible = false, closed = false;
     QString tag, caption, name;
     int parent = 0;
-    bool closed = false;
     std::unique_ptr<PictureSurface> surface;
   };
 
-  explicit FakePictureWindow(std::shared_ptr<State> state) : state_(std::move(state)) {}
-
-  void Load() override {
-    state_->loaded = true;
-    state_->surface = std::make_unique<PictureSurface>();
-  }
-  void SetVisible(bool visible) override { state_->visible = visible; }
-  void SetTag(const QString& tag) override { state_->tag = tag; }
-  void SetCaption(const QString& caption) override { state_->caption = caption; }
-  void SetNameText(const QString& name) override { state_->name = name; }
-  PictureSurface& PicDraw() override { return *state_->surface; }
-  int ParentValue() const override { return state_->closed ? 0 : state_->parent; }
+  explicit FakePictureWindow(std::shared_ptr<State> state) : s_(std::move(state)) {}
+  void Load() override { s_->surface = std::make_unique<PictureSurface>(); }
+  void SetVisible(bool visible) override { s_->visible = visible; }
+  void SetTag(const QString& tag) override { s_->tag = tag; }
+  void SetCaption(const QString& caption) override { s_->caption = caption; }
+  void SetNameText(const QString& name) override { s_->name = name; }
+  PictureSurface& PicDraw() override { return *s_->surface; }
+  int ParentValue() const override { return s_->closed ? 0 : s_->parent; }
 
  private:
-  std::shared_ptr<State> state_;
+  std::shared_ptr<State> s_;
 };
 
-// Installs a factory of fake windows and resets the application state; keeps
-// the state of every window it made, in order.
+// Makes every picture window a fake, keeping their states in order, and
+// starts and ends with a clean application state.
 class FakeWindows {
  public:
   FakeWindows() {

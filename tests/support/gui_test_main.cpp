@@ -13,18 +13,13 @@
 
 namespace {
 
-// A modal message box would block a test forever: unless a test installs its
-// own, messages are printed instead.
-class PrintedMessages final : public pelorin::UserMessages {
+// Modal dialogs would block a test forever: unless a test installs its own
+// seams, messages are printed and file dialogs cancelled.
+class NonBlockingDialogs final : public pelorin::UserMessages, public pelorin::FileDialogs {
  public:
   void showFailure(QWidget*, const QString& title, const QString& text) override {
     std::cerr << "[message] " << title.toStdString() << ": " << text.toStdString() << '\n';
   }
-};
-
-// Nor may a file dialog: unless a test installs its own, it is cancelled.
-class CancelledFileDialogs final : public pelorin::FileDialogs {
- public:
   QString getSaveFileName(QWidget*, const QString& caption, const QString&, const QStringList&, QString*) override {
     std::cerr << "[file dialog cancelled] " << caption.toStdString() << '\n';
     return {};
@@ -48,10 +43,9 @@ class FreshState final : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  PrintedMessages messages;
-  pelorin::setUserMessages(&messages);
-  CancelledFileDialogs fileDialogs;
-  pelorin::setFileDialogs(&fileDialogs);
+  NonBlockingDialogs dialogs;
+  pelorin::setUserMessages(&dialogs);
+  pelorin::setFileDialogs(&dialogs);
   pelorin::installPictureWindows();
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);

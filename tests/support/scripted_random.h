@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <vector>
@@ -8,23 +9,25 @@
 
 namespace pelorin::testing {
 
-// A random source that yields scripted draws and records every call:
-// 'R' for a reseed, 'D' for a draw, in order. Installs itself as the
-// process-wide source while alive.
+// The process-wide random source while alive: yields scripted draws (then
+// whenEmpty) and traces every call, 'R' for a reseed and 'D' for a draw.
 class ScriptedRandom final : public RandomSource {
  public:
-  explicit ScriptedRandom(std::vector<float> draws = {}, float whenEmpty = 0.0f);
+  explicit ScriptedRandom(std::vector<float> draws = {}, float whenEmpty = 0.0f)
+      : script_(draws.begin(), draws.end()), whenEmpty_(whenEmpty), scope_(*this) {}
 
-  void reseedFromClock() override;
-  float next() override;
+  void reseedFromClock() override { trace_ += 'R'; }
+  float next() override {
+    trace_ += 'D';
+    if (script_.empty()) return whenEmpty_;
+    const float value = script_.front();
+    script_.pop_front();
+    return value;
+  }
 
-  // Queues further draws.
-  void push(std::vector<float> draws);
-  // Every call so far, e.g. "RDRD".
   const std::string& trace() const { return trace_; }
-  int reseeds() const;
-  int draws() const;
-  void clearTrace() { trace_.clear(); }
+  int reseeds() const { return static_cast<int>(std::count(trace_.begin(), trace_.end(), 'R')); }
+  int draws() const { return static_cast<int>(std::count(trace_.begin(), trace_.end(), 'D')); }
 
  private:
   std::deque<float> script_;

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "ui/frm_main.h"
+#include "ui/file_dialogs.h"
+#include "ui/frm_object.h"
+#include "ui/user_messages.h"
+
+namespace pelorin::testing {
+
+inline int visibleWindowsNamed(const QString& name) {
+  int count = 0;
+  for (QWidget* widget : QApplication::topLevelWidgets()) count += widget->objectName() == name && widget->isVisible();
+  return count;
+}
+
+template <typename T>
+T* child(const QObject& parent, const char* name) {
+  T* found = parent.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(found, nullptr) << name;
+  return found;
+}
+
+inline void activate(QWidget* window) {
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+class RecordingMessages final : public UserMessages {
+ public:
+  void showFailure(QWidget* parent, const QString&, const QString& text) override {
+    parents << parent;
+    texts << text;
+  }
+  QList<QWidget*> parents;
+  QStringList texts;
+};
+
+// Answers every save dialog with the path and filter a test sets.
+class ScriptedFileDialogs : public FileDialogs {
+ public:
+  QString getSaveFileName(QWidget*, const QString&, const QString&, const QStringList& filters, QString* chosen) override {
+    ++asked;
+    offered = filters;
+    *chosen = filter;
+    return path;
+  }
+  QString path, filter;
+  QStringList offered;
+  int asked = 0;
+};
+
+// The main window shown, user messages recorded, file dialogs scripted, a temporary folder.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() : previous_(setUserMessages(&messages)), previousDialogs_(setFileDialogs(&dialogs)) { main.show(); }
+  ~MainWindowTest() override {
+    setUserMessages(previous_);
+    setFileDialogs(previousDialogs_);
+  }
+
+  // Presses Open with this rate and name; returns the newest picture window.
+  frmObject* open(const QString& rate = QStringLiteral("0"), const QString& name = {}) {
+    child<QLineEdit>(main, "txtMutationRate")->setText(rate);
+    child<QLineEdit>(main, "txtName")->setText(name);
+    QTest::mouseClick(child<QPushButton>(main, "btnOpen"), Qt::LeftButton);
+    frmObject* last = nullptr;
+    for (frmObject* form : pictureWindows()) {
+      if (last == nullptr || form->windowTitle().toInt() > last->windowTitle().toInt()) last = form;
+    }
+    return last;
+  }
+
+  static QList<frmObject*> pictureWindows() {
+    QList<frmObject*> found;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* form = qobject_cast<frmObject*>(widget); form != nullptr && form->isVisible()) found << form;
+    }
+    return found;
+  }
+
+  RecordingMessages messages;
+  ScriptedFileDialogs dialogs;
+  frmMain main;
+  QTemporaryDir dir;
+
+ private:
+  UserMessages* previous_;
+  FileDialogs* previousDialogs_;
+};
+
+}  // namespace pelorin::testing
