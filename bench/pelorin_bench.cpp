@@ -20,6 +20,7 @@
 #include "picture/rendering.h"
 #include "platform/failure.h"
 #include "platform/random.h"
+#include "support/fixed_random.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "ui/frm_main.h"
@@ -34,23 +35,10 @@ namespace {
 // The rate the breeding benchmarks use: most traits come from a parent.
 const QString kRate = QStringLiteral(" 0.05");
 
-// Reproducible draws, for pictures that must be the same on every run.
-class FixedRandom final : public RandomSource {
- public:
-  void reseedFromClock() override {}
-  float next() override {
-    state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
-    return static_cast<float>(state_ >> 40) / 16777216.0f;
-  }
-
- private:
-  std::uint64_t state_ = 12345;
-};
-
 // A random genetic code whose segments stay inside the coordinate range.
 clsGenSeq& sampleCode() {
   static clsGenSeq code = [] {
-    FixedRandom random;
+    testing::FixedRandom random{12345};
     ScopedRandomSource fixed(random);
     for (;;) {
       clsGenSeq candidate;

@@ -225,6 +225,14 @@ picture_window() {
 pic_origin() { local X Y WIDTH HEIGHT; geometry "$1"; PX=$X; PY=$Y; }
 press_done() { pic_origin "$1"; click_at $((PX + 44)) $((PY + 28)); }     # btnDone 120,240 1095x375
 press_save() { pic_origin "$1"; click_at $((PX + 44)) $((PY + 60)); }     # btnSave 120,720 1095x375
+# save_as WINDOW NAME: types NAME into the window's name box, saves and waits
+# until the file is written.
+save_as() {
+  set_pic_name "$1" "$2"
+  press_save "$1"
+  poll 10 test -s "$2" || fail "$2 was not written"
+  sleep 0.3
+}
 tick_parent() { pic_origin "$1"; click_at $((PX + 30)) $((PY + 92)); }    # cbxParent 240,1200 1095x375
 set_pic_name() { pic_origin "$1"; type_into $((PX + 136)) $((PY + 132)) "$2"; }  # txtName 960,1800 2175x375
 
@@ -357,10 +365,7 @@ set_name "seed.gcf"
 press_open
 P0="$(picture_window 0)"
 capture_picture "$P0" pic0
-set_pic_name "$P0" "pic0.gcf"
-press_save "$P0"
-poll 10 test -s pic0.gcf || fail "pic0.gcf was not written"
-sleep 0.3
+save_as "$P0" "pic0.gcf"
 check_code_file pic0.gcf
 has_window Pelorin && fail "saving showed a message"
 cmp -s seed.gcf pic0.gcf || fail "picture 0 read at rate 0 saved a different genetic code"
@@ -387,10 +392,7 @@ press_open
 P2="$(picture_window 2)"
 # A random path may well leave the drawing area: blank is allowed here.
 capture_settled "$P2" pic2
-set_pic_name "$P2" "rand.gcf"
-press_save "$P2"
-poll 10 test -s rand.gcf || fail "rand.gcf was not written"
-sleep 0.3
+save_as "$P2" "rand.gcf"
 check_code_file rand.gcf
 cmp -s seed.gcf rand.gcf && fail "at rate 1 the parent was copied"
 set_rate "0"
@@ -399,10 +401,7 @@ press_open
 P3="$(picture_window 3)"
 capture_settled "$P3" pic3
 same_picture pic2 pic3
-set_pic_name "$P3" "rand3.gcf"
-press_save "$P3"
-poll 10 test -s rand3.gcf || fail "rand3.gcf was not written"
-sleep 0.3
+save_as "$P3" "rand3.gcf"
 cmp -s rand.gcf rand3.gcf || fail "picture 3 reopened at rate 0 saved a different genetic code"
 
 # ---------------------------------------------------------------------------
@@ -422,10 +421,7 @@ expect_text message-save "File access error in nofolder/lost.gcf"
 xdotool key Return
 wait_gone Pelorin
 # The program goes on: Save to a good name works.
-set_pic_name "$P3" "again.gcf"
-press_save "$P3"
-poll 10 test -s again.gcf || fail "saving after the failed save wrote nothing"
-sleep 0.3
+save_as "$P3" "again.gcf"
 cmp -s rand.gcf again.gcf || fail "again.gcf differs from rand.gcf"
 
 # ---------------------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
+#include "support/fixed_random.h"
 #include "ui/mod_genes.h"
 
 using namespace pelorin;
@@ -30,19 +31,6 @@ namespace {
 void check(bool holds, const char* what) {
   if (!holds) finding(what);
 }
-
-// Fixed draws, so a finding reproduces; reseeds change nothing.
-class FixedRandom final : public RandomSource {
- public:
-  void reseedFromClock() override {}
-  float next() override {
-    state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
-    return static_cast<float>(state_ >> 40) / 16777216.0f;
-  }
-
- private:
-  std::uint64_t state_ = 1;
-};
 
 // The file's lines as the reader should see them, found independently: split
 // at LF, one CR before the LF dropped; text after the last LF is a line too.
@@ -113,7 +101,7 @@ bool equalIgnoringCase(const std::string& s, const char* word) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static FixedRandom random;
+  static testing::FixedRandom random{1};
   static ScopedRandomSource fixed(random);
   // Lines with a comma as separator would depend on the locale the fuzzer
   // runs in; the checks below assume the C locale's '.'.
