@@ -225,6 +225,17 @@ picture_window() {
 pic_origin() { local X Y WIDTH HEIGHT; geometry "$1"; PX=$X; PY=$Y; }
 press_done() { pic_origin "$1"; click_at $((PX + 44)) $((PY + 28)); }     # btnDone 120,240 1095x375
 press_save() { pic_origin "$1"; click_at $((PX + 44)) $((PY + 60)); }     # btnSave 120,720 1095x375
+# expect_message SHOT TEXT: waits for the program's message box, keeps a
+# screenshot of it and checks that it shows TEXT. The box stays open.
+expect_message() {
+  local box
+  box="$(wait_window Pelorin)"
+  move_to "$box" 560 260
+  sleep 0.3
+  shot "$box" "$1"
+  [ "$(colours "$SHOTS/$1.png")" -ge 3 ] || fail "the message window is blank"
+  expect_text "$1" "$2"
+}
 # save_as WINDOW NAME: types NAME into the window's name box, saves and waits
 # until the file is written.
 save_as() {
@@ -409,12 +420,7 @@ step "saving into a missing folder shows a message and creates nothing"
 before="$(listing)"
 set_pic_name "$P3" "nofolder/lost.gcf"
 press_save "$P3"
-BOX="$(wait_window Pelorin)"
-move_to "$BOX" 560 260
-sleep 0.3
-shot "$BOX" message-save
-[ "$(colours "$SHOTS/message-save.png")" -ge 3 ] || fail "the message window is blank"
-expect_text message-save "File access error in nofolder/lost.gcf"
+expect_message message-save "File access error in nofolder/lost.gcf"
 [ -e nofolder ] && fail "saving into a missing folder created it"
 [ "$(listing)" = "$before" ] || fail "saving into a missing folder changed the working folder"
 # The message is modal: Enter presses its OK button.
@@ -430,12 +436,7 @@ step "a truncated genetic code file fails with a message, and the next Open work
 head -n 100 pic0.gcf > trunc.gcf
 set_name "trunc.gcf"
 press_open
-BOX="$(wait_window Pelorin)"
-move_to "$BOX" 560 260
-sleep 0.3
-shot "$BOX" message-trunc
-[ "$(colours "$SHOTS/message-trunc.png")" -ge 3 ] || fail "the message window is blank"
-expect_text message-trunc "Input past end of file in line 101 of trunc.gcf: Draw of gene 12"
+expect_message message-trunc "Input past end of file in line 101 of trunc.gcf: Draw of gene 12"
 xdotool key Return
 wait_gone Pelorin
 # The failed picture kept its number and window; the next one takes 5.
