@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -20,9 +19,9 @@
 #include "picture/rendering.h"
 #include "platform/failure.h"
 #include "platform/random.h"
-#include "support/fixed_random.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
+#include "support/fixed_random.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
 #include "ui/mod_genes.h"

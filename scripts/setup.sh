@@ -14,7 +14,7 @@ PACKAGES=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng
   dpkg-dev desktop-file-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format git
 )
 
 missing_packages() {

@@ -84,9 +84,7 @@ void ExportPicture(clsGenSeq& code, const SegmentTable& lines, QColor background
     case ImageFormat::Png:
       WriteFileAtomically(path, PngBytes(RenderPicture(code, lines, scale, background), path));
       return;
-    case ImageFormat::Svg:
-      WriteFileAtomically(path, PictureSvg(code, lines, background));
-      return;
+    case ImageFormat::Svg: WriteFileAtomically(path, PictureSvg(code, lines, background)); return;
   }
 }
 

@@ -14,10 +14,10 @@ namespace pelorin {
 // computed from the code. Only the picture itself writes its fields.
 class clsObject {
  public:
-  QString Name;                           // the main window's name box at Init
-  clsGenSeq GenCode;                      // the genetic code
-  std::unique_ptr<PictureWindow> Display; // created by Init
-  std::int16_t ID = 0;                    // 0 for the first picture of a run
+  QString Name;                            // the main window's name box at Init
+  clsGenSeq GenCode;                       // the genetic code
+  std::unique_ptr<PictureWindow> Display;  // created by Init
+  std::int16_t ID = 0;                     // 0 for the first picture of a run
 
   // Takes the name and the next number, opens the window and draws the
   // picture. Fails with Overflow when the numbers are used up (before any

@@ -1,13 +1,12 @@
 #include "picture/picture_surface.h"
 
-#include <optional>
-
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace pelorin {
 

@@ -32,8 +32,7 @@ class PictureSurface {
   // widthTwips/heightTwips: the drawing area, at least 15 twips each way.
   // devicePixelRatio > 0: the image holds logical size * ratio pixels.
   explicit PictureSurface(int widthTwips = kPictureWidthTwips, int heightTwips = kPictureHeightTwips,
-                          qreal devicePixelRatio = 1.0,
-                          QColor background = systemWindowBackground());
+                          qreal devicePixelRatio = 1.0, QColor background = systemWindowBackground());
   ~PictureSurface();
   PictureSurface(PictureSurface&&) noexcept;
   PictureSurface& operator=(PictureSurface&&) noexcept;

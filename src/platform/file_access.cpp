@@ -1,11 +1,12 @@
 #include "platform/file_access.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 
 #include "platform/failure.h"
 

@@ -1,12 +1,13 @@
 #include "platform/numbers.h"
 
+#include <locale.h>
+
 #include <QLocale>
 #include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <optional>
 #include <string>
 
@@ -79,8 +80,7 @@ ParsedNumber parseNumber(QStringView text) {
       ascii += static_cast<char>(c.unicode());
       ++digits;
       ++i;
-    } else if (c == format.group && c != format.decimal && digits > 0 && i + 1 < end &&
-               isAsciiDigit(text[i + 1])) {
+    } else if (c == format.group && c != format.decimal && digits > 0 && i + 1 < end && isAsciiDigit(text[i + 1])) {
       ++i;  // a group separator stands between two digits and is dropped
     } else {
       break;

@@ -27,8 +27,7 @@ std::uint64_t ClockMixedGenerator::step() {
 }
 
 void ClockMixedGenerator::reseedFromClock() {
-  const auto ticks = static_cast<std::uint64_t>(
-      std::chrono::system_clock::now().time_since_epoch().count());
+  const auto ticks = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
   state_ = mix(state_ ^ mix(ticks));
 }
 
@@ -41,9 +40,7 @@ RandomSource& processRandom() { return *current(); }
 void Randomize() { current()->reseedFromClock(); }
 float Rnd() { return current()->next(); }
 
-ScopedRandomSource::ScopedRandomSource(RandomSource& source) : previous_(current()) {
-  current() = &source;
-}
+ScopedRandomSource::ScopedRandomSource(RandomSource& source) : previous_(current()) { current() = &source; }
 ScopedRandomSource::~ScopedRandomSource() { current() = previous_; }
 
 }  // namespace pelorin

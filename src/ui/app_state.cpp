@@ -1,10 +1,9 @@
 // The application-wide state shared by the model and the windows.
+#include "platform/numbers.h"
 #include "ui/main_window_boxes.h"
 #include "ui/mod_errors.h"
 #include "ui/mod_genes.h"
 #include "ui/mod_object.h"
-
-#include "platform/numbers.h"
 
 namespace pelorin {
 

@@ -8,10 +8,9 @@ namespace {
 
 class QtFileDialogs final : public FileDialogs {
  public:
-  QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
-                          const QStringList& filters, QString* selectedFilter) override {
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filters.join(QStringLiteral(";;")),
-                                        selectedFilter);
+  QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggested, const QStringList& filters,
+                          QString* selectedFilter) override {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filters.join(QStringLiteral(";;")), selectedFilter);
   }
 };
 

@@ -56,8 +56,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
   modObject::ResetObjectState();
   modGenes::ResetGeneState();
-  for (DialogId id : {DialogId::AboutAuthor, DialogId::AboutQuorvel, DialogId::AboutPelorin,
-                      DialogId::License, DialogId::Info}) {
+  for (DialogId id :
+       {DialogId::AboutAuthor, DialogId::AboutQuorvel, DialogId::AboutPelorin, DialogId::License, DialogId::Info}) {
     dialogs_.load(id);
   }
   txtMutationRate_->setText(signedNumberText(modGenes::MutationRate));
@@ -111,22 +111,18 @@ void frmMain::buildMenus() {
   QMenuBar* bar = menuBar();
 
   QMenu* M_File = addMenu(bar, QStringLiteral("M_File"), QStringLiteral("&File"));
-  connect(addItem(M_File, QStringLiteral("F_Exit"), QStringLiteral("&Exit")), &QAction::triggered,
-          this, [] { endProgram(); });
+  connect(addItem(M_File, QStringLiteral("F_Exit"), QStringLiteral("&Exit")), &QAction::triggered, this,
+          [] { endProgram(); });
 
   QMenu* M_Info = addMenu(bar, QStringLiteral("M_Info"), QStringLiteral("&Info"));
   QMenu* I_About = addSubmenu(M_Info, QStringLiteral("I_About"), QStringLiteral("&About"));
-  const auto showItem = [this](QMenu* menu, const QString& name, const QString& text,
-                               DialogId id) {
+  const auto showItem = [this](QMenu* menu, const QString& name, const QString& text, DialogId id) {
     connect(addItem(menu, name, text), &QAction::triggered, this,
             [this, id] { reportFailures(this, [this, id] { dialogs_.show(id); }); });
   };
-  showItem(I_About, QStringLiteral("I_A_AboutPelorin"), QStringLiteral("About &Pelorin"),
-           DialogId::AboutPelorin);
-  showItem(I_About, QStringLiteral("I_A_AboutQuorvel"), QStringLiteral("About &Quorvel"),
-           DialogId::AboutQuorvel);
-  showItem(I_About, QStringLiteral("I_A_AboutAuthor"), QStringLiteral("About &Author"),
-           DialogId::AboutAuthor);
+  showItem(I_About, QStringLiteral("I_A_AboutPelorin"), QStringLiteral("About &Pelorin"), DialogId::AboutPelorin);
+  showItem(I_About, QStringLiteral("I_A_AboutQuorvel"), QStringLiteral("About &Quorvel"), DialogId::AboutQuorvel);
+  showItem(I_About, QStringLiteral("I_A_AboutAuthor"), QStringLiteral("About &Author"), DialogId::AboutAuthor);
   showItem(M_Info, QStringLiteral("I_License"), QStringLiteral("&License"), DialogId::License);
   showItem(M_Info, QStringLiteral("I_Info"), QStringLiteral("&Info"), DialogId::Info);
 }

@@ -50,9 +50,7 @@ constexpr ExportFilter kExportFilters[] = {
 
 }  // namespace
 
-PictureView::PictureView(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_OpaquePaintEvent);
-}
+PictureView::PictureView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
 
 PictureView::~PictureView() = default;
 
@@ -131,9 +129,8 @@ std::shared_ptr<clsObject> frmObject::findPicture() const {
 }
 
 void frmObject::sayNotCreated(const QString& nothingDone) {
-  userMessages().showFailure(
-      this, QStringLiteral("Pelorin"),
-      QStringLiteral("Nothing was %1: picture %2 could not be created.").arg(nothingDone, tag_));
+  userMessages().showFailure(this, QStringLiteral("Pelorin"),
+                             QStringLiteral("Nothing was %1: picture %2 could not be created.").arg(nothingDone, tag_));
 }
 
 void frmObject::btnSave_Click() {
@@ -202,9 +199,7 @@ namespace {
 class PictureWindowHandle final : public PictureWindow {
  public:
   void Load() override { form_ = new frmObject; }
-  void SetVisible(bool visible) override {
-    form_->setVisible(visible);
-  }
+  void SetVisible(bool visible) override { form_->setVisible(visible); }
   void SetTag(const QString& tag) override { form_->setTag(tag); }
   void SetCaption(const QString& caption) override { form_->setWindowTitle(caption); }
   void SetNameText(const QString& name) override { form_->txtName->setText(name); }

@@ -14,13 +14,10 @@ namespace {
 
 Qt::WindowFlags flagsFor(DialogBorder border) {
   const Qt::WindowFlags common =
-      Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-      Qt::WindowCloseButtonHint;
+      Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
   switch (border) {
-    case DialogBorder::FixedSingle:
-      return Qt::Dialog | common | Qt::MSWindowsFixedSizeDialogHint;
-    case DialogBorder::Sizable:
-      return Qt::Window | common | Qt::WindowMinimizeButtonHint;
+    case DialogBorder::FixedSingle: return Qt::Dialog | common | Qt::MSWindowsFixedSizeDialogHint;
+    case DialogBorder::Sizable: return Qt::Window | common | Qt::WindowMinimizeButtonHint;
     case DialogBorder::SizableWithMaximize:
       return Qt::Window | common | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
   }
@@ -29,8 +26,7 @@ Qt::WindowFlags flagsFor(DialogBorder border) {
 
 }  // namespace
 
-PelorinDialog::PelorinDialog(const QString& name, const QString& caption, QSize clientSize,
-                             DialogBorder border)
+PelorinDialog::PelorinDialog(const QString& name, const QString& caption, QSize clientSize, DialogBorder border)
     : QDialog(nullptr, flagsFor(border)) {
   setObjectName(name);
   setWindowTitle(caption);
@@ -53,8 +49,7 @@ QLabel* PelorinDialog::addLabel(const QString& name, QRect geometry, const QStri
   return label;
 }
 
-QPushButton* PelorinDialog::addOkButton(const QString& name, QRect geometry,
-                                        const QString& text) {
+QPushButton* PelorinDialog::addOkButton(const QString& name, QRect geometry, const QString& text) {
   auto* button = new QPushButton(text, this);
   button->setObjectName(name);
   button->setGeometry(geometry);
@@ -79,9 +74,7 @@ void PelorinDialog::closeEvent(QCloseEvent* event) {
   if (event->isAccepted()) unloaded_ = true;
 }
 
-IconBox::IconBox(const QString& name, const QString& resource, QRect geometry,
-                 QWidget* parent)
-    : QLabel(parent) {
+IconBox::IconBox(const QString& name, const QString& resource, QRect geometry, QWidget* parent) : QLabel(parent) {
   setObjectName(name);
   setPixmap(QPixmap(resource));
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -106,8 +99,8 @@ ErrorMR::ErrorMR()
 }
 
 AboutAuthor::AboutAuthor()
-    : PelorinDialog(QStringLiteral("AboutAuthor"), QStringLiteral("About Author"),
-                    twipsSize(4695, 1155), DialogBorder::Sizable) {
+    : PelorinDialog(QStringLiteral("AboutAuthor"), QStringLiteral("About Author"), twipsSize(4695, 1155),
+                    DialogBorder::Sizable) {
   addLabel(QStringLiteral("lblText"), twipsRect(120, 240, 3135, 495),
            QStringLiteral("To find out about the author, you can visit the web site:"));
   addLabel(QStringLiteral("lblWebSite"), twipsRect(120, 720, 3135, 255),
@@ -116,14 +109,11 @@ AboutAuthor::AboutAuthor()
 }
 
 AboutPelorin::AboutPelorin()
-    : PelorinDialog(QStringLiteral("AboutPelorin"), QStringLiteral("About Pelorin"),
-                    twipsSize(5820, 1860), DialogBorder::SizableWithMaximize),
-      icnPelorin_(new IconBox(QStringLiteral("icnPelorin"), kPelorinIcon,
-                              twipsRect(240, 240, 720, 720), this)),
-      icnQuorvel_(new IconBox(QStringLiteral("icnQuorvel"), kQuorvelIcon,
-                              twipsRect(240, 240, 720, 720), this)) {
-  addLabel(QStringLiteral("lblName"), twipsRect(1200, 240, 3135, 255),
-           QStringLiteral("Pelorin version 1.0"));
+    : PelorinDialog(QStringLiteral("AboutPelorin"), QStringLiteral("About Pelorin"), twipsSize(5820, 1860),
+                    DialogBorder::SizableWithMaximize),
+      icnPelorin_(new IconBox(QStringLiteral("icnPelorin"), kPelorinIcon, twipsRect(240, 240, 720, 720), this)),
+      icnQuorvel_(new IconBox(QStringLiteral("icnQuorvel"), kQuorvelIcon, twipsRect(240, 240, 720, 720), this)) {
+  addLabel(QStringLiteral("lblName"), twipsRect(1200, 240, 3135, 255), QStringLiteral("Pelorin version 1.0"));
   addLabel(QStringLiteral("lblCopywrite"), twipsRect(1200, 480, 3135, 255),
            QStringLiteral("Copyright (C) Quorvel Software"));
   addLabel(QStringLiteral("lblAuthor"), twipsRect(1200, 720, 3135, 255),
@@ -167,29 +157,25 @@ License::License()
 }
 
 Info::Info()
-    : PelorinDialog(QStringLiteral("Info"), QStringLiteral("Info"), twipsSize(6060, 2865),
-                    DialogBorder::Sizable) {
-  addLabel(
-      QStringLiteral("lblInfo"), twipsRect(120, 120, 4455, 2895),
-      QStringLiteral(
-          "Pelorin is a program that makes pictures using a Genetic Algorithm. When the you "
-          "create a new picture, this program  creates a \"Genetic Code\" for that picture. "
-          "This genetic code comes from two places: mutations, and the parents. When a gene "
-          "mutates, it takes on a random value. If a gene doesn't mutate, it is taken randomly "
-          "from one of the parents (a picture with the parent check box selected. It also is "
-          "possible to save a picture (by typing the place where it is to be saved in the Name "
-          "text box) and open a picture (by typing in the name of the file containing the "
-          "\"Genetic Code\" into the text box to the right of the Open button. When saving a "
-          "picture however, be careful because if the file you named exists, it will be "
-          "overwritten."));
+    : PelorinDialog(QStringLiteral("Info"), QStringLiteral("Info"), twipsSize(6060, 2865), DialogBorder::Sizable) {
+  addLabel(QStringLiteral("lblInfo"), twipsRect(120, 120, 4455, 2895),
+           QStringLiteral("Pelorin is a program that makes pictures using a Genetic Algorithm. When the you "
+                          "create a new picture, this program  creates a \"Genetic Code\" for that picture. "
+                          "This genetic code comes from two places: mutations, and the parents. When a gene "
+                          "mutates, it takes on a random value. If a gene doesn't mutate, it is taken randomly "
+                          "from one of the parents (a picture with the parent check box selected. It also is "
+                          "possible to save a picture (by typing the place where it is to be saved in the Name "
+                          "text box) and open a picture (by typing in the name of the file containing the "
+                          "\"Genetic Code\" into the text box to the right of the Open button. When saving a "
+                          "picture however, be careful because if the file you named exists, it will be "
+                          "overwritten."));
   addOkButton(QStringLiteral("btnOK"), twipsRect(4680, 240, 1215, 375), QStringLiteral("OK"));
 }
 
 AboutQuorvel::AboutQuorvel()
-    : PelorinDialog(QStringLiteral("AboutQuorvel"), QStringLiteral("About Quorvel Software"),
-                    twipsSize(6300, 2235), DialogBorder::Sizable),
-      icnQuorvel_(new IconBox(QStringLiteral("icnQuorvel"), kQuorvelIcon,
-                              twipsRect(240, 240, 720, 720), this)) {
+    : PelorinDialog(QStringLiteral("AboutQuorvel"), QStringLiteral("About Quorvel Software"), twipsSize(6300, 2235),
+                    DialogBorder::Sizable),
+      icnQuorvel_(new IconBox(QStringLiteral("icnQuorvel"), kQuorvelIcon, twipsRect(240, 240, 720, 720), this)) {
   // Hidden until the load step shows it.
   icnQuorvel_->setVisible(false);
   addLabel(QStringLiteral("lblWebPage"), twipsRect(1080, 120, 3135, 975),
@@ -201,8 +187,7 @@ AboutQuorvel::AboutQuorvel()
   addLabel(QStringLiteral("lblGetWebPage"), twipsRect(1080, 1200, 3255, 735),
            QStringLiteral(" Or, we will send you the current URL of Quorvel Software's home "
                           "pae if you send an e-mail to:"));
-  addLabel(QStringLiteral("lblEMail"), twipsRect(1080, 1920, 2535, 1455),
-           QStringLiteral("      quorvel@example.com"));
+  addLabel(QStringLiteral("lblEMail"), twipsRect(1080, 1920, 2535, 1455), QStringLiteral("      quorvel@example.com"));
   addOkButton(QStringLiteral("Ok"), twipsRect(4440, 120, 1215, 375), QStringLiteral("Ok"));
 }
 

@@ -30,8 +30,7 @@ class PelorinDialog : public QDialog {
 
  protected:
   // clientSize in logical pixels.
-  PelorinDialog(const QString& name, const QString& caption, QSize clientSize,
-                DialogBorder border);
+  PelorinDialog(const QString& name, const QString& caption, QSize clientSize, DialogBorder border);
 
   // A plain, word-wrapping, static label, its text shown as it stands.
   QLabel* addLabel(const QString& name, QRect geometry, const QString& text);

@@ -14,8 +14,8 @@ QSizeF freeBox(const QLabel* label) {
   if (const QWidget* parent = label->parentWidget()) {
     for (const QLabel* other : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
       const QRect theirs = other->geometry();
-      if (other != label && theirs.top() > own.top() && theirs.top() < bottom &&
-          theirs.left() < own.right() && theirs.right() > own.left()) {
+      if (other != label && theirs.top() > own.top() && theirs.top() < bottom && theirs.left() < own.right() &&
+          theirs.right() > own.left()) {
         bottom = theirs.top();
       }
     }

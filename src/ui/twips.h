@@ -11,12 +11,9 @@ namespace pelorin {
 constexpr int twipsToPixels(int twips) { return twips / 15; }
 
 constexpr QRect twipsRect(int left, int top, int width, int height) {
-  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-               twipsToPixels(height));
+  return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }
 
-constexpr QSize twipsSize(int width, int height) {
-  return QSize(twipsToPixels(width), twipsToPixels(height));
-}
+constexpr QSize twipsSize(int width, int height) { return QSize(twipsToPixels(width), twipsToPixels(height)); }
 
 }  // namespace pelorin

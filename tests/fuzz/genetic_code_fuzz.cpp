@@ -3,8 +3,8 @@
 // anything else (another exception, a sanitizer report, a broken check
 // below) is a finding.
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <sstream>
 #include <string>
@@ -162,7 +162,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       check(doubleText(code.GetGAngle(g)) == doubleText(expected), "plain angle not stored to 15 digits");
     }
     const std::int16_t ints[] = {code.GetGColorBlue(g), code.GetGColorGreen(g), code.GetGColorRed(g), 0,
-                                 code.GetGLength(g), code.GetGWidth(g)};
+                                 code.GetGLength(g),    code.GetGWidth(g)};
     for (int t : {1, 2, 3, 5, 6}) {
       if (!isPlainInteger(line[t])) continue;
       const long value = std::strtol(line[t].c_str(), nullptr, 10);

@@ -127,10 +127,17 @@ TEST_F(Breeding, OneGeneDrawsAndReseedsInTraitOrder) {
   boxes.rate = QStringLiteral("0.5");
   // Gene 0: Angle from the second parent (0.75), ColorBlue mutates (0.25 < 0.5)
   // and draws 0.5 -> 128, the rest from the first parent (0.0).
-  ScriptedRandom script({0.75f, 0.75f, 0.25f, 0.5f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f},
-                        0.9f);
+  ScriptedRandom script({0.75f, 0.75f, 0.25f, 0.5f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f}, 0.9f);
   bred();
-  EXPECT_EQ(script.trace().substr(0, 16), "R" "DD" "DRD" "DD" "DD" "DD" "DD" "DD");
+  EXPECT_EQ(script.trace().substr(0, 16),
+            "R"
+            "DD"
+            "DRD"
+            "DD"
+            "DD"
+            "DD"
+            "DD"
+            "DD");
   EXPECT_EQ(child.GetGAngle(0), second->GenCode.GetGAngle(0));
   EXPECT_EQ(child.GetGColorBlue(0), 128);
   EXPECT_EQ(child.GetGColorGreen(0), 100 + 1000);

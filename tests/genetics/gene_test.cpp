@@ -1,6 +1,4 @@
 #include "genetics/gene.h"
-#include "genetics/gene_sequence.h"
-#include "genetics/mutation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +7,8 @@
 #include <limits>
 #include <tuple>
 
+#include "genetics/gene_sequence.h"
+#include "genetics/mutation.h"
 #include "platform/failure.h"
 #include "support/scripted_random.h"
 
@@ -49,12 +49,11 @@ const float kLargest = std::nextafter(1.0f, 0.0f);
 const float kBelowHalf = std::nextafter(0.5f, 0.0f);
 const double kPi1 = static_cast<double>(3.14159f);
 
-INSTANTIATE_TEST_SUITE_P(
-    Draws, GeneratorTest,
-    ::testing::Values(DrawCase{0.0f, 0, 1, 0, kFalse16, 0.0},
-                      DrawCase{kLargest, 999, 16, 255, kTrue16, 2.0 * kLargest * kPi1},
-                      DrawCase{0.5f, 500, 9, 128, kTrue16, kPi1},
-                      DrawCase{kBelowHalf, 499, 8, 127, kFalse16, 2.0 * kBelowHalf * kPi1}));
+INSTANTIATE_TEST_SUITE_P(Draws, GeneratorTest,
+                         ::testing::Values(DrawCase{0.0f, 0, 1, 0, kFalse16, 0.0},
+                                           DrawCase{kLargest, 999, 16, 255, kTrue16, 2.0 * kLargest* kPi1},
+                                           DrawCase{0.5f, 500, 9, 128, kTrue16, kPi1},
+                                           DrawCase{kBelowHalf, 499, 8, 127, kFalse16, 2.0 * kBelowHalf* kPi1}));
 
 TEST(Gene, RandomDrawsInItsFixedOrder) {
   ScriptedRandom script({0.001f, 0.25f, 0.5f, 0.75f, 0.125f, 0.9f, 0.0625f});  // one distinct draw per trait
@@ -82,14 +81,13 @@ TEST_P(SubscriptTest, OutOfRangeFailsAndCreatesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Accessors, SubscriptTest,
-    ::testing::Combine(
-        ::testing::Values(Accessor([](clsGenSeq& s, std::int16_t n) { s.GetGene(n); }),
-                          Accessor([](clsGenSeq& s, std::int16_t n) { s.GetGLength(n); }),
-                          Accessor([](clsGenSeq& s, std::int16_t n) { s.GetGAngle(n); }),
-                          Accessor([](clsGenSeq& s, std::int16_t n) { s.GetGDraw(n); }),
-                          Accessor([](clsGenSeq& s, std::int16_t n) { s.SetGColorWidth(n, 3); }),
-                          Accessor([](clsGenSeq& s, std::int16_t n) { s.SetGAngle(n, 1.0); })),
-        ::testing::Values<std::int16_t>(-1, 64, -32768, 32767)));
+    ::testing::Combine(::testing::Values(Accessor([](clsGenSeq& s, std::int16_t n) { s.GetGene(n); }),
+                                         Accessor([](clsGenSeq& s, std::int16_t n) { s.GetGLength(n); }),
+                                         Accessor([](clsGenSeq& s, std::int16_t n) { s.GetGAngle(n); }),
+                                         Accessor([](clsGenSeq& s, std::int16_t n) { s.GetGDraw(n); }),
+                                         Accessor([](clsGenSeq& s, std::int16_t n) { s.SetGColorWidth(n, 3); }),
+                                         Accessor([](clsGenSeq& s, std::int16_t n) { s.SetGAngle(n, 1.0); })),
+                       ::testing::Values<std::int16_t>(-1, 64, -32768, 32767)));
 
 TEST(GeneSequence, GenesAreCreatedOnFirstTouchAndShared) {
   clsGenSeq sequence;
@@ -138,19 +136,17 @@ constexpr float kJustBelowOne = 0.99999994f;
 
 INSTANTIATE_TEST_SUITE_P(
     Rates, MutationTest,
-    ::testing::Values(MutationCase{"EqualIsNotGreater", 0.5, 0.5f, false},
-                      MutationCase{"Greater", 0.5, 0.49999997f, true},
-                      MutationCase{"ZeroNeverAtZeroDraw", 0.0, 0.0f, false},
-                      MutationCase{"NegativeNever", -0.5, 0.0f, false},
-                      MutationCase{"RoundsUpToOne", 0.99999999, kJustBelowOne, true},
-                      // Above the draw as a double, equal to it in single precision.
-                      MutationCase{"ComparedInSinglePrecision", 0.5 + 1e-12, 0.5f, false},
-                      MutationCase{"TinyRoundsToZero", 1e-50, 0.0f, false},
-                      MutationCase{"TinyDenormalBeatsZero", 1e-45, 0.0f, true},
-                      MutationCase{"RoundsToLargestFloat", 3.4028235677973366e38, kJustBelowOne, true},
-                      MutationCase{"HugePositiveAlways", 1e300, kJustBelowOne, true},
-                      MutationCase{"HugeNegativeNever", -1e300, 0.0f, false},
-                      MutationCase{"NaNNever", std::numeric_limits<double>::quiet_NaN(), 0.0f, false}),
+    ::testing::Values(
+        MutationCase{"EqualIsNotGreater", 0.5, 0.5f, false}, MutationCase{"Greater", 0.5, 0.49999997f, true},
+        MutationCase{"ZeroNeverAtZeroDraw", 0.0, 0.0f, false}, MutationCase{"NegativeNever", -0.5, 0.0f, false},
+        MutationCase{"RoundsUpToOne", 0.99999999, kJustBelowOne, true},
+        // Above the draw as a double, equal to it in single precision.
+        MutationCase{"ComparedInSinglePrecision", 0.5 + 1e-12, 0.5f, false},
+        MutationCase{"TinyRoundsToZero", 1e-50, 0.0f, false}, MutationCase{"TinyDenormalBeatsZero", 1e-45, 0.0f, true},
+        MutationCase{"RoundsToLargestFloat", 3.4028235677973366e38, kJustBelowOne, true},
+        MutationCase{"HugePositiveAlways", 1e300, kJustBelowOne, true},
+        MutationCase{"HugeNegativeNever", -1e300, 0.0f, false},
+        MutationCase{"NaNNever", std::numeric_limits<double>::quiet_NaN(), 0.0f, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

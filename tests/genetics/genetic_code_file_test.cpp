@@ -1,6 +1,7 @@
 #include "genetics/genetic_code_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,10 +11,9 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <tuple>
 #include <random>
 #include <sstream>
-#include <sys/stat.h>
+#include <tuple>
 
 #include "genetics/gene_sequence.h"
 #include "platform/failure.h"
@@ -83,9 +83,10 @@ TEST_F(GeneticCodeFile, WriterBytes) {
   ASSERT_EQ(read(record("4.71238898038469", "255", "7", "-3", "True", "999", "16")), std::nullopt);
   code.SetGAngle(1, 1.0 / 3.0);
   code.SetGAngle(2, 1e-5);
-  QByteArray expected = "4.71238898038469\r\n255\r\n7\r\n-3\r\nTrue\r\n999\r\n16\r\n\r\n"
-                        "0.333333333333333\r\n0\r\n0\r\n0\r\nFalse\r\n0\r\n0\r\n\r\n"
-                        "1E-05\r\n0\r\n0\r\n0\r\nFalse\r\n0\r\n0\r\n\r\n";
+  QByteArray expected =
+      "4.71238898038469\r\n255\r\n7\r\n-3\r\nTrue\r\n999\r\n16\r\n\r\n"
+      "0.333333333333333\r\n0\r\n0\r\n0\r\nFalse\r\n0\r\n0\r\n\r\n"
+      "1E-05\r\n0\r\n0\r\n0\r\nFalse\r\n0\r\n0\r\n\r\n";
   for (int k = 3; k < 64; ++k) expected += "0\r\n0\r\n0\r\n0\r\nFalse\r\n0\r\n0\r\n\r\n";
   EXPECT_EQ(GeneticCodeText(code), expected);
 }
@@ -134,18 +135,16 @@ constexpr auto kOverflow = FailureKind::Overflow;
 
 INSTANTIATE_TEST_SUITE_P(
     Files, Reading,
-    ::testing::Values(ReadCase{"Empty", "", 0, 0}, ReadCase{"ThreeRecords", records(3), 3, 3},
-                      ReadCase{"LinesAfterTheLastRecordUnread", records(64) + "garbage\r\n", 64, 64},
-                      ReadCase{"LfAloneAndTextInSeparator", "0.25\n1\n2\n3\nFalse\n0\n7\nanything at all\n", 1, 1},
-                      ReadCase{"EndBeforeLastSeparator", records(64).substr(0, records(64).size() - 2), 64, 64,
-                               kPastEnd, 512, "separator of gene 63"},
-                      ReadCase{"EndInsideRecord", records(2) + "1\r\n2\r\n3\r\n", 3, 2, kPastEnd, 20,
-                               "ColorRed of gene 2"},
-                      ReadCase{"AngleOfGene0", withLine(records(64), 1, "east"), 1, 0, kMismatch, 1, "Angle of gene 0"},
-                      ReadCase{"ColorRedOfGene4", withLine(records(64), 36, "red"), 5, 4, kMismatch, 36,
-                               "ColorRed of gene 4"},
-                      ReadCase{"WidthOfGene63", withLine(records(64), 511, "40000"), 64, 63, kOverflow, 511,
-                               "Width of gene 63"}),
+    ::testing::Values(
+        ReadCase{"Empty", "", 0, 0}, ReadCase{"ThreeRecords", records(3), 3, 3},
+        ReadCase{"LinesAfterTheLastRecordUnread", records(64) + "garbage\r\n", 64, 64},
+        ReadCase{"LfAloneAndTextInSeparator", "0.25\n1\n2\n3\nFalse\n0\n7\nanything at all\n", 1, 1},
+        ReadCase{"EndBeforeLastSeparator", records(64).substr(0, records(64).size() - 2), 64, 64, kPastEnd, 512,
+                 "separator of gene 63"},
+        ReadCase{"EndInsideRecord", records(2) + "1\r\n2\r\n3\r\n", 3, 2, kPastEnd, 20, "ColorRed of gene 2"},
+        ReadCase{"AngleOfGene0", withLine(records(64), 1, "east"), 1, 0, kMismatch, 1, "Angle of gene 0"},
+        ReadCase{"ColorRedOfGene4", withLine(records(64), 36, "red"), 5, 4, kMismatch, 36, "ColorRed of gene 4"},
+        ReadCase{"WidthOfGene63", withLine(records(64), 511, "40000"), 64, 63, kOverflow, 511, "Width of gene 63"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GeneticCodeFile, TraitLinesConvertOrFail) {
@@ -154,36 +153,55 @@ TEST_F(GeneticCodeFile, TraitLinesConvertOrFail) {
     code = clsGenSeq();
     return read(withLine(records(1), line, text));
   };
-  for (auto [text, length] : std::initializer_list<std::pair<const char*, int>>{
-           {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-32768", -32768}}) {
+  for (auto [text, length] :
+       std::initializer_list<std::pair<const char*, int>>{{"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-32768", -32768}}) {
     EXPECT_EQ(readWith(6, text), std::nullopt) << text;
     EXPECT_EQ(code.GetGLength(0), length) << text;
   }
-  for (auto [text, draw] : std::initializer_list<std::pair<const char*, Bool16>>{
-           {"true", kTrue16}, {"0", kFalse16}, {"7", kTrue16}}) {
+  for (auto [text, draw] :
+       std::initializer_list<std::pair<const char*, Bool16>>{{"true", kTrue16}, {"0", kFalse16}, {"7", kTrue16}}) {
     EXPECT_EQ(readWith(5, text), std::nullopt) << text;
     EXPECT_EQ(code.GetGDraw(0), draw) << text;
   }
-  for (auto [line, text, kind] : std::initializer_list<std::tuple<int, std::string, FailureKind>>{
-           {6, "32768", kOverflow}, {6, "abc", kMismatch}, {6, "", kMismatch}, {6, std::string(5000, '1'), kMismatch},
-           {5, "yes", kMismatch}, {1, "1E999", kOverflow}})
+  for (auto [line, text, kind] :
+       std::initializer_list<std::tuple<int, std::string, FailureKind>>{{6, "32768", kOverflow},
+                                                                        {6, "abc", kMismatch},
+                                                                        {6, "", kMismatch},
+                                                                        {6, std::string(5000, '1'), kMismatch},
+                                                                        {5, "yes", kMismatch},
+                                                                        {1, "1E999", kOverflow}})
     EXPECT_EQ(readWith(line, text), kind) << text.substr(0, 10);
 }
 
 TEST_F(GeneticCodeFile, AtRateOneEveryTraitMutatesButLinesAreStillNeeded) {
   ScriptedRandom script({}, 0.5f);
   EXPECT_EQ(read("0\r\n0\r\n0\r\n", 1.0), FailureKind::InputPastEndOfFile);
-  EXPECT_EQ(script.trace(), "R" "DRD" "DRD" "DRD" "D");  // the ColorRed line is missing
+  EXPECT_EQ(script.trace(),
+            "R"
+            "DRD"
+            "DRD"
+            "DRD"
+            "D");  // the ColorRed line is missing
 }
 
 TEST_F(GeneticCodeFile, MutationDrawsInRecordOrder) {
   // Per trait: the test's draw, then for a mutated trait its generator's draw.
   ScriptedRandom script({0.9f, 0.1f, 0.5f, 0.9f, 0.9f, 0.2f, 0.75f, 0.9f, 0.3f, 0.25f,  // Blue, Draw, Width mutate
-                         0.6f, 0.6f, 0.6f, 0.6f, 0.6f, 0.6f, 0.6f});                     // gene 1 inherits all
+                         0.6f, 0.6f, 0.6f, 0.6f, 0.6f, 0.6f, 0.6f});                    // gene 1 inherits all
   const std::string text =
       record("1.25", "1", "2", "3", "False", "4", "99") + record("2.5", "5", "6", "7", "True", "8", "9");
   EXPECT_EQ(read(text, 0.5), std::nullopt);
-  EXPECT_EQ(script.trace(), "R" "D" "DRD" "D" "D" "DRD" "D" "DRD" "R" "DDDDDDD");
+  EXPECT_EQ(script.trace(),
+            "R"
+            "D"
+            "DRD"
+            "D"
+            "D"
+            "DRD"
+            "D"
+            "DRD"
+            "R"
+            "DDDDDDD");
   EXPECT_EQ(GeneticCodeText(code).left(59), QByteArray("1.25\r\n128\r\n2\r\n3\r\nTrue\r\n4\r\n5\r\n\r\n"
                                                        "2.5\r\n5\r\n6\r\n7\r\nTrue\r\n8\r\n9\r\n\r\n"));
 }
@@ -243,9 +261,9 @@ INSTANTIATE_TEST_SUITE_P(Files, GeneticCodeRegression, ::testing::ValuesIn(dataF
 // Random, damaged and truncated files end in success or a Failure, nothing else.
 TEST_F(GeneticCodeFile, DamagedFilesNeverEndOtherwise) {
   std::mt19937 random(20240611);
-  const std::vector<std::string> lines = {"0",   "1.5", "-2.5", "32767", "32768", "True", "false", "",     "abc",
-                                          "1E5", "1,000", " 7 ", "-0",  "1E-400", "1E400", "\t",  "True ", "0x10",
-                                          "\xe9\xff", "--1", ".5",  "5.",  "e5",     "1e"};
+  const std::vector<std::string> lines = {"0",     "1.5",  "-2.5",     "32767", "32768", "True",   "false", "",
+                                          "abc",   "1E5",  "1,000",    " 7 ",   "-0",    "1E-400", "1E400", "\t",
+                                          "True ", "0x10", "\xe9\xff", "--1",   ".5",    "5.",     "e5",    "1e"};
   int failures = 0;
   for (int round = 0; round < 3000; ++round) {
     std::string text = round % 2 ? records(64) : std::string();

@@ -46,13 +46,17 @@ clsLine along(int from, int to) { return {static_cast<std::int16_t>(from), 800, 
 
 TEST(LineGeometry, FirstSegmentEndsWhereExpected) {
   using Case = std::tuple<std::int16_t, double, std::int16_t, std::int16_t>;  // length, angle, end
-  for (auto [length, angle, endX, endY] : std::initializer_list<Case>{
-           {0, 4.2, 850, 800}, {123, 0.0, 973, 800}, {500, 1.0, 1120, 1221}, {100, 3 * std::numbers::pi / 2, 850, 700},
-           {1, std::numbers::pi, 849, 800}, {-100, 0.0, 750, 800},
-           // 419 * cos(a) + 850 is exactly 961.5 when the product is rounded
-           // first (half to even: 962); a fused multiply-add would give
-           // 961.4999999999999 and 961.
-           {419, 1.3014412892588936, 962, 1204}}) {
+  for (auto [length, angle, endX, endY] :
+       std::initializer_list<Case>{{0, 4.2, 850, 800},
+                                   {123, 0.0, 973, 800},
+                                   {500, 1.0, 1120, 1221},
+                                   {100, 3 * std::numbers::pi / 2, 850, 700},
+                                   {1, std::numbers::pi, 849, 800},
+                                   {-100, 0.0, 750, 800},
+                                   // 419 * cos(a) + 850 is exactly 961.5 when the product is rounded
+                                   // first (half to even: 962); a fused multiply-add would give
+                                   // 961.4999999999999 and 961.
+                                   {419, 1.3014412892588936, 962, 1204}}) {
     clsGenSeq code;
     code.SetGColorLength(0, length);
     code.SetGAngle(0, angle);

@@ -1,5 +1,4 @@
 #include "picture/rendering.h"
-#include "picture/picture_export.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +11,7 @@
 
 #include "genetics/gene_sequence.h"
 #include "picture/line_geometry.h"
+#include "picture/picture_export.h"
 #include "picture/picture_surface.h"
 
 namespace pelorin {
@@ -77,7 +77,7 @@ TEST(PictureSurface, ClipsToTheArea) {
 
 TEST(Rendering, RedAndBlueLinesWhereTheSegmentsRun) {
   clsGenSeq code;
-  setGene(code, 0, 600, 0.0, 1, kRed);   // (850,800)-(1450,800)
+  setGene(code, 0, 600, 0.0, 1, kRed);     // (850,800)-(1450,800)
   setGene(code, 1, 600, kDown, 1, kBlue);  // (1450,800)-(1450,1400)
   const QImage image = render(code);
   EXPECT_EQ(image.pixel(75, 53), kRed);
@@ -89,9 +89,9 @@ TEST(Rendering, RedAndBlueLinesWhereTheSegmentsRun) {
 
 TEST(Rendering, EverySegmentSetsItsOwnWidth) {
   clsGenSeq code;
-  setGene(code, 0, 300, 0.0, 16, kRed);           // row ~53
-  setGene(code, 1, 300, kDown, 9, kRed, false);   // hidden: no width
-  setGene(code, 2, -300, 0.0, 1, kBlue);          // row ~73
+  setGene(code, 0, 300, 0.0, 16, kRed);          // row ~53
+  setGene(code, 1, 300, kDown, 9, kRed, false);  // hidden: no width
+  setGene(code, 2, -300, 0.0, 1, kBlue);         // row ~73
   const QImage image = render(code);
   EXPECT_EQ(count(image, kRed, 66), 16);
   EXPECT_EQ(count(image, kBlue, 66), 1);
@@ -140,8 +140,10 @@ class PictureExport : public ::testing::Test {
     const struct {
       std::int16_t width, red, green, blue;
       clsLine line;
-    } genes[] = {{3, 255, 0, 0, {850, 800, 1000, 650}}, {5, 0, 255, 0, {1000, 650, 400, 400}},
-                 {0, 300, -5, 128, {400, 400, 17, 1574}}, {16, 1, 2, 3, {17, 1574, -300, 32767}}};
+    } genes[] = {{3, 255, 0, 0, {850, 800, 1000, 650}},
+                 {5, 0, 255, 0, {1000, 650, 400, 400}},
+                 {0, 300, -5, 128, {400, 400, 17, 1574}},
+                 {16, 1, 2, 3, {17, 1574, -300, 32767}}};
     for (std::int16_t i = 0; i < 4; ++i) {
       code.SetGColorWidth(i, genes[i].width);
       code.SetGColorRed(i, genes[i].red);

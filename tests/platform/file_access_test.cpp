@@ -1,15 +1,15 @@
 #include "platform/file_access.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sstream>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/failure.h"
 #include "support/failure_of.h"
@@ -46,8 +46,8 @@ TEST_F(FileAccess, FileExistsOnlyForRegularFilesAndLinksToThem) {
   QFile::link(path("gone"), path("dangling"));
   ::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600);
   for (const char* name : {"file", "empty", "link"}) EXPECT_TRUE(FileExists(path(name))) << name;
-  for (const QString& other : {path("dangling"), path("fifo"), path("missing"), dir.path(), QStringLiteral("/dev/null"),
-                               QString()})
+  for (const QString& other :
+       {path("dangling"), path("fifo"), path("missing"), dir.path(), QStringLiteral("/dev/null"), QString()})
     EXPECT_FALSE(FileExists(other)) << other.toStdString();
 }
 

@@ -21,9 +21,16 @@ class EnglishFormat : public ::testing::Test {
 QString text(const char* utf8) { return QString::fromUtf8(utf8); }
 
 TEST_F(EnglishFormat, NumericTestAndConversionAgree) {
-  for (auto [number, value] : std::initializer_list<std::pair<const char*, double>>{
-           {" 0", 0.0}, {"1,000", 1000.0}, {"-3", -3.0}, {"+7", 7.0}, {"  2.5  ", 2.5}, {".25", 0.25}, {"5.", 5.0},
-           {"1E-05", 1e-05}, {"1e+15", 1e15}, {"1,234,567.5", 1234567.5}}) {
+  for (auto [number, value] : std::initializer_list<std::pair<const char*, double>>{{" 0", 0.0},
+                                                                                    {"1,000", 1000.0},
+                                                                                    {"-3", -3.0},
+                                                                                    {"+7", 7.0},
+                                                                                    {"  2.5  ", 2.5},
+                                                                                    {".25", 0.25},
+                                                                                    {"5.", 5.0},
+                                                                                    {"1E-05", 1e-05},
+                                                                                    {"1e+15", 1e15},
+                                                                                    {"1,234,567.5", 1234567.5}}) {
     EXPECT_TRUE(isNumeric(text(number))) << number;
     EXPECT_EQ(toDouble(text(number)), value) << number;
   }
@@ -43,9 +50,15 @@ TEST(Numbers, GermanSeparatorsSwapRoles) {
 }
 
 TEST_F(EnglishFormat, TextToInt16RoundsHalfToEvenWithinRange) {
-  for (auto [number, value] : std::initializer_list<std::pair<const char*, int>>{
-           {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-3.5", -4}, {"0.5", 0}, {"2.4999", 2}, {"1,000", 1000},
-           {"32767", 32767}, {"-32768.5", -32768}})
+  for (auto [number, value] : std::initializer_list<std::pair<const char*, int>>{{"2.5", 2},
+                                                                                 {"3.5", 4},
+                                                                                 {"-2.5", -2},
+                                                                                 {"-3.5", -4},
+                                                                                 {"0.5", 0},
+                                                                                 {"2.4999", 2},
+                                                                                 {"1,000", 1000},
+                                                                                 {"32767", 32767},
+                                                                                 {"-32768.5", -32768}})
     EXPECT_EQ(toInt16(text(number)), value) << number;
   for (const char* beyond : {"32767.5", "32768", "-32769", "1e999"})
     EXPECT_EQ(failureOf([&] { toInt16(text(beyond)); }), FailureKind::Overflow) << beyond;
@@ -85,8 +98,8 @@ TEST_F(EnglishFormat, NumberTextFormsAndFifteenDigitRoundTrip) {
   EXPECT_EQ(doubleText(1e15), QStringLiteral("1E+15"));
   EXPECT_EQ(doubleText(123456789012345.0), QStringLiteral("123456789012345"));
   EXPECT_EQ(doubleText(6.28318023681640625), QStringLiteral("6.28318023681641"));
-  for (double v : {6.28318023681640625 * 0.123456789, 1.0 / 3.0, 2.0 / 3.0 * 1e-7, 9.99999999999999e14,
-                   -4.5e300, 5e-324, std::numeric_limits<double>::max(), 0.0000999999999999999}) {
+  for (double v : {6.28318023681640625 * 0.123456789, 1.0 / 3.0, 2.0 / 3.0 * 1e-7, 9.99999999999999e14, -4.5e300,
+                   5e-324, std::numeric_limits<double>::max(), 0.0000999999999999999}) {
     const QString text = doubleText(v);
     ASSERT_TRUE(isNumeric(text)) << text.toStdString();
     EXPECT_EQ(doubleText(toDouble(text)), text);

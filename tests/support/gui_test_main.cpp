@@ -1,9 +1,9 @@
 // main() for tests that need a QApplication. Test discovery runs the binary
 // without the test's environment, so the offscreen platform is set here.
-#include <QApplication>
-#include <QWidget>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QWidget>
 #include <iostream>
 
 #include "ui/file_dialogs.h"

@@ -1,10 +1,11 @@
+#include "ui/dialogs.h"
+
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
 
 #include "gui_fixture.h"
-#include "ui/dialogs.h"
 
 namespace pelorin {
 namespace {
@@ -61,7 +62,8 @@ TEST_P(DialogWindow, EveryLabelShowsItsWholeText) {
     for (const QLabel* other : labels) {
       const QRect below = other->geometry();
       if (other != label && below.top() > box.top() && below.left() < box.right() && below.right() > box.left()) {
-        EXPECT_LE(box.top() + needed.height(), below.top() + 0.5) << name << " runs into " << other->objectName().toStdString();
+        EXPECT_LE(box.top() + needed.height(), below.top() + 0.5)
+            << name << " runs into " << other->objectName().toStdString();
       }
     }
   }

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
-#include "ui/frm_main.h"
 #include "ui/file_dialogs.h"
+#include "ui/frm_main.h"
 #include "ui/frm_object.h"
 #include "ui/user_messages.h"
 
@@ -45,7 +46,8 @@ class RecordingMessages final : public UserMessages {
 // Answers every save dialog with the path and filter a test sets.
 class ScriptedFileDialogs : public FileDialogs {
  public:
-  QString getSaveFileName(QWidget*, const QString&, const QString&, const QStringList& filters, QString* chosen) override {
+  QString getSaveFileName(QWidget*, const QString&, const QString&, const QStringList& filters,
+                          QString* chosen) override {
     ++asked;
     offered = filters;
     *chosen = filter;

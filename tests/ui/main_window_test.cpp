@@ -14,8 +14,8 @@ using testing::activate;
 using testing::child;
 using testing::visibleWindowsNamed;
 
-const DialogId kAllDialogs[] = {DialogId::ErrorMR, DialogId::AboutAuthor, DialogId::AboutQuorvel,
-                                DialogId::AboutPelorin, DialogId::License, DialogId::Info};
+const DialogId kAllDialogs[] = {DialogId::ErrorMR,      DialogId::AboutAuthor, DialogId::AboutQuorvel,
+                                DialogId::AboutPelorin, DialogId::License,     DialogId::Info};
 
 TEST(MainWindow, StartsWithItsStartValuesAndTheDialogsLoadedHidden) {
   modObject::OriginX = 1;
@@ -56,8 +56,10 @@ TEST_F(MainWindowShown, ControlsStayInTheirPlacesAndFocusStartsInTheRateBoxThenT
   }
   EXPECT_EQ(visited, QStringList({"txtMutationRate", "btnOpen", "txtName", "txtMutationRate"}));
   main.resize(600, 400);
-  const std::pair<const char*, QRect> table[] = {{"txtMutationRate", {80, 8, 97, 25}}, {"lblMutationRate", {8, 8, 73, 17}},
-                                                 {"btnOpen", {8, 40, 65, 25}}, {"txtName", {80, 40, 97, 25}}};
+  const std::pair<const char*, QRect> table[] = {{"txtMutationRate", {80, 8, 97, 25}},
+                                                 {"lblMutationRate", {8, 8, 73, 17}},
+                                                 {"btnOpen", {8, 40, 65, 25}},
+                                                 {"txtName", {80, 40, 97, 25}}};
   for (const auto& [name, pixels] : table) EXPECT_EQ(child<QWidget>(main, name)->geometry(), pixels) << name;
 }
 

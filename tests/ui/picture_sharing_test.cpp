@@ -33,7 +33,8 @@ class PictureWindow : public testing::MainWindowTest {
 
 TEST_F(PictureWindow, CtrlCCopiesThePictureAndItsCodeUnlessTheNameBoxHasASelection) {
   window->txtName->setText(QStringLiteral("pic.txt"));
-  const std::pair<QWidget*, bool> cases[] = {{window->picDraw, false}, {window->txtName, false}, {window->txtName, true}};
+  const std::pair<QWidget*, bool> cases[] = {
+      {window->picDraw, false}, {window->txtName, false}, {window->txtName, true}};
   for (const auto& [focus, selection] : cases) {
     SCOPED_TRACE(focus->objectName().toStdString() + (selection ? " with a selection" : ""));
     focus->setFocus();
@@ -43,14 +44,16 @@ TEST_F(PictureWindow, CtrlCCopiesThePictureAndItsCodeUnlessTheNameBoxHasASelecti
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     ASSERT_NE(copied, nullptr);
     ASSERT_EQ(copied->hasImage(), !selection);
-    EXPECT_EQ(copied->text(), selection ? QStringLiteral("pic") : QString::fromLatin1(GeneticCodeText(picture->GenCode)));
+    EXPECT_EQ(copied->text(),
+              selection ? QStringLiteral("pic") : QString::fromLatin1(GeneticCodeText(picture->GenCode)));
     if (!selection) {
       EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()), shown());
     }
   }
 }
 
-class CtrlE : public PictureWindow, public ::testing::WithParamInterface<std::tuple<const char*, const char*, const char*, int>> {};
+class CtrlE : public PictureWindow,
+              public ::testing::WithParamInterface<std::tuple<const char*, const char*, const char*, int>> {};
 
 // The filter chosen, the name typed and the name written, and the scale (0: SVG).
 TEST_P(CtrlE, ExportsAsTheChosenFilterSays) {
@@ -66,7 +69,8 @@ TEST_P(CtrlE, ExportsAsTheChosenFilterSays) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
     int lines = 0, drawn = 0;
-    while (!xml.atEnd()) lines += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("line");
+    while (!xml.atEnd())
+      lines += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("line");
     EXPECT_FALSE(xml.hasError());
     for (std::int16_t i = 0; i < 64; ++i) drawn += picture->GenCode.GetGDraw(i) != 0;
     EXPECT_EQ(lines, drawn);

@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-
 #include <bit>
 
 #include "genetics/genetic_code_file.h"
@@ -39,9 +38,10 @@ TEST_F(PictureWindows, OpensNumberedWindowsRegisteredInOrderWithAFixedLayout) {
 
   frmObject* form = pictureWindows()[0];
   EXPECT_EQ(form->size(), QSize(217, 153));
-  const QRect expected[] = {{64, 120, 145, 25}, {8, 48, 73, 25}, {96, 8, 113, 105},
+  const QRect expected[] = {{64, 120, 145, 25}, {8, 48, 73, 25},  {96, 8, 113, 105},
                             {8, 16, 73, 25},    {16, 80, 73, 25}, {16, 120, 41, 17}};
-  const QWidget* controls[] = {form->txtName, form->btnSave, form->picDraw, form->btnDone, form->cbxParent, form->lblName};
+  const QWidget* controls[] = {form->txtName, form->btnSave,   form->picDraw,
+                               form->btnDone, form->cbxParent, form->lblName};
   form->resize(400, 300);
   for (int i = 0; i < 6; ++i) EXPECT_EQ(controls[i]->geometry(), expected[i]) << i;
   EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -106,7 +106,8 @@ TEST_F(PictureWindows, FailedOpenIsReportedAndItsWindowSavesNothing) {
   out.close();
   frmObject* failed = open(QStringLiteral("0"), file);
   ASSERT_EQ(messages.texts.size(), 1);
-  EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("Input past end of file"))) << messages.texts[0].toStdString();
+  EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("Input past end of file")))
+      << messages.texts[0].toStdString();
   EXPECT_TRUE(messages.texts[0].contains(file));
   ASSERT_NE(failed, nullptr);
   EXPECT_EQ(modObject::Registry().count(), 0u);
