@@ -11,10 +11,12 @@
 
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
+#include "ui/frm_board.h"
 #include "ui/label_fit.h"
 #include "ui/mod_errors.h"
 #include "ui/mod_genes.h"
 #include "ui/mod_object.h"
+#include "ui/picture_window_events.h"
 #include "ui/twips.h"
 #include "ui/user_messages.h"
 
@@ -66,6 +68,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 frmMain::~frmMain() {
+  delete board_.data();
   if (mainWindowBoxes() == this) setMainWindowBoxes(nullptr);
 }
 
@@ -114,6 +117,16 @@ void frmMain::buildMenus() {
   connect(addItem(M_File, QStringLiteral("F_Exit"), QStringLiteral("&Exit")), &QAction::triggered, this,
           [] { endProgram(); });
 
+  QMenu* M_View = addMenu(bar, QStringLiteral("M_View"), QStringLiteral("&View"));
+  QAction* V_Board = addItem(M_View, QStringLiteral("V_Board"), QStringLiteral("&Board"));
+  V_Board->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+  connect(V_Board, &QAction::triggered, this, [this] {
+    frmBoard& shown = board();
+    shown.show();
+    shown.raise();
+    shown.activateWindow();
+  });
+
   QMenu* M_Info = addMenu(bar, QStringLiteral("M_Info"), QStringLiteral("&Info"));
   QMenu* I_About = addSubmenu(M_Info, QStringLiteral("I_About"), QStringLiteral("&About"));
   const auto showItem = [this](QMenu* menu, const QString& name, const QString& text, DialogId id) {
@@ -127,8 +140,10 @@ void frmMain::buildMenus() {
   showItem(M_Info, QStringLiteral("I_Info"), QStringLiteral("&Info"), DialogId::Info);
 }
 
-void frmMain::btnOpen_Click() {
-  reportFailures(this, [this] {
+void frmMain::btnOpen_Click() { openPicture(this); }
+
+void frmMain::openPicture(QWidget* reportTo) {
+  reportFailures(reportTo, [this] {
     if (!modErrors::CheckMutationRate()) {
       dialogs_.show(DialogId::ErrorMR);
       return;
@@ -143,6 +158,16 @@ void frmMain::createPicture() {
   // Registered only once Init has succeeded: a picture that failed keeps its
   // window, but Save in it finds nothing to save.
   modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
+  PictureWindowEvents::instance().notifyOpened(picture);
+}
+
+frmBoard& frmMain::board() {
+  if (!board_) {
+    // No Qt parent: a window of its own, not kept above the main window.
+    board_ = new frmBoard;
+    connect(board_, &frmBoard::openRequested, this, [this] { openPicture(board_); });
+  }
+  return *board_;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "ui/dialogs.h"
 #include "ui/main_window_boxes.h"
@@ -10,6 +11,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace pelorin {
+
+class frmBoard;
 
 // The start-up window: the mutation-rate and name boxes, Open, and the menus.
 // Constructing it gives the application state its start values and loads
@@ -27,6 +30,14 @@ class frmMain : public QMainWindow, public MainWindowBoxes {
 
   Dialogs& dialogs() { return dialogs_; }
 
+  // Open: shows ErrorMR when the rate box holds no number, otherwise
+  // creates, draws and registers the next picture. A failure is reported
+  // to the user over reportTo.
+  void openPicture(QWidget* reportTo);
+
+  // The board, made on first use; shown from View > Board.
+  frmBoard& board();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -39,6 +50,7 @@ class frmMain : public QMainWindow, public MainWindowBoxes {
   static void endProgram();
 
   Dialogs dialogs_;
+  QPointer<frmBoard> board_;
   QLineEdit* txtMutationRate_ = nullptr;
   QLabel* lblMutationRate_ = nullptr;
   QPushButton* btnOpen_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,6 +22,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/label_fit.h"
 #include "ui/mod_object.h"
+#include "ui/picture_window_events.h"
 #include "ui/twips.h"
 #include "ui/user_messages.h"
 
@@ -124,6 +126,13 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(btnDone, &QPushButton::clicked, this, &frmObject::btnDone_Click);
 }
 
+frmObject::~frmObject() { PictureWindowEvents::instance().notifyClosed(this); }
+
+void frmObject::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) PictureWindowEvents::instance().notifyClosed(this);
+}
+
 std::shared_ptr<clsObject> frmObject::findPicture() const {
   return modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
 }
@@ -208,6 +217,7 @@ class PictureWindowHandle final : public PictureWindow {
     form_->picDraw->update();
     return surface;
   }
+  frmObject* form() const { return form_; }
   int ParentValue() const override {
     if (!form_) return 0;
     switch (form_->cbxParent->checkState()) {
@@ -226,6 +236,12 @@ class PictureWindowHandle final : public PictureWindow {
 
 void installPictureWindows() {
   setPictureWindowFactory([] { return std::make_unique<PictureWindowHandle>(); });
+}
+
+frmObject* openWindowOf(const clsObject& picture) {
+  const auto* handle = dynamic_cast<const PictureWindowHandle*>(picture.Display.get());
+  frmObject* form = handle != nullptr ? handle->form() : nullptr;
+  return form != nullptr && form->isVisible() ? form : nullptr;
 }
 
 }  // namespace pelorin

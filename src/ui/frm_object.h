@@ -46,6 +46,7 @@ class frmObject : public QWidget {
 
  public:
   explicit frmObject(QWidget* parent = nullptr);
+  ~frmObject() override;
 
   // The picture's number as plain digits: the window's link to its picture.
   QString tag() const { return tag_; }
@@ -62,6 +63,7 @@ class frmObject : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private slots:
   void btnSave_Click();
@@ -85,5 +87,8 @@ class frmObject : public QWidget {
 
 // Makes the picture windows that pictures create: installs the factory.
 void installPictureWindows();
+
+// The picture's window while it is open: shown and not closed; else null.
+frmObject* openWindowOf(const clsObject& picture);
 
 }  // namespace pelorin

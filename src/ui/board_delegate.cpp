@@ -1,0 +1,168 @@
+#include "ui/board_delegate.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "picture/picture_export.h"
+#include "picture/picture_object.h"
+#include "picture/picture_surface.h"
+#include "ui/board_model.h"
+#include "ui/frm_object.h"
+#include "ui/twips.h"
+
+namespace pelorin {
+
+namespace {
+
+constexpr int kMargin = 4;
+// Between the picture and the row of number and Parent box.
+constexpr int kGap = 3;
+constexpr QSize kPictureSize = twipsSize(kPictureWidthTwips, kPictureHeightTwips);
+const QString kParentText = QStringLiteral("Parent");
+// Rendered pictures kept, in KiB: a few screens full at the largest zoom.
+constexpr int kRenderedCacheKiB = 64 * 1024;
+
+const BoardModel* boardModel(const QModelIndex& index) { return qobject_cast<const BoardModel*>(index.model()); }
+
+QStyle* styleOf(const QStyleOptionViewItem& option) {
+  return option.widget != nullptr ? option.widget->style() : QApplication::style();
+}
+
+QStyleOptionButton parentBoxOption(const QStyleOptionViewItem& option, const QRect& rect, Qt::CheckState state) {
+  QStyleOptionButton box;
+  box.initFrom(option.widget);
+  box.rect = rect;
+  box.text = kParentText;
+  box.palette = option.palette;
+  box.fontMetrics = option.fontMetrics;
+  box.state = QStyle::State_Enabled | (state == Qt::Checked ? QStyle::State_On : QStyle::State_Off);
+  if (option.state & QStyle::State_Selected) {
+    box.palette.setColor(QPalette::WindowText, option.palette.color(QPalette::HighlightedText));
+  }
+  return box;
+}
+
+}  // namespace
+
+BoardDelegate::BoardDelegate(QObject* parent) : QStyledItemDelegate(parent), rendered_(kRenderedCacheKiB) {}
+
+void BoardDelegate::setZoom(int zoom) { zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom); }
+
+BoardDelegate::CellLayout BoardDelegate::layout(const QRect& cell, const QStyleOptionViewItem& option) const {
+  const QStyle* style = styleOf(option);
+  const QFontMetrics& metrics = option.fontMetrics;
+  const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, option.widget);
+  const int boxWidth = indicator + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, option.widget) +
+                       metrics.horizontalAdvance(kParentText) + 2;
+  const int rowHeight =
+      std::max(style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, option.widget), metrics.height()) + 2;
+
+  CellLayout parts;
+  parts.picture = QRect(cell.topLeft() + QPoint(kMargin, kMargin), kPictureSize * zoom_);
+  const int rowTop = parts.picture.bottom() + 1 + kGap;
+  parts.parentBox = QRect(parts.picture.right() + 1 - boxWidth, rowTop, boxWidth, rowHeight);
+  parts.number = QRect(parts.picture.left(), rowTop, parts.parentBox.left() - parts.picture.left(), rowHeight);
+  parts.origin = QRect(parts.picture.left(), rowTop + rowHeight, parts.picture.width(), metrics.height());
+  return parts;
+}
+
+QSize BoardDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+  const CellLayout parts = layout(QRect(), option);
+  return QSize(parts.picture.width() + 2 * kMargin, parts.origin.bottom() + 1 + kMargin);
+}
+
+const QImage* BoardDelegate::rendered(const QModelIndex& index, qreal dpr) const {
+  const std::shared_ptr<clsObject> picture = boardModel(index)->picture(index);
+  const frmObject* window = boardModel(index)->window(index);
+  if (!picture || window == nullptr) return nullptr;
+  if (dpr != renderedRatio_) {
+    rendered_.clear();
+    renderedRatio_ = dpr;
+  }
+  const quint64 key = (static_cast<quint64>(static_cast<quint16>(picture->ID)) << 8) | static_cast<quint64>(zoom_);
+  if (const QImage* kept = rendered_.object(key)) return kept;
+  auto image = std::make_unique<QImage>(
+      RenderPicture(picture->GenCode, picture->Segments(), zoom_ * dpr, window->picDraw->surface().background()));
+  image->setDevicePixelRatio(dpr);
+  const QImage* shown = image.get();
+  const int kib = std::max<qsizetype>(1, image->sizeInBytes() / 1024);
+  return rendered_.insert(key, image.release(), kib) ? shown : nullptr;
+}
+
+void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  const BoardModel* model = boardModel(index);
+  frmObject* window = model != nullptr ? model->window(index) : nullptr;
+  if (window == nullptr) return;
+  QStyle* style = styleOf(option);
+  const CellLayout parts = layout(option.rect, option);
+  const bool selected = option.state & QStyle::State_Selected;
+
+  style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, option.widget);
+
+  painter->save();
+  painter->setPen(option.palette.color(QPalette::Mid));
+  painter->drawRect(parts.picture.adjusted(-1, -1, 0, 0));
+  if (zoom_ == 1) {
+    // The window's own retained image: what the window shows, not a copy.
+    painter->drawImage(parts.picture.topLeft(), window->picDraw->surface().image());
+  } else if (const QImage* image = rendered(index, painter->device()->devicePixelRatioF())) {
+    painter->drawImage(parts.picture.topLeft(), *image);
+  } else {
+    painter->fillRect(parts.picture, window->picDraw->surface().background());
+  }
+
+  QFont bold = option.font;
+  bold.setBold(true);
+  painter->setFont(bold);
+  painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+  painter->drawText(parts.number, Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
+  painter->setFont(option.font);
+  const QString origin = index.data(Qt::ToolTipRole).toString();
+  painter->drawText(parts.origin, Qt::AlignLeft | Qt::AlignVCenter,
+                    option.fontMetrics.elidedText(origin, Qt::ElideRight, parts.origin.width()));
+  painter->restore();
+
+  const QStyleOptionButton box =
+      parentBoxOption(option, parts.parentBox, index.data(Qt::CheckStateRole).value<Qt::CheckState>());
+  style->drawControl(QStyle::CE_CheckBox, &box, painter, option.widget);
+
+  if (option.state & QStyle::State_HasFocus) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(option.widget);
+    focus.rect = option.rect.adjusted(1, 1, -1, -1);
+    focus.state = option.state | QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+    focus.backgroundColor = option.palette.color(selected ? QPalette::Highlight : QPalette::Base);
+    style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
+  }
+}
+
+bool BoardDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) {
+  if (!(index.flags() & Qt::ItemIsUserCheckable) || !(index.flags() & Qt::ItemIsEnabled)) return false;
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      if (mouse->button() != Qt::LeftButton ||
+          !layout(option.rect, option).parentBox.contains(mouse->position().toPoint())) {
+        return false;
+      }
+      // The box toggles on release, as a check box does; a double click on
+      // it is two clicks, not an activation.
+      if (event->type() != QEvent::MouseButtonRelease) return true;
+      break;
+    }
+    case QEvent::KeyPress: {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key != Qt::Key_Space && key != Qt::Key_Select) return false;
+      break;
+    }
+    default: return false;
+  }
+  const bool ticked = index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+  return model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+}
+
+}  // namespace pelorin

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QCache>
+#include <QImage>
+#include <QStyledItemDelegate>
+
+namespace pelorin {
+
+// Draws one cell of the board: the picture, below it the number and the
+// Parent box, then the origin line shortened to the cell. Every cell has the
+// same size, set by the zoom. At zoom 1 the picture is its window's retained
+// image itself; at 2 and 3 it is drawn afresh at that scale (and kept while
+// it is likely to be shown again). Clicking the box or pressing Space ticks
+// or clears it through the model's CheckStateRole.
+class BoardDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMinZoom = 1;
+  static constexpr int kMaxZoom = 3;
+
+  explicit BoardDelegate(QObject* parent = nullptr);
+
+  int zoom() const { return zoom_; }
+  // Clamped to kMinZoom..kMaxZoom.
+  void setZoom(int zoom);
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // The one size of every cell, in logical pixels.
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+  // Where the parts of a cell lie, in the coordinates cell is given in.
+  struct CellLayout {
+    QRect picture;
+    QRect number;
+    QRect parentBox;
+    QRect origin;
+  };
+  CellLayout layout(const QRect& cell, const QStyleOptionViewItem& option) const;
+
+ protected:
+  bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+ private:
+  // The picture drawn afresh at the zoom, for a device of ratio dpr.
+  const QImage* rendered(const QModelIndex& index, qreal dpr) const;
+
+  int zoom_ = 1;
+  mutable QCache<quint64, QImage> rendered_;
+  mutable qreal renderedRatio_ = 0;
+};
+
+}  // namespace pelorin

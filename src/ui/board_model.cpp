@@ -1,0 +1,123 @@
+#include "ui/board_model.h"
+
+#include <QCheckBox>
+#include <algorithm>
+
+#include "picture/picture_object.h"
+#include "platform/numbers.h"
+#include "ui/frm_object.h"
+#include "ui/mod_object.h"
+#include "ui/picture_window_events.h"
+
+namespace pelorin {
+
+namespace {
+
+QString OriginLine(const clsObject& picture) { return QStringLiteral("Picture %1").arg(picture.ID); }
+
+}  // namespace
+
+BoardModel::BoardModel(QObject* parent) : QAbstractListModel(parent) {
+  for (const auto& [key, picture] : modObject::Registry()) add(picture);
+  PictureWindowEvents& events = PictureWindowEvents::instance();
+  connect(&events, &PictureWindowEvents::opened, this, &BoardModel::add);
+  connect(&events, &PictureWindowEvents::closed, this, &BoardModel::remove);
+}
+
+int BoardModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+const BoardModel::Row* BoardModel::rowAt(const QModelIndex& index) const {
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) return nullptr;
+  return &rows_[static_cast<std::size_t>(index.row())];
+}
+
+QCheckBox* BoardModel::parentBox(frmObject* window) { return window->cbxParent; }
+
+QVariant BoardModel::data(const QModelIndex& index, int role) const {
+  const Row* row = rowAt(index);
+  if (row == nullptr) return {};
+  switch (role) {
+    case Qt::DisplayRole: return plainNumberText(row->picture->ID);
+    case Qt::ToolTipRole: return row->origin;
+    case Qt::CheckStateRole:
+      if (!row->window) return {};
+      return parentBox(row->window)->checkState();
+    default: return {};
+  }
+}
+
+bool BoardModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  const Row* row = rowAt(index);
+  if (row == nullptr || role != Qt::CheckStateRole || !row->window) return false;
+  // The box tells the model back (stateChanged), as it does for a click in
+  // the window.
+  parentBox(row->window)->setCheckState(value.value<Qt::CheckState>() == Qt::Checked ? Qt::Checked : Qt::Unchecked);
+  return true;
+}
+
+Qt::ItemFlags BoardModel::flags(const QModelIndex& index) const {
+  if (rowAt(index) == nullptr) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
+}
+
+std::shared_ptr<clsObject> BoardModel::picture(const QModelIndex& index) const {
+  const Row* row = rowAt(index);
+  return row != nullptr ? row->picture : nullptr;
+}
+
+frmObject* BoardModel::window(const QModelIndex& index) const {
+  const Row* row = rowAt(index);
+  return row != nullptr ? row->window.data() : nullptr;
+}
+
+QModelIndex BoardModel::indexOf(int id) const {
+  const auto it = std::lower_bound(rows_.begin(), rows_.end(), id,
+                                   [](const Row& row, int wanted) { return row.picture->ID < wanted; });
+  if (it == rows_.end() || it->picture->ID != id) return {};
+  return index(static_cast<int>(it - rows_.begin()));
+}
+
+void BoardModel::bringToFront(const QModelIndex& index) const {
+  frmObject* form = window(index);
+  if (form == nullptr) return;
+  if (form->isMinimized()) form->showNormal();
+  form->raise();
+  form->activateWindow();
+}
+
+void BoardModel::closeWindow(const QModelIndex& index) const {
+  if (frmObject* form = window(index)) form->close();
+}
+
+void BoardModel::add(const std::shared_ptr<clsObject>& picture) {
+  frmObject* form = picture ? openWindowOf(*picture) : nullptr;
+  if (form == nullptr) return;
+  const int id = picture->ID;
+  // Numbers only grow, so this is nearly always the end.
+  const auto it = std::lower_bound(rows_.begin(), rows_.end(), id,
+                                   [](const Row& row, int wanted) { return row.picture->ID < wanted; });
+  if (it != rows_.end() && it->picture->ID == id) return;
+  const int position = static_cast<int>(it - rows_.begin());
+  beginInsertRows({}, position, position);
+  rows_.insert(it, Row{picture, form, OriginLine(*picture)});
+  endInsertRows();
+  connect(parentBox(form), &QCheckBox::stateChanged, this, [this, id] {
+    const QModelIndex changed = indexOf(id);
+    if (changed.isValid()) emit dataChanged(changed, changed, {Qt::CheckStateRole});
+  });
+}
+
+void BoardModel::remove(frmObject* window) {
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].window != window) continue;
+    const int position = static_cast<int>(i);
+    beginRemoveRows({}, position, position);
+    rows_.erase(rows_.begin() + position);
+    endRemoveRows();
+    return;
+  }
+}
+
+}  // namespace pelorin

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QPointer>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+
+namespace pelorin {
+
+class clsObject;
+class frmObject;
+
+// The pictures whose windows are open, one row each in number order. Holds
+// no state of its own: each row is a registered picture and its window, and
+// the check state of a row is that window's Parent box, read and written
+// there. Rows come and go with the windows (PictureWindowEvents).
+//
+// Roles: DisplayRole the number as plain digits, CheckStateRole the Parent
+// box, ToolTipRole the picture's origin line.
+class BoardModel : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  explicit BoardModel(QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  // The row's picture and its window; null for an invalid index.
+  std::shared_ptr<clsObject> picture(const QModelIndex& index) const;
+  frmObject* window(const QModelIndex& index) const;
+  // The row of picture number id, or an invalid index.
+  QModelIndex indexOf(int id) const;
+
+  // Brings the row's window to the front, restored if minimised.
+  void bringToFront(const QModelIndex& index) const;
+  // Closes the row's window as its Done button does; the row goes with it.
+  void closeWindow(const QModelIndex& index) const;
+
+ private:
+  struct Row {
+    std::shared_ptr<clsObject> picture;
+    QPointer<frmObject> window;
+    QString origin;
+  };
+
+  void add(const std::shared_ptr<clsObject>& picture);
+  void remove(frmObject* window);
+  const Row* rowAt(const QModelIndex& index) const;
+  static QCheckBox* parentBox(frmObject* window);
+
+  std::vector<Row> rows_;
+};
+
+}  // namespace pelorin

@@ -1,0 +1,89 @@
+#include "ui/frm_board.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/board_delegate.h"
+#include "ui/board_model.h"
+#include "ui/board_view.h"
+
+namespace pelorin {
+
+frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("frmBoard"));
+  setWindowTitle(QStringLiteral("Board"));
+
+  model_ = new BoardModel(this);
+  delegate_ = new BoardDelegate(this);
+  auto* client = new QWidget(this);
+  client->setObjectName(QStringLiteral("client"));
+  setCentralWidget(client);
+
+  actOpen_ = new QAction(QStringLiteral("Open"), this);
+  actOpen_->setObjectName(QStringLiteral("actOpen"));
+  actOpen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  addAction(actOpen_);
+  connect(actOpen_, &QAction::triggered, this, &frmBoard::openRequested);
+  btnOpen_ = new QPushButton(QStringLiteral("Open"), client);
+  btnOpen_->setObjectName(QStringLiteral("btnOpen"));
+  btnOpen_->setAutoDefault(false);
+  btnOpen_->setToolTip(QStringLiteral("Open a picture as the main window's Open does (Ctrl+O)"));
+  connect(btnOpen_, &QPushButton::clicked, actOpen_, &QAction::trigger);
+
+  view_ = new BoardView(client);
+  view_->setObjectName(QStringLiteral("board"));
+  view_->setItemDelegate(delegate_);
+  view_->setModel(model_);
+  connect(view_, &QAbstractItemView::activated, model_, &BoardModel::bringToFront);
+  actClose_ = new QAction(QStringLiteral("Close Picture Window"), view_);
+  actClose_->setObjectName(QStringLiteral("actClose"));
+  actClose_->setShortcut(QKeySequence::Delete);
+  actClose_->setShortcutContext(Qt::WidgetShortcut);
+  view_->addAction(actClose_);
+  connect(actClose_, &QAction::triggered, this, [this] { model_->closeWindow(view_->currentIndex()); });
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(btnOpen_);
+  buttons->addStretch();
+  auto* column = new QVBoxLayout(client);
+  column->addLayout(buttons);
+  column->addWidget(view_, 1);
+
+  buildMenus();
+  const QSize cell = view_->cellSize();
+  resize(cell.width() * 6 + 40, cell.height() * 3 + 90);
+}
+
+void frmBoard::buildMenus() {
+  QMenu* M_View = menuBar()->addMenu(QStringLiteral("&View"));
+  M_View->setObjectName(QStringLiteral("M_View"));
+  actZoomIn_ = M_View->addAction(QStringLiteral("Zoom &In"));
+  actZoomIn_->setObjectName(QStringLiteral("actZoomIn"));
+  // Ctrl+= too: on many keyboards plus is shifted equals.
+  actZoomIn_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  actZoomOut_ = M_View->addAction(QStringLiteral("Zoom &Out"));
+  actZoomOut_->setObjectName(QStringLiteral("actZoomOut"));
+  actZoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  connect(actZoomIn_, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
+  connect(actZoomOut_, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
+  updateZoomActions();
+}
+
+int frmBoard::zoom() const { return delegate_->zoom(); }
+
+void frmBoard::setZoom(int zoom) {
+  delegate_->setZoom(zoom);
+  view_->relayout();
+  updateZoomActions();
+}
+
+void frmBoard::updateZoomActions() {
+  actZoomIn_->setEnabled(zoom() < BoardDelegate::kMaxZoom);
+  actZoomOut_->setEnabled(zoom() > BoardDelegate::kMinZoom);
+}
+
+}  // namespace pelorin
