@@ -99,6 +99,15 @@ void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   const bool selected = option.state & QStyle::State_Selected;
 
   style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, option.widget);
+  // Under the picture: some styles tint the focus frame's inside.
+  if (option.state & QStyle::State_HasFocus) {
+    QStyleOptionFocusRect focus;
+    focus.initFrom(option.widget);
+    focus.rect = option.rect.adjusted(1, 1, -1, -1);
+    focus.state = option.state | QStyle::State_KeyboardFocusChange | QStyle::State_Item;
+    focus.backgroundColor = option.palette.color(selected ? QPalette::Highlight : QPalette::Base);
+    style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
+  }
 
   painter->save();
   painter->setPen(option.palette.color(QPalette::Mid));
@@ -126,15 +135,6 @@ void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   const QStyleOptionButton box =
       parentBoxOption(option, parts.parentBox, index.data(Qt::CheckStateRole).value<Qt::CheckState>());
   style->drawControl(QStyle::CE_CheckBox, &box, painter, option.widget);
-
-  if (option.state & QStyle::State_HasFocus) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(option.widget);
-    focus.rect = option.rect.adjusted(1, 1, -1, -1);
-    focus.state = option.state | QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-    focus.backgroundColor = option.palette.color(selected ? QPalette::Highlight : QPalette::Base);
-    style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
-  }
 }
 
 bool BoardDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
@@ -149,9 +149,10 @@ bool BoardDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const 
           !layout(option.rect, option).parentBox.contains(mouse->position().toPoint())) {
         return false;
       }
-      // The box toggles on release, as a check box does; a double click on
-      // it is two clicks, not an activation.
-      if (event->type() != QEvent::MouseButtonRelease) return true;
+      // The box toggles on release, as a check box does. The view sends the
+      // second click of a double click as the double click alone: it
+      // toggles again and activates nothing.
+      if (event->type() == QEvent::MouseButtonPress) return true;
       break;
     }
     case QEvent::KeyPress: {

@@ -1,0 +1,300 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalSpy>
+
+#include "gui_fixture.h"
+#include "picture/picture_export.h"
+#include "picture/picture_object.h"
+#include "picture/picture_surface.h"
+#include "ui/board_delegate.h"
+#include "ui/board_model.h"
+#include "ui/board_view.h"
+#include "ui/frm_board.h"
+#include "ui/mod_object.h"
+
+namespace pelorin {
+namespace {
+
+using testing::activate;
+using testing::child;
+
+class BoardTest : public testing::MainWindowTest {
+ protected:
+  frmBoard& board() {
+    frmBoard& shown = main.board();
+    shown.show();
+    return shown;
+  }
+  BoardModel& model() { return board().model(); }
+  BoardView& view() { return board().view(); }
+
+  QList<int> cells() {
+    QList<int> numbers;
+    for (int row = 0; row < model().rowCount(); ++row) numbers << model().index(row).data().toInt();
+    return numbers;
+  }
+  BoardDelegate::CellLayout parts(int row) {
+    QStyleOptionViewItem option;
+    option.initFrom(&view());
+    option.widget = &view();
+    return board().delegate().layout(view().visualRect(model().index(row)), option);
+  }
+  // As the window system delivers one: the second press comes as a double click.
+  void doubleClick(QPoint point) {
+    QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseDClick(view().viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseRelease(view().viewport(), Qt::LeftButton, {}, point);
+  }
+  QImage shown() { return view().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+  static QImage windowImage(frmObject* window) {
+    return window->picDraw->surface().image().convertToFormat(QImage::Format_RGB32);
+  }
+  static QList<int> numbersOf(const KeyedCollection<clsObject>& pictures) {
+    QList<int> numbers;
+    for (const auto& [key, picture] : pictures) numbers << picture->ID;
+    return numbers;
+  }
+  // Lays the board out `columns` cells wide.
+  void columns(int columns) {
+    view().setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int frame = view().width() - view().viewport()->width();
+    view().resize(view().cellSize().width() * columns + frame + 5, view().cellSize().height() * 2);
+    ASSERT_EQ(view().columnCount(), columns);
+  }
+  // Writes a genetic code file that ends too early: Open fails on it.
+  QString shortFile() {
+    const QString path = dir.filePath(QStringLiteral("short.txt"));
+    QFile out(path);
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write("1\r\n2\r\n") == 6);
+    return path;
+  }
+};
+
+TEST_F(BoardTest, ShowsEveryOpenPictureInNumberOrderFromTheMomentItsWindowIsThere) {
+  open();
+  open();
+  ASSERT_NE(open(QStringLiteral("0"), shortFile()), nullptr);  // picture 2 fails: its window stays
+  messages.texts.clear();
+  EXPECT_EQ(cells(), QList<int>({0, 1}));
+  open();
+  EXPECT_EQ(cells(), QList<int>({0, 1, 3}));  // before any event is processed
+  EXPECT_EQ(pictureWindows().size(), 4);
+}
+
+enum class Closing { Done, CloseBox, DeleteOnTheBoard };
+
+class BoardClosing : public BoardTest, public ::testing::WithParamInterface<Closing> {};
+
+TEST_P(BoardClosing, AClosedWindowsCellGoesAtOnceAndItsPictureStaysRegistered) {
+  QList<frmObject*> windows;
+  for (int i = 0; i < 3; ++i) windows << open();
+  activate(&board());
+  switch (GetParam()) {
+    case Closing::Done: QTest::mouseClick(windows[1]->btnDone, Qt::LeftButton); break;
+    case Closing::CloseBox: windows[1]->close(); break;
+    case Closing::DeleteOnTheBoard:
+      view().setFocus();
+      view().setCurrentIndex(model().indexOf(1));
+      QTest::keyClick(&view(), Qt::Key_Delete);
+      break;
+  }
+  EXPECT_EQ(cells(), QList<int>({0, 2}));
+  EXPECT_FALSE(windows[1]->isVisible());
+  EXPECT_EQ(modObject::Registry().count(), 3u);
+  EXPECT_EQ(view().currentIndex().data().toInt(), GetParam() == Closing::DeleteOnTheBoard ? 2 : 0);
+  open();
+  EXPECT_EQ(cells(), QList<int>({0, 2, 3}));
+  EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, BoardClosing,
+                         ::testing::Values(Closing::Done, Closing::CloseBox, Closing::DeleteOnTheBoard));
+
+TEST_F(BoardTest, ParentBoxesAreTheWindowsOwnAndBreedingReadsThem) {
+  QList<frmObject*> windows;
+  for (int i = 0; i < 3; ++i) windows << open();
+  activate(&board());
+  view().setFocus();
+  view().setCurrentIndex(model().indexOf(0));
+  QTest::keyClick(&view(), Qt::Key_Space);
+  QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, parts(2).parentBox.center());
+  EXPECT_EQ(windows[0]->cbxParent->isChecked(), true);
+  EXPECT_EQ(windows[1]->cbxParent->isChecked(), false);
+  EXPECT_EQ(windows[2]->cbxParent->isChecked(), true);
+
+  QTest::keyClick(&board(), Qt::Key_O, Qt::ControlModifier);  // rate 0: every trait from a parent
+  EXPECT_EQ(numbersOf(modObject::ParentList()), QList<int>({0, 2}));
+  EXPECT_EQ(cells(), QList<int>({0, 1, 2, 3}));
+
+  // A tick in a window shows on the board at once.
+  const QRect box = parts(1).parentBox;
+  const QImage before = shown().copy(box);
+  QSignalSpy changed(&model(), &QAbstractItemModel::dataChanged);
+  windows[1]->cbxParent->click();
+  windows[0]->cbxParent->click();
+  ASSERT_EQ(changed.size(), 2);
+  EXPECT_EQ(changed[0][0].value<QModelIndex>().row(), 1);
+  EXPECT_EQ(model().indexOf(1).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
+  EXPECT_EQ(model().indexOf(0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+  EXPECT_NE(shown().copy(box), before);
+  open();
+  EXPECT_EQ(numbersOf(modObject::ParentList()), QList<int>({1, 2}));
+
+  // Ticking the box of a cell twice, or a double click on it, leaves it as it was.
+  doubleClick(parts(1).parentBox.center());
+  EXPECT_TRUE(windows[1]->cbxParent->isChecked());
+  EXPECT_TRUE(messages.texts.isEmpty());
+}
+
+enum class OpenBy { Button, CtrlO };
+
+class BoardOpen : public BoardTest, public ::testing::WithParamInterface<OpenBy> {
+ protected:
+  void press() {
+    switch (GetParam()) {
+      case OpenBy::Button: QTest::mouseClick(child<QPushButton>(board(), "btnOpen"), Qt::LeftButton); break;
+      case OpenBy::CtrlO: QTest::keyClick(&board(), Qt::Key_O, Qt::ControlModifier); break;
+    }
+  }
+};
+
+TEST_P(BoardOpen, ChecksTheRateAndNumbersAsTheMainWindowsOpenDoes) {
+  open();
+  activate(&board());
+  child<QLineEdit>(main, "txtMutationRate")->setText(QStringLiteral("abc"));
+  press();
+  ASSERT_NE(main.dialogs().loaded(DialogId::ErrorMR), nullptr);
+  EXPECT_TRUE(main.dialogs().loaded(DialogId::ErrorMR)->isVisible());
+  EXPECT_EQ(modObject::ObjectCount, 1);
+  EXPECT_EQ(cells(), QList<int>({0}));
+
+  child<QLineEdit>(main, "txtMutationRate")->setText(QStringLiteral(" 0.5"));
+  child<QLineEdit>(main, "txtName")->setText(QStringLiteral("no such file"));
+  press();
+  EXPECT_EQ(cells(), QList<int>({0, 1}));
+  EXPECT_EQ(modObject::Registry().keyAt(1), QStringLiteral(" 1"));
+  EXPECT_EQ(model().window(model().indexOf(1))->windowTitle(), QStringLiteral("1"));
+  EXPECT_EQ(model().window(model().indexOf(1))->txtName->text(), QStringLiteral("no such file"));
+
+  // A failure is told over the board, where the user pressed Open.
+  child<QLineEdit>(main, "txtName")->setText(shortFile());
+  press();
+  ASSERT_EQ(messages.parents.size(), 1);
+  EXPECT_EQ(messages.parents[0], &board());
+  EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("Input past end of file")));
+  EXPECT_EQ(cells(), QList<int>({0, 1}));
+  EXPECT_EQ(modObject::ObjectCount, 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, BoardOpen, ::testing::Values(OpenBy::Button, OpenBy::CtrlO));
+
+class BoardZoom : public BoardTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(BoardZoom, CellsShowThePictureAsItsWindowDoesOrDrawnAfreshWhenZoomed) {
+  const int zoom = GetParam();
+  for (int i = 0; i < 3; ++i) open(QStringLiteral("1"));
+  board().setZoom(zoom);
+  board().resize(1200, 900);
+  const QImage grid = shown();
+  for (int row = 0; row < 3; ++row) {
+    SCOPED_TRACE(row);
+    frmObject* window = model().window(model().index(row));
+    const QRect picture = parts(row).picture;
+    ASSERT_EQ(picture.size(), QSize(113, 105) * zoom);
+    // The board keeps no copy of the window's image.
+    EXPECT_TRUE(window->picDraw->surface().image().isDetached());
+    const std::shared_ptr<clsObject> drawn = model().picture(model().index(row));
+    const QImage expected =
+        zoom == 1 ? windowImage(window)
+                  : RenderPicture(drawn->GenCode, drawn->Segments(), zoom, window->picDraw->surface().background())
+                        .convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(grid.copy(picture), expected);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, BoardZoom, ::testing::Values(1, 2, 3));
+
+TEST_F(BoardTest, ZoomKeysStepBetweenOneAndThree) {
+  activate(&board());
+  const QSize cell = view().cellSize();
+  const std::pair<QKeyCombination, int> steps[] = {{Qt::CTRL | Qt::Key_Plus, 2},  {Qt::CTRL | Qt::Key_Equal, 3},
+                                                   {Qt::CTRL | Qt::Key_Plus, 3},  {Qt::CTRL | Qt::Key_Minus, 2},
+                                                   {Qt::CTRL | Qt::Key_Minus, 1}, {Qt::CTRL | Qt::Key_Minus, 1}};
+  for (const auto& [keys, zoom] : steps) {
+    QTest::keyClick(&board(), keys.key(), keys.keyboardModifiers());
+    EXPECT_EQ(board().zoom(), zoom);
+    EXPECT_EQ(view().cellSize().width() - cell.width(), 113 * (zoom - 1));
+    EXPECT_EQ(child<QAction>(board(), "actZoomIn")->isEnabled(), zoom < 3);
+    EXPECT_EQ(child<QAction>(board(), "actZoomOut")->isEnabled(), zoom > 1);
+  }
+}
+
+TEST_F(BoardTest, ArrowsMoveThroughTheGridAndEnterOrADoubleClickBringsTheWindowForward) {
+  QList<frmObject*> windows;
+  for (int i = 0; i < 7; ++i) windows << open();
+  activate(&board());
+  columns(3);  // rows 0 1 2 / 3 4 5 / 6
+  view().setFocus();
+  const std::tuple<int, Qt::Key, int> moves[] = {
+      {0, Qt::Key_Right, 1}, {2, Qt::Key_Right, 3}, {3, Qt::Key_Left, 2}, {0, Qt::Key_Left, 0}, {6, Qt::Key_Right, 6},
+      {1, Qt::Key_Down, 4},  {4, Qt::Key_Down, 6},  {5, Qt::Key_Down, 6}, {6, Qt::Key_Down, 6}, {4, Qt::Key_Up, 1},
+      {1, Qt::Key_Up, 1},    {5, Qt::Key_Home, 0},  {0, Qt::Key_End, 6}};
+  for (const auto& [from, key, to] : moves) {
+    view().setCurrentIndex(model().index(from));
+    QTest::keyClick(&view(), key);
+    EXPECT_EQ(view().currentIndex().row(), to) << from << " " << QKeySequence(key).toString().toStdString();
+  }
+
+  view().setCurrentIndex(model().index(4));
+  QTest::keyClick(&view(), Qt::Key_Return);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(windows[4]));
+  activate(&board());
+  windows[5]->showMinimized();
+  doubleClick(parts(5).picture.center());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(windows[5]));
+  EXPECT_FALSE(windows[5]->isMinimized());
+}
+
+TEST_F(BoardTest, CellsReflowWithTheWidthAndScrollIntoView) {
+  for (int i = 0; i < 12; ++i) open();
+  for (int width : {5, 3, 1}) {
+    SCOPED_TRACE(width);
+    columns(width);
+    const QSize cell = view().cellSize();
+    view().scrollTo(model().index(0));
+    for (int row = 0; row < 12; ++row) {
+      const QRect rect = view().visualRect(model().index(row));
+      EXPECT_EQ(rect.topLeft() + QPoint(0, view().verticalScrollBar()->value()),
+                QPoint(row % width * cell.width(), row / width * cell.height()));
+      if (view().viewport()->rect().contains(rect.center())) {
+        EXPECT_EQ(view().indexAt(rect.center()).row(), row);
+      }
+    }
+    view().scrollTo(model().index(11));
+    EXPECT_TRUE(view().viewport()->rect().contains(view().visualRect(model().index(11))));
+    EXPECT_FALSE(view().indexAt(view().visualRect(model().index(11)).center() + QPoint(cell.width(), 0)).isValid());
+  }
+}
+
+TEST_F(BoardTest, ViewBoardSitsBetweenFileAndInfoAndShowsTheOneBoard) {
+  QStringList menus;
+  for (QAction* action : main.menuBar()->actions()) menus << action->text();
+  EXPECT_EQ(menus, QStringList({"&File", "&View", "&Info"}));
+  QAction* item = child<QAction>(main, "V_Board");
+  EXPECT_EQ(item->text(), QStringLiteral("&Board"));
+  activate(&main);
+  QTest::keyClick(&main, Qt::Key_B, Qt::ControlModifier);
+  frmBoard* shownBoard = main.findChild<frmBoard*>();
+  EXPECT_EQ(shownBoard, nullptr);  // a window of its own
+  EXPECT_EQ(testing::visibleWindowsNamed(QStringLiteral("frmBoard")), 1);
+  EXPECT_EQ(main.board().windowTitle(), QStringLiteral("Board"));
+  main.board().close();
+  item->trigger();
+  EXPECT_EQ(testing::visibleWindowsNamed(QStringLiteral("frmBoard")), 1);
+}
+
+}  // namespace
+}  // namespace pelorin
