@@ -9,6 +9,7 @@
 #include "picture/rendering.h"
 #include "platform/failure.h"
 #include "platform/file_access.h"
+#include "platform/twips.h"
 
 namespace pelorin {
 
@@ -17,7 +18,7 @@ namespace {
 // The shortest text that reads back as the same double.
 QString exact(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
 
-QString pixels(std::int16_t twips) { return exact(twips / 15.0); }
+QString pixels(std::int16_t twips) { return exact(twipsToPixelsF(twips)); }
 
 QString rgb(const QColor& colour) {
   return QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());

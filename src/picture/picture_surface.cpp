@@ -8,13 +8,9 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/twips.h"
+
 namespace pelorin {
-
-namespace {
-
-constexpr qreal kTwipsPerPixel = 15.0;
-
-}  // namespace
 
 QColor systemWindowBackground() {
   if (QGuiApplication::instance() == nullptr) return QColor(Qt::white);
@@ -22,7 +18,7 @@ QColor systemWindowBackground() {
 }
 
 PictureSurface::PictureSurface(int widthTwips, int heightTwips, qreal devicePixelRatio, QColor background)
-    : logicalSize_(std::max(1, widthTwips / 15), std::max(1, heightTwips / 15)),
+    : logicalSize_(std::max(1, twipsToPixels(widthTwips)), std::max(1, twipsToPixels(heightTwips))),
       background_(background.isValid() ? background.toRgb() : QColor(Qt::white)) {
   const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
   const QSize pixels(qCeil(logicalSize_.width() * ratio), qCeil(logicalSize_.height() * ratio));
@@ -32,8 +28,6 @@ PictureSurface::PictureSurface(int widthTwips, int heightTwips, qreal devicePixe
 }
 
 PictureSurface::~PictureSurface() = default;
-PictureSurface::PictureSurface(PictureSurface&&) noexcept = default;
-PictureSurface& PictureSurface::operator=(PictureSurface&&) noexcept = default;
 
 namespace {
 
@@ -73,8 +67,7 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, QColor colour)
   QColor opaque = colour.toRgb();
   opaque.setAlpha(255);
   painter.setPen(QPen(opaque, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  painter.drawLine(QPointF(x1 / kTwipsPerPixel, y1 / kTwipsPerPixel),
-                   QPointF(x2 / kTwipsPerPixel, y2 / kTwipsPerPixel));
+  painter.drawLine(QPointF(twipsToPixelsF(x1), twipsToPixelsF(y1)), QPointF(twipsToPixelsF(x2), twipsToPixelsF(y2)));
 }
 
 }  // namespace pelorin

@@ -7,9 +7,9 @@
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
+#include "platform/twips.h"
 #include "ui/board_model.h"
 #include "ui/frm_object.h"
-#include "ui/twips.h"
 
 namespace pelorin {
 
@@ -83,7 +83,7 @@ const QImage* BoardDelegate::rendered(const QModelIndex& index, qreal dpr) const
   const quint64 key = (static_cast<quint64>(static_cast<quint16>(picture->ID)) << 8) | static_cast<quint64>(zoom_);
   if (const QImage* kept = rendered_.object(key)) return kept;
   auto image = std::make_unique<QImage>(
-      RenderPicture(picture->GenCode, picture->Segments(), zoom_ * dpr, window->picDraw->surface().background()));
+      RenderPicture(picture->GenCode, picture->Segments(), zoom_ * dpr, window->picDraw()->surface().background()));
   image->setDevicePixelRatio(dpr);
   const QImage* shown = image.get();
   const int kib = std::max<qsizetype>(1, image->sizeInBytes() / 1024);
@@ -114,11 +114,11 @@ void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->drawRect(parts.picture.adjusted(-1, -1, 0, 0));
   if (zoom_ == 1) {
     // The window's own retained image: what the window shows, not a copy.
-    painter->drawImage(parts.picture.topLeft(), window->picDraw->surface().image());
+    painter->drawImage(parts.picture.topLeft(), window->picDraw()->surface().image());
   } else if (const QImage* image = rendered(index, painter->device()->devicePixelRatioF())) {
     painter->drawImage(parts.picture.topLeft(), *image);
   } else {
-    painter->fillRect(parts.picture, window->picDraw->surface().background());
+    painter->fillRect(parts.picture, window->picDraw()->surface().background());
   }
 
   QFont bold = option.font;

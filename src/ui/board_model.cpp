@@ -33,7 +33,7 @@ const BoardModel::Row* BoardModel::rowAt(const QModelIndex& index) const {
   return &rows_[static_cast<std::size_t>(index.row())];
 }
 
-QCheckBox* BoardModel::parentBox(frmObject* window) { return window->cbxParent; }
+QCheckBox* BoardModel::parentBox(frmObject* window) { return window->cbxParent(); }
 
 QVariant BoardModel::data(const QModelIndex& index, int role) const {
   const Row* row = rowAt(index);

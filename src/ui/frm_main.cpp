@@ -11,13 +11,14 @@
 
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
+#include "platform/twips.h"
+#include "ui/controls.h"
 #include "ui/frm_board.h"
 #include "ui/label_fit.h"
 #include "ui/mod_errors.h"
 #include "ui/mod_genes.h"
 #include "ui/mod_object.h"
 #include "ui/picture_window_events.h"
-#include "ui/twips.h"
 #include "ui/user_messages.h"
 
 namespace pelorin {
@@ -77,32 +78,21 @@ QString frmMain::mutationRateText() const { return txtMutationRate_->text(); }
 QString frmMain::nameText() const { return txtName_->text(); }
 
 void frmMain::buildControls() {
-  // Fixed positions without a layout: nothing moves when the window resizes.
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
 
-  txtMutationRate_ = new QLineEdit(client);
-  txtMutationRate_->setObjectName(QStringLiteral("txtMutationRate"));
-  txtMutationRate_->setGeometry(twipsRect(1200, 120, 1455, 375));
+  txtMutationRate_ = addTextBox(client, QStringLiteral("txtMutationRate"), twipsRect(1200, 120, 1455, 375));
+  lblMutationRate_ = addLabel(client, QStringLiteral("lblMutationRate"), twipsRect(120, 120, 1095, 255),
+                              QStringLiteral("Mutation Rate"));
+  btnOpen_ = addButton(client, QStringLiteral("btnOpen"), twipsRect(120, 600, 975, 375), QStringLiteral("Open"));
+  txtName_ = addTextBox(client, QStringLiteral("txtName"), twipsRect(1200, 600, 1455, 375));
+  fitTextToBoxes(client);
 
-  lblMutationRate_ = new QLabel(QStringLiteral("Mutation Rate"), client);
-  lblMutationRate_->setObjectName(QStringLiteral("lblMutationRate"));
-  lblMutationRate_->setTextFormat(Qt::PlainText);
-  lblMutationRate_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblMutationRate_->setGeometry(twipsRect(120, 120, 1095, 255));
-  fitTextToBox(lblMutationRate_);
-
-  btnOpen_ = new QPushButton(QStringLiteral("Open"), client);
-  btnOpen_->setObjectName(QStringLiteral("btnOpen"));
-  btnOpen_->setGeometry(twipsRect(120, 600, 975, 375));
+  // No default button: Enter in a box opens nothing.
   btnOpen_->setAutoDefault(false);
   btnOpen_->setDefault(false);
   connect(btnOpen_, &QPushButton::clicked, this, &frmMain::btnOpen_Click);
-
-  txtName_ = new QLineEdit(client);
-  txtName_->setObjectName(QStringLiteral("txtName"));
-  txtName_->setGeometry(twipsRect(1200, 600, 1455, 375));
 
   // The label takes no focus; Tab passes over it.
   setTabOrder(txtMutationRate_, lblMutationRate_);

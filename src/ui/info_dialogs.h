@@ -32,9 +32,8 @@ class PelorinDialog : public QDialog {
   // clientSize in logical pixels.
   PelorinDialog(const QString& name, const QString& caption, QSize clientSize, DialogBorder border);
 
-  // A plain, word-wrapping, static label, its text shown as it stands.
-  QLabel* addLabel(const QString& name, QRect geometry, const QString& text);
-  QPushButton* addOkButton(const QString& name, QRect geometry, const QString& text);
+  // The OK button: the default button; it hides the dialog.
+  QPushButton* addOkButton(const QString& name, QRect box, const QString& text);
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -48,7 +47,7 @@ class IconBox : public QLabel {
   Q_OBJECT
 
  public:
-  IconBox(const QString& name, const QString& resource, QRect geometry, QWidget* parent);
+  IconBox(const QString& resource, QWidget* parent);
 
  signals:
   void clicked();

@@ -50,7 +50,7 @@ class BoardTest : public testing::MainWindowTest {
   }
   QImage shown() { return view().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
   static QImage windowImage(frmObject* window) {
-    return window->picDraw->surface().image().convertToFormat(QImage::Format_RGB32);
+    return window->picDraw()->surface().image().convertToFormat(QImage::Format_RGB32);
   }
   static QList<int> numbersOf(const KeyedCollection<clsObject>& pictures) {
     QList<int> numbers;
@@ -93,7 +93,7 @@ TEST_P(BoardClosing, AClosedWindowsCellGoesAtOnceAndItsPictureStaysRegistered) {
   for (int i = 0; i < 3; ++i) windows << open();
   activate(&board());
   switch (GetParam()) {
-    case Closing::Done: QTest::mouseClick(windows[1]->btnDone, Qt::LeftButton); break;
+    case Closing::Done: QTest::mouseClick(windows[1]->btnDone(), Qt::LeftButton); break;
     case Closing::CloseBox: windows[1]->close(); break;
     case Closing::DeleteOnTheBoard:
       view().setFocus();
@@ -121,9 +121,9 @@ TEST_F(BoardTest, ParentBoxesAreTheWindowsOwnAndBreedingReadsThem) {
   view().setCurrentIndex(model().indexOf(0));
   QTest::keyClick(&view(), Qt::Key_Space);
   QTest::mouseClick(view().viewport(), Qt::LeftButton, {}, parts(2).parentBox.center());
-  EXPECT_EQ(windows[0]->cbxParent->isChecked(), true);
-  EXPECT_EQ(windows[1]->cbxParent->isChecked(), false);
-  EXPECT_EQ(windows[2]->cbxParent->isChecked(), true);
+  EXPECT_EQ(windows[0]->cbxParent()->isChecked(), true);
+  EXPECT_EQ(windows[1]->cbxParent()->isChecked(), false);
+  EXPECT_EQ(windows[2]->cbxParent()->isChecked(), true);
 
   QTest::keyClick(&board(), Qt::Key_O, Qt::ControlModifier);  // rate 0: every trait from a parent
   EXPECT_EQ(numbersOf(modObject::ParentList()), QList<int>({0, 2}));
@@ -133,8 +133,8 @@ TEST_F(BoardTest, ParentBoxesAreTheWindowsOwnAndBreedingReadsThem) {
   const QRect box = parts(1).parentBox;
   const QImage before = shown().copy(box);
   QSignalSpy changed(&model(), &QAbstractItemModel::dataChanged);
-  windows[1]->cbxParent->click();
-  windows[0]->cbxParent->click();
+  windows[1]->cbxParent()->click();
+  windows[0]->cbxParent()->click();
   ASSERT_EQ(changed.size(), 2);
   EXPECT_EQ(changed[0][0].value<QModelIndex>().row(), 1);
   EXPECT_EQ(model().indexOf(1).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
@@ -145,7 +145,7 @@ TEST_F(BoardTest, ParentBoxesAreTheWindowsOwnAndBreedingReadsThem) {
 
   // Ticking the box of a cell twice, or a double click on it, leaves it as it was.
   doubleClick(parts(1).parentBox.center());
-  EXPECT_TRUE(windows[1]->cbxParent->isChecked());
+  EXPECT_TRUE(windows[1]->cbxParent()->isChecked());
   EXPECT_TRUE(messages.texts.isEmpty());
 }
 
@@ -177,7 +177,7 @@ TEST_P(BoardOpen, ChecksTheRateAndNumbersAsTheMainWindowsOpenDoes) {
   EXPECT_EQ(cells(), QList<int>({0, 1}));
   EXPECT_EQ(modObject::Registry().keyAt(1), QStringLiteral(" 1"));
   EXPECT_EQ(model().window(model().indexOf(1))->windowTitle(), QStringLiteral("1"));
-  EXPECT_EQ(model().window(model().indexOf(1))->txtName->text(), QStringLiteral("no such file"));
+  EXPECT_EQ(model().window(model().indexOf(1))->txtName()->text(), QStringLiteral("no such file"));
 
   // A failure is told over the board, where the user pressed Open.
   child<QLineEdit>(main, "txtName")->setText(shortFile());
@@ -205,11 +205,11 @@ TEST_P(BoardZoom, CellsShowThePictureAsItsWindowDoesOrDrawnAfreshWhenZoomed) {
     const QRect picture = parts(row).picture;
     ASSERT_EQ(picture.size(), QSize(113, 105) * zoom);
     // The board keeps no copy of the window's image.
-    EXPECT_TRUE(window->picDraw->surface().image().isDetached());
+    EXPECT_TRUE(window->picDraw()->surface().image().isDetached());
     const std::shared_ptr<clsObject> drawn = model().picture(model().index(row));
     const QImage expected =
         zoom == 1 ? windowImage(window)
-                  : RenderPicture(drawn->GenCode, drawn->Segments(), zoom, window->picDraw->surface().background())
+                  : RenderPicture(drawn->GenCode, drawn->Segments(), zoom, window->picDraw()->surface().background())
                         .convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(grid.copy(picture), expected);
   }

@@ -15,11 +15,11 @@ namespace {
 class PictureWindows : public testing::MainWindowTest {
  protected:
   static void tick(frmObject* form) {
-    form->cbxParent->click();
-    ASSERT_TRUE(form->cbxParent->isChecked());
+    form->cbxParent()->click();
+    ASSERT_TRUE(form->cbxParent()->isChecked());
   }
   static clsGenSeq& code(int id) { return modObject::Registry().find(modObject::RegistryKey(id))->GenCode; }
-  static const QImage& image(frmObject* form) { return form->picDraw->surface().image(); }
+  static const QImage& image(frmObject* form) { return form->picDraw()->surface().image(); }
   void expectNoMessages() { EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString(); }
 };
 
@@ -29,7 +29,7 @@ TEST_F(PictureWindows, OpensNumberedWindowsRegisteredInOrderWithAFixedLayout) {
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), QString::number(i));
     EXPECT_EQ(form->tag(), QString::number(i));
-    EXPECT_EQ(form->txtName->text(), QStringLiteral("  "));  // blanks are a name, used unchanged
+    EXPECT_EQ(form->txtName()->text(), QStringLiteral("  "));  // blanks are a name, used unchanged
   }
   ASSERT_EQ(modObject::Registry().count(), 3u);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(modObject::Registry().keyAt(i), QStringLiteral(" %1").arg(i));
@@ -38,12 +38,11 @@ TEST_F(PictureWindows, OpensNumberedWindowsRegisteredInOrderWithAFixedLayout) {
 
   frmObject* form = pictureWindows()[0];
   EXPECT_EQ(form->size(), QSize(217, 153));
-  const QRect expected[] = {{64, 120, 145, 25}, {8, 48, 73, 25},  {96, 8, 113, 105},
-                            {8, 16, 73, 25},    {16, 80, 73, 25}, {16, 120, 41, 17}};
-  const QWidget* controls[] = {form->txtName, form->btnSave,   form->picDraw,
-                               form->btnDone, form->cbxParent, form->lblName};
+  const std::pair<const char*, QRect> table[] = {{"txtName", {64, 120, 145, 25}}, {"btnSave", {8, 48, 73, 25}},
+                                                 {"picDraw", {96, 8, 113, 105}},  {"btnDone", {8, 16, 73, 25}},
+                                                 {"cbxParent", {16, 80, 73, 25}}, {"lblName", {16, 120, 41, 17}}};
   form->resize(400, 300);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(controls[i]->geometry(), expected[i]) << i;
+  for (const auto& [name, pixels] : table) EXPECT_EQ(testing::child<QWidget>(*form, name)->geometry(), pixels) << name;
   EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
@@ -59,7 +58,7 @@ TEST_F(PictureWindows, RateZeroCopiesTheOneParentExactlyAndClosedParentsAreNever
   EXPECT_EQ(image(child), image(parent));
 
   tick(child);
-  QTest::mouseClick(parent->btnDone, Qt::LeftButton);
+  QTest::mouseClick(parent->btnDone(), Qt::LeftButton);
   child->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(pictureWindows().size(), 1);
@@ -72,27 +71,27 @@ TEST_F(PictureWindows, SaveWritesOnlyANamedFileInAnExistingFolderThatOpensAgainB
   frmObject* original = open(QStringLiteral("0.3"));
   const QString previous = QDir::currentPath();
   QDir::setCurrent(dir.path());
-  QTest::mouseClick(original->btnSave, Qt::LeftButton);  // empty name
+  QTest::mouseClick(original->btnSave(), Qt::LeftButton);  // empty name
   QDir::setCurrent(previous);
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
   expectNoMessages();
 
   const QString missing = dir.filePath(QStringLiteral("missing/pic.txt"));
-  original->txtName->setText(missing);
-  QTest::mouseClick(original->btnSave, Qt::LeftButton);
+  original->txtName()->setText(missing);
+  QTest::mouseClick(original->btnSave(), Qt::LeftButton);
   ASSERT_EQ(messages.texts.size(), 1);
   EXPECT_TRUE(messages.texts[0].contains(missing)) << messages.texts[0].toStdString();
   EXPECT_FALSE(QFile::exists(missing));
   messages.texts.clear();
 
   const QString file = dir.filePath(QStringLiteral("pic.txt"));
-  original->txtName->setText(file);
-  QTest::mouseClick(original->btnSave, Qt::LeftButton);
+  original->txtName()->setText(file);
+  QTest::mouseClick(original->btnSave(), Qt::LeftButton);
   ASSERT_TRUE(QFile::exists(file));
   EXPECT_EQ(original->windowTitle(), QStringLiteral("0"));
   EXPECT_EQ(modObject::Registry().find(modObject::RegistryKey(0))->Name, QString());
   frmObject* reopened = open(QStringLiteral("0"), file);
-  EXPECT_EQ(reopened->txtName->text(), file);
+  EXPECT_EQ(reopened->txtName()->text(), file);
   // The file keeps angles to 15 digits, so its text is what must match.
   EXPECT_EQ(GeneticCodeText(code(1)), GeneticCodeText(code(0)));
   EXPECT_EQ(image(reopened), image(original));
@@ -112,13 +111,13 @@ TEST_F(PictureWindows, FailedOpenIsReportedAndItsWindowSavesNothing) {
   ASSERT_NE(failed, nullptr);
   EXPECT_EQ(modObject::Registry().count(), 0u);
 
-  QTest::mouseClick(failed->btnSave, Qt::LeftButton);  // its name box names the file
+  QTest::mouseClick(failed->btnSave(), Qt::LeftButton);  // its name box names the file
   ASSERT_EQ(messages.texts.size(), 2);
   EXPECT_TRUE(messages.texts[1].contains(QStringLiteral("could not be created")));
   ASSERT_TRUE(out.open(QIODevice::ReadOnly));
   EXPECT_EQ(out.readAll(), QByteArray("1\r\n2\r\n3\r\n"));
 
-  QTest::mouseClick(failed->btnDone, Qt::LeftButton);
+  QTest::mouseClick(failed->btnDone(), Qt::LeftButton);
   EXPECT_EQ(open()->windowTitle(), QStringLiteral("1"));
   EXPECT_EQ(modObject::Registry().count(), 1u);
 }
