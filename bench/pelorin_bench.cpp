@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
@@ -22,6 +23,8 @@
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "support/fixed_random.h"
+#include "ui/board_view.h"
+#include "ui/frm_board.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
 #include "ui/mod_genes.h"
@@ -219,6 +222,90 @@ void BM_Open(benchmark::State& state) {
   modObject::ParentList().clear();
 }
 BENCHMARK(BM_Open)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// `count` pictures opened with the main window's Open, their windows kept
+// open, drawn from a fixed random sequence.
+class OpenPictures {
+ public:
+  explicit OpenPictures(int count) {
+    main.show();
+    auto* open = main.findChild<QPushButton*>(QStringLiteral("btnOpen"));
+    testing::FixedRandom random{2024};
+    ScopedRandomSource fixed(random);
+    // A path that leaves the coordinate range fails its Open: not counted.
+    while (modObject::Registry().count() < static_cast<std::size_t>(count)) QTest::mouseClick(open, Qt::LeftButton);
+    QCoreApplication::processEvents();
+  }
+  ~OpenPictures() {
+    closePictureWindows();
+    modObject::Registry().clear();
+    modObject::ParentList().clear();
+  }
+  frmMain main;
+};
+
+// One frame of scrolling the board over 1,000 open pictures: the view moves
+// by half a cell and every visible cell is painted again. range(0) is the
+// zoom; at 2 and 3 cells scrolled into view are drawn afresh.
+void BM_BoardScroll(benchmark::State& state) {
+  OpenPictures pictures(1000);
+  frmBoard& board = pictures.main.board();
+  board.setZoom(static_cast<int>(state.range(0)));
+  board.resize(1000, 800);
+  board.show();
+  QCoreApplication::processEvents();
+  BoardView& view = board.view();
+  QScrollBar* bar = view.verticalScrollBar();
+  const int step = view.cellSize().height() / 2;
+  int value = 0;
+  for (auto _ : state) {
+    value = value + step > bar->maximum() ? 0 : value + step;
+    bar->setValue(value);
+    view.viewport()->repaint();
+  }
+  const QSize cell = view.cellSize();
+  state.counters["visible_cells"] =
+      static_cast<double>(view.columnCount()) * ((view.viewport()->height() + cell.height() - 1) / cell.height() + 1);
+}
+BENCHMARK(BM_BoardScroll)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// A click on Open with 1,000 picture windows open: range(0) 0 without the
+// board, 1 with the board shown at its top, 2 with it scrolled to the end,
+// where the new cell appears.
+void BM_OpenBesideBoard(benchmark::State& state) {
+  OpenPictures pictures(1000);
+  frmBoard& board = pictures.main.board();
+  if (state.range(0) > 0) {
+    board.resize(1000, 800);
+    board.show();
+    QCoreApplication::processEvents();
+    if (state.range(0) == 2) board.view().scrollToBottom();
+    QCoreApplication::processEvents();
+  }
+  std::vector<std::pair<QString, std::shared_ptr<clsObject>>> base(modObject::Registry().begin(),
+                                                                   modObject::Registry().end());
+  const std::int16_t next = modObject::ObjectCount;
+  const QList<QWidget*> windows = QApplication::topLevelWidgets();
+  const QSet<QWidget*> before(windows.begin(), windows.end());
+  auto* open = pictures.main.findChild<QPushButton*>(QStringLiteral("btnOpen"));
+  for (auto _ : state) {
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    state.PauseTiming();
+    // The new window, and that of a picture that failed.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (qobject_cast<frmObject*>(widget) != nullptr && !before.contains(widget)) widget->close();
+    }
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    modObject::Registry().clear();
+    for (const auto& [key, picture] : base) modObject::Registry().add(key, picture);
+    modObject::ObjectCount = next;
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenBesideBoard)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 long residentKiB() {
   std::ifstream status("/proc/self/status");

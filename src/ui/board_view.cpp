@@ -205,7 +205,9 @@ void BoardView::rowsInserted(const QModelIndex& parent, int start, int end) {
   QAbstractItemView::rowsInserted(parent, start, end);
   if (parent != rootIndex()) return;
   updateGeometries();
-  updateFrom(start);
+  if (end < count() - 1) return updateFrom(start);
+  // Added at the end: the cells before stay where they were.
+  for (int row = start; row <= end; ++row) viewport()->update(visualRect(model()->index(row, 0, rootIndex())));
 }
 
 void BoardView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
