@@ -54,6 +54,8 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
   column->addWidget(view_, 1);
 
   buildMenus();
+  // The keys act on the cells from the start.
+  view_->setFocus();
   const QSize cell = view_->cellSize();
   resize(cell.width() * 6 + 40, cell.height() * 3 + 90);
 }

@@ -448,6 +448,55 @@ capture_picture "$P5" pic5
 same_picture pic0 pic5
 
 # ---------------------------------------------------------------------------
+step "the board: tick parents there, open a child from it and see its cell"
+# The Parent box of window $1 into $2.png.
+parent_box() { shot "$1" "$2-window" && crop "$SHOTS/$2-window.png" "$SHOTS/$2.png" "73x25+16+80"; }
+parent_box "$P0" board-box0-before
+parent_box "$P1" board-box1-before
+parent_box "$P5" board-box5-before
+set_name ""
+main_geometry
+click_at $((MX + 40)) $((MCY + 12))
+sleep 0.2
+xdotool key --clearmodifiers ctrl+b
+BOARD="$(wait_window Board)"
+move_to "$BOARD" 10 560
+xdotool windowsize --sync "$BOARD" 800 440 2>/dev/null || xdotool windowsize "$BOARD" 800 440
+sleep 0.3
+# Cells 0 1 2 3 5 (picture 4 failed, so it has none) in one row; the keys
+# act on the cells: clear 0, tick 1 and the last one, 5.
+pic_origin "$BOARD"
+click_at $((PX + 780)) $((PY + 420))
+sleep 0.2
+xdotool key --clearmodifiers space Right space End space
+sleep 0.3
+parent_box "$P0" board-box0-after
+parent_box "$P1" board-box1-after
+parent_box "$P5" board-box5-after
+[ "$(pixel_difference "$SHOTS/board-box0-after.png" "$SHOTS/box-before.png")" = 0 ] ||
+  fail "clearing cell 0 on the board left picture 0's Parent box ticked"
+for n in 1 5; do
+  [ "$(pixel_difference "$SHOTS/board-box$n-before.png" "$SHOTS/board-box$n-after.png")" != 0 ] ||
+    fail "ticking cell $n on the board did not tick picture $n's Parent box"
+done
+shot "$BOARD" board-before
+# Both parents carry the spiral: at rate 0 the child is the spiral too.
+xdotool key --clearmodifiers ctrl+o
+P6="$(picture_window 6)"
+capture_picture "$P6" pic6
+same_picture pic0 pic6
+sleep 0.3
+shot "$BOARD" board-after
+# Only the new cell changed; inside its frame it shows the child's picture.
+box="$(convert "$SHOTS/board-before.png" "$SHOTS/board-after.png" -compose difference -composite -format '%@' info:)"
+bx="$(echo "$box" | sed 's/^[0-9]*x[0-9]*+\([0-9]*\)+[0-9]*$/\1/')"
+by="$(echo "$box" | sed 's/^[0-9]*x[0-9]*+[0-9]*+\([0-9]*\)$/\1/')"
+bw="${box%%x*}"
+[ "$bw" -ge 113 ] && [ "$bw" -le 125 ] || fail "the board changed in $box, not in one new cell"
+crop "$SHOTS/board-after.png" "$SHOTS/board-cell6-draw.png" "113x105+$((bx + 1))+$((by + 1))"
+same_picture board-cell6 pic6
+
+# ---------------------------------------------------------------------------
 step "Done closes picture 1"
 press_done "$P1"
 wait_gone 1

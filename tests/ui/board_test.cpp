@@ -111,7 +111,15 @@ TEST_P(BoardClosing, AClosedWindowsCellGoesAtOnceAndItsPictureStaysRegistered) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, BoardClosing,
-                         ::testing::Values(Closing::Done, Closing::CloseBox, Closing::DeleteOnTheBoard));
+                         ::testing::Values(Closing::Done, Closing::CloseBox, Closing::DeleteOnTheBoard),
+                         [](const auto& info) {
+                           switch (info.param) {
+                             case Closing::Done: return "Done";
+                             case Closing::CloseBox: return "CloseBox";
+                             case Closing::DeleteOnTheBoard: return "DeleteOnTheBoard";
+                           }
+                           return "";
+                         });
 
 TEST_F(BoardTest, ParentBoxesAreTheWindowsOwnAndBreedingReadsThem) {
   QList<frmObject*> windows;
@@ -189,7 +197,8 @@ TEST_P(BoardOpen, ChecksTheRateAndNumbersAsTheMainWindowsOpenDoes) {
   EXPECT_EQ(modObject::ObjectCount, 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, BoardOpen, ::testing::Values(OpenBy::Button, OpenBy::CtrlO));
+INSTANTIATE_TEST_SUITE_P(Ways, BoardOpen, ::testing::Values(OpenBy::Button, OpenBy::CtrlO),
+                         [](const auto& info) { return info.param == OpenBy::Button ? "Button" : "CtrlO"; });
 
 class BoardZoom : public BoardTest, public ::testing::WithParamInterface<int> {};
 
