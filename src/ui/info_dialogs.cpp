@@ -45,8 +45,15 @@ QPushButton* PelorinDialog::addOkButton(const QString& name, QRect box, const QS
   button->setDefault(true);
   // Hide, never close: OK keeps the dialog loaded with its state. (accept()
   // would close it, and a closing dialog deletes itself.)
-  connect(button, &QPushButton::clicked, this, &QWidget::hide);
+  connect(button, &QPushButton::clicked, this, &PelorinDialog::hideWhereItIs);
   return button;
+}
+
+void PelorinDialog::hideWhereItIs() {
+  // QDialog centres a dialog again at every show unless its position was set;
+  // one the user dragged counts as unset. Marking it set keeps it there.
+  setAttribute(Qt::WA_Moved);
+  hide();
 }
 
 void PelorinDialog::keyPressEvent(QKeyEvent* event) {

@@ -39,6 +39,9 @@ class PelorinDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // What OK does: hides the dialog; the next show brings it back where it was.
+  void hideWhereItIs();
+
   bool unloaded_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QWindow>
 
 #include "gui_fixture.h"
 
@@ -45,6 +46,24 @@ TEST_P(DialogWindow, HasItsFrameAndOkIsDefaultForEnterButNotEscape) {
   QTest::keyClick(dialog, Qt::Key_Return);
   EXPECT_FALSE(dialog->isVisible());
   EXPECT_EQ(dialogs.loaded(frame.id), dialog);
+}
+
+// The first place is the system's; after that the dialog stays where the user
+// left it, across OK and the next show.
+TEST_P(DialogWindow, ComesBackWhereTheUserLeftIt) {
+  PelorinDialog* dialog = dialogs.show(GetParam().id);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+  const QPoint left = dialog->pos() + QPoint(37, 23);
+  dialog->windowHandle()->setFramePosition(left);  // as the window manager does for a drag
+  QCoreApplication::processEvents();
+  ASSERT_EQ(dialog->pos(), left);
+  for (int again = 0; again < 2; ++again) {
+    QTest::mouseClick(testing::child<QPushButton>(*dialog, GetParam().ok), Qt::LeftButton);
+    ASSERT_FALSE(dialog->isVisible());
+    ASSERT_EQ(dialogs.show(GetParam().id), dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    EXPECT_EQ(dialog->pos(), left);
+  }
 }
 
 // Whatever the desktop's font, no text is cut off or runs into a label below it.
