@@ -78,6 +78,7 @@ void frmMain::buildControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
+  client->resize(kClientSize);  // the labels fit into it before the first show
 
   txtMutationRate_ = addTextBox(client, QStringLiteral("txtMutationRate"), twipsRect(1200, 120, 1455, 375));
   lblMutationRate_ = addLabel(client, QStringLiteral("lblMutationRate"), twipsRect(120, 120, 1095, 255),

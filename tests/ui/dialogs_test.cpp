@@ -66,26 +66,35 @@ TEST_P(DialogWindow, ComesBackWhereTheUserLeftIt) {
   }
 }
 
-// Whatever the desktop's font, no text is cut off or runs into a label below it.
-TEST_P(DialogWindow, EveryLabelShowsItsWholeText) {
-  const QList<QLabel*> labels = dialogs.show(GetParam().id)->findChildren<QLabel*>();
-  for (const QLabel* label : labels) {
-    if (label->text().isEmpty()) continue;  // an icon
-    const QRect box = label->geometry();
-    const QRectF needed = QFontMetricsF(label->font())
-                              .boundingRect(QRectF(QPointF(0, 0), QSizeF(box.size())),
-                                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
-    const std::string name = label->objectName().toStdString();
-    EXPECT_LE(needed.width(), box.width() + 0.5) << name;
-    EXPECT_LE(needed.height(), box.height() + 0.5) << name;
-    for (const QLabel* other : labels) {
-      const QRect below = other->geometry();
-      if (other != label && below.top() > box.top() && below.left() < box.right() && below.right() > box.left()) {
-        EXPECT_LE(box.top() + needed.height(), below.top() + 0.5)
-            << name << " runs into " << other->objectName().toStdString();
+// Whatever the desktop's font, no text is cut off by its box or by the edge of
+// the window, or runs into a label below it.
+TEST_P(DialogWindow, EveryLabelShowsItsWholeTextInsideTheWindow) {
+  const QFont desktop = QApplication::font();
+  for (const auto& [family, points] :
+       {std::pair{"DejaVu Sans", 9}, {"DejaVu Sans", 13}, {"DejaVu Serif", 11}, {"DejaVu Sans Mono", 10}}) {
+    QApplication::setFont(QFont(QString::fromLatin1(family), points));
+    Dialogs fresh;
+    const PelorinDialog* dialog = fresh.load(GetParam().id);
+    const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+    for (const QLabel* label : labels) {
+      if (label->text().isEmpty()) continue;  // an icon
+      const QRect box = label->geometry() & dialog->rect();
+      const QRectF needed = QFontMetricsF(label->font())
+                                .boundingRect(QRectF(QPointF(0, 0), QSizeF(box.size())),
+                                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+      const std::string name = QStringLiteral("%1 in %2 %3").arg(label->objectName(), family).arg(points).toStdString();
+      EXPECT_LE(needed.width(), box.width() + 0.5) << name;
+      EXPECT_LE(needed.height(), box.height() + 0.5) << name;
+      for (const QLabel* other : labels) {
+        const QRect below = other->geometry();
+        if (other != label && below.top() > box.top() && below.left() < box.right() && below.right() > box.left()) {
+          EXPECT_LE(box.top() + needed.height(), below.top() + 0.5)
+              << name << " runs into " << other->objectName().toStdString();
+        }
       }
     }
   }
+  QApplication::setFont(desktop);
 }
 
 INSTANTIATE_TEST_SUITE_P(
