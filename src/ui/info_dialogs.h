@@ -45,7 +45,9 @@ class PelorinDialog : public QDialog {
   bool unloaded_ = false;
 };
 
-// A picture box showing one of the two icons; reports left clicks.
+// A picture box showing one of the two icons. A click is a left press and
+// release on the box: a press dragged off it is no click, and the second
+// press of a double-click adds none, so a double-click is one click.
 class IconBox : public QLabel {
   Q_OBJECT
 
@@ -57,6 +59,11 @@ class IconBox : public QLabel {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
 };
 
 // The Qt resources of the two 48 x 48 icons.

@@ -20,6 +20,8 @@ struct DialogFrame {
   bool fixed, maximize;
 };
 
+void PrintTo(const DialogFrame& frame, std::ostream* out) { *out << dialogName(frame.id).toStdString(); }
+
 class DialogWindow : public ::testing::TestWithParam<DialogFrame> {
  protected:
   Dialogs dialogs;
@@ -142,6 +144,65 @@ TEST_F(AboutPelorinIcons, ClickSwapsTheIconBackAndForthAndOkKeepsItForTheNextSho
   EXPECT_EQ(shownIcon(dialog)->objectName(), QStringLiteral("icnQuorvel"));
   EXPECT_EQ(dialogs.loadLog(), QStringList({"AboutPelorin"}));
 }
+
+// What the mouse does on the shown program icon (its box in the window), sent
+// through the window as the platform sends it, and the icon shown after it.
+struct IconGesture {
+  const char* name;
+  void (*act)(QWindow* window, QRect icon);
+  const char* shown;
+};
+
+void PrintTo(const IconGesture& gesture, std::ostream* out) { *out << gesture.name; }
+
+class IconGestures : public AboutPelorinIcons, public ::testing::WithParamInterface<IconGesture> {};
+
+TEST_P(IconGestures, OnlyAPressAndReleaseOnTheIconSwapsIt) {
+  AboutPelorin* dialog = show();
+  QLabel* icon = shownIcon(dialog);
+  GetParam().act(dialog->windowHandle(), QRect(icon->mapTo(dialog, QPoint(0, 0)), icon->size()));
+  ASSERT_NE(shownIcon(dialog), nullptr);
+  EXPECT_EQ(shownIcon(dialog)->objectName().toStdString(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mouse, IconGestures,
+    ::testing::Values(
+        IconGesture{"Click",
+                    [](QWindow* window, QRect icon) { QTest::mouseClick(window, Qt::LeftButton, {}, icon.center()); },
+                    "icnQuorvel"},
+        // Press, release, the second press as a double-click, release.
+        IconGesture{"DoubleClick",
+                    [](QWindow* window, QRect icon) { QTest::mouseDClick(window, Qt::LeftButton, {}, icon.center()); },
+                    "icnQuorvel"},
+        IconGesture{"TwoClicks",
+                    [](QWindow* window, QRect icon) {
+                      QTest::mouseClick(window, Qt::LeftButton, {}, icon.center());
+                      QTest::mouseClick(window, Qt::LeftButton, {}, icon.center());
+                    },
+                    "icnPelorin"},
+        IconGesture{"PressDraggedOff",
+                    [](QWindow* window, QRect icon) {
+                      const QPoint off(icon.right() + 20, icon.center().y());
+                      QTest::mousePress(window, Qt::LeftButton, {}, icon.center());
+                      QTest::mouseMove(window, off);
+                      QTest::mouseRelease(window, Qt::LeftButton, {}, off);
+                    },
+                    "icnPelorin"},
+        IconGesture{"PressedOutsideReleasedOnIt",
+                    [](QWindow* window, QRect icon) {
+                      QTest::mousePress(window, Qt::LeftButton, {}, QPoint(icon.right() + 20, icon.center().y()));
+                      QTest::mouseMove(window, icon.center());
+                      QTest::mouseRelease(window, Qt::LeftButton, {}, icon.center());
+                    },
+                    "icnPelorin"},
+        IconGesture{"PressOnly",
+                    [](QWindow* window, QRect icon) { QTest::mousePress(window, Qt::LeftButton, {}, icon.center()); },
+                    "icnPelorin"},
+        IconGesture{"RightClick",
+                    [](QWindow* window, QRect icon) { QTest::mouseClick(window, Qt::RightButton, {}, icon.center()); },
+                    "icnPelorin"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AboutPelorinIcons, CloseBoxUnloadsAndTheNextShowStartsAgain) {
   QPointer<AboutPelorin> closed = show();
