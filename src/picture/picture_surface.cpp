@@ -49,7 +49,10 @@ PictureSurface::Painting::~Painting() {
   if (owner_) surface_.painter_.reset();
 }
 
-void PictureSurface::Cls() { image_.fill(background_); }
+void PictureSurface::Cls() {
+  image_.fill(background_);
+  linesDrawn_ = 0;
+}
 
 void PictureSurface::DrawWidth(std::int16_t pixels) { drawWidth_ = pixels; }
 
@@ -67,6 +70,7 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, QColor colour)
   QColor opaque = colour.toRgb();
   opaque.setAlpha(255);
   painter.setPen(QPen(opaque, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  ++linesDrawn_;
   painter.drawLine(QPointF(twipsToPixelsF(x1), twipsToPixelsF(y1)), QPointF(twipsToPixelsF(x2), twipsToPixelsF(y2)));
 }
 

@@ -70,8 +70,9 @@ void PelorinDialog::closeEvent(QCloseEvent* event) {
   if (event->isAccepted()) unloaded_ = true;
 }
 
-IconBox::IconBox(const QString& resource, QWidget* parent) : QLabel(parent) {
+IconBox::IconBox(const QString& resource, const QString& accessibleName, QWidget* parent) : QLabel(parent) {
   setPixmap(QPixmap(resource));
+  setAccessibleName(accessibleName);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -117,9 +118,10 @@ AboutAuthor::AboutAuthor()
 AboutPelorin::AboutPelorin()
     : PelorinDialog(QStringLiteral("AboutPelorin"), QStringLiteral("About Pelorin"), twipsSize(5820, 1860),
                     DialogBorder::SizableWithMaximize),
-      icnPelorin_(placed(new IconBox(kPelorinIcon, this), QStringLiteral("icnPelorin"), twipsRect(240, 240, 720, 720))),
-      icnQuorvel_(
-          placed(new IconBox(kQuorvelIcon, this), QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
+      icnPelorin_(placed(new IconBox(kPelorinIcon, QStringLiteral("Pelorin icon"), this), QStringLiteral("icnPelorin"),
+                         twipsRect(240, 240, 720, 720))),
+      icnQuorvel_(placed(new IconBox(kQuorvelIcon, QStringLiteral("Quorvel Software icon"), this),
+                         QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
   addLabel(this, QStringLiteral("lblName"), twipsRect(1200, 240, 3135, 255), QStringLiteral("Pelorin version 1.0"));
   addLabel(this, QStringLiteral("lblCopywrite"), twipsRect(1200, 480, 3135, 255),
            QStringLiteral("Copyright (C) Quorvel Software"));
@@ -182,8 +184,8 @@ Info::Info()
 AboutQuorvel::AboutQuorvel()
     : PelorinDialog(QStringLiteral("AboutQuorvel"), QStringLiteral("About Quorvel Software"), twipsSize(6300, 2235),
                     DialogBorder::Sizable),
-      icnQuorvel_(
-          placed(new IconBox(kQuorvelIcon, this), QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
+      icnQuorvel_(placed(new IconBox(kQuorvelIcon, QStringLiteral("Quorvel Software icon"), this),
+                         QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
   // Hidden until the load step shows it.
   icnQuorvel_->setVisible(false);
   addLabel(this, QStringLiteral("lblWebPage"), twipsRect(1080, 120, 3135, 975),

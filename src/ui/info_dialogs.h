@@ -52,7 +52,8 @@ class IconBox : public QLabel {
   Q_OBJECT
 
  public:
-  IconBox(const QString& resource, QWidget* parent);
+  // accessibleName: what a screen reader calls the icon.
+  IconBox(const QString& resource, const QString& accessibleName, QWidget* parent);
 
  signals:
   void clicked();
