@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pelorin"));
   // Ties the windows to the installed desktop entry and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("pelorin"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pelorin"));
   QApplication::setWindowIcon(QIcon(pelorin::kPelorinIcon));
   pelorin::installPictureWindows();
   pelorin::installAccessibility();
