@@ -274,32 +274,16 @@ TEST_P(IconGestures, OnlyAPressAndReleaseOnTheIconSwapsIt) {
 INSTANTIATE_TEST_SUITE_P(
     Mouse, IconGestures,
     ::testing::Values(
-        IconGesture{"Click",
-                    [](QWindow* window, QRect icon) { QTest::mouseClick(window, Qt::LeftButton, {}, icon.center()); },
-                    "icnQuorvel"},
         // Press, release, the second press as a double-click, release.
         IconGesture{"DoubleClick",
                     [](QWindow* window, QRect icon) { QTest::mouseDClick(window, Qt::LeftButton, {}, icon.center()); },
                     "icnQuorvel"},
-        IconGesture{"TwoClicks",
-                    [](QWindow* window, QRect icon) {
-                      QTest::mouseClick(window, Qt::LeftButton, {}, icon.center());
-                      QTest::mouseClick(window, Qt::LeftButton, {}, icon.center());
-                    },
-                    "icnPelorin"},
         IconGesture{"PressDraggedOff",
                     [](QWindow* window, QRect icon) {
                       const QPoint off(icon.right() + 20, icon.center().y());
                       QTest::mousePress(window, Qt::LeftButton, {}, icon.center());
                       QTest::mouseMove(window, off);
                       QTest::mouseRelease(window, Qt::LeftButton, {}, off);
-                    },
-                    "icnPelorin"},
-        IconGesture{"PressedOutsideReleasedOnIt",
-                    [](QWindow* window, QRect icon) {
-                      QTest::mousePress(window, Qt::LeftButton, {}, QPoint(icon.right() + 20, icon.center().y()));
-                      QTest::mouseMove(window, icon.center());
-                      QTest::mouseRelease(window, Qt::LeftButton, {}, icon.center());
                     },
                     "icnPelorin"},
         IconGesture{"PressOnly",
