@@ -60,7 +60,10 @@ PictureSurface::Painting::~Painting() {
   if (owner_) surface_.painter_.reset();
 }
 
-void PictureSurface::Cls() { image_.fill(background_); }
+void PictureSurface::Cls() {
+  image_.fill(background_);
+  linesDrawn_ = 0;
+}
 
 void PictureSurface::DrawWidth(std::int16_t pixels) { drawWidth_ = pixels; }
 
@@ -75,6 +78,7 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, QColor colour)
     preparePainter(*own, logicalSize_);
   }
   QPainter& painter = painter_ ? *painter_ : *own;
+  ++linesDrawn_;
   StrokeSquareCapped(painter, QPointF(twipsToPixelsF(x1), twipsToPixelsF(y1)),
                      QPointF(twipsToPixelsF(x2), twipsToPixelsF(y2)), width, colour);
 }

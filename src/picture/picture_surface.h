@@ -65,6 +65,8 @@ class PictureSurface {
 
   // Clears the image to the background colour.
   void Cls();
+  // The Line calls that drew since the last Cls (clipped ones included).
+  int linesDrawn() const { return linesDrawn_; }
   // The pen width in logical pixels for the lines that follow; values below
   // 1 draw one pixel wide, values above kMaxPenWidth draw kMaxPenWidth wide.
   void DrawWidth(std::int16_t pixels);
@@ -85,6 +87,7 @@ class PictureSurface {
   QSize logicalSize_;
   QColor background_;
   std::int16_t drawWidth_ = 1;
+  int linesDrawn_ = 0;
   QImage image_;
   std::unique_ptr<QPainter> painter_;  // open while a Painting lives
 };
