@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "ui/accessibility.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
 #include "ui/info_dialogs.h"
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pelorin"));
   QApplication::setWindowIcon(QIcon(pelorin::kPelorinIcon));
   pelorin::installPictureWindows();
+  pelorin::installAccessibility();
   pelorin::frmMain window;
   window.show();
   const int code = QApplication::exec();

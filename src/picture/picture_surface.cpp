@@ -17,6 +17,17 @@ QColor systemWindowBackground() {
   return QGuiApplication::palette().color(QPalette::Base);
 }
 
+void StrokeSquareCapped(QPainter& painter, QPointF from, QPointF to, qreal width, QColor colour) {
+  QColor opaque = colour.toRgb();
+  opaque.setAlpha(255);
+  if (from == to && painter.deviceTransform().type() >= QTransform::TxScale) {
+    painter.fillRect(QRectF(from.x() - width / 2, from.y() - width / 2, width, width), opaque);
+    return;
+  }
+  painter.setPen(QPen(opaque, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawLine(from, to);
+}
+
 PictureSurface::PictureSurface(int widthTwips, int heightTwips, qreal devicePixelRatio, QColor background)
     : logicalSize_(std::max(1, twipsToPixels(widthTwips)), std::max(1, twipsToPixels(heightTwips))),
       background_(background.isValid() ? background.toRgb() : QColor(Qt::white)) {
@@ -49,7 +60,10 @@ PictureSurface::Painting::~Painting() {
   if (owner_) surface_.painter_.reset();
 }
 
-void PictureSurface::Cls() { image_.fill(background_); }
+void PictureSurface::Cls() {
+  image_.fill(background_);
+  linesDrawn_ = 0;
+}
 
 void PictureSurface::DrawWidth(std::int16_t pixels) { drawWidth_ = pixels; }
 
@@ -64,10 +78,9 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, QColor colour)
     preparePainter(*own, logicalSize_);
   }
   QPainter& painter = painter_ ? *painter_ : *own;
-  QColor opaque = colour.toRgb();
-  opaque.setAlpha(255);
-  painter.setPen(QPen(opaque, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  painter.drawLine(QPointF(twipsToPixelsF(x1), twipsToPixelsF(y1)), QPointF(twipsToPixelsF(x2), twipsToPixelsF(y2)));
+  ++linesDrawn_;
+  StrokeSquareCapped(painter, QPointF(twipsToPixelsF(x1), twipsToPixelsF(y1)),
+                     QPointF(twipsToPixelsF(x2), twipsToPixelsF(y2)), width, colour);
 }
 
 }  // namespace pelorin

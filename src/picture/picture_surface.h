@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointF>
 #include <QSize>
 #include <cstdint>
 #include <memory>
@@ -17,6 +18,12 @@ inline constexpr int kPictureHeightTwips = 1575;
 // The system's window background (QPalette::Base of the application
 // palette); white when no QGuiApplication exists, as in widget-free tests.
 QColor systemWindowBackground();
+
+// A solid, opaque line from `from` to `to` on painter, width logical pixels
+// wide, with square caps and the painter's aliasing. A line of no length is
+// a square of that width centred on its point (Qt's own stroke of one is
+// wrong under a scaling transform, as at a device pixel ratio above 1).
+void StrokeSquareCapped(QPainter& painter, QPointF from, QPointF to, qreal width, QColor colour);
 
 // The retained picture image of a picture window: coordinates in twips
 // (kTwipsPerPixel to a logical pixel), origin top-left, Y downwards. The window
@@ -58,6 +65,8 @@ class PictureSurface {
 
   // Clears the image to the background colour.
   void Cls();
+  // The Line calls that drew since the last Cls (clipped ones included).
+  int linesDrawn() const { return linesDrawn_; }
   // The pen width in logical pixels for the lines that follow; values below
   // 1 draw one pixel wide, values above kMaxPenWidth draw kMaxPenWidth wide.
   void DrawWidth(std::int16_t pixels);
@@ -78,6 +87,7 @@ class PictureSurface {
   QSize logicalSize_;
   QColor background_;
   std::int16_t drawWidth_ = 1;
+  int linesDrawn_ = 0;
   QImage image_;
   std::unique_ptr<QPainter> painter_;  // open while a Painting lives
 };

@@ -4,18 +4,13 @@
 #include <algorithm>
 
 #include "picture/picture_object.h"
+#include "picture/picture_origin.h"
 #include "platform/numbers.h"
 #include "ui/frm_object.h"
 #include "ui/mod_object.h"
 #include "ui/picture_window_events.h"
 
 namespace pelorin {
-
-namespace {
-
-QString OriginLine(const clsObject& picture) { return QStringLiteral("Picture %1").arg(picture.ID); }
-
-}  // namespace
 
 BoardModel::BoardModel(QObject* parent) : QAbstractListModel(parent) {
   for (const auto& [key, picture] : modObject::Registry()) add(picture);

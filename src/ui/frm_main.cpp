@@ -37,12 +37,14 @@ QAction* addItem(QMenu* menu, const QString& name, const QString& text) {
 QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& text) {
   QMenu* menu = bar->addMenu(text);
   menu->setObjectName(name);
+  menu->setAccessibleName(menu->menuAction()->iconText());  // the caption without its '&'
   return menu;
 }
 
 QMenu* addSubmenu(QMenu* menu, const QString& name, const QString& text) {
   QMenu* submenu = menu->addMenu(text);
   submenu->setObjectName(name);
+  submenu->setAccessibleName(submenu->menuAction()->iconText());
   submenu->menuAction()->setObjectName(name);
   return submenu;
 }
@@ -81,6 +83,7 @@ void frmMain::buildControls() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
+  client->resize(kClientSize);  // the labels fit into it before the first show
 
   txtMutationRate_ = addTextBox(client, QStringLiteral("txtMutationRate"), twipsRect(1200, 120, 1455, 375));
   lblMutationRate_ = addLabel(client, QStringLiteral("lblMutationRate"), twipsRect(120, 120, 1095, 255),
@@ -88,6 +91,10 @@ void frmMain::buildControls() {
   btnOpen_ = addButton(client, QStringLiteral("btnOpen"), twipsRect(120, 600, 975, 375), QStringLiteral("Open"));
   txtName_ = addTextBox(client, QStringLiteral("txtName"), twipsRect(1200, 600, 1455, 375));
   fitTextToBoxes(client);
+  client->setAccessibleName(windowTitle());
+  lblMutationRate_->setBuddy(txtMutationRate_);
+  txtMutationRate_->setAccessibleName(lblMutationRate_->text());
+  txtName_->setAccessibleName(QStringLiteral("Name"));
 
   // No default button: Enter in a box opens nothing.
   btnOpen_->setAutoDefault(false);
@@ -102,6 +109,7 @@ void frmMain::buildControls() {
 
 void frmMain::buildMenus() {
   QMenuBar* bar = menuBar();
+  bar->setAccessibleName(QStringLiteral("Menu bar"));
 
   QMenu* M_File = addMenu(bar, QStringLiteral("M_File"), QStringLiteral("&File"));
   connect(addItem(M_File, QStringLiteral("F_Exit"), QStringLiteral("&Exit")), &QAction::triggered, this,

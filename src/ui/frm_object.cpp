@@ -16,6 +16,7 @@
 #include <QShortcut>
 
 #include "genetics/genetic_code_file.h"
+#include "picture/line_geometry.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
@@ -59,6 +60,11 @@ PictureSurface& PictureView::surface() {
   return *surface_;
 }
 
+QString PictureView::drawingDescription() const {
+  if (!surface_) return QStringLiteral("Nothing drawn");
+  return QStringLiteral("%1 of %2 segments drawn").arg(surface_->linesDrawn()).arg(std::tuple_size_v<SegmentTable>);
+}
+
 void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (surface_) {
@@ -85,6 +91,9 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
       addCheckBox(this, QStringLiteral("cbxParent"), twipsRect(240, 1200, 1095, 375), QStringLiteral("Parent"));
   lblName_ = addLabel(this, QStringLiteral("lblName"), twipsRect(240, 1800, 615, 255), QStringLiteral("Name:"));
   fitTextToBoxes(this);
+  lblName_->setBuddy(txtName_);
+  txtName_->setAccessibleName(QStringLiteral("Name"));
+  picDraw_->setAccessibleName(QStringLiteral("Picture"));
   picDraw_->setFocusPolicy(Qt::TabFocus);
   setTabOrder(txtName_, btnSave_);
   setTabOrder(btnSave_, picDraw_);
@@ -122,6 +131,11 @@ frmObject::~frmObject() { PictureWindowEvents::instance().notifyClosed(this); }
 void frmObject::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   if (event->isAccepted()) PictureWindowEvents::instance().notifyClosed(this);
+}
+
+void frmObject::setTag(const QString& tag) {
+  tag_ = tag;
+  picDraw_->setAccessibleName(QStringLiteral("Picture %1").arg(tag));
 }
 
 std::shared_ptr<clsObject> frmObject::findPicture() const {

@@ -27,6 +27,8 @@ class PictureView : public QWidget {
 
   // The surface, made on first use at the screen's device pixel ratio.
   PictureSurface& surface();
+  // For screen readers: how many of the picture's segments are drawn.
+  QString drawingDescription() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -50,7 +52,8 @@ class frmObject : public QWidget {
 
   // The picture's number as plain digits: the window's link to its picture.
   QString tag() const { return tag_; }
-  void setTag(const QString& tag) { tag_ = tag; }
+  // Also names the picture "Picture <tag>" for screen readers.
+  void setTag(const QString& tag);
 
   // The controls the picture and the tests reach; the window owns them.
   QLineEdit* txtName() const { return txtName_; }

@@ -45,8 +45,15 @@ QPushButton* PelorinDialog::addOkButton(const QString& name, QRect box, const QS
   button->setDefault(true);
   // Hide, never close: OK keeps the dialog loaded with its state. (accept()
   // would close it, and a closing dialog deletes itself.)
-  connect(button, &QPushButton::clicked, this, &QWidget::hide);
+  connect(button, &QPushButton::clicked, this, &PelorinDialog::hideWhereItIs);
   return button;
+}
+
+void PelorinDialog::hideWhereItIs() {
+  // QDialog centres a dialog again at every show unless its position was set;
+  // one the user dragged counts as unset. Marking it set keeps it there.
+  setAttribute(Qt::WA_Moved);
+  hide();
 }
 
 void PelorinDialog::keyPressEvent(QKeyEvent* event) {
@@ -63,18 +70,31 @@ void PelorinDialog::closeEvent(QCloseEvent* event) {
   if (event->isAccepted()) unloaded_ = true;
 }
 
-IconBox::IconBox(const QString& resource, QWidget* parent) : QLabel(parent) {
+IconBox::IconBox(const QString& resource, const QString& accessibleName, QWidget* parent) : QLabel(parent) {
   setPixmap(QPixmap(resource));
+  setAccessibleName(accessibleName);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 void IconBox::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) {
-    event->accept();
-    emit clicked();
-    return;
-  }
-  QLabel::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
+  pressed_ = true;
+  event->accept();
+}
+
+void IconBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Not a press: the first click of the pair has already swapped the icon.
+  if (event->button() != Qt::LeftButton) return QLabel::mouseDoubleClickEvent(event);
+  pressed_ = false;
+  event->accept();
+}
+
+void IconBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QLabel::mouseReleaseEvent(event);
+  const bool click = pressed_ && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  event->accept();
+  if (click) emit clicked();
 }
 
 ErrorMR::ErrorMR()
@@ -98,9 +118,10 @@ AboutAuthor::AboutAuthor()
 AboutPelorin::AboutPelorin()
     : PelorinDialog(QStringLiteral("AboutPelorin"), QStringLiteral("About Pelorin"), twipsSize(5820, 1860),
                     DialogBorder::SizableWithMaximize),
-      icnPelorin_(placed(new IconBox(kPelorinIcon, this), QStringLiteral("icnPelorin"), twipsRect(240, 240, 720, 720))),
-      icnQuorvel_(
-          placed(new IconBox(kQuorvelIcon, this), QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
+      icnPelorin_(placed(new IconBox(kPelorinIcon, QStringLiteral("Pelorin icon"), this), QStringLiteral("icnPelorin"),
+                         twipsRect(240, 240, 720, 720))),
+      icnQuorvel_(placed(new IconBox(kQuorvelIcon, QStringLiteral("Quorvel Software icon"), this),
+                         QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
   addLabel(this, QStringLiteral("lblName"), twipsRect(1200, 240, 3135, 255), QStringLiteral("Pelorin version 1.0"));
   addLabel(this, QStringLiteral("lblCopywrite"), twipsRect(1200, 480, 3135, 255),
            QStringLiteral("Copyright (C) Quorvel Software"));
@@ -163,8 +184,8 @@ Info::Info()
 AboutQuorvel::AboutQuorvel()
     : PelorinDialog(QStringLiteral("AboutQuorvel"), QStringLiteral("About Quorvel Software"), twipsSize(6300, 2235),
                     DialogBorder::Sizable),
-      icnQuorvel_(
-          placed(new IconBox(kQuorvelIcon, this), QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
+      icnQuorvel_(placed(new IconBox(kQuorvelIcon, QStringLiteral("Quorvel Software icon"), this),
+                         QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
   // Hidden until the load step shows it.
   icnQuorvel_->setVisible(false);
   addLabel(this, QStringLiteral("lblWebPage"), twipsRect(1080, 120, 3135, 975),

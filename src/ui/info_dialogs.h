@@ -39,21 +39,32 @@ class PelorinDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // What OK does: hides the dialog; the next show brings it back where it was.
+  void hideWhereItIs();
+
   bool unloaded_ = false;
 };
 
-// A picture box showing one of the two icons; reports left clicks.
+// A picture box showing one of the two icons. A click is a left press and
+// release on the box: a press dragged off it is no click, and the second
+// press of a double-click adds none, so a double-click is one click.
 class IconBox : public QLabel {
   Q_OBJECT
 
  public:
-  IconBox(const QString& resource, QWidget* parent);
+  // accessibleName: what a screen reader calls the icon.
+  IconBox(const QString& resource, const QString& accessibleName, QWidget* parent);
 
  signals:
   void clicked();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
 };
 
 // The Qt resources of the two 48 x 48 icons.

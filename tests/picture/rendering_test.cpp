@@ -66,6 +66,20 @@ TEST(PictureSurface, SizeAndDevicePixelRatio) {
   EXPECT_EQ(count(sharp.image(), kRed, 100), 2);
 }
 
+TEST(PictureSurface, PointIsASquareOfThePenAtEveryRatio) {
+  for (const qreal ratio : {1.0, 2.0, 3.0}) {
+    PictureSurface surface(1695, 1575, ratio, kBackground);
+    surface.DrawWidth(5);
+    surface.Line(850, 800, 850, 800, QColor(kRed));
+    const int side = static_cast<int>(5 * ratio);
+    EXPECT_EQ(count(surface.image(), kRed), side * side) << "ratio " << ratio;
+    int across = 0;
+    for (int x = 0; x < surface.image().width(); ++x)
+      across += surface.image().pixel(x, qRound(800 / 15.0 * ratio)) == kRed;
+    EXPECT_EQ(across, side) << "ratio " << ratio;
+  }
+}
+
 TEST(PictureSurface, ClipsToTheArea) {
   PictureSurface surface(1695, 1575, 1.0, kBackground);
   surface.DrawWidth(3);
