@@ -7,6 +7,7 @@
 #include "genetics/gene_sequence.h"
 #include "picture/picture_surface.h"
 #include "picture/rendering.h"
+#include "picture/whole_path.h"
 #include "platform/failure.h"
 #include "platform/file_access.h"
 #include "platform/twips.h"
@@ -88,12 +89,20 @@ QByteArray PngBytes(const QImage& image, const QString& path) {
 }
 
 void ExportPicture(clsGenSeq& code, const SegmentTable& lines, QColor background, const QString& path,
-                   ImageFormat format, int scale) {
+                   ImageFormat format, int scale, ImageFraming framing) {
+  const bool whole = framing == ImageFraming::WholePath;
+  const QSize size = twipsSize(kPictureWidthTwips, kPictureHeightTwips);
   switch (format) {
-    case ImageFormat::Png:
-      WriteFileAtomically(path, PngBytes(RenderPicture(code, lines, scale, background), path));
+    case ImageFormat::Png: {
+      const QImage image =
+          whole ? RenderWholePath(code, lines, size, scale, background) : RenderPicture(code, lines, scale, background);
+      WriteFileAtomically(path, PngBytes(image, path));
       return;
-    case ImageFormat::Svg: WriteFileAtomically(path, PictureSvg(code, lines, background)); return;
+    }
+    case ImageFormat::Svg:
+      WriteFileAtomically(path,
+                          whole ? WholePathSvg(code, lines, size, background) : PictureSvg(code, lines, background));
+      return;
   }
 }
 

@@ -47,10 +47,14 @@ QByteArray PngBytes(const QImage& image, const QString& path);
 
 enum class ImageFormat { Png, Svg };
 
+// Window: the picture as its window shows it. WholePath: every drawn segment,
+// framed to fit the window's picture size (FrameWholePath).
+enum class ImageFraming { Window, WholePath };
+
 // Writes the picture as a whole file: an existing file is replaced only once
 // the new one is complete. scale applies to PNG only. Fails with FileSystem
 // naming path.
 void ExportPicture(clsGenSeq& code, const SegmentTable& lines, QColor background, const QString& path,
-                   ImageFormat format, int scale);
+                   ImageFormat format, int scale, ImageFraming framing = ImageFraming::Window);
 
 }  // namespace pelorin

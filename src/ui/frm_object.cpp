@@ -38,13 +38,21 @@ struct ExportFilter {
   ImageFormat format;
   int scale;
   const char* suffix;
+  ImageFraming framing;
 };
 
+constexpr ImageFraming kWindow = ImageFraming::Window;
+constexpr ImageFraming kWhole = ImageFraming::WholePath;
+
 constexpr ExportFilter kExportFilters[] = {
-    {"PNG image (*.png)", ImageFormat::Png, 1, "png"},
-    {"PNG image, 2x (*.png)", ImageFormat::Png, 2, "png"},
-    {"PNG image, 4x (*.png)", ImageFormat::Png, 4, "png"},
-    {"SVG image (*.svg)", ImageFormat::Svg, 1, "svg"},
+    {"PNG image (*.png)", ImageFormat::Png, 1, "png", kWindow},
+    {"PNG image, 2x (*.png)", ImageFormat::Png, 2, "png", kWindow},
+    {"PNG image, 4x (*.png)", ImageFormat::Png, 4, "png", kWindow},
+    {"SVG image (*.svg)", ImageFormat::Svg, 1, "svg", kWindow},
+    {"PNG image, whole path (*.png)", ImageFormat::Png, 1, "png", kWhole},
+    {"PNG image, whole path, 2x (*.png)", ImageFormat::Png, 2, "png", kWhole},
+    {"PNG image, whole path, 4x (*.png)", ImageFormat::Png, 4, "png", kWhole},
+    {"SVG image, whole path (*.svg)", ImageFormat::Svg, 1, "svg", kWhole},
 };
 
 }  // namespace
@@ -202,7 +210,7 @@ void frmObject::actExportImage_Triggered() {
     }
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(chosen->suffix);
     ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), path, chosen->format,
-                  chosen->scale);
+                  chosen->scale, chosen->framing);
   });
 }
 

@@ -75,7 +75,8 @@ class frmObject : public QWidget {
   // clipboard together.
   void actCopy_Triggered();
   // Asks for a file, then writes the picture as PNG at 1x, 2x or 4x or as
-  // SVG, as the chosen name filter says.
+  // SVG, framed as the window shows it or around its whole path, as the
+  // chosen name filter says.
   void actExportImage_Triggered();
 
  private:

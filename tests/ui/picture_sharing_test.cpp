@@ -9,6 +9,7 @@
 #include "gui_fixture.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
+#include "picture/whole_path.h"
 #include "ui/mod_object.h"
 
 namespace pelorin {
@@ -53,11 +54,12 @@ TEST_F(PictureWindow, CtrlCCopiesThePictureAndItsCodeUnlessTheNameBoxHasASelecti
 }
 
 class CtrlE : public PictureWindow,
-              public ::testing::WithParamInterface<std::tuple<const char*, const char*, const char*, int>> {};
+              public ::testing::WithParamInterface<std::tuple<const char*, const char*, const char*, int, bool>> {};
 
-// The filter chosen, the name typed and the name written, and the scale (0: SVG).
+// The filter chosen, the name typed and the name written, the scale (0:
+// SVG), and whether the whole path is framed.
 TEST_P(CtrlE, ExportsAsTheChosenFilterSays) {
-  const auto [filter, typed, written, scale] = GetParam();
+  const auto [filter, typed, written, scale, whole] = GetParam();
   dialogs.path = dir.filePath(QString::fromLatin1(typed));
   dialogs.filter = QString::fromLatin1(filter);
   QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
@@ -68,26 +70,42 @@ TEST_P(CtrlE, ExportsAsTheChosenFilterSays) {
   if (scale == 0) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
-    int lines = 0, drawn = 0;
-    while (!xml.atEnd())
-      lines += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("line");
+    int lines = 0, drawn = 0, outside = 0;
+    while (!xml.atEnd()) {
+      if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("line")) continue;
+      ++lines;
+      const QXmlStreamAttributes at = xml.attributes();
+      for (const char* x : {"x1", "x2"}) outside += !(at.value(x).toDouble() >= 0 && at.value(x).toDouble() <= 113);
+      for (const char* y : {"y1", "y2"}) outside += !(at.value(y).toDouble() >= 0 && at.value(y).toDouble() <= 105);
+    }
     EXPECT_FALSE(xml.hasError());
     for (std::int16_t i = 0; i < 64; ++i) drawn += picture->GenCode.GetGDraw(i) != 0;
     EXPECT_EQ(lines, drawn);
+    if (whole) {
+      EXPECT_EQ(outside, 0);
+    }
     return;
   }
   const QImage image(file.fileName());
   EXPECT_EQ(image.size(), shown().size() / shown().devicePixelRatio() * scale);
-  if (scale == 1 && shown().devicePixelRatio() == 1.0) {
+  if (whole) {
+    const QImage framed = RenderWholePath(picture->GenCode, picture->Segments(), QSize(113, 105), scale,
+                                          window->picDraw()->surface().background());
+    EXPECT_EQ(image.convertToFormat(framed.format()), framed);
+  } else if (scale == 1 && shown().devicePixelRatio() == 1.0) {
     EXPECT_EQ(image.convertToFormat(shown().format()), shown());
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Filters, CtrlE,
-                         ::testing::Values(std::tuple{"PNG image (*.png)", "pic.png", "pic.png", 1},
-                                           std::tuple{"PNG image, 2x (*.png)", "pic.png", "pic.png", 2},
-                                           std::tuple{"PNG image, 4x (*.png)", "pic", "pic.png", 4},
-                                           std::tuple{"SVG image (*.svg)", "pic", "pic.svg", 0}));
+                         ::testing::Values(std::tuple{"PNG image (*.png)", "pic.png", "pic.png", 1, false},
+                                           std::tuple{"PNG image, 2x (*.png)", "pic.png", "pic.png", 2, false},
+                                           std::tuple{"PNG image, 4x (*.png)", "pic", "pic.png", 4, false},
+                                           std::tuple{"SVG image (*.svg)", "pic", "pic.svg", 0, false},
+                                           std::tuple{"PNG image, whole path (*.png)", "pic", "pic.png", 1, true},
+                                           std::tuple{"PNG image, whole path, 2x (*.png)", "w.png", "w.png", 2, true},
+                                           std::tuple{"PNG image, whole path, 4x (*.png)", "w", "w.png", 4, true},
+                                           std::tuple{"SVG image, whole path (*.svg)", "pic", "pic.svg", 0, true}));
 
 TEST_F(PictureWindow, CancelledExportOrOneIntoAMissingFolderLeavesNothingAndTheFailureIsReported) {
   window->actExportImage()->trigger();
