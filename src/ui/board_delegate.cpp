@@ -7,6 +7,7 @@
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
+#include "picture/whole_path.h"
 #include "platform/twips.h"
 #include "ui/board_model.h"
 #include "ui/frm_object.h"
@@ -80,10 +81,13 @@ const QImage* BoardDelegate::rendered(const QModelIndex& index, qreal dpr) const
     rendered_.clear();
     renderedRatio_ = dpr;
   }
-  const quint64 key = (static_cast<quint64>(static_cast<quint16>(picture->ID)) << 8) | static_cast<quint64>(zoom_);
+  const quint64 key = (static_cast<quint64>(static_cast<quint16>(picture->ID)) << 8) |
+                      static_cast<quint64>(zoom_ << 1) | static_cast<quint64>(wholePaths_);
   if (const QImage* kept = rendered_.object(key)) return kept;
+  const QColor background = window->picDraw()->surface().background();
   auto image = std::make_unique<QImage>(
-      RenderPicture(picture->GenCode, picture->Segments(), zoom_ * dpr, window->picDraw()->surface().background()));
+      wholePaths_ ? RenderWholePath(picture->GenCode, picture->Segments(), kPictureSize * zoom_, dpr, background)
+                  : RenderPicture(picture->GenCode, picture->Segments(), zoom_ * dpr, background));
   image->setDevicePixelRatio(dpr);
   const QImage* shown = image.get();
   const int kib = std::max<qsizetype>(1, image->sizeInBytes() / 1024);
@@ -112,7 +116,7 @@ void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->save();
   painter->setPen(option.palette.color(QPalette::Mid));
   painter->drawRect(parts.picture.adjusted(-1, -1, 0, 0));
-  if (zoom_ == 1) {
+  if (zoom_ == 1 && !wholePaths_) {
     // The window's own retained image: what the window shows, not a copy.
     painter->drawImage(parts.picture.topLeft(), window->picDraw()->surface().image());
   } else if (const QImage* image = rendered(index, painter->device()->devicePixelRatioF())) {

@@ -9,9 +9,10 @@ namespace pelorin {
 // Draws one cell of the board: the picture, below it the number and the
 // Parent box, then the origin line shortened to the cell. Every cell has the
 // same size, set by the zoom. At zoom 1 the picture is its window's retained
-// image itself; at 2 and 3 it is drawn afresh at that scale (and kept while
-// it is likely to be shown again). Clicking the box or pressing Space ticks
-// or clears it through the model's CheckStateRole.
+// image itself; at 2 and 3 it is drawn afresh at that scale, and with whole
+// paths on it is the whole path framed to the cell (kept while likely to be
+// shown again). Clicking the box or pressing Space ticks or clears it through
+// the model's CheckStateRole.
 class BoardDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
@@ -24,6 +25,10 @@ class BoardDelegate : public QStyledItemDelegate {
   int zoom() const { return zoom_; }
   // Clamped to kMinZoom..kMaxZoom.
   void setZoom(int zoom);
+
+  // Each cell shows its picture's whole path, scaled to fit the cell.
+  bool wholePaths() const { return wholePaths_; }
+  void setWholePaths(bool on) { wholePaths_ = on; }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   // The one size of every cell, in logical pixels.
@@ -43,10 +48,12 @@ class BoardDelegate : public QStyledItemDelegate {
                    const QModelIndex& index) override;
 
  private:
-  // The picture drawn afresh at the zoom, for a device of ratio dpr.
+  // The picture drawn afresh at the zoom, or its whole path, for a device
+  // of ratio dpr.
   const QImage* rendered(const QModelIndex& index, qreal dpr) const;
 
   int zoom_ = 1;
+  bool wholePaths_ = false;
   mutable QCache<quint64, QImage> rendered_;
   mutable qreal renderedRatio_ = 0;
 };

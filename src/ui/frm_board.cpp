@@ -72,7 +72,20 @@ void frmBoard::buildMenus() {
   actZoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
   connect(actZoomIn_, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
   connect(actZoomOut_, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
+  M_View->addSeparator();
+  actWholePaths_ = M_View->addAction(QStringLiteral("&Whole Paths"));
+  actWholePaths_->setObjectName(QStringLiteral("actWholePaths"));
+  actWholePaths_->setCheckable(true);
+  connect(actWholePaths_, &QAction::toggled, this, &frmBoard::setWholePaths);
   updateZoomActions();
+}
+
+bool frmBoard::wholePaths() const { return delegate_->wholePaths(); }
+
+void frmBoard::setWholePaths(bool on) {
+  delegate_->setWholePaths(on);
+  actWholePaths_->setChecked(on);
+  view_->viewport()->update();
 }
 
 int frmBoard::zoom() const { return delegate_->zoom(); }

@@ -12,7 +12,8 @@ class BoardModel;
 class BoardView;
 
 // The board: every open picture in one window, as cells in number order.
-// Its View menu zooms the cells (Ctrl+plus, Ctrl+minus). Open (the button
+// Its View menu zooms the cells (Ctrl+plus, Ctrl+minus) and shows each
+// picture's whole path instead of its window's framing. Open (the button
 // and Ctrl+O) asks the main window to open a picture; double-click or Enter
 // brings a cell's window to the front, Delete closes it as Done does, Space
 // ticks or clears its Parent box. Closing the board only hides it.
@@ -29,6 +30,8 @@ class frmBoard : public QMainWindow {
   int zoom() const;
   // Sets the cells' zoom, clamped to 1..3, keeping the current cell in view.
   void setZoom(int zoom);
+  bool wholePaths() const;
+  void setWholePaths(bool on);
 
  signals:
   // Open was pressed or Ctrl+O typed on the board.
@@ -45,6 +48,7 @@ class frmBoard : public QMainWindow {
   QAction* actOpen_ = nullptr;
   QAction* actZoomIn_ = nullptr;
   QAction* actZoomOut_ = nullptr;
+  QAction* actWholePaths_ = nullptr;
   QAction* actClose_ = nullptr;
 };
 

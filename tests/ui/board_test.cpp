@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -9,6 +10,7 @@
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
+#include "picture/whole_path.h"
 #include "ui/board_delegate.h"
 #include "ui/board_model.h"
 #include "ui/board_view.h"
@@ -225,6 +227,61 @@ TEST_P(BoardZoom, CellsShowThePictureAsItsWindowDoesOrDrawnAfreshWhenZoomed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, BoardZoom, ::testing::Values(1, 2, 3));
+
+// A picture whose path runs far out of its window to the right: 64 drawn
+// segments of 300 twips at angle 0, each in a colour of its own.
+QString farPath(const QTemporaryDir& dir) {
+  const QString path = dir.filePath(QStringLiteral("far.txt"));
+  QFile out(path);
+  EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+  for (int i = 0; i < 64; ++i)
+    out.write(
+        QStringLiteral("0\r\n100\r\n%1\r\n%2\r\nTrue\r\n300\r\n2\r\n\r\n").arg(255 - 3 * i).arg(4 * i).toLatin1());
+  return path;
+}
+
+QSet<QRgb> coloursIn(const QImage& image) {
+  QSet<QRgb> colours;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+  return colours;
+}
+
+TEST_F(BoardTest, WholePathsFrameEveryDrawnSegmentInsideItsCell) {
+  open();
+  frmObject* far = open(QStringLiteral("0"), farPath(dir));
+  const QColor background = far->picDraw()->surface().background();
+  std::shared_ptr<clsObject> picture = modObject::Registry().find(modObject::RegistryKey(1));
+  ASSERT_LT(coloursIn(windowImage(far)).size(), 10);  // the window shows a few segments
+  board().resize(1200, 900);
+  for (int zoom = 1; zoom <= 3; ++zoom) {
+    SCOPED_TRACE(zoom);
+    board().setZoom(zoom);
+    board().setWholePaths(false);
+    QImage framedByWindow = shown();
+    child<QAction>(board(), "actWholePaths")->trigger();
+    ASSERT_TRUE(board().wholePaths());
+    QImage whole = shown();
+    const QImage cell = whole.copy(parts(1).picture);
+    EXPECT_EQ(cell, RenderWholePath(picture->GenCode, picture->Segments(), QSize(113, 105) * zoom, 1, background)
+                        .convertToFormat(QImage::Format_RGB32));
+    if (zoom > 1) {
+      for (int i = 0; i < 64; ++i) EXPECT_TRUE(coloursIn(cell).contains(qRgb(4 * i, 255 - 3 * i, 100))) << i;
+    }
+    // Outside the pictures nothing changes: no segment reaches past its cell.
+    QPainter blank;
+    for (QImage* grid : {&framedByWindow, &whole}) {
+      blank.begin(grid);
+      for (int row = 0; row < 2; ++row) blank.fillRect(parts(row).picture, Qt::black);
+      blank.end();
+    }
+    EXPECT_EQ(whole, framedByWindow);
+  }
+  child<QAction>(board(), "actWholePaths")->trigger();
+  EXPECT_FALSE(board().wholePaths());
+  EXPECT_EQ(shown().copy(parts(1).picture),
+            RenderPicture(picture->GenCode, picture->Segments(), 3, background).convertToFormat(QImage::Format_RGB32));
+}
 
 TEST_F(BoardTest, ZoomKeysStepBetweenOneAndThree) {
   activate(&board());
