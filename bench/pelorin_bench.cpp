@@ -245,18 +245,21 @@ class OpenPictures {
 };
 
 // One frame of scrolling the board over 1,000 open pictures: the view moves
-// by half a cell and every visible cell is painted again. range(0) is the
-// zoom; at 2 and 3 cells scrolled into view are drawn afresh.
+// and every visible cell is painted again. range(0) is the zoom, range(1) 1
+// for whole paths, range(2) the step: 0 half a cell, 1 a page, so that every
+// cell is new. At zoom 2 and 3 and with whole paths, cells scrolled into
+// view are drawn afresh.
 void BM_BoardScroll(benchmark::State& state) {
   OpenPictures pictures(1000);
   frmBoard& board = pictures.main.board();
   board.setZoom(static_cast<int>(state.range(0)));
+  board.setWholePaths(state.range(1) != 0);
   board.resize(1000, 800);
   board.show();
   QCoreApplication::processEvents();
   BoardView& view = board.view();
   QScrollBar* bar = view.verticalScrollBar();
-  const int step = view.cellSize().height() / 2;
+  const int step = state.range(2) == 0 ? view.cellSize().height() / 2 : view.viewport()->height();
   int value = 0;
   for (auto _ : state) {
     value = value + step > bar->maximum() ? 0 : value + step;
@@ -267,7 +270,7 @@ void BM_BoardScroll(benchmark::State& state) {
   state.counters["visible_cells"] =
       static_cast<double>(view.columnCount()) * ((view.viewport()->height() + cell.height() - 1) / cell.height() + 1);
 }
-BENCHMARK(BM_BoardScroll)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoardScroll)->ArgsProduct({{1, 2, 3}, {0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // A click on Open with 1,000 picture windows open: range(0) 0 without the
 // board, 1 with the board shown at its top, 2 with it scrolled to the end,
