@@ -6,6 +6,7 @@
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
+#include "platform/numbers.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "support/scripted_random.h"
@@ -54,6 +55,7 @@ class Breeding : public ::testing::Test {
     return child;
   }
 
+  ScopedNumberFormat english_{{u'.', u','}};  // the rates below are written so
   FakeMainBoxes boxes;
   FakeWindows windows;
   clsGenSeq child;
@@ -151,7 +153,8 @@ TEST_F(Breeding, RateJustBelowOneMutatesTraitByTraitInRecordOrder) {
   boxes.rate = QStringLiteral("0.99999999");  // rounds to 1 in single precision
   ScriptedRandom script({}, std::nextafter(1.0f, 0.0f));
   bred();
-  EXPECT_EQ(script.trace(), repeat("R" + repeat("DRD", 7), 64));
+  const std::string record = std::string("R") + repeat("DRD", 7);
+  EXPECT_EQ(script.trace(), repeat(record, 64));
 }
 
 TEST_F(Breeding, UntouchedParentGeneGivesZeros) {

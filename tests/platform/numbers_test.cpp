@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <string>
 
 #include "platform/failure.h"
 #include "support/failure_of.h"
@@ -49,6 +51,76 @@ TEST(Numbers, GermanSeparatorsSwapRoles) {
   EXPECT_EQ(doubleText(0.25), QStringLiteral("0,25"));
 }
 
+constexpr NumberFormat kEnglish{u'.', u','};
+constexpr NumberFormat kGerman{u',', u'.'};
+constexpr NumberFormat kFrench{u',', u'\u202f'};  // narrow no-break space
+constexpr NumberFormat kPersian{u'\u066b', u'\u066c'};
+constexpr NumberFormat kCommaNoGroups{u',', QChar()};
+
+struct GrammarCase {
+  NumberFormat format;
+  std::u16string text;
+  std::optional<double> value;  // none: not a number
+};
+
+// Group separators only in proper groups, so that a number in the other
+// common decimal form is refused instead of read as a different number.
+TEST(Numbers, GroupSeparatorsOnlyInProperGroups) {
+  const std::optional<double> no;
+  for (const GrammarCase& c : std::initializer_list<GrammarCase>{
+           {kEnglish, u"1,000", 1000.0},
+           {kEnglish, u"-12,345", -12345.0},
+           {kEnglish, u"999,999.25", 999999.25},
+           {kEnglish, u"1,000.5e3", 1000500.0},
+           {kEnglish, u"1,79270864523323", no},
+           {kEnglish, u"1,5", no},
+           {kEnglish, u"0,500", no},
+           {kEnglish, u"1234,567", no},
+           {kEnglish, u"1,0000", no},
+           {kEnglish, u",500", no},
+           {kEnglish, u"1,000,", no},
+           {kEnglish, u"1,,000", no},
+           {kEnglish, u"1.000,5", no},
+           {kEnglish, u"1.234,567", no},
+           {kGerman, u"1.234.567,5", 1234567.5},
+           {kGerman, u"1.000", 1000.0},
+           {kGerman, u"1,79270864523323", 1.79270864523323},
+           {kGerman, u"1.5707963267949", no},
+           {kGerman, u"0.500", no},
+           {kGerman, u"1.5", no},
+           {kGerman, u"1,000.5", no},
+           {kFrench, u"1\u202f000,5", 1000.5},
+           {kFrench, u"1,5", 1.5},
+           {kFrench, u"1 000", no},
+           {kFrench, u"1.5", no},
+           {kPersian, u"1\u066c234\u066b5", 1234.5},
+           {kPersian, u"0\u066b5", 0.5},
+           {kPersian, u"1.5", no},
+           {kPersian, u"1,5", no},
+           {kCommaNoGroups, u"1,000", 1.0},
+           {kCommaNoGroups, u"1.000", no},
+           {kCommaNoGroups, std::u16string(u"1\0000", 5), no},
+       }) {
+    const QString text = QString::fromStdU16String(c.text);
+    ScopedNumberFormat format(c.format);
+    EXPECT_EQ(isNumeric(text), c.value.has_value()) << text.toStdString();
+    if (c.value) {
+      EXPECT_EQ(toDouble(text), *c.value) << text.toStdString();
+    } else {
+      EXPECT_EQ(failureOf([&] { toDouble(text); }), FailureKind::TypeMismatch) << text.toStdString();
+    }
+  }
+}
+
+TEST(Numbers, DoubleTextTakesTheGivenSeparatorAndNeverWritesMinusZero) {
+  ScopedNumberFormat persian(kPersian);
+  EXPECT_EQ(doubleText(-0.0), QStringLiteral("0"));
+  EXPECT_EQ(doubleText(-0.0, u','), QStringLiteral("0"));
+  EXPECT_EQ(doubleText(-1.5), QString::fromUtf8("-1\u066b5"));
+  EXPECT_EQ(doubleText(-1.5, u','), QStringLiteral("-1,5"));
+  EXPECT_EQ(doubleText(1e-5, u'.'), QStringLiteral("1E-05"));
+}
+
 TEST_F(EnglishFormat, TextToInt16RoundsHalfToEvenWithinRange) {
   for (auto [number, value] : std::initializer_list<std::pair<const char*, int>>{{"2.5", 2},
                                                                                  {"3.5", 4},
@@ -79,7 +151,7 @@ TEST(Numbers, DoubleToInt16Boundaries) {
   EXPECT_EQ(failureOf([] { checkedAdd16(-32768, -1); }), FailureKind::Overflow);
 }
 
-TEST(Numbers, TextToBoolean) {
+TEST_F(EnglishFormat, TextToBoolean) {
   for (const char16_t* yes : {u"True", u"true", u"-1", u"0.25"}) EXPECT_EQ(toBool16(yes), kTrue16);
   for (const char16_t* no : {u"FALSE", u"0"}) EXPECT_EQ(toBool16(no), kFalse16);
   for (const char16_t* neither : {u"yes", u""})
