@@ -41,6 +41,9 @@ class clsGenSeq {
   // Reads the genetic code file tvName with mutation at the current rate;
   // a name that is not an existing regular file leaves the sequence untouched.
   void Load(const QString& tvName);
+  // The same for a file the caller has just found to exist: should it have
+  // gone since, that is a FileSystem failure naming it, not a silent success.
+  void LoadExisting(const QString& tvName);
 
   // Breeds the sequence from the ticked parents at the current rate.
   void Make();
@@ -50,6 +53,7 @@ class clsGenSeq {
 
  private:
   clsGene& gene(std::int16_t tvNo);
+  void read(const QString& tvName);
   std::array<std::shared_ptr<clsGene>, kGeneCount> genes_;
 };
 

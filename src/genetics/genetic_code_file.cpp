@@ -10,7 +10,36 @@
 
 namespace pelorin {
 
+namespace {
+
+// Files travel between people with different number settings, so the writer
+// keeps to the two common decimal separators and no group separators: the
+// user's separator where it is '.' or ',' (a file reads back byte for byte
+// where it was written), '.' for any other.
+QChar fileDecimal() {
+  const QChar user = currentNumberFormat().decimal;
+  return user == u'.' || user == u',' ? user : QChar(u'.');
+}
+
+// The format a numeric line is read in: the user's, or where the line is no
+// number in it, the other common form (decimal '.' or ',', whichever is not
+// the user's; for a user who has neither, either), without group
+// separators. A line that reads in none is converted, and refused, in the
+// user's format.
+NumberFormat lineFormat(QStringView line) {
+  const NumberFormat user = currentNumberFormat();
+  if (parseNumber(line, user).status != ParseStatus::NotNumeric) return user;
+  for (const QChar decimal : {QChar(u'.'), QChar(u',')}) {
+    const NumberFormat other{decimal, QChar()};
+    if (decimal != user.decimal && parseNumber(line, other).status != ParseStatus::NotNumeric) return other;
+  }
+  return user;
+}
+
+}  // namespace
+
 QByteArray GeneticCodeText(clsGenSeq& code) {
+  const QChar decimal = fileDecimal();
   QString text;
   text.reserve(64 * 64);
   const auto line = [&text](const QString& value) {
@@ -18,7 +47,7 @@ QByteArray GeneticCodeText(clsGenSeq& code) {
     text += QLatin1String("\r\n");
   };
   for (std::int16_t k = 0; k < clsGenSeq::kGeneCount; ++k) {
-    line(doubleText(code.GetGAngle(k)));
+    line(doubleText(code.GetGAngle(k), decimal));
     line(plainNumberText(code.GetGColorBlue(k)));
     line(plainNumberText(code.GetGColorGreen(k)));
     line(plainNumberText(code.GetGColorRed(k)));
@@ -43,14 +72,16 @@ class RecordReader {
   bool AtEndOfStream() { return reader_.AtEndOfStream(); }
 
   // Reads the next line, then converts it with convert (if given); a failure
-  // of either is located at that line, named "<what> of gene <k>".
+  // of either is located at that line, named "<what> of gene <k>". A file
+  // that cannot be read is reported as a whole, as when it cannot be opened.
   template <typename Convert>
   auto Read(const char* what, std::int16_t k, Convert convert) {
     ++line_;
     try {
       return convert(reader_.ReadLine());
     } catch (Failure& failure) {
-      failure.at(line_, QStringLiteral("%1 of gene %2").arg(QLatin1String(what)).arg(k));
+      if (failure.kind() != FailureKind::FileSystem)
+        failure.at(line_, QStringLiteral("%1 of gene %2").arg(QLatin1String(what)).arg(k));
       throw;
     }
   }
@@ -81,9 +112,9 @@ void ReadTrait(RecordReader& reader, double rate, const char* what, std::int16_t
 void ReadGeneticCode(std::istream& in, clsGenSeq& code) {
   RecordReader reader(in);
   const double rate = modGenes::MutationRate;
-  const auto asDouble = [](const QString& text) { return toDouble(text); };
-  const auto asInt16 = [](const QString& text) { return toInt16(text); };
-  const auto asBool16 = [](const QString& text) { return toBool16(text); };
+  const auto asDouble = [](const QString& text) { return toDouble(text, lineFormat(text)); };
+  const auto asInt16 = [](const QString& text) { return toInt16(text, lineFormat(text)); };
+  const auto asBool16 = [](const QString& text) { return toBool16(text, lineFormat(text)); };
   for (std::int16_t k = 0; k < clsGenSeq::kGeneCount && !reader.AtEndOfStream(); ++k) {
     Randomize();
     clsGene& gene = *code.GetGene(k);
@@ -101,6 +132,15 @@ void ReadGeneticCode(std::istream& in, clsGenSeq& code) {
 void clsGenSeq::Load(const QString& tvName) {
   modGenes::RefreshMutationRate();
   if (!FileExists(tvName)) return;
+  read(tvName);
+}
+
+void clsGenSeq::LoadExisting(const QString& tvName) {
+  modGenes::RefreshMutationRate();
+  read(tvName);
+}
+
+void clsGenSeq::read(const QString& tvName) {
   std::ifstream in = OpenForReading(tvName);
   try {
     ReadGeneticCode(in, *this);

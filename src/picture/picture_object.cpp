@@ -50,7 +50,7 @@ void clsObject::MakeObj() {
 
 void clsObject::MakeGenes() {
   if (FileExists(Name)) {
-    GenCode.Load(Name);
+    GenCode.LoadExisting(Name);
   } else {
     GenCode.Make();
   }

@@ -26,7 +26,8 @@ class clsObject {
   // Sources the genetic code, computes the segments, then draws them.
   void Display_Draw();
   // Loads the code from the file called Name if it is an existing regular
-  // file, otherwise breeds it.
+  // file, otherwise breeds it. A file that is gone by the time it is opened
+  // fails with FileSystem naming it.
   void MakeGenes();
   // Sources the genetic code, then computes the segments.
   void MakeObj();

@@ -31,9 +31,11 @@ class TextStreamReader {
   // The next line without its line end (CR LF, or LF alone; a last line
   // without one is a line too). Fails with InputPastEndOfFile at the end,
   // with TypeMismatch for a line longer than kMaxLineBytes (stopping at the
-  // limit rather than holding the line). A read error of the stream's
-  // buffer looks like the end of the stream.
+  // limit rather than holding the line).
   QString ReadLine();
+  // Both fail with FileSystem, with the system's reason but no path (the
+  // caller knows the file), when the stream's buffer cannot read: an I/O
+  // error, a folder opened as a file, a network disk gone.
 
  private:
   std::istream& in_;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 #include "genetics/genetic_code_file.h"
 #include "platform/failure.h"
@@ -10,6 +13,7 @@
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "support/scripted_random.h"
+#include "ui/main_window_boxes.h"
 #include "ui/mod_object.h"
 
 namespace pelorin {
@@ -73,6 +77,40 @@ TEST_F(PictureObject, AnExistingFileIsLoadedAnythingElseBred) {
     EXPECT_EQ(script.draws(), 64 * 7) << name.toStdString();
     EXPECT_EQ(bred->GenCode.GetGLength(3), 500);
   }
+}
+
+// The rate box is read after MakeGenes found the file and before it is
+// opened; here the file goes at that moment, as if another program took it.
+class BoxesThatRemoveTheFile final : public MainWindowBoxes {
+ public:
+  explicit BoxesThatRemoveTheFile(QString file) : file_(std::move(file)), previous_(mainWindowBoxes()) {
+    setMainWindowBoxes(this);
+  }
+  ~BoxesThatRemoveTheFile() override { setMainWindowBoxes(previous_); }
+  QString mutationRateText() const override {
+    QFile::remove(file_);
+    return QStringLiteral("0");
+  }
+  QString nameText() const override { return file_; }
+
+ private:
+  QString file_;
+  MainWindowBoxes* previous_;
+};
+
+TEST_F(PictureObject, AFileGoneOnceFoundIsAFileFailureNotABlankPicture) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("saved.txt"));
+  clsGenSeq empty;
+  SaveGeneticCode(empty, file);
+  BoxesThatRemoveTheFile removing(file);
+  clsObject picture;
+  const Failure failure = testing::caughtFailure([&] { picture.Init(); });
+  EXPECT_EQ(failure.kind(), FailureKind::FileSystem);
+  EXPECT_EQ(failure.path(), file);
+  EXPECT_EQ(failure.reason(), QString::fromLocal8Bit(std::strerror(ENOENT)));
+  EXPECT_FALSE(QFile::exists(file));
+  EXPECT_EQ(windows.windows.size(), 1u);  // the window was shown before the file was looked at
 }
 
 }  // namespace
