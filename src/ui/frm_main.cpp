@@ -117,8 +117,9 @@ void frmMain::buildMenus() {
   QMenu* M_Info = addMenu(bar, QStringLiteral("M_Info"), QStringLiteral("&Info"));
   QMenu* I_About = addSubmenu(M_Info, QStringLiteral("I_About"), QStringLiteral("&About"));
   const auto showItem = [this](QMenu* menu, const QString& name, const QString& text, DialogId id) {
-    connect(addItem(menu, name, text), &QAction::triggered, this,
-            [this, id] { reportFailures(this, [this, id] { dialogs_.show(id); }); });
+    connect(addItem(menu, name, text), &QAction::triggered, this, [this, id] {
+      reportFailures(this, QStringLiteral("showing %1").arg(dialogName(id)), [this, id] { dialogs_.show(id); });
+    });
   };
   showItem(I_About, QStringLiteral("I_A_AboutPelorin"), QStringLiteral("About &Pelorin"), DialogId::AboutPelorin);
   showItem(I_About, QStringLiteral("I_A_AboutQuorvel"), QStringLiteral("About &Quorvel"), DialogId::AboutQuorvel);
@@ -128,7 +129,10 @@ void frmMain::buildMenus() {
 }
 
 void frmMain::btnOpen_Click() {
-  reportFailures(this, [this] {
+  const QString name = txtName_->text();
+  QString doing = QStringLiteral("making picture %1").arg(modObject::ObjectCount);
+  if (!name.isEmpty()) doing += QStringLiteral(" named \"%1\"").arg(name);
+  reportFailures(this, doing, [this] {
     if (!modErrors::CheckMutationRate()) {
       dialogs_.show(DialogId::ErrorMR);
       return;

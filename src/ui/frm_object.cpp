@@ -134,7 +134,7 @@ void frmObject::sayNotCreated(const QString& nothingDone) {
 }
 
 void frmObject::btnSave_Click() {
-  reportFailures(this, [this] {
+  reportFailures(this, QStringLiteral("saving picture %1 to \"%2\"").arg(tag_, txtName->text()), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
     const QString name = txtName->text();
     if (name.isEmpty()) return;
@@ -157,7 +157,7 @@ bool frmObject::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmObject::actCopy_Triggered() {
-  reportFailures(this, [this] {
+  reportFailures(this, QStringLiteral("copying picture %1").arg(tag_), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
     if (!picture) return sayNotCreated(QStringLiteral("copied"));
     auto data = std::make_unique<QMimeData>();
@@ -168,7 +168,7 @@ void frmObject::actCopy_Triggered() {
 }
 
 void frmObject::actExportImage_Triggered() {
-  reportFailures(this, [this] {
+  reportFailures(this, QStringLiteral("exporting picture %1").arg(tag_), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
     if (!picture) return sayNotCreated(QStringLiteral("exported"));
     QStringList filters;

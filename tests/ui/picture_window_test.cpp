@@ -2,6 +2,8 @@
 #include <QDir>
 #include <QFile>
 #include <bit>
+#include <cerrno>
+#include <cstring>
 
 #include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
@@ -120,6 +122,14 @@ TEST_F(PictureWindows, FailedOpenIsReportedAndItsWindowSavesNothing) {
 
   QTest::mouseClick(failed->btnDone, Qt::LeftButton);
   EXPECT_EQ(open()->windowTitle(), QStringLiteral("1"));
+  EXPECT_EQ(modObject::Registry().count(), 1u);
+
+  // A file that opens but cannot be read: named, with the system's reason.
+  open(QStringLiteral("0"), QStringLiteral("/proc/self/mem"));
+  ASSERT_EQ(messages.texts.size(), 3);
+  EXPECT_EQ(
+      messages.texts[2],
+      QStringLiteral("File access error in \"/proc/self/mem\": %1").arg(QString::fromLocal8Bit(std::strerror(EIO))));
   EXPECT_EQ(modObject::Registry().count(), 1u);
 }
 
