@@ -18,6 +18,8 @@
 #include "picture/picture_surface.h"
 #include "picture/rendering.h"
 #include "platform/failure.h"
+#include "platform/file_access.h"
+#include "platform/numbers.h"
 #include "platform/random.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
@@ -156,7 +158,7 @@ void BM_ReadGeneticCode(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadGeneticCode);
 
-// Load as MakeGenes calls it: rate box, existence check, open, read.
+// Load as MakeGenes calls it: existence check, rate box, open, read.
 void BM_LoadGeneticCode(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("picture"));
@@ -164,7 +166,7 @@ void BM_LoadGeneticCode(benchmark::State& state) {
   testing::FakeMainBoxes boxes(QStringLiteral(" 0"));
   for (auto _ : state) {
     clsGenSeq code;
-    code.Load(path);
+    if (FileExists(path)) code.LoadExisting(path);
     benchmark::DoNotOptimize(code);
   }
 }
@@ -264,13 +266,17 @@ class PrintedMessages final : public UserMessages {
 }  // namespace pelorin
 
 int main(int argc, char** argv) {
+  // Before QApplication sets the user's locale, in which the library would
+  // read "--benchmark_min_time=0.01" with the user's decimal separator.
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The rates above are written with '.'; every run measures the same work.
+  pelorin::ScopedNumberFormat english({u'.', u','});
   pelorin::PrintedMessages messages;
   pelorin::setUserMessages(&messages);
   pelorin::installPictureWindows();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   pelorin::modObject::ParentList().clear();
