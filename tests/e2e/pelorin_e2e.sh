@@ -65,7 +65,9 @@ if [ "$INSIDE" = 0 ]; then
   unset QT_QPA_PLATFORM
   # -a: a free display number; the server and its auth file are ours alone.
   # TMPDIR: xvfb-run's auth folder goes with ours, even when it is cut short.
-  TMPDIR="$WORK" setsid xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+  # -noreset: the server would reset when the program ends, refusing the
+  # next start's connection while it does.
+  TMPDIR="$WORK" setsid xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
     "$0" --inside "$PELORIN" "$WORK" &
   SERVER_PID=$!
   set +e
