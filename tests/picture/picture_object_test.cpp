@@ -13,7 +13,6 @@
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "support/scripted_random.h"
-#include "ui/main_window_boxes.h"
 #include "ui/mod_object.h"
 
 namespace pelorin {
@@ -79,38 +78,21 @@ TEST_F(PictureObject, AnExistingFileIsLoadedAnythingElseBred) {
   }
 }
 
-// The rate box is read after MakeGenes found the file and before it is
-// opened; here the file goes at that moment, as if another program took it.
-class BoxesThatRemoveTheFile final : public MainWindowBoxes {
- public:
-  explicit BoxesThatRemoveTheFile(QString file) : file_(std::move(file)), previous_(mainWindowBoxes()) {
-    setMainWindowBoxes(this);
-  }
-  ~BoxesThatRemoveTheFile() override { setMainWindowBoxes(previous_); }
-  QString mutationRateText() const override {
-    QFile::remove(file_);
-    return QStringLiteral("0");
-  }
-  QString nameText() const override { return file_; }
-
- private:
-  QString file_;
-  MainWindowBoxes* previous_;
-};
-
 TEST_F(PictureObject, AFileGoneOnceFoundIsAFileFailureNotABlankPicture) {
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("saved.txt"));
   clsGenSeq empty;
   SaveGeneticCode(empty, file);
-  BoxesThatRemoveTheFile removing(file);
+  boxes.name = file;
+  // The rate box is read after MakeGenes found the file and before the file
+  // is opened: another program takes the file away at that moment.
+  boxes.whenRateRead = [&file] { QFile::remove(file); };
   clsObject picture;
   const Failure failure = testing::caughtFailure([&] { picture.Init(); });
   EXPECT_EQ(failure.kind(), FailureKind::FileSystem);
   EXPECT_EQ(failure.path(), file);
   EXPECT_EQ(failure.reason(), QString::fromLocal8Bit(std::strerror(ENOENT)));
-  EXPECT_FALSE(QFile::exists(file));
-  EXPECT_EQ(windows.windows.size(), 1u);  // the window was shown before the file was looked at
+  EXPECT_EQ(windows.windows.size(), 1u);  // shown before the file was looked at
 }
 
 }  // namespace

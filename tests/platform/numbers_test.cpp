@@ -4,8 +4,9 @@
 
 #include <cmath>
 #include <limits>
-#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/failure.h"
 #include "support/failure_of.h"
@@ -57,56 +58,36 @@ constexpr NumberFormat kFrench{u',', u'\u202f'};  // narrow no-break space
 constexpr NumberFormat kPersian{u'\u066b', u'\u066c'};
 constexpr NumberFormat kCommaNoGroups{u',', QChar()};
 
-struct GrammarCase {
+struct FormatCases {
   NumberFormat format;
-  std::u16string text;
-  std::optional<double> value;  // none: not a number
+  std::vector<std::pair<std::u16string, double>> numbers;
+  std::vector<std::u16string> others;  // not numbers in the format
 };
 
 // Group separators only in proper groups, so that a number in the other
 // common decimal form is refused instead of read as a different number.
 TEST(Numbers, GroupSeparatorsOnlyInProperGroups) {
-  const std::optional<double> no;
-  for (const GrammarCase& c : std::initializer_list<GrammarCase>{
-           {kEnglish, u"1,000", 1000.0},
-           {kEnglish, u"-12,345", -12345.0},
-           {kEnglish, u"999,999.25", 999999.25},
-           {kEnglish, u"1,000.5e3", 1000500.0},
-           {kEnglish, u"1,79270864523323", no},
-           {kEnglish, u"1,5", no},
-           {kEnglish, u"0,500", no},
-           {kEnglish, u"1234,567", no},
-           {kEnglish, u"1,0000", no},
-           {kEnglish, u",500", no},
-           {kEnglish, u"1,000,", no},
-           {kEnglish, u"1,,000", no},
-           {kEnglish, u"1.000,5", no},
-           {kEnglish, u"1.234,567", no},
-           {kGerman, u"1.234.567,5", 1234567.5},
-           {kGerman, u"1.000", 1000.0},
-           {kGerman, u"1,79270864523323", 1.79270864523323},
-           {kGerman, u"1.5707963267949", no},
-           {kGerman, u"0.500", no},
-           {kGerman, u"1.5", no},
-           {kGerman, u"1,000.5", no},
-           {kFrench, u"1\u202f000,5", 1000.5},
-           {kFrench, u"1,5", 1.5},
-           {kFrench, u"1 000", no},
-           {kFrench, u"1.5", no},
-           {kPersian, u"1\u066c234\u066b5", 1234.5},
-           {kPersian, u"0\u066b5", 0.5},
-           {kPersian, u"1.5", no},
-           {kPersian, u"1,5", no},
-           {kCommaNoGroups, u"1,000", 1.0},
-           {kCommaNoGroups, u"1.000", no},
-           {kCommaNoGroups, std::u16string(u"1\0000", 5), no},
+  for (const FormatCases& c : {
+           FormatCases{kEnglish,
+                       {{u"1,000", 1000}, {u"-12,345", -12345}, {u"999,999.25", 999999.25}, {u"1,000.5e3", 1000500}},
+                       {u"1,79270864523323", u"1,5", u"0,500", u"1234,567", u"1,0000", u",500", u"1,000,", u"1,,000",
+                        u"1.000,5", u"1.234,567"}},
+           FormatCases{kGerman,
+                       {{u"1.234.567,5", 1234567.5}, {u"1.000", 1000}, {u"1,79270864523323", 1.79270864523323}},
+                       {u"1.5707963267949", u"0.500", u"1.5", u"1,000.5"}},
+           FormatCases{kFrench, {{u"1\u202f000,5", 1000.5}, {u"1,5", 1.5}}, {u"1 000", u"1.5"}},
+           FormatCases{kPersian, {{u"1\u066c234\u066b5", 1234.5}, {u"0\u066b5", 0.5}}, {u"1.5", u"1,5"}},
+           FormatCases{kCommaNoGroups, {{u"1,000", 1.0}}, {u"1.000", std::u16string(u"1\0000", 5)}},
        }) {
-    const QString text = QString::fromStdU16String(c.text);
     ScopedNumberFormat format(c.format);
-    EXPECT_EQ(isNumeric(text), c.value.has_value()) << text.toStdString();
-    if (c.value) {
-      EXPECT_EQ(toDouble(text), *c.value) << text.toStdString();
-    } else {
+    for (const auto& [number, value] : c.numbers) {
+      const QString text = QString::fromStdU16String(number);
+      EXPECT_TRUE(isNumeric(text)) << text.toStdString();
+      EXPECT_EQ(toDouble(text), value) << text.toStdString();
+    }
+    for (const std::u16string& other : c.others) {
+      const QString text = QString::fromStdU16String(other);
+      EXPECT_FALSE(isNumeric(text)) << text.toStdString();
       EXPECT_EQ(failureOf([&] { toDouble(text); }), FailureKind::TypeMismatch) << text.toStdString();
     }
   }
