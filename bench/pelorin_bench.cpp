@@ -158,6 +158,22 @@ void BM_ReadGeneticCode(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadGeneticCode);
 
+// A file written with '.' read under ',' decimals: every angle line is
+// parsed twice, once in the user's format and once in the other form.
+void BM_ReadGeneticCodeOtherSeparator(benchmark::State& state) {
+  const QByteArray text = GeneticCodeText(sampleCode());
+  const std::string bytes(text.constData(), static_cast<std::size_t>(text.size()));
+  ScopedNumberFormat german({u',', u'.'});
+  modGenes::MutationRate = 0.0;
+  for (auto _ : state) {
+    std::istringstream in(bytes);
+    clsGenSeq code;
+    ReadGeneticCode(in, code);
+    benchmark::DoNotOptimize(code);
+  }
+}
+BENCHMARK(BM_ReadGeneticCodeOtherSeparator);
+
 // Load as MakeGenes calls it: existence check, rate box, open, read.
 void BM_LoadGeneticCode(benchmark::State& state) {
   QTemporaryDir dir;

@@ -21,19 +21,17 @@ QChar fileDecimal() {
   return user == u'.' || user == u',' ? user : QChar(u'.');
 }
 
-// The format a numeric line is read in: the user's, or where the line is no
-// number in it, the other common form (decimal '.' or ',', whichever is not
-// the user's; for a user who has neither, either), without group
-// separators. A line that reads in none is converted, and refused, in the
-// user's format.
-NumberFormat lineFormat(QStringView line) {
+// A numeric line's number: in the user's format, or where it is no number
+// there, in the other common form (decimal '.' or ',', whichever is not the
+// user's; for a user who has neither, either), without group separators.
+ParsedNumber lineNumber(QStringView line) {
   const NumberFormat user = currentNumberFormat();
-  if (parseNumber(line, user).status != ParseStatus::NotNumeric) return user;
+  ParsedNumber parsed = parseNumber(line, user);
   for (const QChar decimal : {QChar(u'.'), QChar(u',')}) {
-    const NumberFormat other{decimal, QChar()};
-    if (decimal != user.decimal && parseNumber(line, other).status != ParseStatus::NotNumeric) return other;
+    if (parsed.status == ParseStatus::NotNumeric && decimal != user.decimal)
+      parsed = parseNumber(line, NumberFormat{decimal, QChar()});
   }
-  return user;
+  return parsed;
 }
 
 }  // namespace
@@ -112,9 +110,9 @@ void ReadTrait(RecordReader& reader, double rate, const char* what, std::int16_t
 void ReadGeneticCode(std::istream& in, clsGenSeq& code) {
   RecordReader reader(in);
   const double rate = modGenes::MutationRate;
-  const auto asDouble = [](const QString& text) { return toDouble(text, lineFormat(text)); };
-  const auto asInt16 = [](const QString& text) { return toInt16(text, lineFormat(text)); };
-  const auto asBool16 = [](const QString& text) { return toBool16(text, lineFormat(text)); };
+  const auto asDouble = [](const QString& text) { return toDouble(text, lineNumber); };
+  const auto asInt16 = [](const QString& text) { return toInt16(text, lineNumber); };
+  const auto asBool16 = [](const QString& text) { return toBool16(text, lineNumber); };
   for (std::int16_t k = 0; k < clsGenSeq::kGeneCount && !reader.AtEndOfStream(); ++k) {
     Randomize();
     clsGene& gene = *code.GetGene(k);

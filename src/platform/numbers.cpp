@@ -107,10 +107,12 @@ ParsedNumber parseNumber(QStringView text, const NumberFormat& format) {
   return {ParseStatus::Ok, value};  // an underflow to zero or a subnormal is a value
 }
 
+ParsedNumber parseNumber(QStringView text) { return parseNumber(text, currentNumberFormat()); }
+
 bool isNumeric(QStringView text) { return parseNumber(text).status == ParseStatus::Ok; }
 
-double toDouble(QStringView text, const NumberFormat& format) {
-  const ParsedNumber parsed = parseNumber(text, format);
+double toDouble(QStringView text, NumberReader read) {
+  const ParsedNumber parsed = read(text);
   switch (parsed.status) {
     case ParseStatus::Ok: return parsed.value;
     case ParseStatus::OutOfRange: throw Failure(FailureKind::Overflow);
@@ -119,13 +121,13 @@ double toDouble(QStringView text, const NumberFormat& format) {
   throw Failure(FailureKind::TypeMismatch);
 }
 
-std::int16_t toInt16(QStringView text, const NumberFormat& format) { return roundToInt16(toDouble(text, format)); }
+std::int16_t toInt16(QStringView text, NumberReader read) { return roundToInt16(toDouble(text, read)); }
 
-Bool16 toBool16(QStringView text, const NumberFormat& format) {
+Bool16 toBool16(QStringView text, NumberReader read) {
   const QStringView trimmed = text.trimmed();
   if (trimmed.compare(u"true", Qt::CaseInsensitive) == 0) return kTrue16;
   if (trimmed.compare(u"false", Qt::CaseInsensitive) == 0) return kFalse16;
-  return bool16(toDouble(text, format) != 0.0);
+  return bool16(toDouble(text, read) != 0.0);
 }
 
 std::int16_t roundToInt16(double value) {

@@ -53,21 +53,27 @@ struct ParsedNumber {
 // with the other common decimal separator is no number rather than a
 // different one ("1.5707963" under ',' decimals). A number beyond the double
 // range is OutOfRange; one too small underflows towards 0.
-ParsedNumber parseNumber(QStringView text, const NumberFormat& format = currentNumberFormat());
+ParsedNumber parseNumber(QStringView text, const NumberFormat& format);
+// In the current format.
+ParsedNumber parseNumber(QStringView text);
 
 // The locale-aware numeric test: true exactly when parseNumber gives Ok.
 bool isNumeric(QStringView text);
 
+// How the conversions below read a number: parseNumber in the current
+// format, unless a caller that knows more about its text passes another.
+using NumberReader = ParsedNumber (*)(QStringView text);
+
 // Text to double. Fails with TypeMismatch (not numeric) or Overflow.
-double toDouble(QStringView text, const NumberFormat& format = currentNumberFormat());
+double toDouble(QStringView text, NumberReader read = parseNumber);
 
 // Text to 16-bit integer, rounded half to even. Fails with TypeMismatch or
 // Overflow (outside -32768..32767).
-std::int16_t toInt16(QStringView text, const NumberFormat& format = currentNumberFormat());
+std::int16_t toInt16(QStringView text, NumberReader read = parseNumber);
 
 // Text to boolean: "True"/"False" in any letter case, or a number (0 is
 // false, anything else true). Fails with TypeMismatch or Overflow.
-Bool16 toBool16(QStringView text, const NumberFormat& format = currentNumberFormat());
+Bool16 toBool16(QStringView text, NumberReader read = parseNumber);
 
 // Double to 16-bit integer, rounded half to even; Overflow outside the range
 // (NaN included).
