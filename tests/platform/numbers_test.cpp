@@ -77,7 +77,11 @@ TEST(Numbers, GroupSeparatorsOnlyInProperGroups) {
                        {u"1.5707963267949", u"0.500", u"1.5", u"1,000.5"}},
            FormatCases{kFrench, {{u"1\u202f000,5", 1000.5}, {u"1,5", 1.5}}, {u"1 000", u"1.5"}},
            FormatCases{kPersian, {{u"1\u066c234\u066b5", 1234.5}, {u"0\u066b5", 0.5}}, {u"1.5", u"1,5"}},
-           FormatCases{kCommaNoGroups, {{u"1,000", 1.0}}, {u"1.000", std::u16string(u"1\0000", 5)}},
+           FormatCases{kCommaNoGroups,
+                       {{u"1,000", 1.0}},
+                       {u"1.000", std::u16string(u"1\0"
+                                                 u"000",
+                                                 5)}},
        }) {
     ScopedNumberFormat format(c.format);
     for (const auto& [number, value] : c.numbers) {
