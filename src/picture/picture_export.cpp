@@ -9,6 +9,7 @@
 #include "picture/rendering.h"
 #include "platform/failure.h"
 #include "platform/file_access.h"
+#include "platform/twips.h"
 
 namespace pelorin {
 
@@ -17,7 +18,7 @@ namespace {
 // The shortest text that reads back as the same double.
 QString exact(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
 
-QPointF pixels(std::int16_t x, std::int16_t y) { return QPointF(x / 15.0, y / 15.0); }
+QPointF pixels(std::int16_t x, std::int16_t y) { return QPointF(twipsToPixelsF(x), twipsToPixelsF(y)); }
 
 QString rgb(const QColor& colour) {
   return QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());

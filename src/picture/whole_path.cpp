@@ -9,12 +9,12 @@
 #include "picture/picture_export.h"
 #include "picture/picture_surface.h"
 #include "picture/rendering.h"
+#include "platform/twips.h"
 
 namespace pelorin {
 
 namespace {
 
-constexpr qreal kTwipsPerPixel = 15.0;
 // Aliased strokes fill a pixel whose left or top edge they just reach, so the
 // path keeps this far (logical pixels) off the target's right and bottom.
 constexpr qreal kEdgeGap = 0.5;

@@ -8,6 +8,7 @@
 #include "picture/picture_object.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
+#include "support/fixed_random.h"
 #include "support/scripted_random.h"
 #include "ui/mod_genes.h"
 
@@ -171,6 +172,115 @@ TEST_F(Breeding, GreyedBoxIsNotAParent) {
   bred();
   EXPECT_EQ(modObject::ParentList().count(), 0u);
   EXPECT_EQ(script.reseeds(), 64 * 7);
+}
+
+// Reproducible, varied draws for a scripted source.
+std::vector<float> variedDraws(std::uint64_t seed) {
+  testing::FixedRandom random(seed);
+  std::vector<float> draws(64 * 21);
+  for (float& draw : draws) draw = random.next();
+  return draws;
+}
+
+class RecordedSources : public Breeding, public ::testing::WithParamInterface<std::pair<int, const char*>> {};
+
+// The trace says for every trait whether it mutated ("DRD") or was copied
+// ("DD"); a copied trait's second draw chose its parent.
+TEST_P(RecordedSources, NameTheParentEachDrawChoseOrTheMutationWithoutChangingADraw) {
+  const auto& [parentCount, rate] = GetParam();
+  std::vector<std::shared_ptr<clsObject>> parents;
+  parent(9, false);  // unticked: positions are not registry numbers
+  for (int p = 0; p < parentCount; ++p) parents.push_back(parent(p + 1, true));
+  boxes.rate = QString::fromLatin1(rate);
+  const std::vector<float> draws = variedDraws(parentCount * 7 + 1);
+
+  ScriptedRandom plain(draws);
+  bred();
+  const QByteArray unrecorded = GeneticCodeText(child);
+  ScriptedRandom recording(draws);
+  TraitSources sources;
+  child = clsGenSeq();
+  EXPECT_EQ(child.Make(&sources), parentCount);
+  ASSERT_EQ(recording.trace(), plain.trace());
+  ASSERT_EQ(GeneticCodeText(child), unrecorded);
+
+  const QList<QByteArray> mine = GeneticCodeText(child).split('\n');
+  std::vector<QList<QByteArray>> theirs;
+  for (const auto& picture : parents) theirs.push_back(GeneticCodeText(picture->GenCode).split('\n'));
+  std::size_t at = 0, drawn = 0;
+  int mutated = 0;
+  for (int i = 0; i < 64; ++i) {
+    ASSERT_EQ(recording.trace()[at++], 'R');
+    for (int t = 0; t < kTraitCount; ++t) {
+      SCOPED_TRACE(::testing::Message() << "gene " << i << ", trait " << t);
+      const TraitSources::Source source = sources.at(i, static_cast<Trait>(t));
+      if (recording.trace().compare(at, 3, "DRD") == 0) {
+        EXPECT_EQ(source, TraitSources::Source{TraitSources::Kind::Mutated});
+        at += 3, drawn += 2, ++mutated;
+      } else {
+        const int j = static_cast<int>(static_cast<double>(draws[drawn + 1]) * parentCount);
+        ASSERT_EQ(source, (TraitSources::Source{TraitSources::Kind::Parent, j}));
+        EXPECT_EQ(mine[i * 8 + t], theirs[static_cast<std::size_t>(j)][i * 8 + t]);
+        at += 2, drawn += 2;
+      }
+    }
+  }
+  EXPECT_EQ(sources.mutatedCount(), mutated);
+  EXPECT_GT(mutated, 0);
+  EXPECT_LT(mutated, 448);
+}
+
+INSTANTIATE_TEST_SUITE_P(ParentsAndRates, RecordedSources,
+                         ::testing::Values(std::pair{1, "0.3"}, std::pair{3, "0.3"}, std::pair{3, "0.9"},
+                                           std::pair{2, "0.05"}));
+
+TEST_F(Breeding, WhollyRandomCodesRecordEveryTraitMutated) {
+  for (auto [withParents, rate] : {std::pair{false, "0.5"}, std::pair{true, "1"}}) {
+    if (withParents) parent(1, true);
+    boxes.rate = QString::fromLatin1(rate);
+    TraitSources sources;
+    sources.setParent(3, Trait::Width, 0);  // overwritten
+    EXPECT_EQ(child.Make(&sources), 0);
+    EXPECT_EQ(sources.mutatedCount(), 448) << rate;
+    EXPECT_EQ(sources.counts(), (std::vector<int>{0, 448, 0})) << rate;
+  }
+}
+
+// Beyond the narrow table's parent positions every trait keeps its source.
+TEST_F(Breeding, ManyParentsWidenTheTableWithoutLosingSources) {
+  const int kParents = 300;
+  for (int p = 0; p < kParents; ++p) {
+    auto window = std::make_shared<testing::FakePictureWindow::State>();
+    window->parent = 1;
+    auto picture = std::make_shared<clsObject>();
+    picture->ID = static_cast<std::int16_t>(p);
+    picture->Display = std::make_unique<testing::FakePictureWindow>(window);
+    picture->GenCode.SetGColorLength(0, static_cast<std::int16_t>(p));
+    picture->GenCode.SetGColorLength(1, static_cast<std::int16_t>(p));
+    modObject::Registry().add(modObject::RegistryKey(p), picture);
+    windows.windows.push_back(window);
+  }
+  // Gene 0: ColorBlue mutates, Length comes from parent 280 (widening the
+  // table), the other traits from parent 3; every later trait from parent 299.
+  boxes.rate = QStringLiteral("0.5");
+  ScriptedRandom script({0.9f, 0.0115f, 0.1f, 0.5f, 0.9f, 0.0115f, 0.9f, 0.0115f, 0.9f, 0.0115f, 0.9f, 0.935f}, 0.999f);
+  TraitSources sources;
+  EXPECT_EQ(child.Make(&sources), kParents);
+  using Source = TraitSources::Source;
+  const auto parentAt = [](int p) { return Source{TraitSources::Kind::Parent, p}; };
+  const Source gene0[] = {
+      parentAt(3),  Source{TraitSources::Kind::Mutated}, parentAt(3), parentAt(3), parentAt(3), parentAt(280),
+      parentAt(299)};
+  for (int t = 0; t < kTraitCount; ++t) EXPECT_EQ(sources.at(0, static_cast<Trait>(t)), gene0[t]) << t;
+  EXPECT_EQ(child.GetGLength(0), 280);
+  EXPECT_EQ(sources.at(1, Trait::Length), parentAt(299));
+  EXPECT_EQ(child.GetGLength(1), 299);
+  const std::vector<int> counts = sources.counts();
+  ASSERT_EQ(counts.size(), 3u + kParents);
+  EXPECT_EQ(counts[1], 1);
+  EXPECT_EQ(counts[3 + 3], 4);
+  EXPECT_EQ(counts[3 + 280], 1);
+  EXPECT_EQ(counts[3 + 299], 442);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "genetics/gene_sequence.h"
@@ -48,6 +49,9 @@ int count(const QImage& image, QRgb colour, int column = -1) {
     for (int x = 0; x < image.width(); ++x) n += (column < 0 || x == column) && image.pixel(x, y) == colour;
   return n;
 }
+
+// A Painting holds its surface by reference while it draws.
+static_assert(!std::is_move_constructible_v<PictureSurface> && !std::is_move_assignable_v<PictureSurface>);
 
 TEST(PictureSurface, SizeAndDevicePixelRatio) {
   PictureSurface plain;
