@@ -21,11 +21,11 @@ RateBox::~RateBox() { setMainWindowBoxes(previous_); }
 void ReadCodeFile(const QString& path, clsGenSeq& code) {
   if (!FileExists(path)) {
     struct stat status {};
-    const bool found = ::stat(QFile::encodeName(path).constData(), &status) == 0;
-    const int error = found ? (S_ISDIR(status.st_mode) ? EISDIR : EINVAL) : errno;
-    throw Failure(
-        FailureKind::FileSystem, path,
-        error == EINVAL ? QStringLiteral("Not a regular file") : QString::fromLocal8Bit(std::strerror(error)));
+    QString reason = QStringLiteral("Not a regular file");
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+      reason = QString::fromLocal8Bit(std::strerror(errno));
+    else if (S_ISDIR(status.st_mode)) reason = QString::fromLocal8Bit(std::strerror(EISDIR));
+    throw Failure(FailureKind::FileSystem, path, reason);
   }
   const RateBox unmutated(QStringLiteral("0"));
   code.Load(path);
