@@ -152,7 +152,8 @@ TEST_F(Breeding, RateJustBelowOneMutatesTraitByTraitInRecordOrder) {
   boxes.rate = QStringLiteral("0.99999999");  // rounds to 1 in single precision
   ScriptedRandom script({}, std::nextafter(1.0f, 0.0f));
   bred();
-  EXPECT_EQ(script.trace(), repeat("R" + repeat("DRD", 7), 64));
+  const std::string gene = std::string("R") + repeat("DRD", 7);
+  EXPECT_EQ(script.trace(), repeat(gene, 64));
 }
 
 TEST_F(Breeding, UntouchedParentGeneGivesZeros) {
