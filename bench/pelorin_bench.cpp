@@ -65,7 +65,8 @@ void BM_Rnd(benchmark::State& state) {
 }
 BENCHMARK(BM_Rnd);
 
-// Make with 0, 1, 2 and 16 ticked parents in the registry.
+// Make with 0, 1, 2 and 16 ticked parents in the registry, recording every
+// trait's source as a picture does.
 void BM_Breed(benchmark::State& state) {
   testing::FakeMainBoxes boxes(kRate);
   testing::FakeWindows windows;
@@ -75,8 +76,10 @@ void BM_Breed(benchmark::State& state) {
   }
   for (auto _ : state) {
     clsGenSeq code;
-    code.Make();
+    TraitSources sources;
+    code.Make(&sources);
     benchmark::DoNotOptimize(code);
+    benchmark::DoNotOptimize(sources);
   }
 }
 BENCHMARK(BM_Breed)->Arg(0)->Arg(1)->Arg(2)->Arg(16);
@@ -117,8 +120,9 @@ void BM_BreedSegmentsDraw(benchmark::State& state) {
   std::int64_t failures = 0;
   for (auto _ : state) {
     clsGenSeq code;
+    TraitSources sources;
     try {
-      code.Make();
+      code.Make(&sources);
       ComputeSegments(code, lines);
       DrawSegments(surface, code, lines);
     } catch (const Failure&) {
@@ -150,8 +154,10 @@ void BM_ReadGeneticCode(benchmark::State& state) {
   for (auto _ : state) {
     std::istringstream in(bytes);
     clsGenSeq code;
-    ReadGeneticCode(in, code);
+    TraitSources sources;
+    ReadGeneticCode(in, code, &sources);
     benchmark::DoNotOptimize(code);
+    benchmark::DoNotOptimize(sources);
   }
 }
 BENCHMARK(BM_ReadGeneticCode);

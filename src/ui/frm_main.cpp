@@ -1,8 +1,10 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -111,6 +113,11 @@ void frmMain::buildMenus() {
   QMenuBar* bar = menuBar();
 
   QMenu* M_File = addMenu(bar, QStringLiteral("M_File"), QStringLiteral("&File"));
+  QAction* F_NewFromClipboard =
+      addItem(M_File, QStringLiteral("F_NewFromClipboard"), QStringLiteral("New Picture from Clipboard"));
+  F_NewFromClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+  connect(F_NewFromClipboard, &QAction::triggered, this, &frmMain::F_NewFromClipboard_Click);
+  M_File->addSeparator();
   connect(addItem(M_File, QStringLiteral("F_Exit"), QStringLiteral("&Exit")), &QAction::triggered, this,
           [] { endProgram(); });
 
@@ -143,6 +150,18 @@ void frmMain::createPicture() {
   // Registered only once Init has succeeded: a picture that failed keeps its
   // window, but Save in it finds nothing to save.
   modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
+}
+
+void frmMain::F_NewFromClipboard_Click() {
+  reportFailures(this, [this] {
+    if (!modErrors::CheckMutationRate()) {
+      dialogs_.show(DialogId::ErrorMR);
+      return;
+    }
+    auto picture = std::make_shared<clsObject>();
+    picture->InitFromText(QGuiApplication::clipboard()->text(), QStringLiteral("the clipboard text"));
+    modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
+  });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

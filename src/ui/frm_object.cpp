@@ -13,12 +13,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolTip>
 
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
 #include "ui/file_dialogs.h"
+#include "ui/genetic_code_window.h"
 #include "ui/label_fit.h"
 #include "ui/mod_object.h"
 #include "ui/twips.h"
@@ -110,15 +112,20 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   actExportImage = new QAction(QStringLiteral("Export Image..."), this);
   actExportImage->setObjectName(QStringLiteral("actExportImage"));
   actExportImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  for (QAction* action : {actCopy, actExportImage}) {
+  actGeneticCode = new QAction(QStringLiteral("Genetic Code..."), this);
+  actGeneticCode->setObjectName(QStringLiteral("actGeneticCode"));
+  actGeneticCode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  for (QAction* action : {actCopy, actExportImage, actGeneticCode}) {
     action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);
     picDraw->addAction(action);
   }
   picDraw->setContextMenuPolicy(Qt::ActionsContextMenu);
   txtName->installEventFilter(this);
+  picDraw->installEventFilter(this);
   connect(actCopy, &QAction::triggered, this, &frmObject::actCopy_Triggered);
   connect(actExportImage, &QAction::triggered, this, &frmObject::actExportImage_Triggered);
+  connect(actGeneticCode, &QAction::triggered, this, &frmObject::actGeneticCode_Triggered);
 
   connect(btnSave, &QPushButton::clicked, this, &frmObject::btnSave_Click);
   connect(btnDone, &QPushButton::clicked, this, &frmObject::btnDone_Click);
@@ -151,6 +158,16 @@ bool frmObject::eventFilter(QObject* watched, QEvent* event) {
   if (watched == txtName && event->type() == QEvent::ShortcutOverride &&
       static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !txtName->hasSelectedText()) {
     event->ignore();
+    return true;
+  }
+  // The origin is asked for when the tooltip is due: the picture is
+  // registered only after its window has been drawn.
+  if (watched == picDraw && event->type() == QEvent::ToolTip) {
+    if (const std::shared_ptr<clsObject> picture = findPicture()) {
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), OriginLine(*picture), picDraw);
+    } else {
+      QToolTip::hideText();
+    }
     return true;
   }
   return QWidget::eventFilter(watched, event);
@@ -189,6 +206,14 @@ void frmObject::actExportImage_Triggered() {
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(chosen->suffix);
     ExportPicture(picture->GenCode, picture->Segments(), picDraw->surface().background(), path, chosen->format,
                   chosen->scale);
+  });
+}
+
+void frmObject::actGeneticCode_Triggered() {
+  reportFailures(this, [this] {
+    const std::shared_ptr<clsObject> picture = findPicture();
+    if (!picture) return sayNotCreated(QStringLiteral("shown"));
+    showGeneticCodeWindow(*picture);
   });
 }
 

@@ -38,9 +38,10 @@ class PictureView : public QWidget {
 // The window of one picture. Closing it (Done or the close box) destroys it;
 // the picture stays registered.
 //
-// Copy (Ctrl+C) and Export Image (Ctrl+E) act on the picture from anywhere in
-// the window and from picDraw's context menu. Only while the name box has
-// selected text does Ctrl+C stay the box's own, copying that text.
+// Copy (Ctrl+C), Export Image (Ctrl+E) and Genetic Code (Ctrl+G) act on the
+// picture from anywhere in the window and from picDraw's context menu. Only
+// while the name box has selected text does Ctrl+C stay the box's own,
+// copying that text. picDraw's tooltip tells where the picture came from.
 class frmObject : public QWidget {
   Q_OBJECT
 
@@ -59,6 +60,7 @@ class frmObject : public QWidget {
   QLabel* lblName;
   QAction* actCopy;
   QAction* actExportImage;
+  QAction* actGeneticCode;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +74,8 @@ class frmObject : public QWidget {
   // Asks for a file, then writes the picture as PNG at 1x, 2x or 4x or as
   // SVG, as the chosen name filter says.
   void actExportImage_Triggered();
+  // Shows the picture's genetic code window.
+  void actGeneticCode_Triggered();
 
  private:
   // The window's picture, through the tag and the registry; null when the
