@@ -24,6 +24,7 @@
 #include "support/fixed_random.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
+#include "ui/genetic_code_window.h"
 #include "ui/mod_genes.h"
 #include "ui/mod_object.h"
 #include "ui/user_messages.h"
@@ -225,6 +226,27 @@ void BM_Open(benchmark::State& state) {
   modObject::ParentList().clear();
 }
 BENCHMARK(BM_Open)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// Ctrl+G in a picture window: the genetic code window of a child of two
+// parents made, shown and painted (offscreen).
+void BM_OpenGeneticCodeWindow(benchmark::State& state) {
+  testing::FakeMainBoxes boxes(kRate);
+  testing::FakeWindows windows;
+  for (int i = 0; i < 2; ++i) {
+    windows.open();
+    windows.windows.back()->parent = 1;
+  }
+  const std::shared_ptr<clsObject> child = windows.open();
+  for (auto _ : state) {
+    GeneticCodeWindow* window = showGeneticCodeWindow(*child);
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenGeneticCodeWindow)->Unit(benchmark::kMillisecond);
 
 long residentKiB() {
   std::ifstream status("/proc/self/status");

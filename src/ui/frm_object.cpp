@@ -123,6 +123,8 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   picDraw->setContextMenuPolicy(Qt::ActionsContextMenu);
   txtName->installEventFilter(this);
   picDraw->installEventFilter(this);
+  // Pictures are compared side by side: the origin shows in any window.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   connect(actCopy, &QAction::triggered, this, &frmObject::actCopy_Triggered);
   connect(actExportImage, &QAction::triggered, this, &frmObject::actExportImage_Triggered);
   connect(actGeneticCode, &QAction::triggered, this, &frmObject::actGeneticCode_Triggered);
