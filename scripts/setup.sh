@@ -13,7 +13,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils appstream lintian man-db
   clang libclang-rt-14-dev clang-format git
 )
 

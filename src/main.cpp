@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "ui/accessibility.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
 #include "ui/genetic_code_window.h"
@@ -11,9 +12,10 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pelorin"));
   // Ties the windows to the installed desktop entry and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("pelorin"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pelorin"));
   QApplication::setWindowIcon(QIcon(pelorin::kPelorinIcon));
   pelorin::installPictureWindows();
+  pelorin::installAccessibility();
   pelorin::frmMain window;
   window.show();
   const int code = QApplication::exec();

@@ -27,6 +27,8 @@ class PictureView : public QWidget {
 
   // The surface, made on first use at the screen's device pixel ratio.
   PictureSurface& surface();
+  // For screen readers: how many of the picture's segments are drawn.
+  QString drawingDescription() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -50,17 +52,18 @@ class frmObject : public QWidget {
 
   // The picture's number as plain digits: the window's link to its picture.
   QString tag() const { return tag_; }
-  void setTag(const QString& tag) { tag_ = tag; }
+  // Also names the picture "Picture <tag>" for screen readers.
+  void setTag(const QString& tag);
 
-  QLineEdit* txtName;
-  QPushButton* btnSave;
-  PictureView* picDraw;
-  QPushButton* btnDone;
-  QCheckBox* cbxParent;
-  QLabel* lblName;
-  QAction* actCopy;
-  QAction* actExportImage;
-  QAction* actGeneticCode;
+  // The controls the picture and the tests reach; the window owns them.
+  QLineEdit* txtName() const { return txtName_; }
+  QPushButton* btnSave() const { return btnSave_; }
+  PictureView* picDraw() const { return picDraw_; }
+  QPushButton* btnDone() const { return btnDone_; }
+  QCheckBox* cbxParent() const { return cbxParent_; }
+  QAction* actCopy() const { return actCopy_; }
+  QAction* actExportImage() const { return actExportImage_; }
+  QAction* actGeneticCode() const { return actGeneticCode_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +88,15 @@ class frmObject : public QWidget {
   void sayNotCreated(const QString& nothingDone);
 
   QString tag_;
+  QLineEdit* txtName_ = nullptr;
+  QPushButton* btnSave_ = nullptr;
+  PictureView* picDraw_ = nullptr;
+  QPushButton* btnDone_ = nullptr;
+  QCheckBox* cbxParent_ = nullptr;
+  QLabel* lblName_ = nullptr;
+  QAction* actCopy_ = nullptr;
+  QAction* actExportImage_ = nullptr;
+  QAction* actGeneticCode_ = nullptr;
 };
 
 // Makes the picture windows that pictures create: installs the factory.

@@ -56,6 +56,7 @@ GeneticCodeWindow::GeneticCodeWindow(clsObject& picture, QWidget* parent)
   table_ = new QTableView(this);
   table_->setObjectName(QStringLiteral("tblGenes"));
   table_->setModel(model_);
+  table_->setAccessibleName(windowTitle());
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setSelectionBehavior(QAbstractItemView::SelectItems);

@@ -146,8 +146,11 @@ TEST_P(Paste, MakesAPictureOfTheCopiedCodeOrNothing) {
             (std::tuple{std::int16_t(made ? 2 : 1), std::size_t(made ? 2 : 1), qsizetype(made ? 2 : 1)}));
   if (!made) return;
   EXPECT_EQ(GeneticCodeText(picture(1)->GenCode), GeneticCodeText(picture(0)->GenCode));
-  for (frmObject* form : pictureWindows())
-    if (form->tag() == QStringLiteral("1")) EXPECT_EQ(child<QLineEdit>(*form, "txtName")->text(), QString());
+  for (frmObject* form : pictureWindows()) {
+    if (form->tag() == QStringLiteral("1")) {
+      EXPECT_EQ(form->txtName()->text(), QString());
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
