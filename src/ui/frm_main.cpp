@@ -1,8 +1,10 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -109,6 +111,10 @@ void frmMain::buildMenus() {
   bar->setAccessibleName(QStringLiteral("Menu bar"));
 
   QMenu* M_File = addMenu(bar, QStringLiteral("M_File"), QStringLiteral("&File"));
+  QAction* F_NewFromClipboard =
+      addItem(M_File, QStringLiteral("F_NewFromClipboard"), QStringLiteral("New Picture from Clipboard"));
+  F_NewFromClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+  connect(F_NewFromClipboard, &QAction::triggered, this, &frmMain::F_NewFromClipboard_Click);
   connect(addItem(M_File, QStringLiteral("F_Exit"), QStringLiteral("&Exit")), &QAction::triggered, this,
           [] { endProgram(); });
 
@@ -141,6 +147,18 @@ void frmMain::createPicture() {
   // Registered only once Init has succeeded: a picture that failed keeps its
   // window, but Save in it finds nothing to save.
   modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
+}
+
+void frmMain::F_NewFromClipboard_Click() {
+  reportFailures(this, [this] {
+    if (!modErrors::CheckMutationRate()) {
+      dialogs_.show(DialogId::ErrorMR);
+      return;
+    }
+    auto picture = std::make_shared<clsObject>();
+    picture->InitFromText(QGuiApplication::clipboard()->text(), QStringLiteral("the clipboard text"));
+    modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
+  });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
