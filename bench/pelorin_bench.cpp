@@ -26,6 +26,7 @@
 #include "support/fixed_random.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
+#include "ui/genetic_code_window.h"
 #include "ui/mod_genes.h"
 #include "ui/mod_object.h"
 #include "ui/user_messages.h"
@@ -67,7 +68,8 @@ void BM_Rnd(benchmark::State& state) {
 }
 BENCHMARK(BM_Rnd);
 
-// Make with 0, 1, 2 and 16 ticked parents in the registry.
+// Make with 0, 1, 2 and 16 ticked parents in the registry, recording every
+// trait's source as a picture does.
 void BM_Breed(benchmark::State& state) {
   testing::FakeMainBoxes boxes(kRate);
   testing::FakeWindows windows;
@@ -77,8 +79,10 @@ void BM_Breed(benchmark::State& state) {
   }
   for (auto _ : state) {
     clsGenSeq code;
-    code.Make();
+    TraitSources sources;
+    code.Make(&sources);
     benchmark::DoNotOptimize(code);
+    benchmark::DoNotOptimize(sources);
   }
 }
 BENCHMARK(BM_Breed)->Arg(0)->Arg(1)->Arg(2)->Arg(16);
@@ -119,8 +123,9 @@ void BM_BreedSegmentsDraw(benchmark::State& state) {
   std::int64_t failures = 0;
   for (auto _ : state) {
     clsGenSeq code;
+    TraitSources sources;
     try {
-      code.Make();
+      code.Make(&sources);
       ComputeSegments(code, lines);
       DrawSegments(surface, code, lines);
     } catch (const Failure&) {
@@ -152,8 +157,10 @@ void BM_ReadGeneticCode(benchmark::State& state) {
   for (auto _ : state) {
     std::istringstream in(bytes);
     clsGenSeq code;
-    ReadGeneticCode(in, code);
+    TraitSources sources;
+    ReadGeneticCode(in, code, &sources);
     benchmark::DoNotOptimize(code);
+    benchmark::DoNotOptimize(sources);
   }
 }
 BENCHMARK(BM_ReadGeneticCode);
@@ -237,6 +244,27 @@ void BM_Open(benchmark::State& state) {
   modObject::ParentList().clear();
 }
 BENCHMARK(BM_Open)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+
+// Ctrl+G in a picture window: the genetic code window of a child of two
+// parents made, shown and painted (offscreen).
+void BM_OpenGeneticCodeWindow(benchmark::State& state) {
+  testing::FakeMainBoxes boxes(kRate);
+  testing::FakeWindows windows;
+  for (int i = 0; i < 2; ++i) {
+    windows.open();
+    windows.windows.back()->parent = 1;
+  }
+  const std::shared_ptr<clsObject> child = windows.open();
+  for (auto _ : state) {
+    GeneticCodeWindow* window = showGeneticCodeWindow(*child);
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenGeneticCodeWindow)->Unit(benchmark::kMillisecond);
 
 long residentKiB() {
   std::ifstream status("/proc/self/status");

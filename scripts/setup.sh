@@ -12,8 +12,8 @@ PACKAGES=(
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng
-  dpkg-dev desktop-file-utils
+  xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng time
+  dpkg-dev desktop-file-utils appstream lintian man-db
   clang libclang-rt-14-dev clang-format git
   locales
 )

@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "ui/accessibility.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
+#include "ui/genetic_code_window.h"
 #include "ui/info_dialogs.h"
 #include "ui/mod_object.h"
 
@@ -10,9 +12,10 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Pelorin"));
   // Ties the windows to the installed desktop entry and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("pelorin"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pelorin"));
   QApplication::setWindowIcon(QIcon(pelorin::kPelorinIcon));
   pelorin::installPictureWindows();
+  pelorin::installAccessibility();
   pelorin::frmMain window;
   window.show();
   const int code = QApplication::exec();
@@ -22,7 +25,10 @@ int main(int argc, char* argv[]) {
   pelorin::modObject::ParentList().clear();
   pelorin::modObject::Registry().clear();
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (qobject_cast<pelorin::frmObject*>(widget) != nullptr) delete widget;
+    if (qobject_cast<pelorin::frmObject*>(widget) != nullptr ||
+        qobject_cast<pelorin::GeneticCodeWindow*>(widget) != nullptr) {
+      delete widget;
+    }
   }
   return code;
 }

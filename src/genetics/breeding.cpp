@@ -26,51 +26,63 @@ std::int16_t gatherParents() {
   return static_cast<std::int16_t>(parents.count());
 }
 
-// One parent drawn for one trait: floor(v * P), P taken in single precision.
-clsGenSeq& drawParent(std::int16_t parentCount) {
+// The position of one parent drawn for one trait: floor(v * P), P taken in
+// single precision.
+std::int16_t drawParent(std::int16_t parentCount) {
   const double v = static_cast<double>(Rnd());
-  const std::int16_t j = floorToInt16(v * static_cast<double>(static_cast<float>(parentCount)));
-  // gatherParents adds the parent of key " j" as the j-th entry, so the
-  // position finds it without making the key's text for every trait.
-  return modObject::ParentList().at(static_cast<std::size_t>(j))->GenCode;
+  return floorToInt16(v * static_cast<double>(static_cast<float>(parentCount)));
 }
+
+// What one breeding needs for every trait; sources may be null.
+struct Breeding {
+  double rate;
+  std::int16_t parentCount;
+  TraitSources* sources;
+};
 
 // One trait of gene i: the mutation test, then either the trait's generator
 // or the same trait of gene i of one parent drawn for this trait alone.
 template <typename T>
-void breedTrait(double rate, std::int16_t parentCount, std::int16_t i, T& trait, void (clsGene::*generator)(),
+void breedTrait(const Breeding& breeding, std::int16_t i, Trait which, T& trait, void (clsGene::*generator)(),
                 T (clsGenSeq::*getter)(std::int16_t), clsGene& gene) {
-  if (Mutates(rate)) {
+  if (Mutates(breeding.rate)) {
     (gene.*generator)();
+    if (breeding.sources != nullptr) breeding.sources->setMutated(i, which);
   } else {
-    trait = (drawParent(parentCount).*getter)(i);
+    const std::int16_t j = drawParent(breeding.parentCount);
+    // gatherParents adds the parent of key " j" as the j-th entry, so the
+    // position finds it without making the key's text for every trait.
+    trait = (modObject::ParentList().at(static_cast<std::size_t>(j))->GenCode.*getter)(i);
+    if (breeding.sources != nullptr) breeding.sources->setParent(i, which, j);
   }
 }
 
 }  // namespace
 
-void clsGenSeq::Make() {
+int clsGenSeq::Make(TraitSources* sources) {
   modGenes::RefreshMutationRate();
-  const std::int16_t parentCount = gatherParents();
-  const double rate = modGenes::MutationRate;
+  const Breeding breeding{modGenes::MutationRate, gatherParents(), sources};
 
-  if (rate >= 1.0 || parentCount == 0) {
+  if (breeding.rate >= 1.0 || breeding.parentCount == 0) {
     for (std::int16_t i = 0; i < kGeneCount; ++i) GetGene(i)->Random();
-    return;
+    if (sources != nullptr) sources->setAllMutated();
+    return 0;
   }
 
   for (std::int16_t i = 0; i < kGeneCount; ++i) {
     Randomize();
     clsGene& gene = *GetGene(i);
     // The record order of the genetic code file, not the gene's own order.
-    breedTrait(rate, parentCount, i, gene.Angle, &clsGene::RndAngle, &clsGenSeq::GetGAngle, gene);
-    breedTrait(rate, parentCount, i, gene.ColorBlue, &clsGene::RndColorBlue, &clsGenSeq::GetGColorBlue, gene);
-    breedTrait(rate, parentCount, i, gene.ColorGreen, &clsGene::RndColorGreen, &clsGenSeq::GetGColorGreen, gene);
-    breedTrait(rate, parentCount, i, gene.ColorRed, &clsGene::RndColorRed, &clsGenSeq::GetGColorRed, gene);
-    breedTrait(rate, parentCount, i, gene.Draw, &clsGene::RndDraw, &clsGenSeq::GetGDraw, gene);
-    breedTrait(rate, parentCount, i, gene.Length, &clsGene::RndLength, &clsGenSeq::GetGLength, gene);
-    breedTrait(rate, parentCount, i, gene.Width, &clsGene::RndWidth, &clsGenSeq::GetGWidth, gene);
+    breedTrait(breeding, i, Trait::Angle, gene.Angle, &clsGene::RndAngle, &clsGenSeq::GetGAngle, gene);
+    breedTrait(breeding, i, Trait::ColorBlue, gene.ColorBlue, &clsGene::RndColorBlue, &clsGenSeq::GetGColorBlue, gene);
+    breedTrait(breeding, i, Trait::ColorGreen, gene.ColorGreen, &clsGene::RndColorGreen, &clsGenSeq::GetGColorGreen,
+               gene);
+    breedTrait(breeding, i, Trait::ColorRed, gene.ColorRed, &clsGene::RndColorRed, &clsGenSeq::GetGColorRed, gene);
+    breedTrait(breeding, i, Trait::Draw, gene.Draw, &clsGene::RndDraw, &clsGenSeq::GetGDraw, gene);
+    breedTrait(breeding, i, Trait::Length, gene.Length, &clsGene::RndLength, &clsGenSeq::GetGLength, gene);
+    breedTrait(breeding, i, Trait::Width, gene.Width, &clsGene::RndWidth, &clsGenSeq::GetGWidth, gene);
   }
+  return breeding.parentCount;
 }
 
 }  // namespace pelorin

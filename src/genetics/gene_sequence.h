@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "genetics/gene.h"
+#include "genetics/trait_sources.h"
 
 namespace pelorin {
 
@@ -40,20 +41,24 @@ class clsGenSeq {
 
   // Reads the genetic code file tvName with mutation at the current rate;
   // a name that is not an existing regular file leaves the sequence untouched.
-  void Load(const QString& tvName);
+  // When given, sources learns which traits were read and which mutated.
+  void Load(const QString& tvName, TraitSources* sources = nullptr);
   // The same for a file the caller has just found to exist: should it have
   // gone since, that is a FileSystem failure naming it, not a silent success.
-  void LoadExisting(const QString& tvName);
+  void LoadExisting(const QString& tvName, TraitSources* sources = nullptr);
 
-  // Breeds the sequence from the ticked parents at the current rate.
-  void Make();
+  // Breeds the sequence from the ticked parents at the current rate. Returns
+  // how many parents it was bred from (those of modObject::ParentList), 0
+  // when it was made wholly at random. When given, sources learns the parent
+  // position or the mutation behind every trait; recording draws nothing.
+  int Make(TraitSources* sources = nullptr);
 
   // True when gene tvNo has been created (touches nothing; for tests).
   bool HasGene(int tvNo) const;
 
  private:
   clsGene& gene(std::int16_t tvNo);
-  void read(const QString& tvName);
+  void read(const QString& tvName, TraitSources* sources);
   std::array<std::shared_ptr<clsGene>, kGeneCount> genes_;
 };
 

@@ -1,5 +1,7 @@
 #include "genetics/genetic_code_file.h"
 
+#include <sstream>
+
 #include "genetics/gene_sequence.h"
 #include "genetics/mutation.h"
 #include "platform/failure.h"
@@ -95,53 +97,76 @@ class RecordReader {
 // One trait of the record: a mutated trait's line is read and dropped and the
 // trait drawn anew, an inherited one's line converted and stored.
 template <typename Value, typename Convert, typename Draw>
-void ReadTrait(RecordReader& reader, double rate, const char* what, std::int16_t k, Value& trait, Convert convert,
-               Draw draw) {
+void ReadTrait(RecordReader& reader, double rate, TraitSources* sources, Trait which, const char* what, std::int16_t k,
+               Value& trait, Convert convert, Draw draw) {
   if (Mutates(rate)) {
     reader.Skip(what, k);
     draw();
+    if (sources != nullptr) sources->setMutated(k, which);
   } else {
     trait = reader.Read(what, k, convert);
+    if (sources != nullptr) sources->setRead(k, which);
   }
 }
 
 }  // namespace
 
-void ReadGeneticCode(std::istream& in, clsGenSeq& code) {
+int ReadGeneticCode(std::istream& in, clsGenSeq& code, TraitSources* sources) {
   RecordReader reader(in);
   const double rate = modGenes::MutationRate;
   const auto asDouble = [](const QString& text) { return toDouble(text, lineNumber); };
   const auto asInt16 = [](const QString& text) { return toInt16(text, lineNumber); };
   const auto asBool16 = [](const QString& text) { return toBool16(text, lineNumber); };
-  for (std::int16_t k = 0; k < clsGenSeq::kGeneCount && !reader.AtEndOfStream(); ++k) {
+  std::int16_t k = 0;
+  for (; k < clsGenSeq::kGeneCount && !reader.AtEndOfStream(); ++k) {
     Randomize();
     clsGene& gene = *code.GetGene(k);
-    ReadTrait(reader, rate, "Angle", k, gene.Angle, asDouble, [&gene] { gene.RndAngle(); });
-    ReadTrait(reader, rate, "ColorBlue", k, gene.ColorBlue, asInt16, [&gene] { gene.RndColorBlue(); });
-    ReadTrait(reader, rate, "ColorGreen", k, gene.ColorGreen, asInt16, [&gene] { gene.RndColorGreen(); });
-    ReadTrait(reader, rate, "ColorRed", k, gene.ColorRed, asInt16, [&gene] { gene.RndColorRed(); });
-    ReadTrait(reader, rate, "Draw", k, gene.Draw, asBool16, [&gene] { gene.RndDraw(); });
-    ReadTrait(reader, rate, "Length", k, gene.Length, asInt16, [&gene] { gene.RndLength(); });
-    ReadTrait(reader, rate, "Width", k, gene.Width, asInt16, [&gene] { gene.RndWidth(); });
+    const auto trait = [&](Trait which, const char* what, auto& value, auto convert, auto draw) {
+      ReadTrait(reader, rate, sources, which, what, k, value, convert, [&gene, draw] { (gene.*draw)(); });
+    };
+    trait(Trait::Angle, "Angle", gene.Angle, asDouble, &clsGene::RndAngle);
+    trait(Trait::ColorBlue, "ColorBlue", gene.ColorBlue, asInt16, &clsGene::RndColorBlue);
+    trait(Trait::ColorGreen, "ColorGreen", gene.ColorGreen, asInt16, &clsGene::RndColorGreen);
+    trait(Trait::ColorRed, "ColorRed", gene.ColorRed, asInt16, &clsGene::RndColorRed);
+    trait(Trait::Draw, "Draw", gene.Draw, asBool16, &clsGene::RndDraw);
+    trait(Trait::Length, "Length", gene.Length, asInt16, &clsGene::RndLength);
+    trait(Trait::Width, "Width", gene.Width, asInt16, &clsGene::RndWidth);
     reader.Skip("separator", k);  // whatever it holds
+  }
+  return k;
+}
+
+void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq& code, TraitSources* sources) {
+  // Latin-1, as the reader decodes a file: what Copy puts there reads back.
+  const QByteArray bytes = text.toLatin1();
+  std::istringstream in(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  try {
+    const int records = ReadGeneticCode(in, code, sources);
+    if (records < clsGenSeq::kGeneCount) {
+      throw Failure(FailureKind::InputPastEndOfFile)
+          .at(records * 8 + 1, QStringLiteral("Angle of gene %1").arg(records));
+    }
+  } catch (Failure& failure) {
+    failure.within(source);
+    throw;
   }
 }
 
-void clsGenSeq::Load(const QString& tvName) {
+void clsGenSeq::Load(const QString& tvName, TraitSources* sources) {
   modGenes::RefreshMutationRate();
   if (!FileExists(tvName)) return;
-  read(tvName);
+  read(tvName, sources);
 }
 
-void clsGenSeq::LoadExisting(const QString& tvName) {
+void clsGenSeq::LoadExisting(const QString& tvName, TraitSources* sources) {
   modGenes::RefreshMutationRate();
-  read(tvName);
+  read(tvName, sources);
 }
 
-void clsGenSeq::read(const QString& tvName) {
+void clsGenSeq::read(const QString& tvName, TraitSources* sources) {
   std::ifstream in = OpenForReading(tvName);
   try {
-    ReadGeneticCode(in, *this);
+    ReadGeneticCode(in, *this, sources);
   } catch (Failure& failure) {
     failure.withPath(tvName);
     throw;

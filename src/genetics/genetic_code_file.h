@@ -7,6 +7,7 @@
 namespace pelorin {
 
 class clsGenSeq;
+class TraitSources;
 
 // The genetic code file's text: for each gene 0..63 the lines Angle (at most
 // 15 significant digits), ColorBlue, ColorGreen, ColorRed, Draw ("True" or
@@ -32,7 +33,15 @@ void SaveGeneticCode(clsGenSeq& code, const QString& path);
 // settings reads as the same numbers. Fails with TypeMismatch or Overflow for
 // a line that does not convert, InputPastEndOfFile for a file ending inside a
 // record, FileSystem (naming no file) when the stream cannot be read; what was
-// stored before stays.
-void ReadGeneticCode(std::istream& in, clsGenSeq& code);
+// stored before stays. Returns how many records it read. When given, sources
+// learns which traits were read and which mutated; recording draws nothing.
+int ReadGeneticCode(std::istream& in, clsGenSeq& code, TraitSources* sources = nullptr);
+
+// Reads text that must hold a whole genetic code, all 64 records, as
+// ReadGeneticCode does (at modGenes::MutationRate, not refreshed). A text of
+// fewer records fails with InputPastEndOfFile at the first missing line.
+// Failures name source in place of a file ("the clipboard text"). Characters
+// beyond Latin-1 are read as '?'.
+void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq& code, TraitSources* sources = nullptr);
 
 }  // namespace pelorin

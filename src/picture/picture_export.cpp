@@ -9,6 +9,7 @@
 #include "picture/rendering.h"
 #include "platform/failure.h"
 #include "platform/file_access.h"
+#include "platform/twips.h"
 
 namespace pelorin {
 
@@ -17,7 +18,7 @@ namespace {
 // The shortest text that reads back as the same double.
 QString exact(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
 
-QString pixels(std::int16_t twips) { return exact(twips / 15.0); }
+QPointF pixels(std::int16_t x, std::int16_t y) { return QPointF(twipsToPixelsF(x), twipsToPixelsF(y)); }
 
 QString rgb(const QColor& colour) {
   return QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
@@ -31,10 +32,10 @@ QImage RenderPicture(clsGenSeq& code, const SegmentTable& lines, qreal scale, QC
   return surface.image();
 }
 
-QByteArray PictureSvg(clsGenSeq& code, const SegmentTable& lines, QColor background) {
-  const PictureSurface area(kPictureWidthTwips, kPictureHeightTwips, 1.0, background);
-  const QString width = QString::number(area.logicalSize().width());
-  const QString height = QString::number(area.logicalSize().height());
+QByteArray SegmentsSvg(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, QColor background,
+                       const SegmentPlacement& place) {
+  const QString width = QString::number(logicalSize.width());
+  const QString height = QString::number(logicalSize.height());
   QByteArray svg;
   QXmlStreamWriter xml(&svg);
   xml.setAutoFormatting(true);
@@ -49,23 +50,31 @@ QByteArray PictureSvg(clsGenSeq& code, const SegmentTable& lines, QColor backgro
   xml.writeEmptyElement(QStringLiteral("rect"));
   xml.writeAttribute(QStringLiteral("width"), width);
   xml.writeAttribute(QStringLiteral("height"), height);
-  xml.writeAttribute(QStringLiteral("fill"), rgb(area.background()));
+  xml.writeAttribute(QStringLiteral("fill"), rgb(background));
   for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
     const auto gene = code.GetGene(i);
     if (gene->Draw == 0) continue;
-    const clsLine& line = lines[static_cast<std::size_t>(i)];
+    const PlacedSegment placed = place(lines[static_cast<std::size_t>(i)], *gene);
     xml.writeEmptyElement(QStringLiteral("line"));
-    xml.writeAttribute(QStringLiteral("x1"), pixels(line.StartX));
-    xml.writeAttribute(QStringLiteral("y1"), pixels(line.StartY));
-    xml.writeAttribute(QStringLiteral("x2"), pixels(line.EndX));
-    xml.writeAttribute(QStringLiteral("y2"), pixels(line.EndY));
+    xml.writeAttribute(QStringLiteral("x1"), exact(placed.start.x()));
+    xml.writeAttribute(QStringLiteral("y1"), exact(placed.start.y()));
+    xml.writeAttribute(QStringLiteral("x2"), exact(placed.end.x()));
+    xml.writeAttribute(QStringLiteral("y2"), exact(placed.end.y()));
     xml.writeAttribute(QStringLiteral("stroke"), rgb(GeneColour(*gene)));
-    xml.writeAttribute(QStringLiteral("stroke-width"), QString::number(PictureSurface::PenWidth(gene->Width)));
+    xml.writeAttribute(QStringLiteral("stroke-width"), exact(placed.penWidth));
     xml.writeAttribute(QStringLiteral("stroke-linecap"), QStringLiteral("square"));
   }
   xml.writeEndElement();
   xml.writeEndDocument();
   return svg;
+}
+
+QByteArray PictureSvg(clsGenSeq& code, const SegmentTable& lines, QColor background) {
+  const PictureSurface area(kPictureWidthTwips, kPictureHeightTwips, 1.0, background);
+  return SegmentsSvg(code, lines, area.logicalSize(), area.background(), [](const clsLine& line, const clsGene& gene) {
+    return PlacedSegment{pixels(line.StartX, line.StartY), pixels(line.EndX, line.EndY),
+                         static_cast<qreal>(PictureSurface::PenWidth(gene.Width))};
+  });
 }
 
 QByteArray PngBytes(const QImage& image, const QString& path) {

@@ -3,13 +3,32 @@
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
+#include <QPointF>
+#include <QSize>
 #include <QString>
+#include <functional>
 
 #include "picture/line_geometry.h"
 
 namespace pelorin {
 
+class clsGene;
 class clsGenSeq;
+
+// Where a drawn segment lies on a picture, in logical pixels, and the width
+// of its pen there (logical pixels, at least 1).
+struct PlacedSegment {
+  QPointF start, end;
+  qreal penWidth;
+};
+using SegmentPlacement = std::function<PlacedSegment(const clsLine& line, const clsGene& gene)>;
+
+// SVG text of a picture of logicalSize: a background rect over all of it,
+// then one <line> per drawn segment in gene order where place puts it, with
+// the gene's colour and square caps, coordinates written so they read back
+// as the same doubles. UTF-8.
+QByteArray SegmentsSvg(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, QColor background,
+                       const SegmentPlacement& place);
 
 // The picture drawn afresh from its segments at scale (> 0) times the
 // window's picture size, on background: crisp at any scale, as the window

@@ -1,10 +1,14 @@
 #include "picture/picture_object.h"
 
+#include "genetics/genetic_code_file.h"
 #include "picture/picture_surface.h"
 #include "picture/rendering.h"
+#include "platform/failure.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "ui/main_window_boxes.h"
+#include "ui/mod_errors.h"
+#include "ui/mod_genes.h"
 #include "ui/mod_object.h"
 
 namespace pelorin {
@@ -13,6 +17,13 @@ namespace {
 PictureWindowFactory& factory() {
   static PictureWindowFactory current;
   return current;
+}
+
+// The rate just taken from the rate box, as the box holds it; the rate itself
+// when the box holds no number (the rate then kept its value).
+QString rateBoxText() {
+  if (!modErrors::CheckMutationRate()) return doubleText(modGenes::MutationRate);
+  return mainWindowBoxes()->mutationRateText().trimmed();
 }
 }  // namespace
 
@@ -25,6 +36,33 @@ std::unique_ptr<PictureWindow> createPictureWindow() { return factory()(); }
 void clsObject::Init() {
   const MainWindowBoxes* boxes = mainWindowBoxes();
   Name = boxes != nullptr ? boxes->nameText() : QString();
+  openWindow();
+  Display_Draw();
+}
+
+void clsObject::InitFromText(const QString& text, const QString& source) {
+  // The failure Init would give for the numbers used up, before anything is read.
+  try {
+    checkedAdd16(modObject::ObjectCount, 1);
+  } catch (const Failure&) {
+    ID = modObject::ObjectCount;
+    throw;
+  }
+  modGenes::RefreshMutationRate();
+  PictureOrigin origin;
+  origin.how = PictureOrigin::How::Pasted;
+  origin.rate = modGenes::MutationRate;
+  origin.rateText = rateBoxText();
+  clsGenSeq code;
+  ReadWholeGeneticCode(text, source, code, &origin.sources);
+  Name.clear();
+  openWindow();
+  GenCode = std::move(code);
+  Origin = std::move(origin);
+  Display_Draw();
+}
+
+void clsObject::openWindow() {
   ID = modObject::ObjectCount;
   modObject::ObjectCount = checkedAdd16(modObject::ObjectCount, 1);
   GenCode.Init();
@@ -35,7 +73,6 @@ void clsObject::Init() {
   Display->SetTag(plainNumberText(ID));
   Display->SetCaption(plainNumberText(ID));
   Display->SetNameText(Name);
-  Display_Draw();
 }
 
 void clsObject::Display_Draw() {
@@ -49,11 +86,20 @@ void clsObject::MakeObj() {
 }
 
 void clsObject::MakeGenes() {
+  if (Origin.how == PictureOrigin::How::Pasted) return;
+  Origin = PictureOrigin();
   if (FileExists(Name)) {
-    GenCode.LoadExisting(Name);
+    GenCode.LoadExisting(Name, &Origin.sources);
+    Origin.how = PictureOrigin::How::Read;
+    Origin.fileName = Name;
   } else {
-    GenCode.Make();
+    const int parents = GenCode.Make(&Origin.sources);
+    Origin.how = parents > 0 ? PictureOrigin::How::Bred : PictureOrigin::How::Random;
+    for (int p = 0; p < parents; ++p)
+      Origin.parents.push_back(modObject::ParentList().at(static_cast<std::size_t>(p))->ID);
   }
+  Origin.rate = modGenes::MutationRate;
+  Origin.rateText = rateBoxText();
 }
 
 int clsObject::ParentBoxValue() const { return Display ? Display->ParentValue() : 0; }

@@ -8,21 +8,28 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/twips.h"
+
 namespace pelorin {
-
-namespace {
-
-constexpr qreal kTwipsPerPixel = 15.0;
-
-}  // namespace
 
 QColor systemWindowBackground() {
   if (QGuiApplication::instance() == nullptr) return QColor(Qt::white);
   return QGuiApplication::palette().color(QPalette::Base);
 }
 
+void StrokeSquareCapped(QPainter& painter, QPointF from, QPointF to, qreal width, QColor colour) {
+  QColor opaque = colour.toRgb();
+  opaque.setAlpha(255);
+  if (from == to && painter.deviceTransform().type() >= QTransform::TxScale) {
+    painter.fillRect(QRectF(from.x() - width / 2, from.y() - width / 2, width, width), opaque);
+    return;
+  }
+  painter.setPen(QPen(opaque, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.drawLine(from, to);
+}
+
 PictureSurface::PictureSurface(int widthTwips, int heightTwips, qreal devicePixelRatio, QColor background)
-    : logicalSize_(std::max(1, widthTwips / 15), std::max(1, heightTwips / 15)),
+    : logicalSize_(std::max(1, twipsToPixels(widthTwips)), std::max(1, twipsToPixels(heightTwips))),
       background_(background.isValid() ? background.toRgb() : QColor(Qt::white)) {
   const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
   const QSize pixels(qCeil(logicalSize_.width() * ratio), qCeil(logicalSize_.height() * ratio));
@@ -32,8 +39,6 @@ PictureSurface::PictureSurface(int widthTwips, int heightTwips, qreal devicePixe
 }
 
 PictureSurface::~PictureSurface() = default;
-PictureSurface::PictureSurface(PictureSurface&&) noexcept = default;
-PictureSurface& PictureSurface::operator=(PictureSurface&&) noexcept = default;
 
 namespace {
 
@@ -55,7 +60,10 @@ PictureSurface::Painting::~Painting() {
   if (owner_) surface_.painter_.reset();
 }
 
-void PictureSurface::Cls() { image_.fill(background_); }
+void PictureSurface::Cls() {
+  image_.fill(background_);
+  linesDrawn_ = 0;
+}
 
 void PictureSurface::DrawWidth(std::int16_t pixels) { drawWidth_ = pixels; }
 
@@ -70,11 +78,9 @@ void PictureSurface::Line(float x1, float y1, float x2, float y2, QColor colour)
     preparePainter(*own, logicalSize_);
   }
   QPainter& painter = painter_ ? *painter_ : *own;
-  QColor opaque = colour.toRgb();
-  opaque.setAlpha(255);
-  painter.setPen(QPen(opaque, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-  painter.drawLine(QPointF(x1 / kTwipsPerPixel, y1 / kTwipsPerPixel),
-                   QPointF(x2 / kTwipsPerPixel, y2 / kTwipsPerPixel));
+  ++linesDrawn_;
+  StrokeSquareCapped(painter, QPointF(twipsToPixelsF(x1), twipsToPixelsF(y1)),
+                     QPointF(twipsToPixelsF(x2), twipsToPixelsF(y2)), width, colour);
 }
 
 }  // namespace pelorin

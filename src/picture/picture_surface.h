@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointF>
 #include <QSize>
 #include <cstdint>
 #include <memory>
@@ -18,8 +19,14 @@ inline constexpr int kPictureHeightTwips = 1575;
 // palette); white when no QGuiApplication exists, as in widget-free tests.
 QColor systemWindowBackground();
 
+// A solid, opaque line from `from` to `to` on painter, width logical pixels
+// wide, with square caps and the painter's aliasing. A line of no length is
+// a square of that width centred on its point (Qt's own stroke of one is
+// wrong under a scaling transform, as at a device pixel ratio above 1).
+void StrokeSquareCapped(QPainter& painter, QPointF from, QPointF to, qreal width, QColor colour);
+
 // The retained picture image of a picture window: coordinates in twips
-// (15 twips to a logical pixel), origin top-left, Y downwards. The window
+// (kTwipsPerPixel to a logical pixel), origin top-left, Y downwards. The window
 // paints image() in its paintEvent; nothing is drawn twice. Works without a
 // window or an application object.
 class PictureSurface {
@@ -29,13 +36,16 @@ class PictureSurface {
   // 8192 pixels, so the cap changes nothing visible and keeps stroking cheap.
   static constexpr int kMaxPenWidth = 16384;
 
-  // widthTwips/heightTwips: the drawing area, at least 15 twips each way.
+  // widthTwips/heightTwips: the drawing area, at least one pixel's worth of
+  // twips each way.
   // devicePixelRatio > 0: the image holds logical size * ratio pixels.
   explicit PictureSurface(int widthTwips = kPictureWidthTwips, int heightTwips = kPictureHeightTwips,
                           qreal devicePixelRatio = 1.0, QColor background = systemWindowBackground());
   ~PictureSurface();
-  PictureSurface(PictureSurface&&) noexcept;
-  PictureSurface& operator=(PictureSurface&&) noexcept;
+  // A Painting refers to its surface and keeps a painter on its image, so a
+  // surface stays where it was made.
+  PictureSurface(const PictureSurface&) = delete;
+  PictureSurface& operator=(const PictureSurface&) = delete;
 
   // Keeps one painter open on the image for the Line calls made while it
   // lives: starting a painter costs more than drawing a short line, and a
@@ -55,6 +65,8 @@ class PictureSurface {
 
   // Clears the image to the background colour.
   void Cls();
+  // The Line calls that drew since the last Cls (clipped ones included).
+  int linesDrawn() const { return linesDrawn_; }
   // The pen width in logical pixels for the lines that follow; values below
   // 1 draw one pixel wide, values above kMaxPenWidth draw kMaxPenWidth wide.
   void DrawWidth(std::int16_t pixels);
@@ -75,6 +87,7 @@ class PictureSurface {
   QSize logicalSize_;
   QColor background_;
   std::int16_t drawWidth_ = 1;
+  int linesDrawn_ = 0;
   QImage image_;
   std::unique_ptr<QPainter> painter_;  // open while a Painting lives
 };

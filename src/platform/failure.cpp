@@ -20,8 +20,16 @@ Failure::Failure(FailureKind kind, QString path, QString reason)
 }
 
 Failure& Failure::withPath(const QString& path) {
-  if (path_.isEmpty()) {
+  if (path_.isEmpty() && text_.isEmpty()) {
     path_ = path;
+    what_ = message().toStdString();
+  }
+  return *this;
+}
+
+Failure& Failure::within(const QString& text) {
+  if (path_.isEmpty() && text_.isEmpty()) {
+    text_ = text;
     what_ = message().toStdString();
   }
   return *this;
@@ -42,10 +50,16 @@ QString Failure::message() const {
   QString text = kindText();
   if (line_ > 0) {
     text += QStringLiteral(" in line %1").arg(line_);
-    if (!path_.isEmpty()) text += QStringLiteral(" of \"%1\"").arg(path_);
+    if (!path_.isEmpty()) {
+      text += QStringLiteral(" of \"%1\"").arg(path_);
+    } else if (!text_.isEmpty()) {
+      text += QStringLiteral(" of %1").arg(text_);
+    }
     if (!detail_.isEmpty()) text += QStringLiteral(": %1").arg(detail_);
   } else if (!path_.isEmpty()) {
     text += QStringLiteral(" in \"%1\"").arg(path_);
+  } else if (!text_.isEmpty()) {
+    text += QStringLiteral(" in %1").arg(text_);
   }
   if (!reason_.isEmpty()) text += QStringLiteral(": %1").arg(reason_);
   return text;

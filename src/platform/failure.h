@@ -27,8 +27,11 @@ class Failure : public std::exception {
   // Why the file system refused, if it did ("No such file or directory").
   const QString& reason() const noexcept { return reason_; }
 
-  // Attaches the file involved, unless one is already named.
+  // Attaches the file involved, unless a file or text is already named.
   Failure& withPath(const QString& path);
+  // Names text that did not come from a file ("the clipboard text"), unless a
+  // file or text is already named. Shown unquoted where a path would be.
+  Failure& within(const QString& text);
   // Attaches where in the file it happened, unless a line is already known:
   // line counted from 1, detail naming what the line holds ("ColorRed of
   // gene 4"). A line below 1 attaches nothing.
@@ -43,6 +46,7 @@ class Failure : public std::exception {
   QString kindText() const;
   // One line for the user: the kind, then the file and the reason if known.
   // With a known line: Type mismatch in line 36 of "pic.txt": ColorRed of gene 4
+  // or, for a text: Type mismatch in line 36 of the clipboard text: ...
   QString message() const;
 
   const char* what() const noexcept override;
@@ -51,6 +55,7 @@ class Failure : public std::exception {
   FailureKind kind_;
   QString path_;
   QString reason_;
+  QString text_;
   int line_ = 0;
   QString detail_;
   std::string what_;

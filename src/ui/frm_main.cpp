@@ -1,8 +1,10 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,11 +13,12 @@
 
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
+#include "platform/twips.h"
+#include "ui/controls.h"
 #include "ui/label_fit.h"
 #include "ui/mod_errors.h"
 #include "ui/mod_genes.h"
 #include "ui/mod_object.h"
-#include "ui/twips.h"
 #include "ui/user_messages.h"
 
 namespace pelorin {
@@ -34,12 +37,14 @@ QAction* addItem(QMenu* menu, const QString& name, const QString& text) {
 QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& text) {
   QMenu* menu = bar->addMenu(text);
   menu->setObjectName(name);
+  menu->setAccessibleName(menu->menuAction()->iconText());  // the caption without its '&'
   return menu;
 }
 
 QMenu* addSubmenu(QMenu* menu, const QString& name, const QString& text) {
   QMenu* submenu = menu->addMenu(text);
   submenu->setObjectName(name);
+  submenu->setAccessibleName(submenu->menuAction()->iconText());
   submenu->menuAction()->setObjectName(name);
   return submenu;
 }
@@ -74,32 +79,26 @@ QString frmMain::mutationRateText() const { return txtMutationRate_->text(); }
 QString frmMain::nameText() const { return txtName_->text(); }
 
 void frmMain::buildControls() {
-  // Fixed positions without a layout: nothing moves when the window resizes.
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
   setCentralWidget(client);
+  client->resize(kClientSize);  // the labels fit into it before the first show
 
-  txtMutationRate_ = new QLineEdit(client);
-  txtMutationRate_->setObjectName(QStringLiteral("txtMutationRate"));
-  txtMutationRate_->setGeometry(twipsRect(1200, 120, 1455, 375));
+  txtMutationRate_ = addTextBox(client, QStringLiteral("txtMutationRate"), twipsRect(1200, 120, 1455, 375));
+  lblMutationRate_ = addLabel(client, QStringLiteral("lblMutationRate"), twipsRect(120, 120, 1095, 255),
+                              QStringLiteral("Mutation Rate"));
+  btnOpen_ = addButton(client, QStringLiteral("btnOpen"), twipsRect(120, 600, 975, 375), QStringLiteral("Open"));
+  txtName_ = addTextBox(client, QStringLiteral("txtName"), twipsRect(1200, 600, 1455, 375));
+  fitTextToBoxes(client);
+  client->setAccessibleName(windowTitle());
+  lblMutationRate_->setBuddy(txtMutationRate_);
+  txtMutationRate_->setAccessibleName(lblMutationRate_->text());
+  txtName_->setAccessibleName(QStringLiteral("Name"));
 
-  lblMutationRate_ = new QLabel(QStringLiteral("Mutation Rate"), client);
-  lblMutationRate_->setObjectName(QStringLiteral("lblMutationRate"));
-  lblMutationRate_->setTextFormat(Qt::PlainText);
-  lblMutationRate_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  lblMutationRate_->setGeometry(twipsRect(120, 120, 1095, 255));
-  fitTextToBox(lblMutationRate_);
-
-  btnOpen_ = new QPushButton(QStringLiteral("Open"), client);
-  btnOpen_->setObjectName(QStringLiteral("btnOpen"));
-  btnOpen_->setGeometry(twipsRect(120, 600, 975, 375));
+  // No default button: Enter in a box opens nothing.
   btnOpen_->setAutoDefault(false);
   btnOpen_->setDefault(false);
   connect(btnOpen_, &QPushButton::clicked, this, &frmMain::btnOpen_Click);
-
-  txtName_ = new QLineEdit(client);
-  txtName_->setObjectName(QStringLiteral("txtName"));
-  txtName_->setGeometry(twipsRect(1200, 600, 1455, 375));
 
   // The label takes no focus; Tab passes over it.
   setTabOrder(txtMutationRate_, lblMutationRate_);
@@ -109,8 +108,13 @@ void frmMain::buildControls() {
 
 void frmMain::buildMenus() {
   QMenuBar* bar = menuBar();
+  bar->setAccessibleName(QStringLiteral("Menu bar"));
 
   QMenu* M_File = addMenu(bar, QStringLiteral("M_File"), QStringLiteral("&File"));
+  QAction* F_NewFromClipboard =
+      addItem(M_File, QStringLiteral("F_NewFromClipboard"), QStringLiteral("New Picture from Clipboard"));
+  F_NewFromClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+  connect(F_NewFromClipboard, &QAction::triggered, this, &frmMain::F_NewFromClipboard_Click);
   connect(addItem(M_File, QStringLiteral("F_Exit"), QStringLiteral("&Exit")), &QAction::triggered, this,
           [] { endProgram(); });
 
@@ -147,6 +151,18 @@ void frmMain::createPicture() {
   // Registered only once Init has succeeded: a picture that failed keeps its
   // window, but Save in it finds nothing to save.
   modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
+}
+
+void frmMain::F_NewFromClipboard_Click() {
+  reportFailures(this, [this] {
+    if (!modErrors::CheckMutationRate()) {
+      dialogs_.show(DialogId::ErrorMR);
+      return;
+    }
+    auto picture = std::make_shared<clsObject>();
+    picture->InitFromText(QGuiApplication::clipboard()->text(), QStringLiteral("the clipboard text"));
+    modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
+  });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -36,6 +36,10 @@ class frmMain : public QMainWindow, public MainWindowBoxes {
   void btnOpen_Click();
   // Creates the picture of one Open; runs only for a valid mutation rate.
   void createPicture();
+  // Opens a picture whose genetic code is the clipboard's text, as Open
+  // opens a genetic code file of that text; text that is not a whole genetic
+  // code makes nothing and is reported.
+  void F_NewFromClipboard_Click();
   static void endProgram();
 
   Dialogs dialogs_;

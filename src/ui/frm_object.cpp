@@ -13,25 +13,24 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolTip>
 
 #include "genetics/genetic_code_file.h"
+#include "picture/line_geometry.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
+#include "platform/twips.h"
+#include "ui/controls.h"
 #include "ui/file_dialogs.h"
+#include "ui/genetic_code_window.h"
 #include "ui/label_fit.h"
 #include "ui/mod_object.h"
-#include "ui/twips.h"
 #include "ui/user_messages.h"
 
 namespace pelorin {
 
 namespace {
-
-void place(QWidget* widget, const char* name, int left, int top, int width, int height) {
-  widget->setObjectName(QString::fromLatin1(name));
-  widget->setGeometry(twipsRect(left, top, width, height));
-}
 
 // The export formats, one per name filter of the file dialog.
 struct ExportFilter {
@@ -61,12 +60,18 @@ PictureSurface& PictureView::surface() {
   return *surface_;
 }
 
+QString PictureView::drawingDescription() const {
+  if (!surface_) return QStringLiteral("Nothing drawn");
+  return QStringLiteral("%1 of %2 segments drawn").arg(surface_->linesDrawn()).arg(std::tuple_size_v<SegmentTable>);
+}
+
 void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   if (surface_) {
     painter.drawImage(QPoint(0, 0), surface_->image());
   } else {
-    painter.fillRect(rect(), palette().color(QPalette::Base));
+    // Before the first drawing: what a cleared surface shows.
+    painter.fillRect(rect(), systemWindowBackground());
   }
 }
 
@@ -78,50 +83,59 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle(QStringLiteral("ID"));
   resize(twipsSize(3255, 2295));
 
-  txtName = new QLineEdit(this);
-  btnSave = new QPushButton(QStringLiteral("Save"), this);
-  picDraw = new PictureView(this);
-  btnDone = new QPushButton(QStringLiteral("Done"), this);
-  cbxParent = new QCheckBox(QStringLiteral("Parent"), this);
-  lblName = new QLabel(QStringLiteral("Name:"), this);
-  place(txtName, "txtName", 960, 1800, 2175, 375);
-  place(btnSave, "btnSave", 120, 720, 1095, 375);
-  place(picDraw, "picDraw", 1440, 120, 1695, 1575);
-  place(btnDone, "btnDone", 120, 240, 1095, 375);
-  place(cbxParent, "cbxParent", 240, 1200, 1095, 375);
-  place(lblName, "lblName", 240, 1800, 615, 255);
-  lblName->setWordWrap(true);
-  fitTextToBox(lblName);
-  picDraw->setFocusPolicy(Qt::TabFocus);
-  setTabOrder(txtName, btnSave);
-  setTabOrder(btnSave, picDraw);
-  setTabOrder(picDraw, btnDone);
-  setTabOrder(btnDone, cbxParent);
-  txtName->setFocus();
+  txtName_ = addTextBox(this, QStringLiteral("txtName"), twipsRect(960, 1800, 2175, 375));
+  btnSave_ = addButton(this, QStringLiteral("btnSave"), twipsRect(120, 720, 1095, 375), QStringLiteral("Save"));
+  picDraw_ = placed(new PictureView(this), QStringLiteral("picDraw"), twipsRect(1440, 120, 1695, 1575));
+  btnDone_ = addButton(this, QStringLiteral("btnDone"), twipsRect(120, 240, 1095, 375), QStringLiteral("Done"));
+  cbxParent_ =
+      addCheckBox(this, QStringLiteral("cbxParent"), twipsRect(240, 1200, 1095, 375), QStringLiteral("Parent"));
+  lblName_ = addLabel(this, QStringLiteral("lblName"), twipsRect(240, 1800, 615, 255), QStringLiteral("Name:"));
+  fitTextToBoxes(this);
+  lblName_->setBuddy(txtName_);
+  txtName_->setAccessibleName(QStringLiteral("Name"));
+  picDraw_->setAccessibleName(QStringLiteral("Picture"));
+  picDraw_->setFocusPolicy(Qt::TabFocus);
+  setTabOrder(txtName_, btnSave_);
+  setTabOrder(btnSave_, picDraw_);
+  setTabOrder(picDraw_, btnDone_);
+  setTabOrder(btnDone_, cbxParent_);
+  txtName_->setFocus();
 
   // Done is the cancel button: Escape closes. Enter stays free for the name box.
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-  connect(escape, &QShortcut::activated, btnDone, &QPushButton::click);
+  connect(escape, &QShortcut::activated, btnDone_, &QPushButton::click);
 
   // Window-wide, and offered on the picture itself.
-  actCopy = new QAction(QStringLiteral("Copy"), this);
-  actCopy->setObjectName(QStringLiteral("actCopy"));
-  actCopy->setShortcut(QKeySequence::Copy);
-  actExportImage = new QAction(QStringLiteral("Export Image..."), this);
-  actExportImage->setObjectName(QStringLiteral("actExportImage"));
-  actExportImage->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  for (QAction* action : {actCopy, actExportImage}) {
+  actCopy_ = new QAction(QStringLiteral("Copy"), this);
+  actCopy_->setObjectName(QStringLiteral("actCopy"));
+  actCopy_->setShortcut(QKeySequence::Copy);
+  actExportImage_ = new QAction(QStringLiteral("Export Image..."), this);
+  actExportImage_->setObjectName(QStringLiteral("actExportImage"));
+  actExportImage_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  actGeneticCode_ = new QAction(QStringLiteral("Genetic Code..."), this);
+  actGeneticCode_->setObjectName(QStringLiteral("actGeneticCode"));
+  actGeneticCode_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  for (QAction* action : {actCopy_, actExportImage_, actGeneticCode_}) {
     action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);
-    picDraw->addAction(action);
+    picDraw_->addAction(action);
   }
-  picDraw->setContextMenuPolicy(Qt::ActionsContextMenu);
-  txtName->installEventFilter(this);
-  connect(actCopy, &QAction::triggered, this, &frmObject::actCopy_Triggered);
-  connect(actExportImage, &QAction::triggered, this, &frmObject::actExportImage_Triggered);
+  picDraw_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  txtName_->installEventFilter(this);
+  picDraw_->installEventFilter(this);
+  // Pictures are compared side by side: the origin shows in any window.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
+  connect(actCopy_, &QAction::triggered, this, &frmObject::actCopy_Triggered);
+  connect(actExportImage_, &QAction::triggered, this, &frmObject::actExportImage_Triggered);
+  connect(actGeneticCode_, &QAction::triggered, this, &frmObject::actGeneticCode_Triggered);
 
-  connect(btnSave, &QPushButton::clicked, this, &frmObject::btnSave_Click);
-  connect(btnDone, &QPushButton::clicked, this, &frmObject::btnDone_Click);
+  connect(btnSave_, &QPushButton::clicked, this, &frmObject::btnSave_Click);
+  connect(btnDone_, &QPushButton::clicked, this, &frmObject::btnDone_Click);
+}
+
+void frmObject::setTag(const QString& tag) {
+  tag_ = tag;
+  picDraw_->setAccessibleName(QStringLiteral("Picture %1").arg(tag));
 }
 
 std::shared_ptr<clsObject> frmObject::findPicture() const {
@@ -134,9 +148,9 @@ void frmObject::sayNotCreated(const QString& nothingDone) {
 }
 
 void frmObject::btnSave_Click() {
-  reportFailures(this, QStringLiteral("saving picture %1 to \"%2\"").arg(tag_, txtName->text()), [this] {
+  reportFailures(this, QStringLiteral("saving picture %1 to \"%2\"").arg(tag_, txtName()->text()), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
-    const QString name = txtName->text();
+    const QString name = txtName_->text();
     if (name.isEmpty()) return;
     if (!picture) return sayNotCreated(QStringLiteral("saved"));
     SaveGeneticCode(picture->GenCode, name);
@@ -148,9 +162,19 @@ void frmObject::btnDone_Click() { close(); }
 bool frmObject::eventFilter(QObject* watched, QEvent* event) {
   // The name box claims Ctrl+C whenever it has the focus; without a
   // selection it would copy nothing, so the key goes to the window's Copy.
-  if (watched == txtName && event->type() == QEvent::ShortcutOverride &&
-      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !txtName->hasSelectedText()) {
+  if (watched == txtName_ && event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !txtName_->hasSelectedText()) {
     event->ignore();
+    return true;
+  }
+  // The origin is asked for when the tooltip is due: the picture is
+  // registered only after its window has been drawn.
+  if (watched == picDraw_ && event->type() == QEvent::ToolTip) {
+    if (const std::shared_ptr<clsObject> picture = findPicture()) {
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), OriginLine(*picture), picDraw_);
+    } else {
+      QToolTip::hideText();
+    }
     return true;
   }
   return QWidget::eventFilter(watched, event);
@@ -161,7 +185,7 @@ void frmObject::actCopy_Triggered() {
     const std::shared_ptr<clsObject> picture = findPicture();
     if (!picture) return sayNotCreated(QStringLiteral("copied"));
     auto data = std::make_unique<QMimeData>();
-    data->setImageData(picDraw->surface().image());
+    data->setImageData(picDraw_->surface().image());
     data->setText(QString::fromLatin1(GeneticCodeText(picture->GenCode)));
     QGuiApplication::clipboard()->setMimeData(data.release());
   });
@@ -174,7 +198,7 @@ void frmObject::actExportImage_Triggered() {
     QStringList filters;
     for (const ExportFilter& entry : kExportFilters) filters << QString::fromLatin1(entry.filter);
     // Offered beside the genetic code file the name box names, if any.
-    QString base = txtName->text();
+    QString base = txtName_->text();
     const QString suffix = QFileInfo(base).suffix();
     if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
     if (base.isEmpty()) base = QStringLiteral("Pelorin %1").arg(tag_);
@@ -187,8 +211,16 @@ void frmObject::actExportImage_Triggered() {
       if (filter == QLatin1String(entry.filter)) chosen = &entry;
     }
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(chosen->suffix);
-    ExportPicture(picture->GenCode, picture->Segments(), picDraw->surface().background(), path, chosen->format,
+    ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), path, chosen->format,
                   chosen->scale);
+  });
+}
+
+void frmObject::actGeneticCode_Triggered() {
+  reportFailures(this, [this] {
+    const std::shared_ptr<clsObject> picture = findPicture();
+    if (!picture) return sayNotCreated(QStringLiteral("shown"));
+    showGeneticCodeWindow(*picture);
   });
 }
 
@@ -202,15 +234,15 @@ class PictureWindowHandle final : public PictureWindow {
   void SetVisible(bool visible) override { form_->setVisible(visible); }
   void SetTag(const QString& tag) override { form_->setTag(tag); }
   void SetCaption(const QString& caption) override { form_->setWindowTitle(caption); }
-  void SetNameText(const QString& name) override { form_->txtName->setText(name); }
+  void SetNameText(const QString& name) override { form_->txtName()->setText(name); }
   PictureSurface& PicDraw() override {
-    PictureSurface& surface = form_->picDraw->surface();
-    form_->picDraw->update();
+    PictureSurface& surface = form_->picDraw()->surface();
+    form_->picDraw()->update();
     return surface;
   }
   int ParentValue() const override {
     if (!form_) return 0;
-    switch (form_->cbxParent->checkState()) {
+    switch (form_->cbxParent()->checkState()) {
       case Qt::Checked: return 1;
       case Qt::PartiallyChecked: return 2;
       case Qt::Unchecked: break;

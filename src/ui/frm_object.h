@@ -27,6 +27,8 @@ class PictureView : public QWidget {
 
   // The surface, made on first use at the screen's device pixel ratio.
   PictureSurface& surface();
+  // For screen readers: how many of the picture's segments are drawn.
+  QString drawingDescription() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -38,9 +40,10 @@ class PictureView : public QWidget {
 // The window of one picture. Closing it (Done or the close box) destroys it;
 // the picture stays registered.
 //
-// Copy (Ctrl+C) and Export Image (Ctrl+E) act on the picture from anywhere in
-// the window and from picDraw's context menu. Only while the name box has
-// selected text does Ctrl+C stay the box's own, copying that text.
+// Copy (Ctrl+C), Export Image (Ctrl+E) and Genetic Code (Ctrl+G) act on the
+// picture from anywhere in the window and from picDraw's context menu. Only
+// while the name box has selected text does Ctrl+C stay the box's own,
+// copying that text. picDraw's tooltip tells where the picture came from.
 class frmObject : public QWidget {
   Q_OBJECT
 
@@ -49,16 +52,18 @@ class frmObject : public QWidget {
 
   // The picture's number as plain digits: the window's link to its picture.
   QString tag() const { return tag_; }
-  void setTag(const QString& tag) { tag_ = tag; }
+  // Also names the picture "Picture <tag>" for screen readers.
+  void setTag(const QString& tag);
 
-  QLineEdit* txtName;
-  QPushButton* btnSave;
-  PictureView* picDraw;
-  QPushButton* btnDone;
-  QCheckBox* cbxParent;
-  QLabel* lblName;
-  QAction* actCopy;
-  QAction* actExportImage;
+  // The controls the picture and the tests reach; the window owns them.
+  QLineEdit* txtName() const { return txtName_; }
+  QPushButton* btnSave() const { return btnSave_; }
+  PictureView* picDraw() const { return picDraw_; }
+  QPushButton* btnDone() const { return btnDone_; }
+  QCheckBox* cbxParent() const { return cbxParent_; }
+  QAction* actCopy() const { return actCopy_; }
+  QAction* actExportImage() const { return actExportImage_; }
+  QAction* actGeneticCode() const { return actGeneticCode_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +77,8 @@ class frmObject : public QWidget {
   // Asks for a file, then writes the picture as PNG at 1x, 2x or 4x or as
   // SVG, as the chosen name filter says.
   void actExportImage_Triggered();
+  // Shows the picture's genetic code window.
+  void actGeneticCode_Triggered();
 
  private:
   // The window's picture, through the tag and the registry; null when the
@@ -81,6 +88,15 @@ class frmObject : public QWidget {
   void sayNotCreated(const QString& nothingDone);
 
   QString tag_;
+  QLineEdit* txtName_ = nullptr;
+  QPushButton* btnSave_ = nullptr;
+  PictureView* picDraw_ = nullptr;
+  QPushButton* btnDone_ = nullptr;
+  QCheckBox* cbxParent_ = nullptr;
+  QLabel* lblName_ = nullptr;
+  QAction* actCopy_ = nullptr;
+  QAction* actExportImage_ = nullptr;
+  QAction* actGeneticCode_ = nullptr;
 };
 
 // Makes the picture windows that pictures create: installs the factory.

@@ -6,7 +6,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "ui/twips.h"
+#include "platform/twips.h"
+#include "ui/controls.h"
 
 namespace pelorin {
 
@@ -39,25 +40,20 @@ PelorinDialog::PelorinDialog(const QString& name, const QString& caption, QSize 
   }
 }
 
-QLabel* PelorinDialog::addLabel(const QString& name, QRect geometry, const QString& text) {
-  auto* label = new QLabel(text, this);
-  label->setObjectName(name);
-  label->setTextFormat(Qt::PlainText);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  label->setGeometry(geometry);
-  return label;
-}
-
-QPushButton* PelorinDialog::addOkButton(const QString& name, QRect geometry, const QString& text) {
-  auto* button = new QPushButton(text, this);
-  button->setObjectName(name);
-  button->setGeometry(geometry);
+QPushButton* PelorinDialog::addOkButton(const QString& name, QRect box, const QString& text) {
+  QPushButton* button = addButton(this, name, box, text);
   button->setDefault(true);
   // Hide, never close: OK keeps the dialog loaded with its state. (accept()
   // would close it, and a closing dialog deletes itself.)
-  connect(button, &QPushButton::clicked, this, &QWidget::hide);
+  connect(button, &QPushButton::clicked, this, &PelorinDialog::hideWhereItIs);
   return button;
+}
+
+void PelorinDialog::hideWhereItIs() {
+  // QDialog centres a dialog again at every show unless its position was set;
+  // one the user dragged counts as unset. Marking it set keeps it there.
+  setAttribute(Qt::WA_Moved);
+  hide();
 }
 
 void PelorinDialog::keyPressEvent(QKeyEvent* event) {
@@ -74,26 +70,37 @@ void PelorinDialog::closeEvent(QCloseEvent* event) {
   if (event->isAccepted()) unloaded_ = true;
 }
 
-IconBox::IconBox(const QString& name, const QString& resource, QRect geometry, QWidget* parent) : QLabel(parent) {
-  setObjectName(name);
+IconBox::IconBox(const QString& resource, const QString& accessibleName, QWidget* parent) : QLabel(parent) {
   setPixmap(QPixmap(resource));
+  setAccessibleName(accessibleName);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  setGeometry(geometry);
 }
 
 void IconBox::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) {
-    event->accept();
-    emit clicked();
-    return;
-  }
-  QLabel::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
+  pressed_ = true;
+  event->accept();
+}
+
+void IconBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  // Not a press: the first click of the pair has already swapped the icon.
+  if (event->button() != Qt::LeftButton) return QLabel::mouseDoubleClickEvent(event);
+  pressed_ = false;
+  event->accept();
+}
+
+void IconBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QLabel::mouseReleaseEvent(event);
+  const bool click = pressed_ && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  event->accept();
+  if (click) emit clicked();
 }
 
 ErrorMR::ErrorMR()
     : PelorinDialog(QStringLiteral("ErrorMR"), QStringLiteral("ErrorMR"), twipsSize(2940, 1305),
                     DialogBorder::FixedSingle) {
-  addLabel(QStringLiteral("lblText"), twipsRect(120, 120, 2775, 375),
+  addLabel(this, QStringLiteral("lblText"), twipsRect(120, 120, 2775, 375),
            QStringLiteral("The Mutation Rate must be a number."));
   addOkButton(QStringLiteral("btnOK"), twipsRect(960, 720, 1095, 375), QStringLiteral("OK"));
 }
@@ -101,9 +108,9 @@ ErrorMR::ErrorMR()
 AboutAuthor::AboutAuthor()
     : PelorinDialog(QStringLiteral("AboutAuthor"), QStringLiteral("About Author"), twipsSize(4695, 1155),
                     DialogBorder::Sizable) {
-  addLabel(QStringLiteral("lblText"), twipsRect(120, 240, 3135, 495),
+  addLabel(this, QStringLiteral("lblText"), twipsRect(120, 240, 3135, 495),
            QStringLiteral("To find out about the author, you can visit the web site:"));
-  addLabel(QStringLiteral("lblWebSite"), twipsRect(120, 720, 3135, 255),
+  addLabel(this, QStringLiteral("lblWebSite"), twipsRect(120, 720, 3135, 255),
            QStringLiteral("     https://example.org/pelorin"));
   addOkButton(QStringLiteral("Ok"), twipsRect(3360, 120, 1215, 375), QStringLiteral("Ok"));
 }
@@ -111,14 +118,16 @@ AboutAuthor::AboutAuthor()
 AboutPelorin::AboutPelorin()
     : PelorinDialog(QStringLiteral("AboutPelorin"), QStringLiteral("About Pelorin"), twipsSize(5820, 1860),
                     DialogBorder::SizableWithMaximize),
-      icnPelorin_(new IconBox(QStringLiteral("icnPelorin"), kPelorinIcon, twipsRect(240, 240, 720, 720), this)),
-      icnQuorvel_(new IconBox(QStringLiteral("icnQuorvel"), kQuorvelIcon, twipsRect(240, 240, 720, 720), this)) {
-  addLabel(QStringLiteral("lblName"), twipsRect(1200, 240, 3135, 255), QStringLiteral("Pelorin version 1.0"));
-  addLabel(QStringLiteral("lblCopywrite"), twipsRect(1200, 480, 3135, 255),
+      icnPelorin_(placed(new IconBox(kPelorinIcon, QStringLiteral("Pelorin icon"), this), QStringLiteral("icnPelorin"),
+                         twipsRect(240, 240, 720, 720))),
+      icnQuorvel_(placed(new IconBox(kQuorvelIcon, QStringLiteral("Quorvel Software icon"), this),
+                         QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
+  addLabel(this, QStringLiteral("lblName"), twipsRect(1200, 240, 3135, 255), QStringLiteral("Pelorin version 1.0"));
+  addLabel(this, QStringLiteral("lblCopywrite"), twipsRect(1200, 480, 3135, 255),
            QStringLiteral("Copyright (C) Quorvel Software"));
-  addLabel(QStringLiteral("lblAuthor"), twipsRect(1200, 720, 3135, 255),
+  addLabel(this, QStringLiteral("lblAuthor"), twipsRect(1200, 720, 3135, 255),
            QStringLiteral("Written by the Pelorin developers"));
-  addLabel(QStringLiteral("lblComments"), twipsRect(1200, 1080, 3135, 615),
+  addLabel(this, QStringLiteral("lblComments"), twipsRect(1200, 1080, 3135, 615),
            QStringLiteral("If you have any comments or thoughts on this program, please send "
                           "them to pelorin@example.org"));
   addOkButton(QStringLiteral("Ok"), twipsRect(4440, 120, 1215, 375), QStringLiteral("Ok"));
@@ -149,7 +158,7 @@ void AboutPelorin::icnQuorvel_Click() {
 License::License()
     : PelorinDialog(QStringLiteral("License"), QStringLiteral("License"), twipsSize(4695, 1215),
                     DialogBorder::Sizable) {
-  addLabel(QStringLiteral("lblText"), twipsRect(120, 240, 3135, 975),
+  addLabel(this, QStringLiteral("lblText"), twipsRect(120, 240, 3135, 975),
            QStringLiteral("The current License Agreement, and Registration Information are "
                           "available  from the Quorvel Software Home Page (see "
                           "Info->About->Quorvel)"));
@@ -158,7 +167,7 @@ License::License()
 
 Info::Info()
     : PelorinDialog(QStringLiteral("Info"), QStringLiteral("Info"), twipsSize(6060, 2865), DialogBorder::Sizable) {
-  addLabel(QStringLiteral("lblInfo"), twipsRect(120, 120, 4455, 2895),
+  addLabel(this, QStringLiteral("lblInfo"), twipsRect(120, 120, 4455, 2895),
            QStringLiteral("Pelorin is a program that makes pictures using a Genetic Algorithm. When the you "
                           "create a new picture, this program  creates a \"Genetic Code\" for that picture. "
                           "This genetic code comes from two places: mutations, and the parents. When a gene "
@@ -175,19 +184,21 @@ Info::Info()
 AboutQuorvel::AboutQuorvel()
     : PelorinDialog(QStringLiteral("AboutQuorvel"), QStringLiteral("About Quorvel Software"), twipsSize(6300, 2235),
                     DialogBorder::Sizable),
-      icnQuorvel_(new IconBox(QStringLiteral("icnQuorvel"), kQuorvelIcon, twipsRect(240, 240, 720, 720), this)) {
+      icnQuorvel_(placed(new IconBox(kQuorvelIcon, QStringLiteral("Quorvel Software icon"), this),
+                         QStringLiteral("icnQuorvel"), twipsRect(240, 240, 720, 720))) {
   // Hidden until the load step shows it.
   icnQuorvel_->setVisible(false);
-  addLabel(QStringLiteral("lblWebPage"), twipsRect(1080, 120, 3135, 975),
+  addLabel(this, QStringLiteral("lblWebPage"), twipsRect(1080, 120, 3135, 975),
            QStringLiteral("To find out more about Quorvel Software and about other programs "
                           "made by Quorvel Software you can visit our web site. Our website "
                           "can be reached from the web site: "));
-  addLabel(QStringLiteral("lblWebAddress"), twipsRect(1080, 960, 3135, 255),
+  addLabel(this, QStringLiteral("lblWebAddress"), twipsRect(1080, 960, 3135, 255),
            QStringLiteral("      https://example.com/quorvel"));
-  addLabel(QStringLiteral("lblGetWebPage"), twipsRect(1080, 1200, 3255, 735),
+  addLabel(this, QStringLiteral("lblGetWebPage"), twipsRect(1080, 1200, 3255, 735),
            QStringLiteral(" Or, we will send you the current URL of Quorvel Software's home "
                           "pae if you send an e-mail to:"));
-  addLabel(QStringLiteral("lblEMail"), twipsRect(1080, 1920, 2535, 1455), QStringLiteral("      quorvel@example.com"));
+  addLabel(this, QStringLiteral("lblEMail"), twipsRect(1080, 1920, 2535, 1455),
+           QStringLiteral("      quorvel@example.com"));
   addOkButton(QStringLiteral("Ok"), twipsRect(4440, 120, 1215, 375), QStringLiteral("Ok"));
 }
 

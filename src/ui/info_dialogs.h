@@ -32,29 +32,39 @@ class PelorinDialog : public QDialog {
   // clientSize in logical pixels.
   PelorinDialog(const QString& name, const QString& caption, QSize clientSize, DialogBorder border);
 
-  // A plain, word-wrapping, static label, its text shown as it stands.
-  QLabel* addLabel(const QString& name, QRect geometry, const QString& text);
-  QPushButton* addOkButton(const QString& name, QRect geometry, const QString& text);
+  // The OK button: the default button; it hides the dialog.
+  QPushButton* addOkButton(const QString& name, QRect box, const QString& text);
 
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // What OK does: hides the dialog; the next show brings it back where it was.
+  void hideWhereItIs();
+
   bool unloaded_ = false;
 };
 
-// A picture box showing one of the two icons; reports left clicks.
+// A picture box showing one of the two icons. A click is a left press and
+// release on the box: a press dragged off it is no click, and the second
+// press of a double-click adds none, so a double-click is one click.
 class IconBox : public QLabel {
   Q_OBJECT
 
  public:
-  IconBox(const QString& name, const QString& resource, QRect geometry, QWidget* parent);
+  // accessibleName: what a screen reader calls the icon.
+  IconBox(const QString& resource, const QString& accessibleName, QWidget* parent);
 
  signals:
   void clicked();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool pressed_ = false;
 };
 
 // The Qt resources of the two 48 x 48 icons.

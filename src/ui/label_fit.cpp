@@ -7,11 +7,13 @@ namespace pelorin {
 
 namespace {
 
-// The part of the label's box that no sibling label below its top covers.
+// The part of the label's box that lies inside its parent and that no sibling
+// label below its top covers.
 QSizeF freeBox(const QLabel* label) {
-  const QRect own = label->geometry();
+  const QWidget* parent = label->parentWidget();
+  const QRect own = parent != nullptr ? label->geometry() & parent->rect() : label->geometry();
   int bottom = own.bottom() + 1;
-  if (const QWidget* parent = label->parentWidget()) {
+  if (parent != nullptr) {
     for (const QLabel* other : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
       const QRect theirs = other->geometry();
       if (other != label && theirs.top() > own.top() && theirs.top() < bottom && theirs.left() < own.right() &&
@@ -21,7 +23,8 @@ QSizeF freeBox(const QLabel* label) {
     }
   }
   const QRect contents = label->contentsRect();
-  return QSizeF(contents.width(), contents.height() - (own.bottom() + 1 - bottom));
+  return QSizeF(contents.width() - (label->width() - own.width()),
+                contents.height() - (label->height() - (bottom - own.top())));
 }
 
 bool fits(const QLabel* label, const QFont& font, QSizeF box) {

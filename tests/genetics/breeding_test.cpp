@@ -9,6 +9,7 @@
 #include "platform/numbers.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
+#include "support/fixed_random.h"
 #include "support/scripted_random.h"
 #include "ui/mod_genes.h"
 
@@ -153,8 +154,8 @@ TEST_F(Breeding, RateJustBelowOneMutatesTraitByTraitInRecordOrder) {
   boxes.rate = QStringLiteral("0.99999999");  // rounds to 1 in single precision
   ScriptedRandom script({}, std::nextafter(1.0f, 0.0f));
   bred();
-  const std::string record = std::string("R") + repeat("DRD", 7);
-  EXPECT_EQ(script.trace(), repeat(record, 64));
+  const std::string gene = std::string("R") + repeat("DRD", 7);
+  EXPECT_EQ(script.trace(), repeat(gene, 64));
 }
 
 TEST_F(Breeding, UntouchedParentGeneGivesZeros) {
@@ -174,6 +175,69 @@ TEST_F(Breeding, GreyedBoxIsNotAParent) {
   bred();
   EXPECT_EQ(modObject::ParentList().count(), 0u);
   EXPECT_EQ(script.reseeds(), 64 * 7);
+}
+
+class RecordedSources : public Breeding, public ::testing::WithParamInterface<std::pair<int, const char*>> {};
+
+// Recording changes no draw. The trace tells for every trait whether it
+// mutated ("DRD") or was copied ("DD"), and a copied trait's second draw
+// which parent it came from.
+TEST_P(RecordedSources, NameTheParentEachDrawChoseOrTheMutation) {
+  const auto& [parentCount, rate] = GetParam();
+  parent(9, false);  // unticked: parent positions are not picture numbers
+  std::vector<QList<QByteArray>> theirs;
+  for (int p = 0; p < parentCount; ++p) theirs.push_back(GeneticCodeText(parent(p + 1, false)->GenCode).split('\n'));
+  for (std::size_t k = 1; k < windows.windows.size(); ++k) windows.windows[k]->parent = 1;  // once all are made
+  boxes.rate = QString::fromLatin1(rate);
+  testing::FixedRandom varied(static_cast<std::uint64_t>(parentCount));
+  std::vector<float> draws(64 * 14);
+  for (float& draw : draws) draw = varied.next();
+  ScriptedRandom plain(draws);
+  const QByteArray unrecorded = GeneticCodeText(bred());
+  ScriptedRandom recording(draws);
+  TraitSources sources;
+  child = clsGenSeq();
+  ASSERT_EQ(child.Make(&sources), parentCount);
+  ASSERT_EQ(recording.trace(), plain.trace());
+  ASSERT_EQ(GeneticCodeText(child), unrecorded);
+
+  const QList<QByteArray> mine = GeneticCodeText(child).split('\n');
+  std::size_t at = 1, drawn = 0;  // past gene 0's reseed
+  int mutated = 0, lastParent = 0;
+  for (int i = 0; i < 64; ++i, ++at) {
+    for (int t = 0; t < kTraitCount; ++t, drawn += 2) {
+      SCOPED_TRACE(::testing::Message() << "gene " << i << ", trait " << t);
+      const TraitSources::Source source = sources.at(i, static_cast<Trait>(t));
+      if (recording.trace().compare(at, 3, "DRD") == 0) {
+        ASSERT_EQ(source, TraitSources::Source{TraitSources::Kind::Mutated});
+        at += 3, ++mutated;
+        continue;
+      }
+      const int j = static_cast<int>(static_cast<double>(draws[drawn + 1]) * parentCount);
+      ASSERT_EQ(source, (TraitSources::Source{TraitSources::Kind::Parent, j}));
+      ASSERT_EQ(mine[i * 8 + t], theirs[static_cast<std::size_t>(j)][i * 8 + t]);
+      at += 2, lastParent = std::max(lastParent, j);
+    }
+  }
+  EXPECT_EQ(sources.mutatedCount(), mutated);
+  EXPECT_TRUE(mutated > 0 && mutated < 448);
+  // Beyond 253 parents the table widens on the way and keeps every source.
+  EXPECT_EQ(lastParent >= TraitSources::kNarrowParents, parentCount > TraitSources::kNarrowParents);
+}
+
+INSTANTIATE_TEST_SUITE_P(ParentsAndRates, RecordedSources,
+                         ::testing::Values(std::pair{1, "0.3"}, std::pair{2, "0.05"}, std::pair{3, "0.9"},
+                                           std::pair{300, "0.3"}));
+
+TEST_F(Breeding, WhollyRandomCodesRecordEveryTraitMutated) {
+  for (auto [withParents, rate] : {std::pair{false, "0.5"}, std::pair{true, "1"}}) {
+    if (withParents) parent(1, true);
+    boxes.rate = QString::fromLatin1(rate);
+    TraitSources sources;
+    sources.setParent(3, Trait::Width, 0);  // overwritten
+    EXPECT_EQ(child.Make(&sources), 0);
+    EXPECT_EQ(sources.counts(), (std::vector<int>{0, 448, 0})) << rate;
+  }
 }
 
 }  // namespace

@@ -345,6 +345,59 @@ TEST_F(GeneticCodeFile, UnreadableOrVanishedFileIsAFileFailureNamingIt) {
   }
 }
 
+TEST_F(GeneticCodeFile, ReadingRecordsWhichTraitsMutatedWithoutChangingADraw) {
+  // Gene 0: ColorBlue, Draw and Width mutate; gene 1 is read; gene 2 is not in the text.
+  const std::vector<float> draws = {0.9f, 0.1f, 0.5f, 0.9f, 0.9f, 0.2f, 0.75f, 0.9f, 0.3f, 0.25f};
+  const std::string text = records(2);
+  ScriptedRandom plain(draws, 0.6f);
+  ASSERT_EQ(read(text, 0.5), std::nullopt);
+  const QByteArray unrecorded = GeneticCodeText(code);
+  code = clsGenSeq();
+  ScriptedRandom recording(draws, 0.6f);
+  TraitSources sources;
+  std::istringstream in(text);
+  EXPECT_EQ(ReadGeneticCode(in, code, &sources), 2);
+  EXPECT_EQ(recording.trace(), plain.trace());
+  EXPECT_EQ(GeneticCodeText(code), unrecorded);
+  for (Trait trait : {Trait::ColorBlue, Trait::Draw, Trait::Width})
+    EXPECT_EQ(sources.at(0, trait).kind, TraitSources::Kind::Mutated);
+  EXPECT_EQ(sources.at(0, Trait::Angle).kind, TraitSources::Kind::Read);
+  EXPECT_EQ(sources.counts(), (std::vector<int>{62 * 7, 3, 11}));  // unset, mutated, read
+}
+
+class WholeText : public GeneticCodeFile,
+                  public ::testing::WithParamInterface<std::tuple<const char*, std::string, const char*>> {};
+
+// Text read from the clipboard: all 64 records or a failure naming the text.
+TEST_P(WholeText, NeedsAll64Records) {
+  const auto& [name, text, message] = GetParam();
+  const auto readWhole = [&] {
+    ReadWholeGeneticCode(QString::fromLatin1(text), QStringLiteral("the clipboard text"), code);
+  };
+  if (*message == 0) {
+    readWhole();
+    EXPECT_EQ(GeneticCodeText(code), QByteArray::fromStdString(records(64)));
+  } else {
+    EXPECT_EQ(testing::caughtFailure(readWhole).message().toStdString(), message);
+  }
+}
+
+std::string lfOnly(std::string text) {
+  std::erase(text, '\r');
+  return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WholeText,
+    ::testing::Values(std::tuple{"CrLf", records(64) + "more\r\n", ""}, std::tuple{"LfAlone", lfOnly(records(64)), ""},
+                      std::tuple{"ColorRedOfGene4", withLine(records(64), 36, "red"),
+                                 "Type mismatch in line 36 of the clipboard text: ColorRed of gene 4"},
+                      std::tuple{"ThreeRecords", records(3),
+                                 "Input past end of file in line 25 of the clipboard text: Angle of gene 3"},
+                      std::tuple{"Empty", "",
+                                 "Input past end of file in line 1 of the clipboard text: Angle of gene 0"}),
+    [](const auto& info) { return std::string(std::get<0>(info.param)); });
+
 // Files kept under tests/data/genetic_code/, each with what reading it must
 // give ("result: ..." then "genes: ..."): every fuzzer finding lands there.
 const std::filesystem::path kDataDir = PELORIN_GENETIC_CODE_DATA;

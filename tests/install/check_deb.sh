@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Builds the .deb of BUILD_DIR with CPack into a temporary folder, unpacks it
-# into a clean folder, checks that it holds the program, its desktop entry
-# and icons and names the Qt 6 runtime among its dependencies, and starts the
-# unpacked program in a virtual X server: it must show its "Main" window.
+# into a clean folder, checks that it holds the program, its desktop entry,
+# icons, AppStream metainfo, manual pages, copyright file and changelog and
+# names the Qt 6 runtime among its dependencies, runs lintian on it (any
+# error or warning fails), and starts the unpacked program in a virtual X
+# server: it must show its "Main" window. The unpacked command-line programs
+# must breed and draw a picture with no display and no platform named.
 # Exits 77 (skipped) when a tool it needs is missing.
-# Usage: check_deb.sh BUILD_DIR
+# Usage: check_deb.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 
 build_dir="$1"
-for tool in cpack dpkg-deb xvfb-run xdotool; do
+source_dir="$2"
+app_id=org.example.pelorin
+for tool in cpack dpkg-deb dpkg-parsechangelog lintian appstreamcli xvfb-run xdotool; do
   if ! command -v "$tool" >/dev/null; then
     echo "skipped: $tool is not installed"
     exit 77
@@ -33,21 +38,77 @@ deb="${debs[0]}"
 echo "built $(basename "$deb")"
 
 dpkg-deb -x "$deb" "$work/root"
-for file in usr/share/applications/pelorin.desktop usr/share/icons/hicolor/48x48/apps/pelorin.png \
-            usr/share/icons/hicolor/scalable/apps/pelorin.svg; do
-  [ -s "$work/root/$file" ] || fail "$file is missing"
+root="$work/root"
+desktop="usr/share/applications/$app_id.desktop"
+for file in "$desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
+            usr/share/icons/hicolor/48x48/apps/pelorin.png usr/share/icons/hicolor/scalable/apps/pelorin.svg \
+            usr/share/doc/pelorin/copyright usr/share/doc/pelorin/changelog.gz; do
+  [ -s "$root/$file" ] || fail "$file is missing"
 done
-[ -x "$work/root/usr/bin/pelorin" ] || fail "usr/bin/pelorin is missing or not executable"
+for program in pelorin pelorin-render pelorin-breed; do
+  [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program is missing or not executable"
+done
 if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$work/root/usr/share/applications/pelorin.desktop" || fail "desktop entry is not valid"
+  desktop-file-validate "$root/$desktop" || fail "desktop entry is not valid"
 fi
-grep -qx 'Exec=pelorin' "$work/root/usr/share/applications/pelorin.desktop" || fail "desktop entry does not start pelorin"
+grep -qx 'Exec=pelorin' "$root/$desktop" || fail "desktop entry does not start pelorin"
+# The metainfo together with the desktop entry it launches.
+appstreamcli validate-tree --no-net "$root" || fail "the AppStream metainfo is not valid in the installed tree"
+# The program ties its windows to the desktop entry by this id, held as a
+# UTF-16 string literal.
+id_utf16="$(printf '%s' "$app_id" | sed 's/[.]/\\./g; s/\\\.\|./&\\x00/g')"
+LC_ALL=C grep -qaP "$id_utf16" "$root/usr/bin/pelorin" || fail "usr/bin/pelorin does not name its desktop entry $app_id"
+
+# Every manual page of the source tree, compressed without name or time
+# stamp, so that the same page always gives the same bytes.
+shopt -s nullglob
+pages=("$source_dir"/packaging/man/*.[1-9])
+[ "${#pages[@]}" -gt 0 ] || fail "no manual page in $source_dir/packaging/man"
+for page in "${pages[@]}" "$source_dir/packaging/changelog"; do
+  file="$(basename "$page")"
+  case "$file" in
+    changelog) gz="usr/share/doc/pelorin/changelog.gz" ;;
+    *) gz="usr/share/man/man${file##*.}/$file.gz" ;;
+  esac
+  [ -s "$root/$gz" ] || fail "$gz is missing"
+  zcat "$root/$gz" | cmp -s - "$page" || fail "$gz is not $file compressed"
+  # Header bytes 4 to 8: the flags (no file name) and a zero time stamp.
+  [ "$(od -An -tx1 -j3 -N5 "$root/$gz" | tr -d ' \n')" = 0000000000 ] ||
+    fail "$gz carries a file name or a time stamp"
+done
+
+# A machine-readable copyright file carrying the licence of LICENSE.
+copyright="$root/usr/share/doc/pelorin/copyright"
+head -n1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not machine-readable"
+grep -qx 'License: Expat' "$copyright" || fail "the copyright file names no Expat (MIT) licence"
+# The stand-alone License paragraph, the one after an empty line.
+awk 'text { sub(/^ /, ""); sub(/^\.$/, ""); print } /^License: Expat$/ && previous == "" { text = 1 } { previous = $0 }' \
+  "$copyright" >"$work/licence"
+sed -n '/^Permission is hereby granted/,$p' "$source_dir/LICENSE" | cmp -s - "$work/licence" ||
+  fail "the copyright file's licence text differs from LICENSE"
+
+version="$(dpkg-deb -f "$deb" Version)"
+changelog_version="$(zcat "$root/usr/share/doc/pelorin/changelog.gz" | dpkg-parsechangelog -l - -S Version)"
+[ "$changelog_version" = "$version" ] ||
+  fail "the changelog's latest entry is $changelog_version, the package is $version"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
   grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends does not name $package"
 done
+
+# Lintian as Debian's archive would run it, info tags shown for the log.
+lintian --info --display-info --pedantic --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
+
+# The command-line programs as on a server: no display, no platform plugin.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/pelorin-breed" --seed 1 -o "$work/child.txt" ||
+  fail "the unpacked pelorin-breed did not breed a child"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/pelorin-render" "$work/child.txt" "$work/child.png" ||
+  fail "the unpacked pelorin-render did not draw the child"
+[ "$(head -c 8 "$work/child.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+  fail "pelorin-render did not write a PNG image"
 
 # The unpacked program against the system's Qt, on the X platform it would
 # use from the menu.

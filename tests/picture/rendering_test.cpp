@@ -7,6 +7,7 @@
 #include <numbers>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <vector>
 
 #include "genetics/gene_sequence.h"
@@ -49,6 +50,9 @@ int count(const QImage& image, QRgb colour, int column = -1) {
   return n;
 }
 
+// A Painting holds its surface by reference while it draws.
+static_assert(!std::is_move_constructible_v<PictureSurface> && !std::is_move_assignable_v<PictureSurface>);
+
 TEST(PictureSurface, SizeAndDevicePixelRatio) {
   PictureSurface plain;
   EXPECT_EQ(plain.logicalSize(), QSize(113, 105));
@@ -60,6 +64,20 @@ TEST(PictureSurface, SizeAndDevicePixelRatio) {
   sharp.DrawWidth(1);
   sharp.Line(150, 750, 1500, 750, QColor(kRed));  // logical row 50
   EXPECT_EQ(count(sharp.image(), kRed, 100), 2);
+}
+
+TEST(PictureSurface, PointIsASquareOfThePenAtEveryRatio) {
+  for (const qreal ratio : {1.0, 2.0, 3.0}) {
+    PictureSurface surface(1695, 1575, ratio, kBackground);
+    surface.DrawWidth(5);
+    surface.Line(850, 800, 850, 800, QColor(kRed));
+    const int side = static_cast<int>(5 * ratio);
+    EXPECT_EQ(count(surface.image(), kRed), side * side) << "ratio " << ratio;
+    int across = 0;
+    for (int x = 0; x < surface.image().width(); ++x)
+      across += surface.image().pixel(x, qRound(800 / 15.0 * ratio)) == kRed;
+    EXPECT_EQ(across, side) << "ratio " << ratio;
+  }
 }
 
 TEST(PictureSurface, ClipsToTheArea) {

@@ -19,5 +19,16 @@ TEST(Failure, MessageKeepsTheFirstFileAndLineNamed) {
   EXPECT_EQ(QString::fromUtf8(located.what()), located.message());
 }
 
+TEST(Failure, TextNotFromAFileIsNamedUnquotedUnlessAFileIsNamed) {
+  Failure pasted(FailureKind::TypeMismatch);
+  pasted.at(36, "ColorRed of gene 4").within("the clipboard text").within("another text").withPath("pic.txt");
+  EXPECT_EQ(pasted.message(), QStringLiteral("Type mismatch in line 36 of the clipboard text: ColorRed of gene 4"));
+  EXPECT_STREQ(pasted.what(), "Type mismatch in line 36 of the clipboard text: ColorRed of gene 4");
+  EXPECT_EQ(Failure(FailureKind::Overflow).within("the clipboard text").message(),
+            QStringLiteral("Overflow in the clipboard text"));
+  EXPECT_EQ(Failure(FailureKind::Overflow, "pic.txt").within("the clipboard text").message(),
+            QStringLiteral("Overflow in \"pic.txt\""));
+}
+
 }  // namespace
 }  // namespace pelorin

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <iostream>
 
+#include "ui/accessibility.h"
 #include "ui/file_dialogs.h"
 #include "ui/frm_object.h"
 #include "ui/mod_object.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
   pelorin::setUserMessages(&dialogs);
   pelorin::setFileDialogs(&dialogs);
   pelorin::installPictureWindows();
+  pelorin::installAccessibility();
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
   const int result = RUN_ALL_TESTS();

@@ -4,8 +4,12 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QWindow>
+#include <algorithm>
 
 #include "gui_fixture.h"
+#include "platform/twips.h"
 
 namespace pelorin {
 namespace {
@@ -18,6 +22,8 @@ struct DialogFrame {
   QSize client;  // the table's twips / 15
   bool fixed, maximize;
 };
+
+void PrintTo(const DialogFrame& frame, std::ostream* out) { *out << dialogName(frame.id).toStdString(); }
 
 class DialogWindow : public ::testing::TestWithParam<DialogFrame> {
  protected:
@@ -47,26 +53,53 @@ TEST_P(DialogWindow, HasItsFrameAndOkIsDefaultForEnterButNotEscape) {
   EXPECT_EQ(dialogs.loaded(frame.id), dialog);
 }
 
-// Whatever the desktop's font, no text is cut off or runs into a label below it.
-TEST_P(DialogWindow, EveryLabelShowsItsWholeText) {
-  const QList<QLabel*> labels = dialogs.show(GetParam().id)->findChildren<QLabel*>();
-  for (const QLabel* label : labels) {
-    if (label->text().isEmpty()) continue;  // an icon
-    const QRect box = label->geometry();
-    const QRectF needed = QFontMetricsF(label->font())
-                              .boundingRect(QRectF(QPointF(0, 0), QSizeF(box.size())),
-                                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
-    const std::string name = label->objectName().toStdString();
-    EXPECT_LE(needed.width(), box.width() + 0.5) << name;
-    EXPECT_LE(needed.height(), box.height() + 0.5) << name;
-    for (const QLabel* other : labels) {
-      const QRect below = other->geometry();
-      if (other != label && below.top() > box.top() && below.left() < box.right() && below.right() > box.left()) {
-        EXPECT_LE(box.top() + needed.height(), below.top() + 0.5)
-            << name << " runs into " << other->objectName().toStdString();
+// The first place is the system's; after that the dialog stays where the user
+// left it, across OK and the next show.
+TEST_P(DialogWindow, ComesBackWhereTheUserLeftIt) {
+  PelorinDialog* dialog = dialogs.show(GetParam().id);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+  const QPoint left = dialog->pos() + QPoint(37, 23);
+  dialog->windowHandle()->setFramePosition(left);  // as the window manager does for a drag
+  QCoreApplication::processEvents();
+  ASSERT_EQ(dialog->pos(), left);
+  for (int again = 0; again < 2; ++again) {
+    QTest::mouseClick(testing::child<QPushButton>(*dialog, GetParam().ok), Qt::LeftButton);
+    ASSERT_FALSE(dialog->isVisible());
+    ASSERT_EQ(dialogs.show(GetParam().id), dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+    EXPECT_EQ(dialog->pos(), left);
+  }
+}
+
+// Whatever the desktop's font, no text is cut off by its box or by the edge of
+// the window, or runs into a label below it.
+TEST_P(DialogWindow, EveryLabelShowsItsWholeTextInsideTheWindow) {
+  const QFont desktop = QApplication::font();
+  for (const auto& [family, points] :
+       {std::pair{"DejaVu Sans", 9}, {"DejaVu Sans", 13}, {"DejaVu Serif", 11}, {"DejaVu Sans Mono", 10}}) {
+    QApplication::setFont(QFont(QString::fromLatin1(family), points));
+    Dialogs fresh;
+    const PelorinDialog* dialog = fresh.load(GetParam().id);
+    const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+    for (const QLabel* label : labels) {
+      if (label->text().isEmpty()) continue;  // an icon
+      const QRect box = label->geometry() & dialog->rect();
+      const QRectF needed = QFontMetricsF(label->font())
+                                .boundingRect(QRectF(QPointF(0, 0), QSizeF(box.size())),
+                                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+      const std::string name = QStringLiteral("%1 in %2 %3").arg(label->objectName(), family).arg(points).toStdString();
+      EXPECT_LE(needed.width(), box.width() + 0.5) << name;
+      EXPECT_LE(needed.height(), box.height() + 0.5) << name;
+      for (const QLabel* other : labels) {
+        const QRect below = other->geometry();
+        if (other != label && below.top() > box.top() && below.left() < box.right() && below.right() > box.left()) {
+          EXPECT_LE(box.top() + needed.height(), below.top() + 0.5)
+              << name << " runs into " << other->objectName().toStdString();
+        }
       }
     }
   }
+  QApplication::setFont(desktop);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,6 +111,109 @@ INSTANTIATE_TEST_SUITE_P(
                       DialogFrame{DialogId::Info, "Info", "btnOK", {404, 191}, false, false},
                       DialogFrame{DialogId::AboutQuorvel, "About Quorvel Software", "Ok", {420, 149}, false, false}),
     [](const auto& info) { return dialogName(info.param.id).toStdString(); });
+
+// One control of a dialog as the layout tables give it: its box in twips and
+// its text, either exactly (text) or, where the text is the program's own
+// choice, as a pattern. No text: an icon.
+struct DialogControl {
+  DialogId dialog;
+  const char* name;
+  int left, top, width, height;
+  const char* text;
+  const char* pattern = nullptr;
+};
+
+void PrintTo(const DialogControl& control, std::ostream* out) {
+  *out << dialogName(control.dialog).toStdString() << "." << control.name;
+}
+
+const DialogControl kDialogControls[] = {
+    {DialogId::ErrorMR, "lblText", 120, 120, 2775, 375, "The Mutation Rate must be a number."},
+    {DialogId::ErrorMR, "btnOK", 960, 720, 1095, 375, "OK"},
+    {DialogId::AboutAuthor, "lblText", 120, 240, 3135, 495,
+     "To find out about the author, you can visit the web site:"},
+    {DialogId::AboutAuthor, "lblWebSite", 120, 720, 3135, 255, nullptr, "^ {5}\\S+$"},
+    {DialogId::AboutAuthor, "Ok", 3360, 120, 1215, 375, "Ok"},
+    {DialogId::AboutPelorin, "icnPelorin", 240, 240, 720, 720, nullptr},
+    {DialogId::AboutPelorin, "icnQuorvel", 240, 240, 720, 720, nullptr},
+    {DialogId::AboutPelorin, "lblName", 1200, 240, 3135, 255, "Pelorin version 1.0"},
+    {DialogId::AboutPelorin, "lblCopywrite", 1200, 480, 3135, 255, nullptr, "^\\S[^\\n]*$"},
+    {DialogId::AboutPelorin, "lblAuthor", 1200, 720, 3135, 255, nullptr, "^\\S[^\\n]*$"},
+    {DialogId::AboutPelorin, "lblComments", 1200, 1080, 3135, 615, nullptr,
+     "^If you have any comments or thoughts on this program, please send them to \\S+@\\S+$"},
+    {DialogId::AboutPelorin, "Ok", 4440, 120, 1215, 375, "Ok"},
+    {DialogId::License, "lblText", 120, 240, 3135, 975,
+     "The current License Agreement, and Registration Information are available  from the Quorvel Software Home "
+     "Page (see Info->About->Quorvel)"},
+    {DialogId::License, "Ok", 3360, 120, 1215, 375, "Ok"},
+    {DialogId::Info, "lblInfo", 120, 120, 4455, 2895,
+     "Pelorin is a program that makes pictures using a Genetic Algorithm. When the you create a new picture, this "
+     "program  creates a \"Genetic Code\" for that picture. This genetic code comes from two places: mutations, and "
+     "the parents. When a gene mutates, it takes on a random value. If a gene doesn't mutate, it is taken randomly "
+     "from one of the parents (a picture with the parent check box selected. It also is possible to save a picture "
+     "(by typing the place where it is to be saved in the Name text box) and open a picture (by typing in the name "
+     "of the file containing the \"Genetic Code\" into the text box to the right of the Open button. When saving a "
+     "picture however, be careful because if the file you named exists, it will be overwritten."},
+    {DialogId::Info, "btnOK", 4680, 240, 1215, 375, "OK"},
+    {DialogId::AboutQuorvel, "icnQuorvel", 240, 240, 720, 720, nullptr},
+    {DialogId::AboutQuorvel, "lblWebPage", 1080, 120, 3135, 975,
+     "To find out more about Quorvel Software and about other programs made by Quorvel Software you can visit our "
+     "web site. Our website can be reached from the web site: "},
+    {DialogId::AboutQuorvel, "lblWebAddress", 1080, 960, 3135, 255, nullptr, "^ {6}\\S+$"},
+    {DialogId::AboutQuorvel, "lblGetWebPage", 1080, 1200, 3255, 735,
+     " Or, we will send you the current URL of Quorvel Software's home pae if you send an e-mail to:"},
+    {DialogId::AboutQuorvel, "lblEMail", 1080, 1920, 2535, 1455, nullptr, "^ {6}\\S+@\\S+$"},
+    {DialogId::AboutQuorvel, "Ok", 4440, 120, 1215, 375, "Ok"},
+};
+
+class DialogControls : public ::testing::TestWithParam<DialogControl> {
+ protected:
+  Dialogs dialogs;
+};
+
+TEST_P(DialogControls, StandInTheirBoxesWithTheirTexts) {
+  const DialogControl& row = GetParam();
+  const PelorinDialog* dialog = dialogs.load(row.dialog);
+  const QWidget* control = testing::child<QWidget>(*dialog, row.name);
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(control->parentWidget(), dialog);
+  EXPECT_EQ(control->geometry(), twipsRect(row.left, row.top, row.width, row.height));
+  if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+    EXPECT_EQ(button->text(), QString::fromLatin1(row.text));
+    return;
+  }
+  const auto* label = qobject_cast<const QLabel*>(control);
+  ASSERT_NE(label, nullptr);
+  if (row.text == nullptr && row.pattern == nullptr) {
+    EXPECT_TRUE(label->text().isEmpty());
+    EXPECT_EQ(label->pixmap().size(), QSize(48, 48));
+    return;
+  }
+  EXPECT_EQ(label->textFormat(), Qt::PlainText);
+  EXPECT_TRUE(label->wordWrap());
+  if (row.text != nullptr) {
+    EXPECT_EQ(label->text().toStdString(), row.text);
+  } else {
+    EXPECT_TRUE(QRegularExpression(QString::fromLatin1(row.pattern)).match(label->text()).hasMatch())
+        << label->text().toStdString();
+  }
+}
+
+// The table holds every control of each dialog.
+TEST(DialogControlsTable, ListsEveryControl) {
+  Dialogs dialogs;
+  for (DialogId id : {DialogId::ErrorMR, DialogId::AboutAuthor, DialogId::AboutPelorin, DialogId::License,
+                      DialogId::Info, DialogId::AboutQuorvel}) {
+    const auto rows = std::count_if(std::begin(kDialogControls), std::end(kDialogControls),
+                                    [id](const DialogControl& row) { return row.dialog == id; });
+    EXPECT_EQ(dialogs.load(id)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), rows)
+        << dialogName(id).toStdString();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Tables, DialogControls, ::testing::ValuesIn(kDialogControls), [](const auto& info) {
+  return dialogName(info.param.dialog).toStdString() + "_" + info.param.name;
+});
 
 class AboutPelorinIcons : public ::testing::Test {
  protected:
@@ -114,6 +250,49 @@ TEST_F(AboutPelorinIcons, ClickSwapsTheIconBackAndForthAndOkKeepsItForTheNextSho
   EXPECT_EQ(shownIcon(dialog)->objectName(), QStringLiteral("icnQuorvel"));
   EXPECT_EQ(dialogs.loadLog(), QStringList({"AboutPelorin"}));
 }
+
+// What the mouse does on the shown program icon (its box in the window), sent
+// through the window as the platform sends it, and the icon shown after it.
+struct IconGesture {
+  const char* name;
+  void (*act)(QWindow* window, QRect icon);
+  const char* shown;
+};
+
+void PrintTo(const IconGesture& gesture, std::ostream* out) { *out << gesture.name; }
+
+class IconGestures : public AboutPelorinIcons, public ::testing::WithParamInterface<IconGesture> {};
+
+TEST_P(IconGestures, OnlyAPressAndReleaseOnTheIconSwapsIt) {
+  AboutPelorin* dialog = show();
+  QLabel* icon = shownIcon(dialog);
+  GetParam().act(dialog->windowHandle(), QRect(icon->mapTo(dialog, QPoint(0, 0)), icon->size()));
+  ASSERT_NE(shownIcon(dialog), nullptr);
+  EXPECT_EQ(shownIcon(dialog)->objectName().toStdString(), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mouse, IconGestures,
+    ::testing::Values(
+        // Press, release, the second press as a double-click, release.
+        IconGesture{"DoubleClick",
+                    [](QWindow* window, QRect icon) { QTest::mouseDClick(window, Qt::LeftButton, {}, icon.center()); },
+                    "icnQuorvel"},
+        IconGesture{"PressDraggedOff",
+                    [](QWindow* window, QRect icon) {
+                      const QPoint off(icon.right() + 20, icon.center().y());
+                      QTest::mousePress(window, Qt::LeftButton, {}, icon.center());
+                      QTest::mouseMove(window, off);
+                      QTest::mouseRelease(window, Qt::LeftButton, {}, off);
+                    },
+                    "icnPelorin"},
+        IconGesture{"PressOnly",
+                    [](QWindow* window, QRect icon) { QTest::mousePress(window, Qt::LeftButton, {}, icon.center()); },
+                    "icnPelorin"},
+        IconGesture{"RightClick",
+                    [](QWindow* window, QRect icon) { QTest::mouseClick(window, Qt::RightButton, {}, icon.center()); },
+                    "icnPelorin"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AboutPelorinIcons, CloseBoxUnloadsAndTheNextShowStartsAgain) {
   QPointer<AboutPelorin> closed = show();

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 #include "gui_fixture.h"
@@ -110,6 +112,44 @@ TEST_F(MainWindowShown, EachInfoMenuItemShowsItsOneDialog) {
     for (DialogId id : kAllDialogs) EXPECT_EQ(visibleWindowsNamed(dialogName(id)), id == shown ? 1 : 0);
     EXPECT_EQ(main.dialogs().loadLog().count(dialogName(shown)), 1);
     main.dialogs().loaded(shown)->hide();
+  }
+}
+
+TEST(MainWindowMenus, HoldTheTableItemsWithTheirCaptionsAndAccessKeysAndNothingElseSet) {
+  frmMain window;
+  // Name, caption, the menu that holds it (null: the menu bar).
+  const std::tuple<const char*, const char*, const char*> table[] = {
+      {"M_File", "&File", nullptr},
+      {"F_Exit", "&Exit", "M_File"},
+      {"M_Info", "&Info", nullptr},
+      {"I_About", "&About", "M_Info"},
+      {"I_A_AboutPelorin", "About &Pelorin", "I_About"},
+      {"I_A_AboutQuorvel", "About &Quorvel", "I_About"},
+      {"I_A_AboutAuthor", "About &Author", "I_About"},
+      {"I_License", "&License", "M_Info"},
+      {"I_Info", "&Info", "M_Info"},
+  };
+  QList<QAction*> previous;  // each holder's items seen so far, in order
+  for (const auto& [name, caption, holder] : table) {
+    SCOPED_TRACE(name);
+    QMenu* menu = window.findChild<QMenu*>(QString::fromLatin1(name));
+    QAction* item = menu != nullptr ? menu->menuAction() : child<QAction>(window, name);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QString::fromLatin1(caption));
+    EXPECT_TRUE(item->shortcut().isEmpty());
+    EXPECT_FALSE(item->isCheckable());
+    EXPECT_TRUE(item->isEnabled());
+    const QList<QAction*> siblings =
+        holder != nullptr ? child<QMenu>(window, holder)->actions() : window.menuBar()->actions();
+    const qsizetype at = siblings.indexOf(item);
+    ASSERT_GE(at, 0);
+    // Later rows of one holder stand further down; access keys differ within it.
+    for (QAction* earlier : previous) {
+      if (!siblings.contains(earlier)) continue;
+      EXPECT_LT(siblings.indexOf(earlier), at) << earlier->objectName().toStdString();
+      EXPECT_NE(QKeySequence::mnemonic(earlier->text()), QKeySequence::mnemonic(item->text()));
+    }
+    previous << item;
   }
 }
 

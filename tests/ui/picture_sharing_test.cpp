@@ -24,7 +24,7 @@ class PictureWindow : public testing::MainWindowTest {
     testing::activate(window);
   }
   void TearDown() override { EXPECT_EQ(messages.texts, expected); }
-  const QImage& shown() { return window->picDraw->surface().image(); }
+  const QImage& shown() { return window->picDraw()->surface().image(); }
 
   std::shared_ptr<clsObject> picture;
   frmObject* window = nullptr;
@@ -32,13 +32,13 @@ class PictureWindow : public testing::MainWindowTest {
 };
 
 TEST_F(PictureWindow, CtrlCCopiesThePictureAndItsCodeUnlessTheNameBoxHasASelection) {
-  window->txtName->setText(QStringLiteral("pic.txt"));
+  window->txtName()->setText(QStringLiteral("pic.txt"));
   const std::pair<QWidget*, bool> cases[] = {
-      {window->picDraw, false}, {window->txtName, false}, {window->txtName, true}};
+      {window->picDraw(), false}, {window->txtName(), false}, {window->txtName(), true}};
   for (const auto& [focus, selection] : cases) {
     SCOPED_TRACE(focus->objectName().toStdString() + (selection ? " with a selection" : ""));
     focus->setFocus();
-    if (selection) window->txtName->setSelection(0, 3);
+    if (selection) window->txtName()->setSelection(0, 3);
     QApplication::clipboard()->clear();
     QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
     const QMimeData* copied = QApplication::clipboard()->mimeData();
@@ -90,12 +90,12 @@ INSTANTIATE_TEST_SUITE_P(Filters, CtrlE,
                                            std::tuple{"SVG image (*.svg)", "pic", "pic.svg", 0}));
 
 TEST_F(PictureWindow, CancelledExportOrOneIntoAMissingFolderLeavesNothingAndTheFailureIsReported) {
-  window->actExportImage->trigger();
+  window->actExportImage()->trigger();
   EXPECT_EQ(dialogs.asked, 1);
   EXPECT_TRUE(messages.texts.isEmpty());
   dialogs.path = dir.filePath(QStringLiteral("missing/pic.png"));
   dialogs.filter = QStringLiteral("PNG image, 2x (*.png)");
-  window->actExportImage->trigger();
+  window->actExportImage()->trigger();
   ASSERT_EQ(messages.texts.size(), 1);
   EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("File access error in \"%1\": ").arg(dialogs.path)));
   EXPECT_EQ(messages.parents[0], window);
@@ -106,8 +106,8 @@ TEST_F(PictureWindow, CancelledExportOrOneIntoAMissingFolderLeavesNothingAndTheF
 TEST_F(PictureWindow, WindowWithoutPictureSaysSoForCopyAndExportAndAsksNothing) {
   frmObject empty;
   empty.setTag(QStringLiteral("7"));
-  empty.actCopy->trigger();
-  empty.actExportImage->trigger();
+  empty.actCopy()->trigger();
+  empty.actExportImage()->trigger();
   expected = {QStringLiteral("Nothing was copied: picture 7 could not be created."),
               QStringLiteral("Nothing was exported: picture 7 could not be created.")};
   EXPECT_EQ(messages.parents, QList<QWidget*>({&empty, &empty}));

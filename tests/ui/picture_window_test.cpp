@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <bit>
 #include <cerrno>
 #include <cstring>
@@ -17,11 +18,11 @@ namespace {
 class PictureWindows : public testing::MainWindowTest {
  protected:
   static void tick(frmObject* form) {
-    form->cbxParent->click();
-    ASSERT_TRUE(form->cbxParent->isChecked());
+    form->cbxParent()->click();
+    ASSERT_TRUE(form->cbxParent()->isChecked());
   }
   static clsGenSeq& code(int id) { return modObject::Registry().find(modObject::RegistryKey(id))->GenCode; }
-  static const QImage& image(frmObject* form) { return form->picDraw->surface().image(); }
+  static const QImage& image(frmObject* form) { return form->picDraw()->surface().image(); }
   void expectNoMessages() { EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join('\n').toStdString(); }
 };
 
@@ -31,7 +32,7 @@ TEST_F(PictureWindows, OpensNumberedWindowsRegisteredInOrderWithAFixedLayout) {
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), QString::number(i));
     EXPECT_EQ(form->tag(), QString::number(i));
-    EXPECT_EQ(form->txtName->text(), QStringLiteral("  "));  // blanks are a name, used unchanged
+    EXPECT_EQ(form->txtName()->text(), QStringLiteral("  "));  // blanks are a name, used unchanged
   }
   ASSERT_EQ(modObject::Registry().count(), 3u);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(modObject::Registry().keyAt(i), QStringLiteral(" %1").arg(i));
@@ -40,13 +41,30 @@ TEST_F(PictureWindows, OpensNumberedWindowsRegisteredInOrderWithAFixedLayout) {
 
   frmObject* form = pictureWindows()[0];
   EXPECT_EQ(form->size(), QSize(217, 153));
-  const QRect expected[] = {{64, 120, 145, 25}, {8, 48, 73, 25},  {96, 8, 113, 105},
-                            {8, 16, 73, 25},    {16, 80, 73, 25}, {16, 120, 41, 17}};
-  const QWidget* controls[] = {form->txtName, form->btnSave,   form->picDraw,
-                               form->btnDone, form->cbxParent, form->lblName};
+  const std::pair<const char*, QRect> table[] = {{"txtName", {64, 120, 145, 25}}, {"btnSave", {8, 48, 73, 25}},
+                                                 {"picDraw", {96, 8, 113, 105}},  {"btnDone", {8, 16, 73, 25}},
+                                                 {"cbxParent", {16, 80, 73, 25}}, {"lblName", {16, 120, 41, 17}}};
   form->resize(400, 300);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(controls[i]->geometry(), expected[i]) << i;
+  for (const auto& [name, pixels] : table) EXPECT_EQ(testing::child<QWidget>(*form, name)->geometry(), pixels) << name;
   EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(PictureWindows, StartInTheNameBoxUntickedTabThroughEveryControlAndCloseOnEscape) {
+  frmObject* form = open();
+  testing::activate(form);
+  EXPECT_FALSE(form->cbxParent()->isChecked());
+  QStringList visited{QApplication::focusWidget()->objectName()};
+  for (int i = 0; i < 5; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  EXPECT_EQ(visited, QStringList({"txtName", "btnSave", "picDraw", "btnDone", "cbxParent", "txtName"}));
+  const QPointer<frmObject> closing = form;
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(closing.isNull());
+  EXPECT_EQ(modObject::Registry().count(), 1u);
+  expectNoMessages();
 }
 
 TEST_F(PictureWindows, RateZeroCopiesTheOneParentExactlyAndClosedParentsAreNeverUsed) {
@@ -61,7 +79,7 @@ TEST_F(PictureWindows, RateZeroCopiesTheOneParentExactlyAndClosedParentsAreNever
   EXPECT_EQ(image(child), image(parent));
 
   tick(child);
-  QTest::mouseClick(parent->btnDone, Qt::LeftButton);
+  QTest::mouseClick(parent->btnDone(), Qt::LeftButton);
   child->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(pictureWindows().size(), 1);
@@ -74,53 +92,74 @@ TEST_F(PictureWindows, SaveWritesOnlyANamedFileInAnExistingFolderThatOpensAgainB
   frmObject* original = open(QStringLiteral("0.3"));
   const QString previous = QDir::currentPath();
   QDir::setCurrent(dir.path());
-  QTest::mouseClick(original->btnSave, Qt::LeftButton);  // empty name
+  QTest::mouseClick(original->btnSave(), Qt::LeftButton);  // empty name
   QDir::setCurrent(previous);
   EXPECT_TRUE(QDir(dir.path()).isEmpty());
   expectNoMessages();
 
   const QString missing = dir.filePath(QStringLiteral("missing/pic.txt"));
-  original->txtName->setText(missing);
-  QTest::mouseClick(original->btnSave, Qt::LeftButton);
+  original->txtName()->setText(missing);
+  QTest::mouseClick(original->btnSave(), Qt::LeftButton);
   ASSERT_EQ(messages.texts.size(), 1);
   EXPECT_TRUE(messages.texts[0].contains(missing)) << messages.texts[0].toStdString();
   EXPECT_FALSE(QFile::exists(missing));
   messages.texts.clear();
 
   const QString file = dir.filePath(QStringLiteral("pic.txt"));
-  original->txtName->setText(file);
-  QTest::mouseClick(original->btnSave, Qt::LeftButton);
+  original->txtName()->setText(file);
+  QTest::mouseClick(original->btnSave(), Qt::LeftButton);
   ASSERT_TRUE(QFile::exists(file));
   EXPECT_EQ(original->windowTitle(), QStringLiteral("0"));
   EXPECT_EQ(modObject::Registry().find(modObject::RegistryKey(0))->Name, QString());
   frmObject* reopened = open(QStringLiteral("0"), file);
-  EXPECT_EQ(reopened->txtName->text(), file);
+  EXPECT_EQ(reopened->txtName()->text(), file);
   // The file keeps angles to 15 digits, so its text is what must match.
   EXPECT_EQ(GeneticCodeText(code(1)), GeneticCodeText(code(0)));
   EXPECT_EQ(image(reopened), image(original));
   expectNoMessages();
 }
 
-TEST_F(PictureWindows, FailedOpenIsReportedAndItsWindowSavesNothing) {
-  const QString file = dir.filePath(QStringLiteral("short.txt"));
+// A genetic code file whose reading or drawing fails after the picture's
+// window is shown, and the message that reports it (%1: the file).
+struct FailingFile {
+  const char* name;
+  QByteArray (*text)();
+  const char* message;
+};
+
+void PrintTo(const FailingFile& file, std::ostream* out) { *out << file.name; }
+
+class FailedOpen : public PictureWindows, public ::testing::WithParamInterface<FailingFile> {};
+
+TEST_P(FailedOpen, IsReportedAndLeavesItsWindowTitledAndNamedWithNothingDrawnAndNothingToSave) {
+  const QString file = dir.filePath(QString::fromLatin1(GetParam().name));
+  const QByteArray text = GetParam().text();
   QFile out(file);
-  ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write("1\r\n2\r\n3\r\n") == 9);
+  ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(text) == text.size());
   out.close();
   frmObject* failed = open(QStringLiteral("0"), file);
   ASSERT_EQ(messages.texts.size(), 1);
-  EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("Input past end of file")))
-      << messages.texts[0].toStdString();
-  EXPECT_TRUE(messages.texts[0].contains(file));
+  const QString expected = QString::fromLatin1(GetParam().message);
+  EXPECT_EQ(messages.texts[0], expected.contains(QLatin1String("%1")) ? expected.arg(file) : expected);
   ASSERT_NE(failed, nullptr);
   EXPECT_EQ(modObject::Registry().count(), 0u);
+  EXPECT_EQ(modObject::ObjectCount, 1);
+  EXPECT_EQ(failed->windowTitle(), QStringLiteral("0"));
+  EXPECT_EQ(failed->tag(), QStringLiteral("0"));
+  EXPECT_EQ(failed->txtName()->text(), file);
+  QImage shown = failed->picDraw()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  QImage blank(shown.size(), QImage::Format_RGB32);
+  blank.setDevicePixelRatio(shown.devicePixelRatio());
+  blank.fill(systemWindowBackground());
+  EXPECT_EQ(shown, blank);
 
-  QTest::mouseClick(failed->btnSave, Qt::LeftButton);  // its name box names the file
+  QTest::mouseClick(failed->btnSave(), Qt::LeftButton);  // its name box names the file
   ASSERT_EQ(messages.texts.size(), 2);
   EXPECT_TRUE(messages.texts[1].contains(QStringLiteral("could not be created")));
   ASSERT_TRUE(out.open(QIODevice::ReadOnly));
-  EXPECT_EQ(out.readAll(), QByteArray("1\r\n2\r\n3\r\n"));
+  EXPECT_EQ(out.readAll(), text);
 
-  QTest::mouseClick(failed->btnDone, Qt::LeftButton);
+  QTest::mouseClick(failed->btnDone(), Qt::LeftButton);
   EXPECT_EQ(open()->windowTitle(), QStringLiteral("1"));
   EXPECT_EQ(modObject::Registry().count(), 1u);
 
@@ -132,6 +171,21 @@ TEST_F(PictureWindows, FailedOpenIsReportedAndItsWindowSavesNothing) {
       QStringLiteral("File access error in \"/proc/self/mem\": %1").arg(QString::fromLocal8Bit(std::strerror(EIO))));
   EXPECT_EQ(modObject::Registry().count(), 1u);
 }
+
+// 64 records; gene 0 points right with the longest length, so its segment
+// ends past the largest coordinate.
+QByteArray overlongFirstSegment() {
+  QByteArray text = "0\r\n0\r\n0\r\n0\r\nTrue\r\n32767\r\n1\r\n\r\n";
+  for (int gene = 1; gene < 64; ++gene) text += "0\r\n0\r\n0\r\n0\r\nFalse\r\n0\r\n1\r\n\r\n";
+  return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FailedOpen,
+    ::testing::Values(FailingFile{"short.txt", [] { return QByteArray("1\r\n2\r\n3\r\n"); },
+                                  "Input past end of file in line 4 of \"%1\": ColorRed of gene 0"},
+                      FailingFile{"long.txt", overlongFirstSegment, "Overflow"}),
+    [](const auto& info) { return std::string(QFileInfo(info.param.name).baseName().toStdString()); });
 
 TEST_F(PictureWindows, OpenAfterTheLastNumberFailsWithOverflow) {
   modObject::ObjectCount = 32767;

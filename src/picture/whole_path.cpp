@@ -1,0 +1,147 @@
+#include "picture/whole_path.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "genetics/gene_sequence.h"
+#include "picture/picture_export.h"
+#include "picture/picture_surface.h"
+#include "picture/rendering.h"
+#include "platform/twips.h"
+
+namespace pelorin {
+
+namespace {
+
+// Aliased strokes fill a pixel whose left or top edge they just reach, so the
+// path keeps this far (logical pixels) off the target's right and bottom.
+constexpr qreal kEdgeGap = 0.5;
+// Bisection stops once the scale is known to this relative precision.
+constexpr qreal kScalePrecision = 1e-9;
+
+// A pen of the window's width in twips at scale, in logical pixels.
+qreal penAt(qreal penTwips, qreal scale) { return std::max<qreal>(1.0, penTwips * scale); }
+
+qreal penTwips(const clsGene& gene) { return PictureSurface::PenWidth(gene.Width) * kTwipsPerPixel; }
+
+// What framing needs of one drawn segment.
+struct Extent {
+  qreal minX, maxX, minY, maxY;  // twips
+  qreal penTwips;
+  // A square cap reaches half the pen width past each end, and the pen half
+  // its width to each side: along either axis that is (|dx| + |dy|) / 2 of
+  // the pen width for a unit direction (dx, dy). A point is an upright square.
+  qreal reach;
+};
+
+struct Extents {
+  std::array<Extent, 64> items;
+  std::size_t count = 0;
+};
+
+Extents drawnExtents(clsGenSeq& code, const SegmentTable& lines) {
+  Extents extents;
+  for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
+    const auto gene = code.GetGene(i);
+    if (gene->Draw == 0) continue;
+    const clsLine& line = lines[static_cast<std::size_t>(i)];
+    const qreal dx = line.EndX - line.StartX;
+    const qreal dy = line.EndY - line.StartY;
+    const qreal length = std::hypot(dx, dy);
+    const qreal reach = length > 0 ? (std::abs(dx) + std::abs(dy)) / length / 2 : 0.5;
+    extents.items[extents.count++] = {std::min<qreal>(line.StartX, line.EndX),
+                                      std::max<qreal>(line.StartX, line.EndX),
+                                      std::min<qreal>(line.StartY, line.EndY),
+                                      std::max<qreal>(line.StartY, line.EndY),
+                                      penTwips(*gene),
+                                      reach};
+  }
+  return extents;
+}
+
+// The box the drawn segments cover at scale, in logical pixels, before the
+// offset is added.
+QRectF coveredAt(const Extents& extents, qreal scale) {
+  qreal left = 0, right = 0, top = 0, bottom = 0;
+  for (std::size_t i = 0; i < extents.count; ++i) {
+    const Extent& e = extents.items[i];
+    const qreal half = penAt(e.penTwips, scale) * e.reach;
+    const qreal l = e.minX * scale - half, r = e.maxX * scale + half;
+    const qreal t = e.minY * scale - half, b = e.maxY * scale + half;
+    if (i == 0 || l < left) left = l;
+    if (i == 0 || r > right) right = r;
+    if (i == 0 || t < top) top = t;
+    if (i == 0 || b > bottom) bottom = b;
+  }
+  return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
+QPointF place(const PathFrame& frame, std::int16_t x, std::int16_t y) {
+  return QPointF(x * frame.scale + frame.offset.x(), y * frame.scale + frame.offset.y());
+}
+
+}  // namespace
+
+PathFrame FrameWholePath(clsGenSeq& code, const SegmentTable& lines, const QRectF& target) {
+  const Extents extents = drawnExtents(code, lines);
+  const PathFrame none{0.0, target.center()};
+  if (extents.count == 0) return none;
+  const QRectF inside = target.adjusted(0, 0, -kEdgeGap, -kEdgeGap);
+  const auto fits = [&](qreal scale) {
+    const QRectF covered = coveredAt(extents, scale);
+    return covered.width() <= inside.width() && covered.height() <= inside.height();
+  };
+  if (!fits(0.0)) return none;
+  // The covered box grows with the scale (pens and path alike), and every
+  // pen covers at least 15 * scale pixels each way, so the largest scale
+  // that fits lies below this bound and bisection finds it.
+  qreal low = 0.0;
+  qreal high = std::min(inside.width(), inside.height()) / kTwipsPerPixel;
+  while (high - low > high * kScalePrecision) {
+    const qreal middle = (low + high) / 2;
+    if (fits(middle)) low = middle;
+    else high = middle;
+  }
+  const QRectF covered = coveredAt(extents, low);
+  return PathFrame{low, inside.center() - covered.center()};
+}
+
+void PaintWholePath(QPainter& painter, clsGenSeq& code, const SegmentTable& lines, const QRectF& target) {
+  const PathFrame frame = FrameWholePath(code, lines, target);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
+    const auto gene = code.GetGene(i);
+    if (gene->Draw == 0) continue;
+    const clsLine& line = lines[static_cast<std::size_t>(i)];
+    StrokeSquareCapped(painter, place(frame, line.StartX, line.StartY), place(frame, line.EndX, line.EndY),
+                       penAt(penTwips(*gene), frame.scale), GeneColour(*gene));
+  }
+  painter.restore();
+}
+
+QImage RenderWholePath(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, qreal devicePixelRatio,
+                       QColor background) {
+  const QSize size = logicalSize.expandedTo(QSize(1, 1));
+  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(background.isValid() ? background.rgb() : qRgb(255, 255, 255));
+  QPainter painter(&image);
+  PaintWholePath(painter, code, lines, QRectF(QPointF(0, 0), size));
+  return image;
+}
+
+QByteArray WholePathSvg(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, QColor background) {
+  const QSize size = logicalSize.expandedTo(QSize(1, 1));
+  const PathFrame frame = FrameWholePath(code, lines, QRectF(QPointF(0, 0), size));
+  return SegmentsSvg(code, lines, size, background.isValid() ? background : QColor(Qt::white),
+                     [&frame](const clsLine& line, const clsGene& gene) {
+                       return PlacedSegment{place(frame, line.StartX, line.StartY), place(frame, line.EndX, line.EndY),
+                                            penAt(penTwips(gene), frame.scale)};
+                     });
+}
+
+}  // namespace pelorin

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace pelorin {
+
+// Every window places its controls this way: each control is named as in the
+// window's layout table and set at a fixed box (twipsRect), without a Qt
+// layout, so nothing moves when the window is resized. The controls are
+// children of parent, which owns them.
+
+// Names control and sets it at box; returns control.
+template <typename Control>
+Control* placed(Control* control, const QString& name, QRect box) {
+  control->setObjectName(name);
+  control->setGeometry(box);
+  return control;
+}
+
+// A plain, word-wrapping, static label, its text shown as it stands.
+QLabel* addLabel(QWidget* parent, const QString& name, QRect box, const QString& text);
+QPushButton* addButton(QWidget* parent, const QString& name, QRect box, const QString& text);
+QCheckBox* addCheckBox(QWidget* parent, const QString& name, QRect box, const QString& text);
+QLineEdit* addTextBox(QWidget* parent, const QString& name, QRect box);
+
+}  // namespace pelorin
