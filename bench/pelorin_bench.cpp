@@ -19,6 +19,8 @@
 #include "picture/picture_surface.h"
 #include "picture/rendering.h"
 #include "platform/failure.h"
+#include "platform/file_access.h"
+#include "platform/numbers.h"
 #include "platform/random.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
@@ -27,6 +29,7 @@
 #include "ui/frm_board.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
+#include "ui/genetic_code_window.h"
 #include "ui/mod_genes.h"
 #include "ui/mod_object.h"
 #include "ui/user_messages.h"
@@ -68,7 +71,8 @@ void BM_Rnd(benchmark::State& state) {
 }
 BENCHMARK(BM_Rnd);
 
-// Make with 0, 1, 2 and 16 ticked parents in the registry.
+// Make with 0, 1, 2 and 16 ticked parents in the registry, recording every
+// trait's source as a picture does.
 void BM_Breed(benchmark::State& state) {
   testing::FakeMainBoxes boxes(kRate);
   testing::FakeWindows windows;
@@ -78,8 +82,10 @@ void BM_Breed(benchmark::State& state) {
   }
   for (auto _ : state) {
     clsGenSeq code;
-    code.Make();
+    TraitSources sources;
+    code.Make(&sources);
     benchmark::DoNotOptimize(code);
+    benchmark::DoNotOptimize(sources);
   }
 }
 BENCHMARK(BM_Breed)->Arg(0)->Arg(1)->Arg(2)->Arg(16);
@@ -120,8 +126,9 @@ void BM_BreedSegmentsDraw(benchmark::State& state) {
   std::int64_t failures = 0;
   for (auto _ : state) {
     clsGenSeq code;
+    TraitSources sources;
     try {
-      code.Make();
+      code.Make(&sources);
       ComputeSegments(code, lines);
       DrawSegments(surface, code, lines);
     } catch (const Failure&) {
@@ -153,13 +160,31 @@ void BM_ReadGeneticCode(benchmark::State& state) {
   for (auto _ : state) {
     std::istringstream in(bytes);
     clsGenSeq code;
-    ReadGeneticCode(in, code);
+    TraitSources sources;
+    ReadGeneticCode(in, code, &sources);
     benchmark::DoNotOptimize(code);
+    benchmark::DoNotOptimize(sources);
   }
 }
 BENCHMARK(BM_ReadGeneticCode);
 
-// Load as MakeGenes calls it: rate box, existence check, open, read.
+// A file written with '.' read under ',' decimals: every angle line is
+// parsed twice, once in the user's format and once in the other form.
+void BM_ReadGeneticCodeOtherSeparator(benchmark::State& state) {
+  const QByteArray text = GeneticCodeText(sampleCode());
+  const std::string bytes(text.constData(), static_cast<std::size_t>(text.size()));
+  ScopedNumberFormat german({u',', u'.'});
+  modGenes::MutationRate = 0.0;
+  for (auto _ : state) {
+    std::istringstream in(bytes);
+    clsGenSeq code;
+    ReadGeneticCode(in, code);
+    benchmark::DoNotOptimize(code);
+  }
+}
+BENCHMARK(BM_ReadGeneticCodeOtherSeparator);
+
+// Load as MakeGenes calls it: existence check, rate box, open, read.
 void BM_LoadGeneticCode(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("picture"));
@@ -167,7 +192,7 @@ void BM_LoadGeneticCode(benchmark::State& state) {
   testing::FakeMainBoxes boxes(QStringLiteral(" 0"));
   for (auto _ : state) {
     clsGenSeq code;
-    code.Load(path);
+    if (FileExists(path)) code.LoadExisting(path);
     benchmark::DoNotOptimize(code);
   }
 }
@@ -310,6 +335,27 @@ void BM_OpenBesideBoard(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenBesideBoard)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// Ctrl+G in a picture window: the genetic code window of a child of two
+// parents made, shown and painted (offscreen).
+void BM_OpenGeneticCodeWindow(benchmark::State& state) {
+  testing::FakeMainBoxes boxes(kRate);
+  testing::FakeWindows windows;
+  for (int i = 0; i < 2; ++i) {
+    windows.open();
+    windows.windows.back()->parent = 1;
+  }
+  const std::shared_ptr<clsObject> child = windows.open();
+  for (auto _ : state) {
+    GeneticCodeWindow* window = showGeneticCodeWindow(*child);
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenGeneticCodeWindow)->Unit(benchmark::kMillisecond);
+
 long residentKiB() {
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);)
@@ -354,13 +400,17 @@ class PrintedMessages final : public UserMessages {
 }  // namespace pelorin
 
 int main(int argc, char** argv) {
+  // Before QApplication sets the user's locale, in which the library would
+  // read "--benchmark_min_time=0.01" with the user's decimal separator.
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // The rates above are written with '.'; every run measures the same work.
+  pelorin::ScopedNumberFormat english({u'.', u','});
   pelorin::PrintedMessages messages;
   pelorin::setUserMessages(&messages);
   pelorin::installPictureWindows();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   pelorin::modObject::ParentList().clear();

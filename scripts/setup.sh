@@ -12,10 +12,16 @@ PACKAGES=(
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng
+  xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng time
   dpkg-dev desktop-file-utils appstream lintian man-db
   clang libclang-rt-14-dev clang-format git
+  locales
 )
+
+# The number settings the tests run under. Qt alone follows LANG and LC_ALL
+# for its number formats; the C library (error texts, and any conversion that
+# follows the process locale) only when the locale has been generated.
+TEST_LOCALES=(de_DE en_US fr_FR fa_IR)
 
 missing_packages() {
   local pkg
@@ -40,6 +46,25 @@ install_packages() {
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# Generates the test locales that are missing: quick once they exist; as
+# root only, since it writes the system's locale archive.
+generate_test_locales() {
+  local name available missing=()
+  available="$(locale -a 2>/dev/null)"
+  for name in "${TEST_LOCALES[@]}"; do
+    grep -qixE "$name\.utf-?8" <<<"$available" || missing+=("$name")
+  done
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "note: locales not generated (as root: localedef -i NAME -f UTF-8 NAME.UTF-8): ${missing[*]}" >&2
+    return 0
+  fi
+  for name in "${missing[@]}"; do
+    echo "Generating locale $name.UTF-8"
+    localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  done
 }
 
 # configure_and_build DIR [cmake args...]

@@ -4,6 +4,7 @@
 #include "ui/accessibility.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
+#include "ui/genetic_code_window.h"
 #include "ui/info_dialogs.h"
 #include "ui/mod_object.h"
 
@@ -24,7 +25,10 @@ int main(int argc, char* argv[]) {
   pelorin::modObject::ParentList().clear();
   pelorin::modObject::Registry().clear();
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (qobject_cast<pelorin::frmObject*>(widget) != nullptr) delete widget;
+    if (qobject_cast<pelorin::frmObject*>(widget) != nullptr ||
+        qobject_cast<pelorin::GeneticCodeWindow*>(widget) != nullptr) {
+      delete widget;
+    }
   }
   return code;
 }

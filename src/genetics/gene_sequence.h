@@ -43,6 +43,9 @@ class clsGenSeq {
   // a name that is not an existing regular file leaves the sequence untouched.
   // When given, sources learns which traits were read and which mutated.
   void Load(const QString& tvName, TraitSources* sources = nullptr);
+  // The same for a file the caller has just found to exist: should it have
+  // gone since, that is a FileSystem failure naming it, not a silent success.
+  void LoadExisting(const QString& tvName, TraitSources* sources = nullptr);
 
   // Breeds the sequence from the ticked parents at the current rate. Returns
   // how many parents it was bred from (those of modObject::ParentList), 0
@@ -55,6 +58,7 @@ class clsGenSeq {
 
  private:
   clsGene& gene(std::int16_t tvNo);
+  void read(const QString& tvName, TraitSources* sources);
   std::array<std::shared_ptr<clsGene>, kGeneCount> genes_;
 };
 

@@ -12,7 +12,34 @@
 
 namespace pelorin {
 
+namespace {
+
+// Files travel between people with different number settings, so the writer
+// keeps to the two common decimal separators and no group separators: the
+// user's separator where it is '.' or ',' (a file reads back byte for byte
+// where it was written), '.' for any other.
+QChar fileDecimal() {
+  const QChar user = currentNumberFormat().decimal;
+  return user == u'.' || user == u',' ? user : QChar(u'.');
+}
+
+// A numeric line's number: in the user's format, or where it is no number
+// there, in the other common form (decimal '.' or ',', whichever is not the
+// user's; for a user who has neither, either), without group separators.
+ParsedNumber lineNumber(QStringView line) {
+  const NumberFormat user = currentNumberFormat();
+  ParsedNumber parsed = parseNumber(line, user);
+  for (const QChar decimal : {QChar(u'.'), QChar(u',')}) {
+    if (parsed.status == ParseStatus::NotNumeric && decimal != user.decimal)
+      parsed = parseNumber(line, NumberFormat{decimal, QChar()});
+  }
+  return parsed;
+}
+
+}  // namespace
+
 QByteArray GeneticCodeText(clsGenSeq& code) {
+  const QChar decimal = fileDecimal();
   QString text;
   text.reserve(64 * 64);
   const auto line = [&text](const QString& value) {
@@ -20,7 +47,7 @@ QByteArray GeneticCodeText(clsGenSeq& code) {
     text += QLatin1String("\r\n");
   };
   for (std::int16_t k = 0; k < clsGenSeq::kGeneCount; ++k) {
-    line(doubleText(code.GetGAngle(k)));
+    line(doubleText(code.GetGAngle(k), decimal));
     line(plainNumberText(code.GetGColorBlue(k)));
     line(plainNumberText(code.GetGColorGreen(k)));
     line(plainNumberText(code.GetGColorRed(k)));
@@ -45,14 +72,16 @@ class RecordReader {
   bool AtEndOfStream() { return reader_.AtEndOfStream(); }
 
   // Reads the next line, then converts it with convert (if given); a failure
-  // of either is located at that line, named "<what> of gene <k>".
+  // of either is located at that line, named "<what> of gene <k>". A file
+  // that cannot be read is reported as a whole, as when it cannot be opened.
   template <typename Convert>
   auto Read(const char* what, std::int16_t k, Convert convert) {
     ++line_;
     try {
       return convert(reader_.ReadLine());
     } catch (Failure& failure) {
-      failure.at(line_, QStringLiteral("%1 of gene %2").arg(QLatin1String(what)).arg(k));
+      if (failure.kind() != FailureKind::FileSystem)
+        failure.at(line_, QStringLiteral("%1 of gene %2").arg(QLatin1String(what)).arg(k));
       throw;
     }
   }
@@ -85,9 +114,9 @@ void ReadTrait(RecordReader& reader, double rate, TraitSources* sources, Trait w
 int ReadGeneticCode(std::istream& in, clsGenSeq& code, TraitSources* sources) {
   RecordReader reader(in);
   const double rate = modGenes::MutationRate;
-  const auto asDouble = [](const QString& text) { return toDouble(text); };
-  const auto asInt16 = [](const QString& text) { return toInt16(text); };
-  const auto asBool16 = [](const QString& text) { return toBool16(text); };
+  const auto asDouble = [](const QString& text) { return toDouble(text, lineNumber); };
+  const auto asInt16 = [](const QString& text) { return toInt16(text, lineNumber); };
+  const auto asBool16 = [](const QString& text) { return toBool16(text, lineNumber); };
   std::int16_t k = 0;
   for (; k < clsGenSeq::kGeneCount && !reader.AtEndOfStream(); ++k) {
     Randomize();
@@ -126,6 +155,15 @@ void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq&
 void clsGenSeq::Load(const QString& tvName, TraitSources* sources) {
   modGenes::RefreshMutationRate();
   if (!FileExists(tvName)) return;
+  read(tvName, sources);
+}
+
+void clsGenSeq::LoadExisting(const QString& tvName, TraitSources* sources) {
+  modGenes::RefreshMutationRate();
+  read(tvName, sources);
+}
+
+void clsGenSeq::read(const QString& tvName, TraitSources* sources) {
   std::ifstream in = OpenForReading(tvName);
   try {
     ReadGeneticCode(in, *this, sources);

@@ -12,8 +12,9 @@ class TraitSources;
 // The genetic code file's text: for each gene 0..63 the lines Angle (at most
 // 15 significant digits), ColorBlue, ColorGreen, ColorRed, Draw ("True" or
 // "False"), Length, Width, then an empty line; 512 lines, each ending in
-// CR LF. Values come through the GetG... accessors. Latin-1 bytes (all ASCII
-// unless the decimal separator is not).
+// CR LF. Values come through the GetG... accessors. ASCII only: an angle
+// takes the user's decimal separator where it is '.' or ',' and '.' where it
+// is any other; negative zero is "0".
 QByteArray GeneticCodeText(clsGenSeq& code);
 
 // Writes the genetic code file path, replacing any existing file as a whole.
@@ -26,11 +27,14 @@ void SaveGeneticCode(clsGenSeq& code, const QString& path);
 // bytes left, one reseed per record, then per trait in record order one
 // mutation test; a mutated trait's line is read and dropped and the trait's
 // generator called, an inherited trait's line converted and stored. The
-// eighth line of a record is dropped unread. Fails with TypeMismatch or
-// Overflow for a line that does not convert, InputPastEndOfFile for a file
-// ending inside a record; what was stored before stays. Returns how many
-// records it read. When given, sources learns which traits were read and
-// which mutated; recording draws nothing.
+// eighth line of a record is dropped unread. A number is read in the user's
+// format, or where it is none there, with the other common decimal separator
+// ('.' or ',') and no group separators, so a file written under other number
+// settings reads as the same numbers. Fails with TypeMismatch or Overflow for
+// a line that does not convert, InputPastEndOfFile for a file ending inside a
+// record, FileSystem (naming no file) when the stream cannot be read; what was
+// stored before stays. Returns how many records it read. When given, sources
+// learns which traits were read and which mutated; recording draws nothing.
 int ReadGeneticCode(std::istream& in, clsGenSeq& code, TraitSources* sources = nullptr);
 
 // Reads text that must hold a whole genetic code, all 64 records, as

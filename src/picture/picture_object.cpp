@@ -89,7 +89,7 @@ void clsObject::MakeGenes() {
   if (Origin.how == PictureOrigin::How::Pasted) return;
   Origin = PictureOrigin();
   if (FileExists(Name)) {
-    GenCode.Load(Name, &Origin.sources);
+    GenCode.LoadExisting(Name, &Origin.sources);
     Origin.how = PictureOrigin::How::Read;
     Origin.fileName = Name;
   } else {

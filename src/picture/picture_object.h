@@ -34,8 +34,9 @@ class clsObject {
   // Sources the genetic code, computes the segments, then draws them.
   void Display_Draw();
   // Loads the code from the file called Name if it is an existing regular
-  // file, otherwise breeds it, recording the origin. Keeps a code that came
-  // with the picture (InitFromText).
+  // file, otherwise breeds it, recording the origin. A file that is gone by
+  // the time it is opened fails with FileSystem naming it. Keeps a code that
+  // came with the picture (InitFromText).
   void MakeGenes();
   // Sources the genetic code, then computes the segments.
   void MakeObj();

@@ -6,7 +6,9 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <ios>
 #include <string>
+#include <system_error>
 
 #include "platform/failure.h"
 
@@ -15,6 +17,19 @@ namespace pelorin {
 namespace {
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// libstdc++'s file buffer throws from underflow when read() fails, whatever
+// the stream's exception mask, carrying errno as the error code.
+template <typename Read>
+auto guardedRead(Read read) {
+  try {
+    return read();
+  } catch (const std::ios_base::failure& error) {
+    const std::error_code code = error.code();
+    const bool fromSystem = code.category() == std::generic_category() || code.category() == std::system_category();
+    throw Failure(FailureKind::FileSystem, {}, systemReason(fromSystem && code.value() != 0 ? code.value() : EIO));
+  }
+}
 
 }  // namespace
 
@@ -39,7 +54,7 @@ std::ifstream OpenForReading(const QString& path) {
 
 bool TextStreamReader::AtEndOfStream() {
   std::streambuf* buffer = in_.rdbuf();
-  return buffer == nullptr || buffer->sgetc() == std::char_traits<char>::eof();
+  return buffer == nullptr || guardedRead([buffer] { return buffer->sgetc(); }) == std::char_traits<char>::eof();
 }
 
 QString TextStreamReader::ReadLine() {
@@ -48,7 +63,7 @@ QString TextStreamReader::ReadLine() {
   if (AtEndOfStream()) throw Failure(FailureKind::InputPastEndOfFile);
   std::string bytes;
   for (;;) {
-    const Traits::int_type c = buffer->sbumpc();
+    const Traits::int_type c = guardedRead([buffer] { return buffer->sbumpc(); });
     if (c == Traits::eof() || c == '\n') break;
     // One byte of slack for the CR of a CR LF line end.
     if (bytes.size() > static_cast<std::size_t>(kMaxLineBytes)) throw Failure(FailureKind::TypeMismatch);

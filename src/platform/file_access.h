@@ -19,6 +19,9 @@ std::ifstream OpenForReading(const QString& path);
 // Reads text lines from a stream. Bytes are decoded as Latin-1: one byte is
 // one character whatever the system locale, so no byte sequence can be
 // malformed, and the ASCII that the program writes reads back unchanged.
+// When the stream's buffer cannot read (an I/O error, a folder opened as a
+// file, a network disk gone), either operation fails with FileSystem and the
+// system's reason, naming no path: the caller knows the file.
 class TextStreamReader {
  public:
   // Longest line accepted, in bytes, line end not counted.
@@ -31,8 +34,7 @@ class TextStreamReader {
   // The next line without its line end (CR LF, or LF alone; a last line
   // without one is a line too). Fails with InputPastEndOfFile at the end,
   // with TypeMismatch for a line longer than kMaxLineBytes (stopping at the
-  // limit rather than holding the line). A read error of the stream's
-  // buffer looks like the end of the stream.
+  // limit rather than holding the line).
   QString ReadLine();
 
  private:

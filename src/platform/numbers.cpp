@@ -3,7 +3,6 @@
 #include <locale.h>
 
 #include <QLocale>
-#include <cerrno>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -59,8 +58,7 @@ ScopedNumberFormat::~ScopedNumberFormat() {
   else overrideFormat().reset();
 }
 
-ParsedNumber parseNumber(QStringView text) {
-  const NumberFormat format = currentNumberFormat();
+ParsedNumber parseNumber(QStringView text, const NumberFormat& format) {
   const ParsedNumber notNumeric{ParseStatus::NotNumeric, 0.0};
   qsizetype i = 0;
   qsizetype end = text.size();
@@ -69,61 +67,52 @@ ParsedNumber parseNumber(QStringView text) {
 
   std::string ascii;
   ascii.reserve(static_cast<std::size_t>(end - i) + 1);
-  if (i < end && (text[i] == u'+' || text[i] == u'-')) {
-    ascii += static_cast<char>(text[i].unicode());
-    ++i;
-  }
-  int digits = 0;
-  while (i < end) {
-    const QChar c = text[i];
-    if (isAsciiDigit(c)) {
-      ascii += static_cast<char>(c.unicode());
-      ++digits;
+  // Appends the run of digits at i; returns how many.
+  const auto takeDigits = [&] {
+    const qsizetype from = i;
+    while (i < end && isAsciiDigit(text[i])) ascii += static_cast<char>(text[i++].unicode());
+    return static_cast<int>(i - from);
+  };
+  if (i < end && (text[i] == u'+' || text[i] == u'-')) ascii += static_cast<char>(text[i++].unicode());
+
+  const qsizetype integerStart = i;
+  int digits = takeDigits();
+  const bool grouping = !format.group.isNull() && format.group != format.decimal;
+  if (grouping && i < end && text[i] == format.group) {
+    // Only proper groups: "1,000" is a thousand, "1,5" and "0,500" no number.
+    if (digits == 0 || digits > 3 || text[integerStart] == u'0') return notNumeric;
+    while (i < end && text[i] == format.group) {
       ++i;
-    } else if (c == format.group && c != format.decimal && digits > 0 && i + 1 < end && isAsciiDigit(text[i + 1])) {
-      ++i;  // a group separator stands between two digits and is dropped
-    } else {
-      break;
+      if (takeDigits() != 3) return notNumeric;
+      digits += 3;
     }
   }
   if (i < end && text[i] == format.decimal) {
     ascii += '.';
     ++i;
-    while (i < end && isAsciiDigit(text[i])) {
-      ascii += static_cast<char>(text[i].unicode());
-      ++digits;
-      ++i;
-    }
+    digits += takeDigits();
   }
   if (digits == 0) return notNumeric;
   if (i < end && (text[i] == u'e' || text[i] == u'E')) {
     ascii += 'e';
     ++i;
-    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
-      ascii += static_cast<char>(text[i].unicode());
-      ++i;
-    }
-    int exponentDigits = 0;
-    while (i < end && isAsciiDigit(text[i])) {
-      ascii += static_cast<char>(text[i].unicode());
-      ++exponentDigits;
-      ++i;
-    }
-    if (exponentDigits == 0) return notNumeric;
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) ascii += static_cast<char>(text[i++].unicode());
+    if (takeDigits() == 0) return notNumeric;
   }
   if (i != end) return notNumeric;
 
-  errno = 0;
   char* stop = nullptr;
   const double value = strtodC(ascii.c_str(), &stop);
   if (std::isinf(value)) return {ParseStatus::OutOfRange, 0.0};
   return {ParseStatus::Ok, value};  // an underflow to zero or a subnormal is a value
 }
 
+ParsedNumber parseNumber(QStringView text) { return parseNumber(text, currentNumberFormat()); }
+
 bool isNumeric(QStringView text) { return parseNumber(text).status == ParseStatus::Ok; }
 
-double toDouble(QStringView text) {
-  const ParsedNumber parsed = parseNumber(text);
+double toDouble(QStringView text, NumberReader read) {
+  const ParsedNumber parsed = read(text);
   switch (parsed.status) {
     case ParseStatus::Ok: return parsed.value;
     case ParseStatus::OutOfRange: throw Failure(FailureKind::Overflow);
@@ -132,13 +121,13 @@ double toDouble(QStringView text) {
   throw Failure(FailureKind::TypeMismatch);
 }
 
-std::int16_t toInt16(QStringView text) { return roundToInt16(toDouble(text)); }
+std::int16_t toInt16(QStringView text, NumberReader read) { return roundToInt16(toDouble(text, read)); }
 
-Bool16 toBool16(QStringView text) {
+Bool16 toBool16(QStringView text, NumberReader read) {
   const QStringView trimmed = text.trimmed();
   if (trimmed.compare(u"true", Qt::CaseInsensitive) == 0) return kTrue16;
   if (trimmed.compare(u"false", Qt::CaseInsensitive) == 0) return kFalse16;
-  return bool16(toDouble(text) != 0.0);
+  return bool16(toDouble(text, read) != 0.0);
 }
 
 std::int16_t roundToInt16(double value) {
@@ -171,7 +160,10 @@ QString signedNumberText(double value) {
 
 QString plainNumberText(long long value) { return QString::number(value); }
 
-QString doubleText(double value) {
+QString doubleText(double value) { return doubleText(value, currentNumberFormat().decimal); }
+
+QString doubleText(double value, QChar decimal) {
+  if (value == 0.0) return QStringLiteral("0");  // no "-0"
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   QString text = QString::fromLatin1(buffer, result.ptr - buffer);
@@ -184,7 +176,7 @@ QString doubleText(double value) {
     // "1e-05" -> "1E-05"
     text[e] = u'E';
   }
-  text.replace(u'.', currentNumberFormat().decimal);
+  text.replace(u'.', decimal);
   return text;
 }
 

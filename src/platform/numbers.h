@@ -13,7 +13,8 @@ inline constexpr Bool16 kTrue16 = -1;
 inline constexpr Bool16 kFalse16 = 0;
 constexpr Bool16 bool16(bool value) { return value ? kTrue16 : kFalse16; }
 
-// The user's number settings: the decimal and group separators.
+// The user's number settings: the decimal and group separators. A null
+// group separator (QChar()) stands for numbers written without groups.
 struct NumberFormat {
   QChar decimal = u'.';
   QChar group = u',';
@@ -45,24 +46,34 @@ struct ParsedNumber {
 
 // The one numeric parser behind the numeric test and every text-to-number
 // conversion, so they always agree. Accepts, with blanks around it: an
-// optional sign, digits with group separators between digits, an optional
-// decimal separator with digits, and an optional exponent (e or E). A number
-// beyond the double range is OutOfRange; one too small underflows towards 0.
+// optional sign; ASCII digits, either plain or in proper groups (a first
+// group of 1 to 3 digits not starting with 0, then group separators each
+// followed by exactly 3 digits: "1,000", "1.234.567,5"); an optional decimal
+// separator with digits; an optional exponent (e or E). So a number written
+// with the other common decimal separator is no number rather than a
+// different one ("1.5707963" under ',' decimals). A number beyond the double
+// range is OutOfRange; one too small underflows towards 0.
+ParsedNumber parseNumber(QStringView text, const NumberFormat& format);
+// In the current format.
 ParsedNumber parseNumber(QStringView text);
 
 // The locale-aware numeric test: true exactly when parseNumber gives Ok.
 bool isNumeric(QStringView text);
 
+// How the conversions below read a number: parseNumber in the current
+// format, unless a caller that knows more about its text passes another.
+using NumberReader = ParsedNumber (*)(QStringView text);
+
 // Text to double. Fails with TypeMismatch (not numeric) or Overflow.
-double toDouble(QStringView text);
+double toDouble(QStringView text, NumberReader read = parseNumber);
 
 // Text to 16-bit integer, rounded half to even. Fails with TypeMismatch or
 // Overflow (outside -32768..32767).
-std::int16_t toInt16(QStringView text);
+std::int16_t toInt16(QStringView text, NumberReader read = parseNumber);
 
 // Text to boolean: "True"/"False" in any letter case, or a number (0 is
 // false, anything else true). Fails with TypeMismatch or Overflow.
-Bool16 toBool16(QStringView text);
+Bool16 toBool16(QStringView text, NumberReader read = parseNumber);
 
 // Double to 16-bit integer, rounded half to even; Overflow outside the range
 // (NaN included).
@@ -82,7 +93,9 @@ QString plainNumberText(long long value);
 
 // At most 15 significant digits, trailing zeros dropped, no separator for a
 // whole number, exponent form ("1E-05", "1E+15") below 1e-4 or from 1e15 on,
-// the current decimal separator. parseNumber reads it back to the same digits.
+// the given (by default the current) decimal separator; negative zero is
+// "0". parseNumber reads it back to the same digits.
 QString doubleText(double value);
+QString doubleText(double value, QChar decimal);
 
 }  // namespace pelorin

@@ -12,10 +12,14 @@ std::uint64_t mix(std::uint64_t z) {
   return z ^ (z >> 31);
 }
 
-RandomSource*& current() {
+ClockMixedGenerator& processGenerator() {
   static ClockMixedGenerator generator(
       static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
-  static RandomSource* source = &generator;
+  return generator;
+}
+
+RandomSource*& current() {
+  static RandomSource* source = &processGenerator();
   return source;
 }
 
@@ -26,8 +30,15 @@ std::uint64_t ClockMixedGenerator::step() {
   return mix(state_);
 }
 
+ClockMixedGenerator ClockMixedGenerator::Counting(std::uint64_t seed) {
+  ClockMixedGenerator generator(seed);
+  generator.counting_ = true;
+  return generator;
+}
+
 void ClockMixedGenerator::reseedFromClock() {
-  const auto ticks = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+  const auto ticks =
+      counting_ ? ++reseeds_ : static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
   state_ = mix(state_ ^ mix(ticks));
 }
 
@@ -37,6 +48,7 @@ float ClockMixedGenerator::next() {
 }
 
 RandomSource& processRandom() { return *current(); }
+void SeedProcessRandom(std::uint64_t seed) { processGenerator() = ClockMixedGenerator::Counting(seed); }
 void Randomize() { current()->reseedFromClock(); }
 float Rnd() { return current()->next(); }
 

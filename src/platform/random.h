@@ -20,16 +20,26 @@ class RandomSource {
 class ClockMixedGenerator final : public RandomSource {
  public:
   explicit ClockMixedGenerator(std::uint64_t state = 0x9E3779B97F4A7C15ull) : state_(state) {}
+  // A generator that starts from seed and whose reseeds mix in how many
+  // reseeds it has made (1, 2, 3, ...) instead of the clock: the same seed
+  // and the same calls give the same draws on every run.
+  static ClockMixedGenerator Counting(std::uint64_t seed);
   void reseedFromClock() override;
   float next() override;
 
  private:
   std::uint64_t step();
   std::uint64_t state_;
+  bool counting_ = false;
+  std::uint64_t reseeds_ = 0;
 };
 
 // The process-wide generator every reseed and draw goes through.
 RandomSource& processRandom();
+
+// Restarts the process-wide generator as ClockMixedGenerator::Counting(seed),
+// so the rest of the run repeats exactly. The desktop program never calls it.
+void SeedProcessRandom(std::uint64_t seed);
 
 // Reseeds the process-wide generator from the clock.
 void Randomize();

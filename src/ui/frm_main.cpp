@@ -1,8 +1,10 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -112,6 +114,10 @@ void frmMain::buildMenus() {
   bar->setAccessibleName(QStringLiteral("Menu bar"));
 
   QMenu* M_File = addMenu(bar, QStringLiteral("M_File"), QStringLiteral("&File"));
+  QAction* F_NewFromClipboard =
+      addItem(M_File, QStringLiteral("F_NewFromClipboard"), QStringLiteral("New Picture from Clipboard"));
+  F_NewFromClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+  connect(F_NewFromClipboard, &QAction::triggered, this, &frmMain::F_NewFromClipboard_Click);
   connect(addItem(M_File, QStringLiteral("F_Exit"), QStringLiteral("&Exit")), &QAction::triggered, this,
           [] { endProgram(); });
 
@@ -128,8 +134,9 @@ void frmMain::buildMenus() {
   QMenu* M_Info = addMenu(bar, QStringLiteral("M_Info"), QStringLiteral("&Info"));
   QMenu* I_About = addSubmenu(M_Info, QStringLiteral("I_About"), QStringLiteral("&About"));
   const auto showItem = [this](QMenu* menu, const QString& name, const QString& text, DialogId id) {
-    connect(addItem(menu, name, text), &QAction::triggered, this,
-            [this, id] { reportFailures(this, [this, id] { dialogs_.show(id); }); });
+    connect(addItem(menu, name, text), &QAction::triggered, this, [this, id] {
+      reportFailures(this, QStringLiteral("showing %1").arg(dialogName(id)), [this, id] { dialogs_.show(id); });
+    });
   };
   showItem(I_About, QStringLiteral("I_A_AboutPelorin"), QStringLiteral("About &Pelorin"), DialogId::AboutPelorin);
   showItem(I_About, QStringLiteral("I_A_AboutQuorvel"), QStringLiteral("About &Quorvel"), DialogId::AboutQuorvel);
@@ -141,7 +148,10 @@ void frmMain::buildMenus() {
 void frmMain::btnOpen_Click() { openPicture(this); }
 
 void frmMain::openPicture(QWidget* reportTo) {
-  reportFailures(reportTo, [this] {
+  const QString name = txtName_->text();
+  QString doing = QStringLiteral("making picture %1").arg(modObject::ObjectCount);
+  if (!name.isEmpty()) doing += QStringLiteral(" named \"%1\"").arg(name);
+  reportFailures(reportTo, doing, [this] {
     if (!modErrors::CheckMutationRate()) {
       dialogs_.show(DialogId::ErrorMR);
       return;
@@ -153,8 +163,12 @@ void frmMain::openPicture(QWidget* reportTo) {
 void frmMain::createPicture() {
   auto picture = std::make_shared<clsObject>();
   picture->Init();
-  // Registered only once Init has succeeded: a picture that failed keeps its
-  // window, but Save in it finds nothing to save.
+  registerPicture(picture);
+}
+
+void frmMain::registerPicture(const std::shared_ptr<clsObject>& picture) {
+  // Registered only once it is made: a picture that failed keeps its window,
+  // but Save in it finds nothing to save, and the board shows no cell for it.
   modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
   PictureWindowEvents::instance().notifyOpened(picture);
 }
@@ -166,6 +180,18 @@ frmBoard& frmMain::board() {
     connect(board_, &frmBoard::openRequested, this, [this] { openPicture(board_); });
   }
   return *board_;
+}
+
+void frmMain::F_NewFromClipboard_Click() {
+  reportFailures(this, [this] {
+    if (!modErrors::CheckMutationRate()) {
+      dialogs_.show(DialogId::ErrorMR);
+      return;
+    }
+    auto picture = std::make_shared<clsObject>();
+    picture->InitFromText(QGuiApplication::clipboard()->text(), QStringLiteral("the clipboard text"));
+    registerPicture(picture);
+  });
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 #include "ui/dialogs.h"
 #include "ui/main_window_boxes.h"
@@ -12,6 +13,7 @@ class QPushButton;
 
 namespace pelorin {
 
+class clsObject;
 class frmBoard;
 
 // The start-up window: the mutation-rate and name boxes, Open, and the menus.
@@ -47,6 +49,13 @@ class frmMain : public QMainWindow, public MainWindowBoxes {
   void btnOpen_Click();
   // Creates the picture of one Open; runs only for a valid mutation rate.
   void createPicture();
+  // Adds a picture that was made to the registry; its window (open) gets
+  // its cell on the board.
+  static void registerPicture(const std::shared_ptr<clsObject>& picture);
+  // Opens a picture whose genetic code is the clipboard's text, as Open
+  // opens a genetic code file of that text; text that is not a whole genetic
+  // code makes nothing and is reported.
+  void F_NewFromClipboard_Click();
   static void endProgram();
 
   Dialogs dialogs_;

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolTip>
 
 #include "genetics/genetic_code_file.h"
 #include "picture/line_geometry.h"
@@ -23,6 +24,7 @@
 #include "platform/twips.h"
 #include "ui/controls.h"
 #include "ui/file_dialogs.h"
+#include "ui/genetic_code_window.h"
 #include "ui/label_fit.h"
 #include "ui/mod_object.h"
 #include "ui/picture_window_events.h"
@@ -120,15 +122,22 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   actExportImage_ = new QAction(QStringLiteral("Export Image..."), this);
   actExportImage_->setObjectName(QStringLiteral("actExportImage"));
   actExportImage_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  for (QAction* action : {actCopy_, actExportImage_}) {
+  actGeneticCode_ = new QAction(QStringLiteral("Genetic Code..."), this);
+  actGeneticCode_->setObjectName(QStringLiteral("actGeneticCode"));
+  actGeneticCode_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  for (QAction* action : {actCopy_, actExportImage_, actGeneticCode_}) {
     action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);
     picDraw_->addAction(action);
   }
   picDraw_->setContextMenuPolicy(Qt::ActionsContextMenu);
   txtName_->installEventFilter(this);
+  picDraw_->installEventFilter(this);
+  // Pictures are compared side by side: the origin shows in any window.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
   connect(actCopy_, &QAction::triggered, this, &frmObject::actCopy_Triggered);
   connect(actExportImage_, &QAction::triggered, this, &frmObject::actExportImage_Triggered);
+  connect(actGeneticCode_, &QAction::triggered, this, &frmObject::actGeneticCode_Triggered);
 
   connect(btnSave_, &QPushButton::clicked, this, &frmObject::btnSave_Click);
   connect(btnDone_, &QPushButton::clicked, this, &frmObject::btnDone_Click);
@@ -156,7 +165,7 @@ void frmObject::sayNotCreated(const QString& nothingDone) {
 }
 
 void frmObject::btnSave_Click() {
-  reportFailures(this, [this] {
+  reportFailures(this, QStringLiteral("saving picture %1 to \"%2\"").arg(tag_, txtName()->text()), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
     const QString name = txtName_->text();
     if (name.isEmpty()) return;
@@ -175,11 +184,21 @@ bool frmObject::eventFilter(QObject* watched, QEvent* event) {
     event->ignore();
     return true;
   }
+  // The origin is asked for when the tooltip is due: the picture is
+  // registered only after its window has been drawn.
+  if (watched == picDraw_ && event->type() == QEvent::ToolTip) {
+    if (const std::shared_ptr<clsObject> picture = findPicture()) {
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), OriginLine(*picture), picDraw_);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
   return QWidget::eventFilter(watched, event);
 }
 
 void frmObject::actCopy_Triggered() {
-  reportFailures(this, [this] {
+  reportFailures(this, QStringLiteral("copying picture %1").arg(tag_), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
     if (!picture) return sayNotCreated(QStringLiteral("copied"));
     auto data = std::make_unique<QMimeData>();
@@ -190,7 +209,7 @@ void frmObject::actCopy_Triggered() {
 }
 
 void frmObject::actExportImage_Triggered() {
-  reportFailures(this, [this] {
+  reportFailures(this, QStringLiteral("exporting picture %1").arg(tag_), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
     if (!picture) return sayNotCreated(QStringLiteral("exported"));
     QStringList filters;
@@ -211,6 +230,14 @@ void frmObject::actExportImage_Triggered() {
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(chosen->suffix);
     ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), path, chosen->format,
                   chosen->scale, chosen->framing);
+  });
+}
+
+void frmObject::actGeneticCode_Triggered() {
+  reportFailures(this, [this] {
+    const std::shared_ptr<clsObject> picture = findPicture();
+    if (!picture) return sayNotCreated(QStringLiteral("shown"));
+    showGeneticCodeWindow(*picture);
   });
 }
 

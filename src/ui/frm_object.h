@@ -40,9 +40,10 @@ class PictureView : public QWidget {
 // The window of one picture. Closing it (Done or the close box) destroys it;
 // the picture stays registered.
 //
-// Copy (Ctrl+C) and Export Image (Ctrl+E) act on the picture from anywhere in
-// the window and from picDraw's context menu. Only while the name box has
-// selected text does Ctrl+C stay the box's own, copying that text.
+// Copy (Ctrl+C), Export Image (Ctrl+E) and Genetic Code (Ctrl+G) act on the
+// picture from anywhere in the window and from picDraw's context menu. Only
+// while the name box has selected text does Ctrl+C stay the box's own,
+// copying that text. picDraw's tooltip tells where the picture came from.
 class frmObject : public QWidget {
   Q_OBJECT
 
@@ -63,6 +64,7 @@ class frmObject : public QWidget {
   QCheckBox* cbxParent() const { return cbxParent_; }
   QAction* actCopy() const { return actCopy_; }
   QAction* actExportImage() const { return actExportImage_; }
+  QAction* actGeneticCode() const { return actGeneticCode_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -78,6 +80,8 @@ class frmObject : public QWidget {
   // SVG, framed as the window shows it or around its whole path, as the
   // chosen name filter says.
   void actExportImage_Triggered();
+  // Shows the picture's genetic code window.
+  void actGeneticCode_Triggered();
 
  private:
   // The window's picture, through the tag and the registry; null when the
@@ -95,6 +99,7 @@ class frmObject : public QWidget {
   QLabel* lblName_ = nullptr;
   QAction* actCopy_ = nullptr;
   QAction* actExportImage_ = nullptr;
+  QAction* actGeneticCode_ = nullptr;
 };
 
 // Makes the picture windows that pictures create: installs the factory.

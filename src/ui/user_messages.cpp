@@ -1,7 +1,7 @@
 #include "ui/user_messages.h"
 
 #include <QMessageBox>
-#include <exception>
+#include <new>
 
 #include "platform/failure.h"
 
@@ -33,17 +33,21 @@ UserMessages* setUserMessages(UserMessages* messages) {
   return previous;
 }
 
-bool reportFailures(QWidget* parent, const std::function<void()>& work) {
+bool reportFailures(QWidget* parent, const QString& doing, const std::function<void()>& work) {
+  const auto unfinished = [&doing] {
+    return doing.isEmpty() ? QStringLiteral("Pelorin could not finish what it was doing")
+                           : QStringLiteral("Could not finish %1").arg(doing);
+  };
   QString text;
   try {
     work();
     return true;
   } catch (const Failure& failure) {
     text = failure.message();
-  } catch (const std::exception& error) {
-    text = QString::fromLocal8Bit(error.what());
+  } catch (const std::bad_alloc&) {
+    text = unfinished() + QStringLiteral(": not enough memory.");
   } catch (...) {
-    text = QStringLiteral("Unknown failure");
+    text = unfinished() + QStringLiteral(": an unexpected error occurred.");
   }
   // Reporting must not throw out of a slot either.
   try {
@@ -52,5 +56,7 @@ bool reportFailures(QWidget* parent, const std::function<void()>& work) {
   }
   return false;
 }
+
+bool reportFailures(QWidget* parent, const std::function<void()>& work) { return reportFailures(parent, {}, work); }
 
 }  // namespace pelorin

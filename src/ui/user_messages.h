@@ -22,10 +22,14 @@ UserMessages& userMessages();
 // installed before (null when that was the default). Not owned.
 UserMessages* setUserMessages(UserMessages* messages);
 
-// Runs work. A pelorin::Failure, std::exception or anything else thrown out
-// of it is reported to the user, naming it (Failure::message(), e.g.
-// "Overflow"), and swallowed, so event handlers can wrap their whole body in
-// it and no exception leaves a slot. True when work finished without one.
+// Runs work. Anything thrown out of it is reported to the user and
+// swallowed, so event handlers can wrap their whole body in it and no
+// exception leaves a slot. A pelorin::Failure is named by its message (e.g.
+// "Overflow"). Anything else carries a library's text, which would mean
+// nothing to the user; it is reported by what was being done instead:
+// doing is a phrase such as `saving picture 3 to "pic.txt"` (empty: a
+// general sentence). True when work finished without a throw.
+bool reportFailures(QWidget* parent, const QString& doing, const std::function<void()>& work);
 bool reportFailures(QWidget* parent, const std::function<void()>& work);
 
 }  // namespace pelorin

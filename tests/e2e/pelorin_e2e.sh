@@ -65,7 +65,9 @@ if [ "$INSIDE" = 0 ]; then
   unset QT_QPA_PLATFORM
   # -a: a free display number; the server and its auth file are ours alone.
   # TMPDIR: xvfb-run's auth folder goes with ours, even when it is cut short.
-  TMPDIR="$WORK" setsid xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
+  # -noreset: the server would reset when the program ends, refusing the
+  # next start's connection while it does.
+  TMPDIR="$WORK" setsid xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" \
     "$0" --inside "$PELORIN" "$WORK" &
   SERVER_PID=$!
   set +e
@@ -84,6 +86,9 @@ RUN="$WORK/run"       # the program's working folder: only it writes here
 SHOTS="$WORK/shots"
 mkdir -p "$RUN" "$SHOTS"
 export QT_QPA_PLATFORM=xcb
+# The same numbers whatever the machine's locale: the tools here and the
+# program, unless a step starts it under other number settings.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 STEP="start"
 APP=""
 # Without tesseract the texts of message windows go unread.
@@ -328,14 +333,42 @@ check_code_file() {
   ' "$f" >&2 || fail "$f is not a genetic code file"
 }
 
+# start_program LOG [VAR=VALUE...]: starts the program with these variables
+# set, and waits for its main window.
+start_program() {
+  local log="$1"
+  shift
+  env "$@" "$PELORIN" >"$WORK/$log" 2>&1 &
+  APP=$!
+  echo "$APP" > "$WORK/pelorin.pid"
+  MAIN="$(wait_window Main)"
+  move_to "$MAIN" "$MAIN_X" "$MAIN_Y"
+}
+
+# File > Exit, then checks that the program ended cleanly.
+exit_program() {
+  main_geometry
+  # A click in the main window's client gives it the keyboard.
+  click_at $((MX + 40)) $((MCY + 12))
+  sleep 0.2
+  xdotool key --clearmodifiers alt+f
+  sleep 0.5
+  xdotool key e
+  poll 10 exited || fail "the program did not end after File > Exit"
+  set +e
+  wait "$APP"
+  local code=$?
+  set -e
+  APP=""
+  [ "$code" = 0 ] || fail "the program ended with exit code $code"
+}
+# Ended: gone, or a zombie waiting for us to collect its exit code.
+exited() { [ ! -e "/proc/$APP" ] || [ "$(awk '{ print $3 }' "/proc/$APP/stat" 2>/dev/null)" = Z ]; }
+
 # ===========================================================================
 cd "$RUN"
 step "start the program"
-"$PELORIN" >"$WORK/pelorin.log" 2>&1 &
-APP=$!
-echo "$APP" > "$WORK/pelorin.pid"
-MAIN="$(wait_window Main)"
-move_to "$MAIN" "$MAIN_X" "$MAIN_Y"
+start_program pelorin.log
 shot "$MAIN" main-start
 
 # ---------------------------------------------------------------------------
@@ -505,22 +538,23 @@ has_window 0 || fail "Done in picture 1 closed picture 0"
 # ---------------------------------------------------------------------------
 step "File > Exit ends the program with windows open"
 has_window 0 && has_window 3 && has_window 5 || fail "picture windows are missing before Exit"
-main_geometry
-# A click in the main window's client gives it the keyboard.
-click_at $((MX + 40)) $((MCY + 12))
-sleep 0.2
-xdotool key --clearmodifiers alt+f
-sleep 0.5
-xdotool key e
-# Ended: gone, or a zombie waiting for us to collect its exit code.
-exited() { [ ! -e "/proc/$APP" ] || [ "$(awk '{ print $3 }' "/proc/$APP/stat" 2>/dev/null)" = Z ]; }
-poll 10 exited || fail "the program did not end after File > Exit"
-set +e
-wait "$APP"
-code=$?
-set -e
-APP=""
-[ "$code" = 0 ] || fail "the program ended with exit code $code"
+exit_program
+
+# ---------------------------------------------------------------------------
+step "under German number settings a file written with '.' opens as the same picture"
+# Qt takes the number settings from LANG and LC_ALL, generated or not.
+start_program pelorin-de.log LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+set_rate "0,0"
+set_name "seed.gcf"
+press_open
+D0="$(picture_window 0)"
+capture_picture "$D0" de0
+same_picture pic0 de0
+has_window Pelorin && fail "opening seed.gcf under de_DE showed a message"
+# Saved again, the same numbers with the German decimal separator.
+save_as "$D0" "de0.gcf"
+tr . , < seed.gcf | cmp -s - de0.gcf || fail "de0.gcf is not seed.gcf with decimal commas"
+exit_program
 
 step "done"
 echo "PASS"

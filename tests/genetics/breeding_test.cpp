@@ -6,6 +6,7 @@
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
+#include "platform/numbers.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "support/fixed_random.h"
@@ -55,6 +56,7 @@ class Breeding : public ::testing::Test {
     return child;
   }
 
+  ScopedNumberFormat english_{{u'.', u','}};  // the rates below are written so
   FakeMainBoxes boxes;
   FakeWindows windows;
   clsGenSeq child;
@@ -152,7 +154,8 @@ TEST_F(Breeding, RateJustBelowOneMutatesTraitByTraitInRecordOrder) {
   boxes.rate = QStringLiteral("0.99999999");  // rounds to 1 in single precision
   ScriptedRandom script({}, std::nextafter(1.0f, 0.0f));
   bred();
-  EXPECT_EQ(script.trace(), repeat("R" + repeat("DRD", 7), 64));
+  const std::string gene = std::string("R") + repeat("DRD", 7);
+  EXPECT_EQ(script.trace(), repeat(gene, 64));
 }
 
 TEST_F(Breeding, UntouchedParentGeneGivesZeros) {
@@ -174,65 +177,57 @@ TEST_F(Breeding, GreyedBoxIsNotAParent) {
   EXPECT_EQ(script.reseeds(), 64 * 7);
 }
 
-// Reproducible, varied draws for a scripted source.
-std::vector<float> variedDraws(std::uint64_t seed) {
-  testing::FixedRandom random(seed);
-  std::vector<float> draws(64 * 21);
-  for (float& draw : draws) draw = random.next();
-  return draws;
-}
-
 class RecordedSources : public Breeding, public ::testing::WithParamInterface<std::pair<int, const char*>> {};
 
-// The trace says for every trait whether it mutated ("DRD") or was copied
-// ("DD"); a copied trait's second draw chose its parent.
-TEST_P(RecordedSources, NameTheParentEachDrawChoseOrTheMutationWithoutChangingADraw) {
+// Recording changes no draw. The trace tells for every trait whether it
+// mutated ("DRD") or was copied ("DD"), and a copied trait's second draw
+// which parent it came from.
+TEST_P(RecordedSources, NameTheParentEachDrawChoseOrTheMutation) {
   const auto& [parentCount, rate] = GetParam();
-  std::vector<std::shared_ptr<clsObject>> parents;
-  parent(9, false);  // unticked: positions are not registry numbers
-  for (int p = 0; p < parentCount; ++p) parents.push_back(parent(p + 1, true));
+  parent(9, false);  // unticked: parent positions are not picture numbers
+  std::vector<QList<QByteArray>> theirs;
+  for (int p = 0; p < parentCount; ++p) theirs.push_back(GeneticCodeText(parent(p + 1, false)->GenCode).split('\n'));
+  for (std::size_t k = 1; k < windows.windows.size(); ++k) windows.windows[k]->parent = 1;  // once all are made
   boxes.rate = QString::fromLatin1(rate);
-  const std::vector<float> draws = variedDraws(parentCount * 7 + 1);
-
+  testing::FixedRandom varied(static_cast<std::uint64_t>(parentCount));
+  std::vector<float> draws(64 * 14);
+  for (float& draw : draws) draw = varied.next();
   ScriptedRandom plain(draws);
-  bred();
-  const QByteArray unrecorded = GeneticCodeText(child);
+  const QByteArray unrecorded = GeneticCodeText(bred());
   ScriptedRandom recording(draws);
   TraitSources sources;
   child = clsGenSeq();
-  EXPECT_EQ(child.Make(&sources), parentCount);
+  ASSERT_EQ(child.Make(&sources), parentCount);
   ASSERT_EQ(recording.trace(), plain.trace());
   ASSERT_EQ(GeneticCodeText(child), unrecorded);
 
   const QList<QByteArray> mine = GeneticCodeText(child).split('\n');
-  std::vector<QList<QByteArray>> theirs;
-  for (const auto& picture : parents) theirs.push_back(GeneticCodeText(picture->GenCode).split('\n'));
-  std::size_t at = 0, drawn = 0;
-  int mutated = 0;
-  for (int i = 0; i < 64; ++i) {
-    ASSERT_EQ(recording.trace()[at++], 'R');
-    for (int t = 0; t < kTraitCount; ++t) {
+  std::size_t at = 1, drawn = 0;  // past gene 0's reseed
+  int mutated = 0, lastParent = 0;
+  for (int i = 0; i < 64; ++i, ++at) {
+    for (int t = 0; t < kTraitCount; ++t, drawn += 2) {
       SCOPED_TRACE(::testing::Message() << "gene " << i << ", trait " << t);
       const TraitSources::Source source = sources.at(i, static_cast<Trait>(t));
       if (recording.trace().compare(at, 3, "DRD") == 0) {
-        EXPECT_EQ(source, TraitSources::Source{TraitSources::Kind::Mutated});
-        at += 3, drawn += 2, ++mutated;
-      } else {
-        const int j = static_cast<int>(static_cast<double>(draws[drawn + 1]) * parentCount);
-        ASSERT_EQ(source, (TraitSources::Source{TraitSources::Kind::Parent, j}));
-        EXPECT_EQ(mine[i * 8 + t], theirs[static_cast<std::size_t>(j)][i * 8 + t]);
-        at += 2, drawn += 2;
+        ASSERT_EQ(source, TraitSources::Source{TraitSources::Kind::Mutated});
+        at += 3, ++mutated;
+        continue;
       }
+      const int j = static_cast<int>(static_cast<double>(draws[drawn + 1]) * parentCount);
+      ASSERT_EQ(source, (TraitSources::Source{TraitSources::Kind::Parent, j}));
+      ASSERT_EQ(mine[i * 8 + t], theirs[static_cast<std::size_t>(j)][i * 8 + t]);
+      at += 2, lastParent = std::max(lastParent, j);
     }
   }
   EXPECT_EQ(sources.mutatedCount(), mutated);
-  EXPECT_GT(mutated, 0);
-  EXPECT_LT(mutated, 448);
+  EXPECT_TRUE(mutated > 0 && mutated < 448);
+  // Beyond 253 parents the table widens on the way and keeps every source.
+  EXPECT_EQ(lastParent >= TraitSources::kNarrowParents, parentCount > TraitSources::kNarrowParents);
 }
 
 INSTANTIATE_TEST_SUITE_P(ParentsAndRates, RecordedSources,
-                         ::testing::Values(std::pair{1, "0.3"}, std::pair{3, "0.3"}, std::pair{3, "0.9"},
-                                           std::pair{2, "0.05"}));
+                         ::testing::Values(std::pair{1, "0.3"}, std::pair{2, "0.05"}, std::pair{3, "0.9"},
+                                           std::pair{300, "0.3"}));
 
 TEST_F(Breeding, WhollyRandomCodesRecordEveryTraitMutated) {
   for (auto [withParents, rate] : {std::pair{false, "0.5"}, std::pair{true, "1"}}) {
@@ -241,46 +236,8 @@ TEST_F(Breeding, WhollyRandomCodesRecordEveryTraitMutated) {
     TraitSources sources;
     sources.setParent(3, Trait::Width, 0);  // overwritten
     EXPECT_EQ(child.Make(&sources), 0);
-    EXPECT_EQ(sources.mutatedCount(), 448) << rate;
     EXPECT_EQ(sources.counts(), (std::vector<int>{0, 448, 0})) << rate;
   }
-}
-
-// Beyond the narrow table's parent positions every trait keeps its source.
-TEST_F(Breeding, ManyParentsWidenTheTableWithoutLosingSources) {
-  const int kParents = 300;
-  for (int p = 0; p < kParents; ++p) {
-    auto window = std::make_shared<testing::FakePictureWindow::State>();
-    window->parent = 1;
-    auto picture = std::make_shared<clsObject>();
-    picture->ID = static_cast<std::int16_t>(p);
-    picture->Display = std::make_unique<testing::FakePictureWindow>(window);
-    picture->GenCode.SetGColorLength(0, static_cast<std::int16_t>(p));
-    picture->GenCode.SetGColorLength(1, static_cast<std::int16_t>(p));
-    modObject::Registry().add(modObject::RegistryKey(p), picture);
-    windows.windows.push_back(window);
-  }
-  // Gene 0: ColorBlue mutates, Length comes from parent 280 (widening the
-  // table), the other traits from parent 3; every later trait from parent 299.
-  boxes.rate = QStringLiteral("0.5");
-  ScriptedRandom script({0.9f, 0.0115f, 0.1f, 0.5f, 0.9f, 0.0115f, 0.9f, 0.0115f, 0.9f, 0.0115f, 0.9f, 0.935f}, 0.999f);
-  TraitSources sources;
-  EXPECT_EQ(child.Make(&sources), kParents);
-  using Source = TraitSources::Source;
-  const auto parentAt = [](int p) { return Source{TraitSources::Kind::Parent, p}; };
-  const Source gene0[] = {
-      parentAt(3),  Source{TraitSources::Kind::Mutated}, parentAt(3), parentAt(3), parentAt(3), parentAt(280),
-      parentAt(299)};
-  for (int t = 0; t < kTraitCount; ++t) EXPECT_EQ(sources.at(0, static_cast<Trait>(t)), gene0[t]) << t;
-  EXPECT_EQ(child.GetGLength(0), 280);
-  EXPECT_EQ(sources.at(1, Trait::Length), parentAt(299));
-  EXPECT_EQ(child.GetGLength(1), 299);
-  const std::vector<int> counts = sources.counts();
-  ASSERT_EQ(counts.size(), 3u + kParents);
-  EXPECT_EQ(counts[1], 1);
-  EXPECT_EQ(counts[3 + 3], 4);
-  EXPECT_EQ(counts[3 + 280], 1);
-  EXPECT_EQ(counts[3 + 299], 442);
 }
 
 }  // namespace

@@ -7,8 +7,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <random>
@@ -18,6 +21,7 @@
 #include "genetics/gene_sequence.h"
 #include "platform/failure.h"
 #include "platform/file_access.h"
+#include "platform/numbers.h"
 #include "support/failure_of.h"
 #include "support/fake_main_boxes.h"
 #include "support/scripted_random.h"
@@ -52,6 +56,8 @@ std::string withLine(std::string text, int line, const std::string& replacement)
 class GeneticCodeFile : public ::testing::Test {
  protected:
   void TearDown() override { modGenes::MutationRate = 0.0; }
+
+  ScopedNumberFormat english_{{u'.', u','}};  // unless a test says otherwise
 
   // Reads text at rate into code; a failure is kept in failure.
   std::optional<FailureKind> read(const std::string& text, double rate = 0.0) {
@@ -103,6 +109,91 @@ TEST_F(GeneticCodeFile, SaveThenLoadAtRateZeroGivesTheSameCode) {
   loaded.Load(path);
   EXPECT_EQ(GeneticCodeText(loaded), GeneticCodeText(code));  // every trait, angles to 15 digits
   EXPECT_NEAR(loaded.GetGAngle(5), -123456.789012345678, 1e-9);
+}
+
+constexpr NumberFormat kEnglish{u'.', u','};
+constexpr NumberFormat kGerman{u',', u'.'};
+constexpr NumberFormat kFrench{u',', u'\u202f'};
+constexpr NumberFormat kPersian{u'\u066b', u'\u066c'};
+
+struct Settings {
+  const char* name;
+  NumberFormat format;
+  char decimal;  // what the writer writes
+};
+constexpr Settings kSettings[] = {
+    {"en_US", kEnglish, '.'}, {"de_DE", kGerman, ','}, {"fr_FR", kFrench, ','}, {"fa_IR", kPersian, '.'}};
+
+// Angles that take every form the writer has: 15 digits, few digits, whole,
+// exponents both ways, negative, negative zero.
+constexpr double kAngles[] = {
+    1.5707963267949,  1.79270864523323, 0.5, 4.71238898038469, 1e-5, 1234.5678, 100.0, 1e20, -2.25,
+    6.28318023681641, 0.000123,         -0.0};
+
+TEST_F(GeneticCodeFile, FilesReadTheSameUnderEveryNumberFormat) {
+  for (std::int16_t k = 0; k < 64; ++k) {
+    code.GetGene(k)->Random();
+    code.SetGAngle(k, kAngles[k % std::size(kAngles)] * (k < 32 ? 1.0 : 1.0 / 3.0));
+  }
+  for (const Settings& written : kSettings) {
+    const QString path = dir.filePath(QString::fromLatin1(written.name));
+    {
+      ScopedNumberFormat format(written.format);
+      SaveGeneticCode(code, path);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.end(), [](char c) { return c > 0; })) << written.name;
+    EXPECT_TRUE(bytes.startsWith(QByteArray("1") + written.decimal + "5707963267949\r\n")) << written.name;
+    EXPECT_EQ(bytes.split('\n').at(8 * 11), QByteArray("0\r")) << "negative zero under " << written.name;
+    for (const Settings& reading : kSettings) {
+      clsGenSeq loaded;
+      {
+        ScopedNumberFormat format(reading.format);
+        testing::FakeMainBoxes boxes(QStringLiteral("0"));
+        loaded.Load(path);
+      }
+      ScopedNumberFormat format(written.format);
+      EXPECT_EQ(GeneticCodeText(loaded), bytes) << written.name << " read under " << reading.name;
+    }
+  }
+}
+
+struct LineCase {
+  NumberFormat format;
+  int line;  // 1: Angle, 6: Length
+  const char* text;
+  std::optional<double> value;  // none: a type mismatch
+};
+
+// A line is a number in the user's format, else in the other common form
+// (no group separators), else a type mismatch: never a different number.
+TEST_F(GeneticCodeFile, NumbersReadInTheUserFormatOrTheOtherCommonForm) {
+  const std::optional<double> mismatch;
+  for (const LineCase& c :
+       std::initializer_list<LineCase>{{kGerman, 1, "1.5707963267949", 1.5707963267949},
+                                       {kEnglish, 1, "1,79270864523323", 1.79270864523323},
+                                       {kEnglish, 1, "1,5E-05", 1.5e-5},
+                                       {kFrench, 1, "0.25", 0.25},
+                                       {kPersian, 1, "0.25", 0.25},
+                                       {kPersian, 1, "0,25", 0.25},
+                                       {kEnglish, 6, "1,000", 1000},  // a number in the user's format stays one
+                                       {kGerman, 6, "1.000", 1000},
+                                       {kGerman, 6, "2.5", 2},
+                                       {kEnglish, 6, "3,5", 4},
+                                       {kEnglish, 1, "1,000.5,5", mismatch},
+                                       {kGerman, 1, "1.000.5", mismatch},
+                                       {kEnglish, 1, "1.5,5", mismatch},
+                                       {kGerman, 1, "0,5.5", mismatch},
+                                       {kPersian, 1, "1,000.5", mismatch}}) {
+    ScopedNumberFormat format(c.format);
+    code = clsGenSeq();
+    const auto kind = read(withLine(records(1), c.line, c.text));
+    EXPECT_EQ(kind, c.value ? std::nullopt : std::optional(FailureKind::TypeMismatch)) << c.text;
+    if (!c.value) continue;
+    EXPECT_EQ(c.line == 1 ? code.GetGAngle(0) : code.GetGLength(0), *c.value) << c.text;
+  }
 }
 
 struct ReadCase {
@@ -229,73 +320,83 @@ TEST_F(GeneticCodeFile, LoadOfWhatIsNotAFileLeavesTheCodeUntouched) {
   }
 }
 
+// A file that opens but cannot be read, or is gone once found, fails as a
+// file that cannot be opened: naming the file and the system's reason.
+TEST_F(GeneticCodeFile, UnreadableOrVanishedFileIsAFileFailureNamingIt) {
+  const QString missing = dir.filePath(QStringLiteral("gone.txt"));
+  struct Case {
+    QString name;
+    int error;
+    std::function<void(clsGenSeq&, const QString&)> load;
+  };
+  const auto load = [](clsGenSeq& code, const QString& name) { code.Load(name); };
+  const auto loadExisting = [](clsGenSeq& code, const QString& name) { code.LoadExisting(name); };
+  ASSERT_TRUE(FileExists(QStringLiteral("/proc/self/mem")));
+  for (const Case& c :
+       {Case{QStringLiteral("/proc/self/mem"), EIO, load}, Case{QStringLiteral("/proc/self/mem"), EIO, loadExisting},
+        Case{missing, ENOENT, loadExisting}, Case{dir.path(), EISDIR, loadExisting}}) {
+    testing::FakeMainBoxes boxes;
+    code = clsGenSeq();
+    const Failure failure = testing::caughtFailure([&] { c.load(code, c.name); });
+    const QString reason = QString::fromLocal8Bit(std::strerror(c.error));
+    EXPECT_EQ(failure.kind(), FailureKind::FileSystem) << c.name.toStdString();
+    EXPECT_EQ(failure.message(), QStringLiteral("File access error in \"%1\": %2").arg(c.name, reason));
+    EXPECT_EQ(genes(), 0) << c.name.toStdString();
+  }
+}
+
 TEST_F(GeneticCodeFile, ReadingRecordsWhichTraitsMutatedWithoutChangingADraw) {
+  // Gene 0: ColorBlue, Draw and Width mutate; gene 1 is read; gene 2 is not in the text.
   const std::vector<float> draws = {0.9f, 0.1f, 0.5f, 0.9f, 0.9f, 0.2f, 0.75f, 0.9f, 0.3f, 0.25f};
-  const std::string text = record("1.25", "1", "2", "3", "False", "4", "99") + records(1);
+  const std::string text = records(2);
   ScriptedRandom plain(draws, 0.6f);
   ASSERT_EQ(read(text, 0.5), std::nullopt);
   const QByteArray unrecorded = GeneticCodeText(code);
-  ScriptedRandom recording(draws, 0.6f);
-  modGenes::MutationRate = 0.5;
-  TraitSources sources;
   code = clsGenSeq();
+  ScriptedRandom recording(draws, 0.6f);
+  TraitSources sources;
   std::istringstream in(text);
   EXPECT_EQ(ReadGeneticCode(in, code, &sources), 2);
   EXPECT_EQ(recording.trace(), plain.trace());
   EXPECT_EQ(GeneticCodeText(code), unrecorded);
-  using Kind = TraitSources::Kind;
-  const Kind gene0[] = {Kind::Read, Kind::Mutated, Kind::Read, Kind::Read, Kind::Mutated, Kind::Read, Kind::Mutated};
-  for (int t = 0; t < kTraitCount; ++t) {
-    EXPECT_EQ(sources.at(0, static_cast<Trait>(t)).kind, gene0[t]) << t;
-    EXPECT_EQ(sources.at(1, static_cast<Trait>(t)).kind, Kind::Read) << t;
-    EXPECT_EQ(sources.at(2, static_cast<Trait>(t)).kind, Kind::Unset) << t;  // not in the text
-  }
-  EXPECT_EQ(sources.counts(), (std::vector<int>{62 * 7, 3, 11}));
+  for (Trait trait : {Trait::ColorBlue, Trait::Draw, Trait::Width})
+    EXPECT_EQ(sources.at(0, trait).kind, TraitSources::Kind::Mutated);
+  EXPECT_EQ(sources.at(0, Trait::Angle).kind, TraitSources::Kind::Read);
+  EXPECT_EQ(sources.counts(), (std::vector<int>{62 * 7, 3, 11}));  // unset, mutated, read
 }
 
-struct WholeTextCase {
-  const char* name;
-  std::string text;
-  const char* message;  // empty: read
-};
+class WholeText : public GeneticCodeFile,
+                  public ::testing::WithParamInterface<std::tuple<const char*, std::string, const char*>> {};
 
-void PrintTo(const WholeTextCase& c, std::ostream* out) { *out << c.name; }
+// Text read from the clipboard: all 64 records or a failure naming the text.
+TEST_P(WholeText, NeedsAll64Records) {
+  const auto& [name, text, message] = GetParam();
+  const auto readWhole = [&] {
+    ReadWholeGeneticCode(QString::fromLatin1(text), QStringLiteral("the clipboard text"), code);
+  };
+  if (*message == 0) {
+    readWhole();
+    EXPECT_EQ(GeneticCodeText(code), QByteArray::fromStdString(records(64)));
+  } else {
+    EXPECT_EQ(testing::caughtFailure(readWhole).message().toStdString(), message);
+  }
+}
 
 std::string lfOnly(std::string text) {
   std::erase(text, '\r');
   return text;
 }
 
-class WholeText : public GeneticCodeFile, public ::testing::WithParamInterface<WholeTextCase> {};
-
-TEST_P(WholeText, NeedsAll64RecordsAndNamesTheTextInFailures) {
-  const auto& c = GetParam();
-  testing::FakeMainBoxes boxes(QStringLiteral("1"));  // not refreshed: the rate stays 0
-  modGenes::MutationRate = 0.0;
-  const auto readWhole = [&] {
-    ReadWholeGeneticCode(QString::fromLatin1(c.text), QStringLiteral("the clipboard text"), code);
-  };
-  if (*c.message == 0) {
-    readWhole();
-    EXPECT_EQ(GeneticCodeText(code), QByteArray::fromStdString(records(64)));
-  } else {
-    EXPECT_EQ(testing::caughtFailure(readWhole).message(), QString::fromLatin1(c.message));
-  }
-}
-
 INSTANTIATE_TEST_SUITE_P(
     Texts, WholeText,
-    ::testing::Values(WholeTextCase{"CrLf", records(64), ""}, WholeTextCase{"LfAlone", lfOnly(records(64)), ""},
-                      WholeTextCase{"MoreAfterTheLastRecord", records(64) + "more\n", ""},
-                      WholeTextCase{"ColorRedOfGene4", withLine(records(64), 36, "red"),
-                                    "Type mismatch in line 36 of the clipboard text: ColorRed of gene 4"},
-                      WholeTextCase{"ThreeRecords", records(3),
-                                    "Input past end of file in line 25 of the clipboard text: Angle of gene 3"},
-                      WholeTextCase{"Empty", "",
-                                    "Input past end of file in line 1 of the clipboard text: Angle of gene 0"},
-                      WholeTextCase{"EndInsideRecord", lfOnly(records(63)) + "1\n2\n",
-                                    "Input past end of file in line 507 of the clipboard text: ColorGreen of gene 63"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(std::tuple{"CrLf", records(64) + "more\r\n", ""}, std::tuple{"LfAlone", lfOnly(records(64)), ""},
+                      std::tuple{"ColorRedOfGene4", withLine(records(64), 36, "red"),
+                                 "Type mismatch in line 36 of the clipboard text: ColorRed of gene 4"},
+                      std::tuple{"ThreeRecords", records(3),
+                                 "Input past end of file in line 25 of the clipboard text: Angle of gene 3"},
+                      std::tuple{"Empty", "",
+                                 "Input past end of file in line 1 of the clipboard text: Angle of gene 0"}),
+    [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
 // Files kept under tests/data/genetic_code/, each with what reading it must
 // give ("result: ..." then "genes: ..."): every fuzzer finding lands there.

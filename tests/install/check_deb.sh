@@ -4,7 +4,8 @@
 # icons, AppStream metainfo, manual pages, copyright file and changelog and
 # names the Qt 6 runtime among its dependencies, runs lintian on it (any
 # error or warning fails), and starts the unpacked program in a virtual X
-# server: it must show its "Main" window.
+# server: it must show its "Main" window. The unpacked command-line programs
+# must breed and draw a picture with no display and no platform named.
 # Exits 77 (skipped) when a tool it needs is missing.
 # Usage: check_deb.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
@@ -44,7 +45,9 @@ for file in "$desktop" "usr/share/metainfo/$app_id.metainfo.xml" \
             usr/share/doc/pelorin/copyright usr/share/doc/pelorin/changelog.gz; do
   [ -s "$root/$file" ] || fail "$file is missing"
 done
-[ -x "$root/usr/bin/pelorin" ] || fail "usr/bin/pelorin is missing or not executable"
+for program in pelorin pelorin-render pelorin-breed; do
+  [ -x "$root/usr/bin/$program" ] || fail "usr/bin/$program is missing or not executable"
+done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$root/$desktop" || fail "desktop entry is not valid"
 fi
@@ -98,6 +101,14 @@ done
 
 # Lintian as Debian's archive would run it, info tags shown for the log.
 lintian --info --display-info --pedantic --fail-on error,warning "$deb" || fail "lintian found errors or warnings"
+
+# The command-line programs as on a server: no display, no platform plugin.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/pelorin-breed" --seed 1 -o "$work/child.txt" ||
+  fail "the unpacked pelorin-breed did not breed a child"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/pelorin-render" "$work/child.txt" "$work/child.png" ||
+  fail "the unpacked pelorin-render did not draw the child"
+[ "$(head -c 8 "$work/child.png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] ||
+  fail "pelorin-render did not write a PNG image"
 
 # The unpacked program against the system's Qt, on the X platform it would
 # use from the menu.

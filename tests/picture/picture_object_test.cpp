@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 
 #include "genetics/genetic_code_file.h"
 #include "platform/failure.h"
@@ -73,6 +76,23 @@ TEST_F(PictureObject, AnExistingFileIsLoadedAnythingElseBred) {
     EXPECT_EQ(script.draws(), 64 * 7) << name.toStdString();
     EXPECT_EQ(bred->GenCode.GetGLength(3), 500);
   }
+}
+
+TEST_F(PictureObject, AFileGoneOnceFoundIsAFileFailureNotABlankPicture) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("saved.txt"));
+  clsGenSeq empty;
+  SaveGeneticCode(empty, file);
+  boxes.name = file;
+  // The rate box is read after MakeGenes found the file and before the file
+  // is opened: another program takes the file away at that moment.
+  boxes.whenRateRead = [&file] { QFile::remove(file); };
+  clsObject picture;
+  const Failure failure = testing::caughtFailure([&] { picture.Init(); });
+  EXPECT_EQ(failure.kind(), FailureKind::FileSystem);
+  EXPECT_EQ(failure.path(), file);
+  EXPECT_EQ(failure.reason(), QString::fromLocal8Bit(std::strerror(ENOENT)));
+  EXPECT_EQ(windows.windows.size(), 1u);  // shown before the file was looked at
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
 #include "platform/failure.h"
+#include "platform/numbers.h"
 #include "support/failure_of.h"
 #include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
@@ -16,199 +17,117 @@
 namespace pelorin {
 namespace {
 
-using testing::FakeMainBoxes;
-using testing::FakeWindows;
 using testing::ScriptedRandom;
 using Kind = TraitSources::Kind;
 
-const QString kClipboard = QStringLiteral("the clipboard text");
-
 class Origins : public ::testing::Test {
  protected:
-  // Opens n pictures; those listed become parents.
-  void openPictures(int n, std::initializer_list<int> ticked) {
-    for (int i = 0; i < n; ++i) windows.open();
-    for (int i : ticked) windows.windows[static_cast<std::size_t>(i)]->parent = 1;
+  // A genetic code file of new genes, gene 63's Length 5.
+  QString savedFile() {
+    clsGenSeq saved;
+    saved.SetGColorLength(63, 5);
+    SaveGeneticCode(saved, dir.filePath(QStringLiteral("pic.txt")));
+    return dir.filePath(QStringLiteral("pic.txt"));
+  }
+  std::shared_ptr<clsObject> paste(const QString& text) {
+    auto picture = std::make_shared<clsObject>();
+    picture->InitFromText(text, QStringLiteral("the clipboard text"));
+    return picture;
   }
 
-  FakeMainBoxes boxes;
-  FakeWindows windows;
+  ScopedNumberFormat english_{{u'.', u','}};  // the rates below are written so
+  testing::FakeMainBoxes boxes;
+  testing::FakeWindows windows;
+  QTemporaryDir dir;
 };
 
-TEST_F(Origins, BredPictureNamesItsParentsInBreedingOrderAndTheRateAsTheBoxHeldIt) {
-  openPictures(4, {3, 1});
+TEST_F(Origins, BredRandomAndReadPicturesRecordHowTheyWereMade) {
+  EXPECT_EQ(OriginLine(*windows.open()), QStringLiteral("Picture 0: random"));
+  for (int i = 1; i < 4; ++i) windows.open();
+  windows.windows[3]->parent = windows.windows[1]->parent = 1;
   boxes.rate = QStringLiteral("  0.05 ");
-  // Gene 0's Angle mutates; everything else comes from the second parent.
-  ScriptedRandom script({0.01f, 0.5f}, 0.9f);
-  auto child = windows.open();
-  const PictureOrigin& origin = child->Origin;
-  EXPECT_EQ(origin.how, PictureOrigin::How::Bred);
-  EXPECT_EQ(origin.parents, (std::vector<std::int16_t>{1, 3}));
-  EXPECT_EQ(origin.rate, 0.05);
-  EXPECT_EQ(origin.rateText, QStringLiteral("0.05"));
-  EXPECT_EQ(origin.sources.at(0, Trait::Angle).kind, Kind::Mutated);
-  EXPECT_EQ(origin.sources.at(0, Trait::ColorBlue), (TraitSources::Source{Kind::Parent, 1}));
-  EXPECT_EQ(OriginLine(*child),
-            QStringLiteral("Picture 4: bred from 1 and 3 at mutation rate 0.05; 1 of 448 traits mutated"));
-  const std::vector<TraitShare> shares = TraitShares(origin);
-  ASSERT_EQ(shares.size(), 3u);
-  EXPECT_EQ((std::tuple{shares[0].kind, shares[0].picture, shares[0].traits}), (std::tuple{Kind::Parent, 1, 0}));
-  EXPECT_EQ((std::tuple{shares[1].kind, shares[1].picture, shares[1].traits}), (std::tuple{Kind::Parent, 3, 447}));
-  EXPECT_EQ((std::tuple{shares[2].kind, shares[2].picture, shares[2].traits}), (std::tuple{Kind::Mutated, -1, 1}));
-}
-
-TEST_F(Origins, RandomPicturesSayRandomAndTheRateOnlyWhenItMadeThemSo) {
-  auto first = windows.open();
-  EXPECT_EQ(first->Origin.how, PictureOrigin::How::Random);
-  EXPECT_TRUE(first->Origin.parents.empty());
-  EXPECT_EQ(first->Origin.sources.mutatedCount(), 448);
-  EXPECT_EQ(OriginLine(*first), QStringLiteral("Picture 0: random"));
-  windows.windows[0]->parent = 1;
+  {
+    ScriptedRandom script({0.01f, 0.5f}, 0.9f);  // gene 0's Angle mutates, the rest from picture 3
+    const std::shared_ptr<clsObject> child = windows.open();
+    EXPECT_EQ(child->Origin.parents, (std::vector<std::int16_t>{1, 3}));
+    EXPECT_EQ(child->Origin.sources.at(0, Trait::ColorBlue), (TraitSources::Source{Kind::Parent, 1}));
+    EXPECT_EQ(OriginLine(*child).toStdString(),
+              "Picture 4: bred from 1 and 3 at mutation rate 0.05; 1 of 448 traits mutated");
+    const std::vector<TraitShare> shares = TraitShares(child->Origin);
+    ASSERT_EQ(shares.size(), 3u);  // a parent that gave nothing is listed too
+    EXPECT_EQ((std::tuple{shares[0].picture, shares[0].traits, shares[1].picture, shares[1].traits, shares[2].kind}),
+              (std::tuple{1, 0, 3, 447, Kind::Mutated}));
+  }
   boxes.rate = QStringLiteral("1");
-  EXPECT_EQ(OriginLine(*windows.open()), QStringLiteral("Picture 1: random at mutation rate 1"));
-}
+  EXPECT_EQ(OriginLine(*windows.open()), QStringLiteral("Picture 5: random at mutation rate 1"));
 
-TEST_F(Origins, FileReadAtARateNamesTheFileAndCountsTheMutatedTraits) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("pic.txt"));
-  clsGenSeq saved;
-  saved.SetGColorLength(63, 5);
-  SaveGeneticCode(saved, path);
-  boxes.name = path;
+  boxes.name = savedFile();
   boxes.rate = QStringLiteral(" 0.5");
-  // Per gene: Angle and Width mutate (test and generator draws), the rest read.
-  std::vector<float> draws;
+  std::vector<float> draws;  // per gene: Angle and Width mutate, the rest is read
   for (int k = 0; k < 64; ++k) draws.insert(draws.end(), {0.1f, 0.2f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.1f, 0.2f});
   ScriptedRandom script(draws);
-  auto picture = windows.open();
-  EXPECT_EQ(picture->Origin.how, PictureOrigin::How::Read);
-  EXPECT_EQ(picture->Origin.fileName, path);
-  EXPECT_EQ(picture->GenCode.GetGLength(63), 5);
-  EXPECT_EQ(picture->Origin.sources.at(63, Trait::Width).kind, Kind::Mutated);
-  EXPECT_EQ(picture->Origin.sources.at(63, Trait::Length).kind, Kind::Read);
-  EXPECT_EQ(OriginLine(*picture),
-            QStringLiteral("Picture 0: read from pic.txt at mutation rate 0.5; 128 of 448 traits mutated"));
+  const std::shared_ptr<clsObject> read = windows.open();
+  EXPECT_EQ(read->Origin.fileName, boxes.name);
+  EXPECT_EQ(read->Origin.sources.at(63, Trait::Length).kind, Kind::Read);
+  EXPECT_EQ(read->Origin.sources.at(63, Trait::Width).kind, Kind::Mutated);
+  EXPECT_EQ(OriginLine(*read).toStdString(),
+            "Picture 6: read from pic.txt at mutation rate 0.5; 128 of 448 traits mutated");
 }
 
-TEST_F(Origins, PastedTextAtRateZeroGivesTheSameGeneticCodeUnderTheNextNumberWithAnEmptyName) {
-  boxes.name = QStringLiteral("typed.txt");  // not the pasted picture's name
-  auto copied = windows.open();
-  const QString text = QString::fromLatin1(GeneticCodeText(copied->GenCode));
-  auto pasted = std::make_shared<clsObject>();
-  pasted->InitFromText(text, kClipboard);
-  EXPECT_EQ(pasted->ID, 1);
-  EXPECT_EQ(modObject::ObjectCount, 2);
-  EXPECT_EQ(GeneticCodeText(pasted->GenCode), GeneticCodeText(copied->GenCode));
-  EXPECT_EQ(pasted->Name, QString());
-  ASSERT_EQ(windows.windows.size(), 2u);
-  EXPECT_EQ(windows.windows[1]->name, QString());
-  EXPECT_EQ(windows.windows[1]->caption, QStringLiteral("1"));
-  EXPECT_EQ(pasted->Segments()[63].EndX, copied->Segments()[63].EndX);
-  EXPECT_EQ(pasted->Origin.how, PictureOrigin::How::Pasted);
-  EXPECT_EQ(pasted->Origin.sources.counts(), (std::vector<int>{0, 0, 448}));
-  EXPECT_EQ(OriginLine(*pasted), QStringLiteral("Picture 1: pasted from the clipboard at mutation rate 0"));
-}
-
-TEST_F(Origins, PastedTextMutatesAtTheBoxRateDrawingAsAFileReadDoes) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("pic.txt"));
-  clsGenSeq saved;
-  SaveGeneticCode(saved, path);
+TEST_F(Origins, PastedTextIsReadAsTheSameFileWouldBeUnderTheNextNumberWithAnEmptyName) {
+  boxes.name = savedFile();
   boxes.rate = QStringLiteral("0.5");
-  const std::vector<float> draws = {0.9f, 0.1f, 0.3f, 0.9f, 0.2f, 0.7f};
+  const std::vector<float> draws = {0.9f, 0.1f, 0.3f, 0.9f, 0.2f, 0.7f};  // ColorBlue and ColorRed mutate
   ScriptedRandom fromFile(draws, 0.6f);
-  boxes.name = path;
-  auto read = windows.open();
+  const std::shared_ptr<clsObject> read = windows.open();
   ScriptedRandom fromText(draws, 0.6f);
-  boxes.name.clear();
-  auto pasted = std::make_shared<clsObject>();
-  pasted->InitFromText(QString::fromLatin1(GeneticCodeText(saved)), kClipboard);
+  const std::shared_ptr<clsObject> pasted = paste(QString::fromLatin1(GeneticCodeText(read->GenCode)));
   EXPECT_EQ(fromText.trace(), fromFile.trace());
   EXPECT_EQ(GeneticCodeText(pasted->GenCode), GeneticCodeText(read->GenCode));
-  EXPECT_EQ(OriginLine(*pasted),
-            QStringLiteral("Picture 1: pasted from the clipboard at mutation rate 0.5; 2 of 448 traits mutated"));
+  EXPECT_EQ((std::tuple{pasted->ID, pasted->Name, windows.windows[1]->caption, windows.windows[1]->name}),
+            (std::tuple{std::int16_t{1}, QString(), QStringLiteral("1"), QString()}));
+  EXPECT_EQ(OriginLine(*pasted).toStdString(),
+            "Picture 1: pasted from the clipboard at mutation rate 0.5; 2 of 448 traits mutated");
 }
 
-TEST_F(Origins, TextThatIsNotAWholeGeneticCodeCreatesNothing) {
+TEST_F(Origins, TextThatIsNotAWholeGeneticCodeOrNoNumberLeftCreatesNothing) {
   windows.open();
-  const QStringList lines = QString::fromLatin1(GeneticCodeText(windows.open()->GenCode)).split(QStringLiteral("\r\n"));
-  QStringList wrong = lines;
-  wrong[35] = QStringLiteral("red");
-  const std::pair<QString, const char*> cases[] = {
-      {wrong.join(QStringLiteral("\n")), "Type mismatch in line 36 of the clipboard text: ColorRed of gene 4"},
-      {lines.mid(0, 59).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"),
-       "Input past end of file in line 60 of the clipboard text: ColorRed of gene 7"},
-      {QString(), "Input past end of file in line 1 of the clipboard text: Angle of gene 0"},
-  };
-  for (const auto& [text, message] : cases) {
-    clsObject picture;
-    EXPECT_EQ(testing::caughtFailure([&] { picture.InitFromText(text, kClipboard); }).message().toStdString(), message);
-    EXPECT_EQ(modObject::ObjectCount, 2);
-    EXPECT_EQ(windows.windows.size(), 2u);
-  }
-}
-
-TEST_F(Origins, PastingWithTheNumbersUsedUpFailsBeforeReading) {
+  EXPECT_EQ(testing::caughtFailure([&] { paste(QStringLiteral("1\n2\n")); }).message().toStdString(),
+            "Input past end of file in line 3 of the clipboard text: ColorGreen of gene 0");
+  EXPECT_EQ((std::pair{modObject::ObjectCount, windows.windows.size()}), (std::pair{std::int16_t{1}, std::size_t{1}}));
   modObject::ObjectCount = 32767;
   ScriptedRandom script;
-  clsObject picture;
-  EXPECT_EQ(testing::failureOf([&] { picture.InitFromText(QString(), kClipboard); }), FailureKind::Overflow);
-  EXPECT_EQ(picture.ID, 32767);
-  EXPECT_EQ(script.trace(), "");
-  EXPECT_TRUE(windows.windows.empty());
+  EXPECT_EQ(testing::failureOf([&] { paste(QString()); }), FailureKind::Overflow);
+  EXPECT_EQ(script.trace(), "");  // nothing read
+  EXPECT_EQ(windows.windows.size(), 1u);
 }
 
-struct LineCase {
-  PictureOrigin::How how;
-  std::vector<std::int16_t> parents;
-  const char* rate;
-  int mutated;
-  const char* expected;
-};
+class Line : public ::testing::TestWithParam<std::tuple<PictureOrigin::How, std::vector<std::int16_t>, const char*>> {};
 
-class Line : public ::testing::TestWithParam<LineCase> {};
-
-TEST_P(Line, SaysHowThePictureWasMadeInOneLine) {
-  const LineCase& c = GetParam();
+TEST_P(Line, NamesAFewParentsAndCountsMany) {
+  const auto& [how, parents, expected] = GetParam();
   clsObject picture;
   picture.ID = 7;
-  picture.Origin.how = c.how;
-  picture.Origin.parents = c.parents;
-  picture.Origin.rateText = QString::fromLatin1(c.rate);
-  picture.Origin.rate = picture.Origin.rateText.toDouble();
-  picture.Origin.fileName = QStringLiteral("/home/someone/pictures/pic.txt");
-  for (int i = 0; i < c.mutated; ++i) picture.Origin.sources.setMutated(i / kTraitCount, static_cast<Trait>(i % 7));
-  EXPECT_EQ(OriginLine(picture).toStdString(), c.expected);
+  picture.Origin.how = how;
+  picture.Origin.parents = parents;
+  picture.Origin.rateText = QStringLiteral("1e-3");
+  EXPECT_EQ(OriginLine(picture).toStdString(), expected);
 }
 
 using How = PictureOrigin::How;
-INSTANTIATE_TEST_SUITE_P(
-    Origins, Line,
-    ::testing::Values(LineCase{How::Bred,
-                               {2, 5},
-                               "0.05",
-                               31,
-                               "Picture 7: bred from 2 and 5 at mutation rate 0.05; 31 of 448 traits mutated"},
-                      LineCase{How::Bred, {4}, "0", 0, "Picture 7: bred from 4 at mutation rate 0"},
-                      LineCase{How::Bred,
-                               {0, 1, 2, 3, 4},
-                               "1e-3",
-                               1,
-                               "Picture 7: bred from 0, 1, 2, 3 and 4 at mutation rate 1e-3; 1 of 448 traits mutated"},
-                      LineCase{
-                          How::Bred, {0, 1, 2, 3, 4, 5}, "0", 0, "Picture 7: bred from 6 parents at mutation rate 0"},
-                      LineCase{How::Random, {}, "0.5", 448, "Picture 7: random"},
-                      LineCase{How::Random, {}, "50", 448, "Picture 7: random at mutation rate 50"},
-                      LineCase{How::Read, {}, "0", 0, "Picture 7: read from pic.txt at mutation rate 0"},
-                      LineCase{How::NotMade, {}, "0", 0, "Picture 7: not made"}));
+INSTANTIATE_TEST_SUITE_P(Origins, Line,
+                         ::testing::Values(std::tuple{How::Bred, std::vector<std::int16_t>{4},
+                                                      "Picture 7: bred from 4 at mutation rate 1e-3"},
+                                           std::tuple{How::Bred, std::vector<std::int16_t>{0, 1, 2, 3, 4},
+                                                      "Picture 7: bred from 0, 1, 2, 3 and 4 at mutation rate 1e-3"},
+                                           std::tuple{How::Bred, std::vector<std::int16_t>{0, 1, 2, 3, 4, 5},
+                                                      "Picture 7: bred from 6 parents at mutation rate 1e-3"},
+                                           std::tuple{How::NotMade, std::vector<std::int16_t>{},
+                                                      "Picture 7: not made"}));
 
-TEST(OriginMemory, AddsUnderOneKibibyteToAPicture) {
-  PictureOrigin origin;
-  origin.rateText = QStringLiteral("0.05");
-  origin.parents = {12, 345};
-  const std::size_t heap =
-      static_cast<std::size_t>(origin.rateText.capacity()) * 2 + 16 + origin.parents.capacity() * sizeof(std::int16_t);
-  EXPECT_LE(sizeof(PictureOrigin) + heap, 1024u);
+TEST(OriginMemory, StaysUnderOneKibibyteWithItsHeap) {
+  // The rate's text and two parents' numbers add under 100 bytes on the heap.
+  EXPECT_LE(sizeof(PictureOrigin) + 100, 1024u);
 }
 
 }  // namespace

@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <functional>
 #include <sstream>
 
 #include "platform/failure.h"
@@ -55,11 +58,27 @@ TEST_F(FileAccess, MissingFileOrFolderIsNamedWithTheReason) {
   const Failure opening = caughtFailure([&] { OpenForReading(path("missing.txt")); });
   EXPECT_EQ(opening.kind(), FailureKind::FileSystem);
   EXPECT_EQ(opening.path(), path("missing.txt"));
-  EXPECT_EQ(opening.reason(), QStringLiteral("No such file or directory"));
+  EXPECT_EQ(opening.reason(), QString::fromLocal8Bit(std::strerror(ENOENT)));
   const Failure writing = caughtFailure([&] { WriteFileAtomically(path("no/such/folder/code.txt"), "x"); });
   EXPECT_EQ(writing.kind(), FailureKind::FileSystem);
   EXPECT_EQ(writing.path(), path("no/such/folder/code.txt"));
   EXPECT_FALSE(writing.reason().isEmpty());
+}
+
+// A file that opens but cannot be read fails like one that cannot be opened,
+// with the system's reason; the caller names the file.
+TEST_F(FileAccess, ReadErrorIsAFileFailureWithTheSystemsReason) {
+  for (auto [name, error] : {std::pair{QStringLiteral("/proc/self/mem"), EIO}, std::pair{dir.path(), EISDIR}}) {
+    std::ifstream in = OpenForReading(name);
+    TextStreamReader reader(in);
+    for (const auto& read :
+         std::initializer_list<std::function<void()>>{[&] { reader.AtEndOfStream(); }, [&] { reader.ReadLine(); }}) {
+      const Failure failure = caughtFailure(read);
+      EXPECT_EQ(failure.kind(), FailureKind::FileSystem) << name.toStdString();
+      EXPECT_EQ(failure.reason(), QString::fromLocal8Bit(std::strerror(error))) << name.toStdString();
+      EXPECT_TRUE(failure.path().isEmpty());
+    }
+  }
 }
 
 // The lines of text until its end, checking that one more read fails.

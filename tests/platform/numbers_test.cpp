@@ -4,6 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/failure.h"
 #include "support/failure_of.h"
@@ -49,6 +52,60 @@ TEST(Numbers, GermanSeparatorsSwapRoles) {
   EXPECT_EQ(doubleText(0.25), QStringLiteral("0,25"));
 }
 
+constexpr NumberFormat kEnglish{u'.', u','};
+constexpr NumberFormat kGerman{u',', u'.'};
+constexpr NumberFormat kFrench{u',', u'\u202f'};  // narrow no-break space
+constexpr NumberFormat kPersian{u'\u066b', u'\u066c'};
+constexpr NumberFormat kCommaNoGroups{u',', QChar()};
+
+struct FormatCases {
+  NumberFormat format;
+  std::vector<std::pair<std::u16string, double>> numbers;
+  std::vector<std::u16string> others;  // not numbers in the format
+};
+
+// Group separators only in proper groups, so that a number in the other
+// common decimal form is refused instead of read as a different number.
+TEST(Numbers, GroupSeparatorsOnlyInProperGroups) {
+  for (const FormatCases& c : {
+           FormatCases{kEnglish,
+                       {{u"1,000", 1000}, {u"-12,345", -12345}, {u"999,999.25", 999999.25}, {u"1,000.5e3", 1000500}},
+                       {u"1,79270864523323", u"1,5", u"0,500", u"1234,567", u"1,0000", u",500", u"1,000,", u"1,,000",
+                        u"1.000,5", u"1.234,567"}},
+           FormatCases{kGerman,
+                       {{u"1.234.567,5", 1234567.5}, {u"1.000", 1000}, {u"1,79270864523323", 1.79270864523323}},
+                       {u"1.5707963267949", u"0.500", u"1.5", u"1,000.5"}},
+           FormatCases{kFrench, {{u"1\u202f000,5", 1000.5}, {u"1,5", 1.5}}, {u"1 000", u"1.5"}},
+           FormatCases{kPersian, {{u"1\u066c234\u066b5", 1234.5}, {u"0\u066b5", 0.5}}, {u"1.5", u"1,5"}},
+           FormatCases{kCommaNoGroups,
+                       {{u"1,000", 1.0}},
+                       {u"1.000", std::u16string(u"1\0"
+                                                 u"000",
+                                                 5)}},
+       }) {
+    ScopedNumberFormat format(c.format);
+    for (const auto& [number, value] : c.numbers) {
+      const QString text = QString::fromStdU16String(number);
+      EXPECT_TRUE(isNumeric(text)) << text.toStdString();
+      EXPECT_EQ(toDouble(text), value) << text.toStdString();
+    }
+    for (const std::u16string& other : c.others) {
+      const QString text = QString::fromStdU16String(other);
+      EXPECT_FALSE(isNumeric(text)) << text.toStdString();
+      EXPECT_EQ(failureOf([&] { toDouble(text); }), FailureKind::TypeMismatch) << text.toStdString();
+    }
+  }
+}
+
+TEST(Numbers, DoubleTextTakesTheGivenSeparatorAndNeverWritesMinusZero) {
+  ScopedNumberFormat persian(kPersian);
+  EXPECT_EQ(doubleText(-0.0), QStringLiteral("0"));
+  EXPECT_EQ(doubleText(-0.0, u','), QStringLiteral("0"));
+  EXPECT_EQ(doubleText(-1.5), QString::fromUtf8("-1\u066b5"));
+  EXPECT_EQ(doubleText(-1.5, u','), QStringLiteral("-1,5"));
+  EXPECT_EQ(doubleText(1e-5, u'.'), QStringLiteral("1E-05"));
+}
+
 TEST_F(EnglishFormat, TextToInt16RoundsHalfToEvenWithinRange) {
   for (auto [number, value] : std::initializer_list<std::pair<const char*, int>>{{"2.5", 2},
                                                                                  {"3.5", 4},
@@ -79,7 +136,7 @@ TEST(Numbers, DoubleToInt16Boundaries) {
   EXPECT_EQ(failureOf([] { checkedAdd16(-32768, -1); }), FailureKind::Overflow);
 }
 
-TEST(Numbers, TextToBoolean) {
+TEST_F(EnglishFormat, TextToBoolean) {
   for (const char16_t* yes : {u"True", u"true", u"-1", u"0.25"}) EXPECT_EQ(toBool16(yes), kTrue16);
   for (const char16_t* no : {u"FALSE", u"0"}) EXPECT_EQ(toBool16(no), kFalse16);
   for (const char16_t* neither : {u"yes", u""})

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <set>
+#include <vector>
 
 #include "support/scripted_random.h"
 
@@ -25,6 +26,25 @@ TEST(Random, ReseedsWithinOneClockTickStayVaried) {
     seen.insert(Rnd());
   }
   EXPECT_GT(seen.size(), 990u);
+}
+
+// Reseed before every draw, as the gene generators do.
+std::vector<float> reseededDraws(ClockMixedGenerator generator, int count) {
+  std::vector<float> draws;
+  for (int i = 0; i < count; ++i) {
+    generator.reseedFromClock();
+    draws.push_back(generator.next());
+  }
+  return draws;
+}
+
+TEST(Random, CountingGeneratorRepeatsItsSeedAndStaysVaried) {
+  const auto first = reseededDraws(ClockMixedGenerator::Counting(7), 1000);
+  EXPECT_EQ(reseededDraws(ClockMixedGenerator::Counting(7), 1000), first);
+  EXPECT_NE(reseededDraws(ClockMixedGenerator::Counting(8), 1000), first);
+  EXPECT_GT(std::set<float>(first.begin(), first.end()).size(), 990u);
+  // The clock still moves a generator that does not count.
+  EXPECT_NE(reseededDraws(ClockMixedGenerator(7), 1000), first);
 }
 
 TEST(Random, ScriptedSourceTakesOverAndRecords) {

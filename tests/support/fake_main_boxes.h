@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "ui/main_window_boxes.h"
 
 namespace pelorin::testing {
@@ -12,10 +14,14 @@ class FakeMainBoxes final : public MainWindowBoxes {
     setMainWindowBoxes(this);
   }
   ~FakeMainBoxes() override { setMainWindowBoxes(previous_); }
-  QString mutationRateText() const override { return rate; }
+  QString mutationRateText() const override {
+    if (whenRateRead) whenRateRead();
+    return rate;
+  }
   QString nameText() const override { return name; }
 
   QString rate, name;
+  std::function<void()> whenRateRead;  // runs at every read of the rate box
 
  private:
   MainWindowBoxes* previous_;

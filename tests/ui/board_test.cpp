@@ -1,14 +1,17 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 
+#include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
+#include "picture/picture_origin.h"
 #include "picture/picture_surface.h"
 #include "picture/whole_path.h"
 #include "ui/board_delegate.h"
@@ -84,6 +87,18 @@ TEST_F(BoardTest, ShowsEveryOpenPictureInNumberOrderFromTheMomentItsWindowIsTher
   open();
   EXPECT_EQ(cells(), QList<int>({0, 1, 3}));  // before any event is processed
   EXPECT_EQ(pictureWindows().size(), 4);
+
+  // A picture made from the clipboard text too; text that makes none, none.
+  for (const QString& text : {QString::fromLatin1(GeneticCodeText(model().picture(model().index(0))->GenCode)),
+                              QStringLiteral("no genetic code")}) {
+    QApplication::clipboard()->setText(text);
+    child<QAction>(main, "F_NewFromClipboard")->trigger();
+  }
+  EXPECT_EQ(cells(), QList<int>({0, 1, 3, 4}));
+  EXPECT_EQ(messages.texts.size(), 1);
+  for (int row = 0; row < 4; ++row) {
+    EXPECT_EQ(model().index(row).data(Qt::ToolTipRole).toString(), OriginLine(*model().picture(model().index(row))));
+  }
 }
 
 enum class Closing { Done, CloseBox, DeleteOnTheBoard };

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "platform/numbers.h"
 #include "ui/file_dialogs.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
@@ -87,6 +88,7 @@ class MainWindowTest : public ::testing::Test {
     return found;
   }
 
+  ScopedNumberFormat english_{{u'.', u','}};  // the rates the tests type are written so
   RecordingMessages messages;
   ScriptedFileDialogs dialogs;
   frmMain main;

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <bit>
+#include <cerrno>
+#include <cstring>
 
 #include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
@@ -159,6 +161,14 @@ TEST_P(FailedOpen, IsReportedAndLeavesItsWindowTitledAndNamedWithNothingDrawnAnd
 
   QTest::mouseClick(failed->btnDone(), Qt::LeftButton);
   EXPECT_EQ(open()->windowTitle(), QStringLiteral("1"));
+  EXPECT_EQ(modObject::Registry().count(), 1u);
+
+  // A file that opens but cannot be read: named, with the system's reason.
+  open(QStringLiteral("0"), QStringLiteral("/proc/self/mem"));
+  ASSERT_EQ(messages.texts.size(), 3);
+  EXPECT_EQ(
+      messages.texts[2],
+      QStringLiteral("File access error in \"/proc/self/mem\": %1").arg(QString::fromLocal8Bit(std::strerror(EIO))));
   EXPECT_EQ(modObject::Registry().count(), 1u);
 }
 

@@ -1,0 +1,95 @@
+// pelorin-breed: one child bred from genetic code files, without a window.
+#include <memory>
+
+#include "cli/code_files.h"
+#include "cli/command_line.h"
+#include "genetics/gene_sequence.h"
+#include "genetics/genetic_code_file.h"
+#include "picture/picture_object.h"
+#include "picture/picture_surface.h"
+#include "picture/picture_window.h"
+#include "platform/numbers.h"
+#include "platform/random.h"
+#include "ui/mod_object.h"
+
+namespace {
+
+using namespace pelorin;
+using cli::UsageError;
+
+const QString kHelp = QStringLiteral(
+    "Usage: pelorin-breed [--rate R] [--seed S] -o CHILD_FILE [PARENT_FILE ...]\n"
+    "Breeds one child, as Open breeds from the pictures ticked as parents, from\n"
+    "the genetic code files PARENT_FILE (read as Open reads them at a mutation\n"
+    "rate of 0, in the order given), and writes its genetic code to CHILD_FILE\n"
+    "as Save does. Without parents the child is wholly random.\n"
+    "\n"
+    "  -o CHILD_FILE  the child's genetic code file; an existing one is replaced\n"
+    "                 only once the new one is complete\n"
+    "  --rate R       the mutation rate, written as in the Mutation Rate box (in\n"
+    "                 your number format); 0.05 if not given\n"
+    "  --seed S       start the random generator from S (0 to\n"
+    "                 18446744073709551615): the same seed, rate and parents\n"
+    "                 give the same child; without it every run differs\n"
+    "  --help         show this text\n"
+    "  --version      show the version\n"
+    "\n"
+    "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
+
+// A parent's window for a program without windows: never shown, its Parent
+// box always ticked.
+class TickedParent final : public PictureWindow {
+ public:
+  void Load() override {}
+  void SetVisible(bool) override {}
+  void SetTag(const QString&) override {}
+  void SetCaption(const QString&) override {}
+  void SetNameText(const QString&) override {}
+  PictureSurface& PicDraw() override {
+    if (!surface_) surface_ = std::make_unique<PictureSurface>();
+    return *surface_;
+  }
+  int ParentValue() const override { return 1; }
+
+ private:
+  std::unique_ptr<PictureSurface> surface_;
+};
+
+std::uint64_t seedOption(const QString& text) {
+  bool ok = false;
+  const std::uint64_t seed = text.toULongLong(&ok, 10);
+  if (!ok || text.startsWith(u'-') || text.startsWith(u'+')) {
+    throw UsageError(
+        QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615, not \"%1\"").arg(text));
+  }
+  return seed;
+}
+
+void breed(const QStringList& arguments) {
+  const cli::CommandLine line(arguments, {QStringLiteral("-o"), QStringLiteral("--rate"), QStringLiteral("--seed")},
+                              {});
+  const auto output = line.value(QStringLiteral("-o"));
+  if (!output || output->isEmpty()) throw UsageError(QStringLiteral("-o CHILD_FILE is required"));
+  const QString rate = line.value(QStringLiteral("--rate")).value_or(doubleText(0.05));
+  if (!isNumeric(rate)) throw UsageError(QStringLiteral("The Mutation Rate must be a number."));
+  if (const auto seed = line.value(QStringLiteral("--seed"))) SeedProcessRandom(seedOption(*seed));
+
+  // The parents enter the registry as Open would number them.
+  for (const QString& path : line.operands()) {
+    auto parent = std::make_shared<clsObject>();
+    parent->Name = path;
+    parent->ID = modObject::ObjectCount;
+    modObject::ObjectCount = checkedAdd16(modObject::ObjectCount, 1);
+    cli::ReadCodeFile(path, parent->GenCode);
+    parent->Display = std::make_unique<TickedParent>();
+    modObject::Registry().add(modObject::RegistryKey(parent->ID), parent);
+  }
+  const cli::RateBox box(rate);
+  clsGenSeq child;
+  child.Make();
+  SaveGeneticCode(child, *output);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) { return cli::RunProgram({"pelorin-breed", kHelp}, argc, argv, breed); }

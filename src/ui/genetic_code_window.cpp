@@ -1,0 +1,128 @@
+#include "ui/genetic_code_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "picture/picture_object.h"
+#include "ui/genetic_code_model.h"
+
+namespace pelorin {
+
+namespace {
+
+// Legend entries per line; more parents wrap onto further lines.
+constexpr int kLegendColumns = 3;
+
+QString legendHtml(const GeneticCodeModel& model) {
+  QString html = QStringLiteral("<table cellspacing=\"2\" cellpadding=\"1\"><tr>");
+  int column = 0;
+  for (const GeneticCodeModel::LegendEntry& entry : model.legend()) {
+    if (column == kLegendColumns) {
+      html += QStringLiteral("</tr><tr>");
+      column = 0;
+    }
+    html +=
+        QStringLiteral("<td style=\"background-color:%1\">&nbsp;&nbsp;&nbsp;&nbsp;</td><td>%2&nbsp;&nbsp;&nbsp;</td>")
+            .arg(entry.tint.isValid() ? entry.tint.name() : QStringLiteral("transparent"), entry.text.toHtmlEscaped());
+    ++column;
+  }
+  html += QStringLiteral("</tr></table>");
+  if (const int hidden = model.notDrawnCount(); hidden > 0) {
+    html += QStringLiteral("<i>Grey italic rows: %1 %2 not drawn.</i>")
+                .arg(hidden)
+                .arg(hidden == 1 ? QStringLiteral("gene") : QStringLiteral("genes"));
+  }
+  return html;
+}
+
+}  // namespace
+
+GeneticCodeWindow::GeneticCodeWindow(clsObject& picture, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(new GeneticCodeModel(picture, this)) {
+  setObjectName(QStringLiteral("GeneticCodeWindow"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(QStringLiteral("Genetic code of picture %1").arg(model_->pictureNumber()));
+
+  originLine_ = new QLabel(model_->originLine(), this);
+  originLine_->setObjectName(QStringLiteral("lblOrigin"));
+  originLine_->setTextFormat(Qt::PlainText);
+  originLine_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("tblGenes"));
+  table_->setModel(model_);
+  table_->setAccessibleName(windowTitle());
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  table_->setSelectionBehavior(QAbstractItemView::SelectItems);
+  table_->setWordWrap(false);
+  // Widths from the widest texts a column can hold, not from its 64 cells:
+  // measuring every cell would cost more than the rest of opening.
+  const QFontMetrics metrics = table_->fontMetrics();
+  const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0'));
+  QHeaderView* columns = table_->horizontalHeader();
+  for (int column = 0; column < model_->columnCount(); ++column) {
+    const QString widest = column == 0 ? QStringLiteral("6.28318023681641") : QStringLiteral("-32768");
+    const int header = metrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
+    columns->resizeSection(column, std::max(header, metrics.horizontalAdvance(widest)) + padding);
+  }
+  QHeaderView* rows = table_->verticalHeader();
+  rows->setSectionResizeMode(QHeaderView::Fixed);
+  rows->setDefaultSectionSize(metrics.height() + 6);
+
+  legend_ = new QLabel(legendHtml(*model_), this);
+  legend_->setObjectName(QStringLiteral("lblLegend"));
+  legend_->setTextFormat(Qt::RichText);
+  legend_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(originLine_);
+  layout->addWidget(table_, 1);
+  layout->addWidget(legend_);
+
+  actCopy_ = new QAction(QStringLiteral("Copy"), this);
+  actCopy_->setObjectName(QStringLiteral("actCopy"));
+  actCopy_->setShortcut(QKeySequence::Copy);
+  // The table's own: the origin line keeps Ctrl+C for its selected text.
+  actCopy_->setShortcutContext(Qt::WidgetShortcut);
+  table_->addAction(actCopy_);
+  table_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(actCopy_, &QAction::triggered, this, &GeneticCodeWindow::actCopy_Triggered);
+  table_->setFocus();
+
+  // Wide enough for every column, tall enough for about twenty genes.
+  int width = rows->sizeHint().width() + table_->frameWidth() * 2 + 24;
+  for (int column = 0; column < model_->columnCount(); ++column) width += columns->sectionSize(column);
+  resize(std::max(width + 2 * layout->contentsMargins().left(), originLine_->sizeHint().width() + 24),
+         20 * rows->defaultSectionSize() + columns->sizeHint().height() + legend_->sizeHint().height() +
+             originLine_->sizeHint().height() + 48);
+}
+
+int GeneticCodeWindow::pictureNumber() const { return model_->pictureNumber(); }
+
+void GeneticCodeWindow::actCopy_Triggered() {
+  QModelIndexList cells = table_->selectionModel()->selectedIndexes();
+  if (cells.isEmpty()) return;
+  QApplication::clipboard()->setText(model_->copyText(cells));
+}
+
+GeneticCodeWindow* showGeneticCodeWindow(clsObject& picture) {
+  GeneticCodeWindow* window = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* open = qobject_cast<GeneticCodeWindow*>(widget);
+    // A window closed but not yet deleted is gone for the user.
+    if (open != nullptr && open->pictureNumber() == picture.ID && !open->isHidden()) window = open;
+  }
+  if (window == nullptr) window = new GeneticCodeWindow(picture);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
+}  // namespace pelorin
