@@ -5,7 +5,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
-#include <QSignalSpy>
 
 #include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
@@ -102,6 +101,7 @@ TEST_F(BoardTest, ShowsEveryOpenPictureInNumberOrderFromTheMomentItsWindowIsTher
 }
 
 enum class Closing { Done, CloseBox, DeleteOnTheBoard };
+const char* const kClosingNames[] = {"Done", "CloseBox", "DeleteOnTheBoard"};
 
 class BoardClosing : public BoardTest, public ::testing::WithParamInterface<Closing> {};
 
@@ -129,14 +129,7 @@ TEST_P(BoardClosing, AClosedWindowsCellGoesAtOnceAndItsPictureStaysRegistered) {
 
 INSTANTIATE_TEST_SUITE_P(Ways, BoardClosing,
                          ::testing::Values(Closing::Done, Closing::CloseBox, Closing::DeleteOnTheBoard),
-                         [](const auto& info) {
-                           switch (info.param) {
-                             case Closing::Done: return "Done";
-                             case Closing::CloseBox: return "CloseBox";
-                             case Closing::DeleteOnTheBoard: return "DeleteOnTheBoard";
-                           }
-                           return "";
-                         });
+                         [](const auto& info) { return kClosingNames[static_cast<int>(info.param)]; });
 
 TEST_F(BoardTest, ParentBoxesAreTheWindowsOwnAndBreedingReadsThem) {
   QList<frmObject*> windows;
@@ -157,11 +150,8 @@ TEST_F(BoardTest, ParentBoxesAreTheWindowsOwnAndBreedingReadsThem) {
   // A tick in a window shows on the board at once.
   const QRect box = parts(1).parentBox;
   const QImage before = shown().copy(box);
-  QSignalSpy changed(&model(), &QAbstractItemModel::dataChanged);
   windows[1]->cbxParent()->click();
   windows[0]->cbxParent()->click();
-  ASSERT_EQ(changed.size(), 2);
-  EXPECT_EQ(changed[0][0].value<QModelIndex>().row(), 1);
   EXPECT_EQ(model().indexOf(1).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
   EXPECT_EQ(model().indexOf(0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
   EXPECT_NE(shown().copy(box), before);
@@ -222,8 +212,15 @@ class BoardZoom : public BoardTest, public ::testing::WithParamInterface<int> {}
 TEST_P(BoardZoom, CellsShowThePictureAsItsWindowDoesOrDrawnAfreshWhenZoomed) {
   const int zoom = GetParam();
   for (int i = 0; i < 3; ++i) open(QStringLiteral("1"));
-  board().setZoom(zoom);
+  activate(&board());
   board().resize(1200, 900);
+  // Up one step too many (it stops at 3), then down as many (it stops at 1), then up.
+  for (const auto& [key, times] : {std::pair{Qt::Key_Plus, 3}, {Qt::Key_Minus, 3}, {Qt::Key_Equal, zoom - 1}}) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(&board(), key, Qt::ControlModifier);
+  }
+  ASSERT_EQ(board().zoom(), zoom);
+  EXPECT_EQ(child<QAction>(board(), "actZoomIn")->isEnabled(), zoom < 3);
+  EXPECT_EQ(child<QAction>(board(), "actZoomOut")->isEnabled(), zoom > 1);
   const QImage grid = shown();
   for (int row = 0; row < 3; ++row) {
     SCOPED_TRACE(row);
@@ -298,21 +295,6 @@ TEST_F(BoardTest, WholePathsFrameEveryDrawnSegmentInsideItsCell) {
             RenderPicture(picture->GenCode, picture->Segments(), 3, background).convertToFormat(QImage::Format_RGB32));
 }
 
-TEST_F(BoardTest, ZoomKeysStepBetweenOneAndThree) {
-  activate(&board());
-  const QSize cell = view().cellSize();
-  const std::pair<QKeyCombination, int> steps[] = {{Qt::CTRL | Qt::Key_Plus, 2},  {Qt::CTRL | Qt::Key_Equal, 3},
-                                                   {Qt::CTRL | Qt::Key_Plus, 3},  {Qt::CTRL | Qt::Key_Minus, 2},
-                                                   {Qt::CTRL | Qt::Key_Minus, 1}, {Qt::CTRL | Qt::Key_Minus, 1}};
-  for (const auto& [keys, zoom] : steps) {
-    QTest::keyClick(&board(), keys.key(), keys.keyboardModifiers());
-    EXPECT_EQ(board().zoom(), zoom);
-    EXPECT_EQ(view().cellSize().width() - cell.width(), 113 * (zoom - 1));
-    EXPECT_EQ(child<QAction>(board(), "actZoomIn")->isEnabled(), zoom < 3);
-    EXPECT_EQ(child<QAction>(board(), "actZoomOut")->isEnabled(), zoom > 1);
-  }
-}
-
 TEST_F(BoardTest, ArrowsMoveThroughTheGridAndEnterOrADoubleClickBringsTheWindowForward) {
   QList<frmObject*> windows;
   for (int i = 0; i < 7; ++i) windows << open();
@@ -345,17 +327,14 @@ TEST_F(BoardTest, CellsReflowWithTheWidthAndScrollIntoView) {
     SCOPED_TRACE(width);
     columns(width);
     const QSize cell = view().cellSize();
-    view().scrollTo(model().index(0));
-    for (int row = 0; row < 12; ++row) {
+    for (int row : {0, 4, 7, 11}) {
+      view().scrollTo(model().index(row));
       const QRect rect = view().visualRect(model().index(row));
+      EXPECT_TRUE(view().viewport()->rect().contains(rect));
       EXPECT_EQ(rect.topLeft() + QPoint(0, view().verticalScrollBar()->value()),
                 QPoint(row % width * cell.width(), row / width * cell.height()));
-      if (view().viewport()->rect().contains(rect.center())) {
-        EXPECT_EQ(view().indexAt(rect.center()).row(), row);
-      }
+      EXPECT_EQ(view().indexAt(rect.center()).row(), row);
     }
-    view().scrollTo(model().index(11));
-    EXPECT_TRUE(view().viewport()->rect().contains(view().visualRect(model().index(11))));
     EXPECT_FALSE(view().indexAt(view().visualRect(model().index(11)).center() + QPoint(cell.width(), 0)).isValid());
   }
 }
@@ -364,17 +343,15 @@ TEST_F(BoardTest, ViewBoardSitsBetweenFileAndInfoAndShowsTheOneBoard) {
   QStringList menus;
   for (QAction* action : main.menuBar()->actions()) menus << action->text();
   EXPECT_EQ(menus, QStringList({"&File", "&View", "&Info"}));
-  QAction* item = child<QAction>(main, "V_Board");
-  EXPECT_EQ(item->text(), QStringLiteral("&Board"));
+  EXPECT_EQ(child<QAction>(main, "V_Board")->text(), QStringLiteral("&Board"));
   activate(&main);
-  QTest::keyClick(&main, Qt::Key_B, Qt::ControlModifier);
-  frmBoard* shownBoard = main.findChild<frmBoard*>();
-  EXPECT_EQ(shownBoard, nullptr);  // a window of its own
-  EXPECT_EQ(testing::visibleWindowsNamed(QStringLiteral("frmBoard")), 1);
+  for (int i = 0; i < 2; ++i) {
+    QTest::keyClick(&main, Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(testing::visibleWindowsNamed(QStringLiteral("frmBoard")), 1);
+    main.board().close();
+  }
+  EXPECT_EQ(main.findChild<frmBoard*>(), nullptr);  // a window of its own
   EXPECT_EQ(main.board().windowTitle(), QStringLiteral("Board"));
-  main.board().close();
-  item->trigger();
-  EXPECT_EQ(testing::visibleWindowsNamed(QStringLiteral("frmBoard")), 1);
 }
 
 }  // namespace
