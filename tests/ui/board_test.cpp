@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
@@ -150,7 +151,9 @@ TEST_F(BoardTest, ParentBoxesAreTheWindowsOwnAndBreedingReadsThem) {
   // A tick in a window shows on the board at once.
   const QRect box = parts(1).parentBox;
   const QImage before = shown().copy(box);
+  QSignalSpy changed(&model(), &QAbstractItemModel::dataChanged);  // the view repaints the cell
   windows[1]->cbxParent()->click();
+  EXPECT_EQ(changed.size(), 1);
   windows[0]->cbxParent()->click();
   EXPECT_EQ(model().indexOf(1).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Checked);
   EXPECT_EQ(model().indexOf(0).data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
