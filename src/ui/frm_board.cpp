@@ -21,6 +21,7 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
   delegate_ = new BoardDelegate(this);
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
+  client->setAccessibleName(windowTitle());
   setCentralWidget(client);
 
   actOpen_ = new QAction(QStringLiteral("Open"), this);
@@ -36,6 +37,7 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
 
   view_ = new BoardView(client);
   view_->setObjectName(QStringLiteral("board"));
+  view_->setAccessibleName(QStringLiteral("Open pictures"));
   view_->setItemDelegate(delegate_);
   view_->setModel(model_);
   connect(view_, &QAbstractItemView::activated, model_, &BoardModel::bringToFront);
@@ -63,6 +65,8 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
 void frmBoard::buildMenus() {
   QMenu* M_View = menuBar()->addMenu(QStringLiteral("&View"));
   M_View->setObjectName(QStringLiteral("M_View"));
+  M_View->setAccessibleName(QStringLiteral("View"));
+  menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
   actZoomIn_ = M_View->addAction(QStringLiteral("Zoom &In"));
   actZoomIn_->setObjectName(QStringLiteral("actZoomIn"));
   // Ctrl+= too: on many keyboards plus is shifted equals.
