@@ -61,15 +61,21 @@ GeneticCodeWindow::GeneticCodeWindow(clsObject& picture, QWidget* parent)
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setSelectionBehavior(QAbstractItemView::SelectItems);
   table_->setWordWrap(false);
-  // Widths from the widest texts a column can hold, not from its 64 cells:
-  // measuring every cell would cost more than the rest of opening.
+  // Integer columns are as wide as the widest 16-bit number; the angle column
+  // as its widest text (up to 15 digits after "0.0", or an exponent form).
   const QFontMetrics metrics = table_->fontMetrics();
   const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0'));
   QHeaderView* columns = table_->horizontalHeader();
   for (int column = 0; column < model_->columnCount(); ++column) {
-    const QString widest = column == 0 ? QStringLiteral("6.28318023681641") : QStringLiteral("-32768");
+    int widest = metrics.horizontalAdvance(QStringLiteral("-32768"));
+    if (column == 0) {
+      for (int row = 0; row < model_->rowCount(); ++row) {
+        const QString text = model_->data(model_->index(row, column)).toString();
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+      }
+    }
     const int header = metrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal).toString());
-    columns->resizeSection(column, std::max(header, metrics.horizontalAdvance(widest)) + padding);
+    columns->resizeSection(column, std::max(header, widest) + padding);
   }
   QHeaderView* rows = table_->verticalHeader();
   rows->setSectionResizeMode(QHeaderView::Fixed);

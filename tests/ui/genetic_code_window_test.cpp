@@ -81,6 +81,21 @@ TEST_F(GeneticCode, ShowsEveryTraitAsTheFileWritesItTintedByItsSourceWithALegend
   }
 }
 
+// The angle column shows its longest texts whole, not elided.
+TEST_F(GeneticCode, AngleColumnFitsItsLongestTexts) {
+  const double angles[] = {0.0150881269801654, -1.79769313486231e308, -0.000123456789012345};
+  for (std::int16_t gene = 0; gene < 3; ++gene) picture(2)->GenCode.SetGAngle(gene, angles[gene]);
+  GeneticCodeWindow* window = pressCtrlG(childWindow);
+  ASSERT_NE(window, nullptr);
+  const QTableView* table = child<QTableView>(*window, "tblGenes");
+  for (int gene = 0; gene < 3; ++gene) {
+    const QModelIndex cell = table->model()->index(gene, 0);
+    const QVariant font = cell.data(Qt::FontRole);
+    const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : table->font());
+    EXPECT_GE(table->columnWidth(0), metrics.horizontalAdvance(cell.data().toString())) << gene;
+  }
+}
+
 TEST_F(GeneticCode, OneWindowPerPictureThatOutlivesThePictureWindowAndCopiesSelectedCells) {
   GeneticCodeWindow* window = pressCtrlG(childWindow);
   ASSERT_NE(window, nullptr);
