@@ -72,15 +72,20 @@ void BM_Rnd(benchmark::State& state) {
 }
 BENCHMARK(BM_Rnd);
 
+// Opens `count` pictures with their Parent boxes ticked.
+void openParents(testing::FakeWindows& windows, int count) {
+  for (int i = 0; i < count; ++i) {
+    windows.open();
+    windows.windows.back()->parent = 1;
+  }
+}
+
 // Make with 0, 1, 2 and 16 ticked parents in the registry, recording every
 // trait's source as a picture does.
 void BM_Breed(benchmark::State& state) {
   testing::FakeMainBoxes boxes(kRate);
   testing::FakeWindows windows;
-  for (int i = 0; i < state.range(0); ++i) {
-    windows.open();
-    windows.windows.back()->parent = 1;
-  }
+  openParents(windows, static_cast<int>(state.range(0)));
   for (auto _ : state) {
     clsGenSeq code;
     TraitSources sources;
@@ -118,10 +123,7 @@ BENCHMARK(BM_DrawSegments);
 void BM_BreedSegmentsDraw(benchmark::State& state) {
   testing::FakeMainBoxes boxes(kRate);
   testing::FakeWindows windows;
-  for (int i = 0; i < 2; ++i) {
-    windows.open();
-    windows.windows.back()->parent = 1;
-  }
+  openParents(windows, 2);
   PictureSurface surface;
   SegmentTable lines;
   std::int64_t failures = 0;
@@ -343,10 +345,7 @@ BENCHMARK(BM_OpenBesideBoard)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosec
 void BM_OpenGeneticCodeWindow(benchmark::State& state) {
   testing::FakeMainBoxes boxes(kRate);
   testing::FakeWindows windows;
-  for (int i = 0; i < 2; ++i) {
-    windows.open();
-    windows.windows.back()->parent = 1;
-  }
+  openParents(windows, 2);
   const std::shared_ptr<clsObject> child = windows.open();
   for (auto _ : state) {
     GeneticCodeWindow* window = showGeneticCodeWindow(*child);

@@ -28,7 +28,10 @@ const BoardModel::Row* BoardModel::rowAt(const QModelIndex& index) const {
   return &rows_[static_cast<std::size_t>(index.row())];
 }
 
-QCheckBox* BoardModel::parentBox(frmObject* window) { return window->cbxParent(); }
+std::vector<BoardModel::Row>::const_iterator BoardModel::lowerBound(int id) const {
+  return std::lower_bound(rows_.begin(), rows_.end(), id,
+                          [](const Row& row, int wanted) { return row.picture->ID < wanted; });
+}
 
 QVariant BoardModel::data(const QModelIndex& index, int role) const {
   const Row* row = rowAt(index);
@@ -38,7 +41,7 @@ QVariant BoardModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole: return row->origin;
     case Qt::CheckStateRole:
       if (!row->window) return {};
-      return parentBox(row->window)->checkState();
+      return row->window->cbxParent()->checkState();
     default: return {};
   }
 }
@@ -48,7 +51,7 @@ bool BoardModel::setData(const QModelIndex& index, const QVariant& value, int ro
   if (row == nullptr || role != Qt::CheckStateRole || !row->window) return false;
   // The box tells the model back (stateChanged), as it does for a click in
   // the window.
-  parentBox(row->window)->setCheckState(value.value<Qt::CheckState>() == Qt::Checked ? Qt::Checked : Qt::Unchecked);
+  row->window->cbxParent()->setCheckState(value.value<Qt::CheckState>() == Qt::Checked ? Qt::Checked : Qt::Unchecked);
   return true;
 }
 
@@ -68,8 +71,7 @@ frmObject* BoardModel::window(const QModelIndex& index) const {
 }
 
 QModelIndex BoardModel::indexOf(int id) const {
-  const auto it = std::lower_bound(rows_.begin(), rows_.end(), id,
-                                   [](const Row& row, int wanted) { return row.picture->ID < wanted; });
+  const auto it = lowerBound(id);
   if (it == rows_.end() || it->picture->ID != id) return {};
   return index(static_cast<int>(it - rows_.begin()));
 }
@@ -91,14 +93,13 @@ void BoardModel::add(const std::shared_ptr<clsObject>& picture) {
   if (form == nullptr) return;
   const int id = picture->ID;
   // Numbers only grow, so this is nearly always the end.
-  const auto it = std::lower_bound(rows_.begin(), rows_.end(), id,
-                                   [](const Row& row, int wanted) { return row.picture->ID < wanted; });
+  const auto it = lowerBound(id);
   if (it != rows_.end() && it->picture->ID == id) return;
   const int position = static_cast<int>(it - rows_.begin());
   beginInsertRows({}, position, position);
   rows_.insert(it, Row{picture, form, OriginLine(*picture)});
   endInsertRows();
-  connect(parentBox(form), &QCheckBox::stateChanged, this, [this, id] {
+  connect(form->cbxParent(), &QCheckBox::stateChanged, this, [this, id] {
     const QModelIndex changed = indexOf(id);
     if (changed.isValid()) emit dataChanged(changed, changed, {Qt::CheckStateRole});
   });

@@ -5,8 +5,6 @@
 #include <memory>
 #include <vector>
 
-class QCheckBox;
-
 namespace pelorin {
 
 class clsObject;
@@ -51,7 +49,8 @@ class BoardModel : public QAbstractListModel {
   void add(const std::shared_ptr<clsObject>& picture);
   void remove(frmObject* window);
   const Row* rowAt(const QModelIndex& index) const;
-  static QCheckBox* parentBox(frmObject* window);
+  // The first row whose number is not below id.
+  std::vector<Row>::const_iterator lowerBound(int id) const;
 
   std::vector<Row> rows_;
 };

@@ -24,16 +24,16 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
   client->setAccessibleName(windowTitle());
   setCentralWidget(client);
 
-  actOpen_ = new QAction(QStringLiteral("Open"), this);
-  actOpen_->setObjectName(QStringLiteral("actOpen"));
-  actOpen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  addAction(actOpen_);
-  connect(actOpen_, &QAction::triggered, this, &frmBoard::openRequested);
-  btnOpen_ = new QPushButton(QStringLiteral("Open"), client);
-  btnOpen_->setObjectName(QStringLiteral("btnOpen"));
-  btnOpen_->setAutoDefault(false);
-  btnOpen_->setToolTip(QStringLiteral("Open a picture as the main window's Open does (Ctrl+O)"));
-  connect(btnOpen_, &QPushButton::clicked, actOpen_, &QAction::trigger);
+  auto* actOpen = new QAction(QStringLiteral("Open"), this);
+  actOpen->setObjectName(QStringLiteral("actOpen"));
+  actOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  addAction(actOpen);
+  connect(actOpen, &QAction::triggered, this, &frmBoard::openRequested);
+  auto* btnOpen = new QPushButton(QStringLiteral("Open"), client);
+  btnOpen->setObjectName(QStringLiteral("btnOpen"));
+  btnOpen->setAutoDefault(false);
+  btnOpen->setToolTip(QStringLiteral("Open a picture as the main window's Open does (Ctrl+O)"));
+  connect(btnOpen, &QPushButton::clicked, actOpen, &QAction::trigger);
 
   view_ = new BoardView(client);
   view_->setObjectName(QStringLiteral("board"));
@@ -41,15 +41,15 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
   view_->setItemDelegate(delegate_);
   view_->setModel(model_);
   connect(view_, &QAbstractItemView::activated, model_, &BoardModel::bringToFront);
-  actClose_ = new QAction(QStringLiteral("Close Picture Window"), view_);
-  actClose_->setObjectName(QStringLiteral("actClose"));
-  actClose_->setShortcut(QKeySequence::Delete);
-  actClose_->setShortcutContext(Qt::WidgetShortcut);
-  view_->addAction(actClose_);
-  connect(actClose_, &QAction::triggered, this, [this] { model_->closeWindow(view_->currentIndex()); });
+  auto* actClose = new QAction(QStringLiteral("Close Picture Window"), view_);
+  actClose->setObjectName(QStringLiteral("actClose"));
+  actClose->setShortcut(QKeySequence::Delete);
+  actClose->setShortcutContext(Qt::WidgetShortcut);
+  view_->addAction(actClose);
+  connect(actClose, &QAction::triggered, this, [this] { model_->closeWindow(view_->currentIndex()); });
 
   auto* buttons = new QHBoxLayout;
-  buttons->addWidget(btnOpen_);
+  buttons->addWidget(btnOpen);
   buttons->addStretch();
   auto* column = new QVBoxLayout(client);
   column->addLayout(buttons);

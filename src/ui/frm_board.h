@@ -3,7 +3,6 @@
 #include <QMainWindow>
 
 class QAction;
-class QPushButton;
 
 namespace pelorin {
 
@@ -44,12 +43,9 @@ class frmBoard : public QMainWindow {
   BoardModel* model_ = nullptr;
   BoardDelegate* delegate_ = nullptr;
   BoardView* view_ = nullptr;
-  QPushButton* btnOpen_ = nullptr;
-  QAction* actOpen_ = nullptr;
   QAction* actZoomIn_ = nullptr;
   QAction* actZoomOut_ = nullptr;
   QAction* actWholePaths_ = nullptr;
-  QAction* actClose_ = nullptr;
 };
 
 }  // namespace pelorin
