@@ -36,17 +36,16 @@ QAction* addItem(QMenu* menu, const QString& name, const QString& text) {
   return action;
 }
 
-QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& text) {
-  QMenu* menu = bar->addMenu(text);
+QMenu* named(QMenu* menu, const QString& name) {
   menu->setObjectName(name);
   menu->setAccessibleName(menu->menuAction()->iconText());  // the caption without its '&'
   return menu;
 }
 
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& text) { return named(bar->addMenu(text), name); }
+
 QMenu* addSubmenu(QMenu* menu, const QString& name, const QString& text) {
-  QMenu* submenu = menu->addMenu(text);
-  submenu->setObjectName(name);
-  submenu->setAccessibleName(submenu->menuAction()->iconText());
+  QMenu* submenu = named(menu->addMenu(text), name);
   submenu->menuAction()->setObjectName(name);
   return submenu;
 }
@@ -152,12 +151,14 @@ void frmMain::openPicture(QWidget* reportTo) {
   QString doing = QStringLiteral("making picture %1").arg(modObject::ObjectCount);
   if (!name.isEmpty()) doing += QStringLiteral(" named \"%1\"").arg(name);
   reportFailures(reportTo, doing, [this] {
-    if (!modErrors::CheckMutationRate()) {
-      dialogs_.show(DialogId::ErrorMR);
-      return;
-    }
-    createPicture();
+    if (checkMutationRate()) createPicture();
   });
+}
+
+bool frmMain::checkMutationRate() {
+  if (modErrors::CheckMutationRate()) return true;
+  dialogs_.show(DialogId::ErrorMR);
+  return false;
 }
 
 void frmMain::createPicture() {
@@ -184,10 +185,7 @@ frmBoard& frmMain::board() {
 
 void frmMain::F_NewFromClipboard_Click() {
   reportFailures(this, [this] {
-    if (!modErrors::CheckMutationRate()) {
-      dialogs_.show(DialogId::ErrorMR);
-      return;
-    }
+    if (!checkMutationRate()) return;
     auto picture = std::make_shared<clsObject>();
     picture->InitFromText(QGuiApplication::clipboard()->text(), QStringLiteral("the clipboard text"));
     registerPicture(picture);

@@ -47,6 +47,8 @@ class frmMain : public QMainWindow, public MainWindowBoxes {
   void buildControls();
   void buildMenus();
   void btnOpen_Click();
+  // False, with ErrorMR shown, when the rate box holds no number.
+  bool checkMutationRate();
   // Creates the picture of one Open; runs only for a valid mutation rate.
   void createPicture();
   // Adds a picture that was made to the registry; its window (open) gets

@@ -116,20 +116,20 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(escape, &QShortcut::activated, btnDone_, &QPushButton::click);
 
   // Window-wide, and offered on the picture itself.
-  actCopy_ = new QAction(QStringLiteral("Copy"), this);
-  actCopy_->setObjectName(QStringLiteral("actCopy"));
-  actCopy_->setShortcut(QKeySequence::Copy);
-  actExportImage_ = new QAction(QStringLiteral("Export Image..."), this);
-  actExportImage_->setObjectName(QStringLiteral("actExportImage"));
-  actExportImage_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-  actGeneticCode_ = new QAction(QStringLiteral("Genetic Code..."), this);
-  actGeneticCode_->setObjectName(QStringLiteral("actGeneticCode"));
-  actGeneticCode_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-  for (QAction* action : {actCopy_, actExportImage_, actGeneticCode_}) {
+  const auto addPictureAction = [this](const QString& name, const QString& text, const QKeySequence& shortcut) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
     addAction(action);
     picDraw_->addAction(action);
-  }
+    return action;
+  };
+  actCopy_ = addPictureAction(QStringLiteral("actCopy"), QStringLiteral("Copy"), QKeySequence::Copy);
+  actExportImage_ = addPictureAction(QStringLiteral("actExportImage"), QStringLiteral("Export Image..."),
+                                     QKeySequence(Qt::CTRL | Qt::Key_E));
+  actGeneticCode_ = addPictureAction(QStringLiteral("actGeneticCode"), QStringLiteral("Genetic Code..."),
+                                     QKeySequence(Qt::CTRL | Qt::Key_G));
   picDraw_->setContextMenuPolicy(Qt::ActionsContextMenu);
   txtName_->installEventFilter(this);
   picDraw_->installEventFilter(this);

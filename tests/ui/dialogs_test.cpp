@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QWindow>
-#include <algorithm>
 
 #include "gui_fixture.h"
 #include "platform/twips.h"
@@ -22,8 +21,6 @@ struct DialogFrame {
   QSize client;  // the table's twips / 15
   bool fixed, maximize;
 };
-
-void PrintTo(const DialogFrame& frame, std::ostream* out) { *out << dialogName(frame.id).toStdString(); }
 
 class DialogWindow : public ::testing::TestWithParam<DialogFrame> {
  protected:
@@ -53,6 +50,42 @@ TEST_P(DialogWindow, HasItsFrameAndOkIsDefaultForEnterButNotEscape) {
   EXPECT_EQ(dialogs.loaded(frame.id), dialog);
 }
 
+// No text of dialog is cut off by its box or by the edge of the window, or
+// runs into a label below it.
+void expectEveryLabelShowsItsWholeText(const QWidget* dialog) {
+  const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+  for (const QLabel* label : labels) {
+    if (label->text().isEmpty()) continue;  // an icon
+    const QRect box = label->geometry() & dialog->rect();
+    const QRectF needed = QFontMetricsF(label->font())
+                              .boundingRect(QRectF(QPointF(0, 0), QSizeF(box.size())),
+                                            Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+    const std::string name = label->objectName().toStdString();
+    EXPECT_LE(needed.width(), box.width() + 0.5) << name;
+    EXPECT_LE(needed.height(), box.height() + 0.5) << name;
+    for (const QLabel* other : labels) {
+      const QRect below = other->geometry();
+      if (other != label && below.top() > box.top() && below.left() < box.right() && below.right() > box.left()) {
+        EXPECT_LE(box.top() + needed.height(), below.top() + 0.5)
+            << name << " runs into " << other->objectName().toStdString();
+      }
+    }
+  }
+}
+
+// Whatever the desktop's font.
+TEST_P(DialogWindow, EveryLabelShowsItsWholeTextInsideTheWindow) {
+  const QFont desktop = QApplication::font();
+  for (const auto& [family, points] :
+       {std::pair{"DejaVu Sans", 9}, {"DejaVu Sans", 13}, {"DejaVu Serif", 11}, {"DejaVu Sans Mono", 10}}) {
+    SCOPED_TRACE(std::string(family) + " " + std::to_string(points));
+    QApplication::setFont(QFont(QString::fromLatin1(family), points));
+    Dialogs fresh;
+    expectEveryLabelShowsItsWholeText(fresh.load(GetParam().id));
+  }
+  QApplication::setFont(desktop);
+}
+
 // The first place is the system's; after that the dialog stays where the user
 // left it, across OK and the next show.
 TEST_P(DialogWindow, ComesBackWhereTheUserLeftIt) {
@@ -62,44 +95,10 @@ TEST_P(DialogWindow, ComesBackWhereTheUserLeftIt) {
   dialog->windowHandle()->setFramePosition(left);  // as the window manager does for a drag
   QCoreApplication::processEvents();
   ASSERT_EQ(dialog->pos(), left);
-  for (int again = 0; again < 2; ++again) {
-    QTest::mouseClick(testing::child<QPushButton>(*dialog, GetParam().ok), Qt::LeftButton);
-    ASSERT_FALSE(dialog->isVisible());
-    ASSERT_EQ(dialogs.show(GetParam().id), dialog);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    EXPECT_EQ(dialog->pos(), left);
-  }
-}
-
-// Whatever the desktop's font, no text is cut off by its box or by the edge of
-// the window, or runs into a label below it.
-TEST_P(DialogWindow, EveryLabelShowsItsWholeTextInsideTheWindow) {
-  const QFont desktop = QApplication::font();
-  for (const auto& [family, points] :
-       {std::pair{"DejaVu Sans", 9}, {"DejaVu Sans", 13}, {"DejaVu Serif", 11}, {"DejaVu Sans Mono", 10}}) {
-    QApplication::setFont(QFont(QString::fromLatin1(family), points));
-    Dialogs fresh;
-    const PelorinDialog* dialog = fresh.load(GetParam().id);
-    const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
-    for (const QLabel* label : labels) {
-      if (label->text().isEmpty()) continue;  // an icon
-      const QRect box = label->geometry() & dialog->rect();
-      const QRectF needed = QFontMetricsF(label->font())
-                                .boundingRect(QRectF(QPointF(0, 0), QSizeF(box.size())),
-                                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
-      const std::string name = QStringLiteral("%1 in %2 %3").arg(label->objectName(), family).arg(points).toStdString();
-      EXPECT_LE(needed.width(), box.width() + 0.5) << name;
-      EXPECT_LE(needed.height(), box.height() + 0.5) << name;
-      for (const QLabel* other : labels) {
-        const QRect below = other->geometry();
-        if (other != label && below.top() > box.top() && below.left() < box.right() && below.right() > box.left()) {
-          EXPECT_LE(box.top() + needed.height(), below.top() + 0.5)
-              << name << " runs into " << other->objectName().toStdString();
-        }
-      }
-    }
-  }
-  QApplication::setFont(desktop);
+  QTest::mouseClick(testing::child<QPushButton>(*dialog, GetParam().ok), Qt::LeftButton);
+  ASSERT_EQ(dialogs.show(GetParam().id), dialog);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+  EXPECT_EQ(dialog->pos(), left);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -113,33 +112,28 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return dialogName(info.param.id).toStdString(); });
 
 // One control of a dialog as the layout tables give it: its box in twips and
-// its text, either exactly (text) or, where the text is the program's own
-// choice, as a pattern. No text: an icon.
+// its text, or, where the text is the program's own choice, a pattern of it
+// (starting with '^'). No text: an icon.
 struct DialogControl {
   DialogId dialog;
   const char* name;
   int left, top, width, height;
   const char* text;
-  const char* pattern = nullptr;
 };
-
-void PrintTo(const DialogControl& control, std::ostream* out) {
-  *out << dialogName(control.dialog).toStdString() << "." << control.name;
-}
 
 const DialogControl kDialogControls[] = {
     {DialogId::ErrorMR, "lblText", 120, 120, 2775, 375, "The Mutation Rate must be a number."},
     {DialogId::ErrorMR, "btnOK", 960, 720, 1095, 375, "OK"},
     {DialogId::AboutAuthor, "lblText", 120, 240, 3135, 495,
      "To find out about the author, you can visit the web site:"},
-    {DialogId::AboutAuthor, "lblWebSite", 120, 720, 3135, 255, nullptr, "^ {5}\\S+$"},
+    {DialogId::AboutAuthor, "lblWebSite", 120, 720, 3135, 255, "^ {5}\\S+$"},
     {DialogId::AboutAuthor, "Ok", 3360, 120, 1215, 375, "Ok"},
-    {DialogId::AboutPelorin, "icnPelorin", 240, 240, 720, 720, nullptr},
-    {DialogId::AboutPelorin, "icnQuorvel", 240, 240, 720, 720, nullptr},
+    {DialogId::AboutPelorin, "icnPelorin", 240, 240, 720, 720, ""},
+    {DialogId::AboutPelorin, "icnQuorvel", 240, 240, 720, 720, ""},
     {DialogId::AboutPelorin, "lblName", 1200, 240, 3135, 255, "Pelorin version 1.0"},
-    {DialogId::AboutPelorin, "lblCopywrite", 1200, 480, 3135, 255, nullptr, "^\\S[^\\n]*$"},
-    {DialogId::AboutPelorin, "lblAuthor", 1200, 720, 3135, 255, nullptr, "^\\S[^\\n]*$"},
-    {DialogId::AboutPelorin, "lblComments", 1200, 1080, 3135, 615, nullptr,
+    {DialogId::AboutPelorin, "lblCopywrite", 1200, 480, 3135, 255, "^\\S[^\\n]*$"},
+    {DialogId::AboutPelorin, "lblAuthor", 1200, 720, 3135, 255, "^\\S[^\\n]*$"},
+    {DialogId::AboutPelorin, "lblComments", 1200, 1080, 3135, 615,
      "^If you have any comments or thoughts on this program, please send them to \\S+@\\S+$"},
     {DialogId::AboutPelorin, "Ok", 4440, 120, 1215, 375, "Ok"},
     {DialogId::License, "lblText", 120, 240, 3135, 975,
@@ -155,59 +149,34 @@ const DialogControl kDialogControls[] = {
      "of the file containing the \"Genetic Code\" into the text box to the right of the Open button. When saving a "
      "picture however, be careful because if the file you named exists, it will be overwritten."},
     {DialogId::Info, "btnOK", 4680, 240, 1215, 375, "OK"},
-    {DialogId::AboutQuorvel, "icnQuorvel", 240, 240, 720, 720, nullptr},
+    {DialogId::AboutQuorvel, "icnQuorvel", 240, 240, 720, 720, ""},
     {DialogId::AboutQuorvel, "lblWebPage", 1080, 120, 3135, 975,
      "To find out more about Quorvel Software and about other programs made by Quorvel Software you can visit our "
      "web site. Our website can be reached from the web site: "},
-    {DialogId::AboutQuorvel, "lblWebAddress", 1080, 960, 3135, 255, nullptr, "^ {6}\\S+$"},
+    {DialogId::AboutQuorvel, "lblWebAddress", 1080, 960, 3135, 255, "^ {6}\\S+$"},
     {DialogId::AboutQuorvel, "lblGetWebPage", 1080, 1200, 3255, 735,
      " Or, we will send you the current URL of Quorvel Software's home pae if you send an e-mail to:"},
-    {DialogId::AboutQuorvel, "lblEMail", 1080, 1920, 2535, 1455, nullptr, "^ {6}\\S+@\\S+$"},
+    {DialogId::AboutQuorvel, "lblEMail", 1080, 1920, 2535, 1455, "^ {6}\\S+@\\S+$"},
     {DialogId::AboutQuorvel, "Ok", 4440, 120, 1215, 375, "Ok"},
 };
 
-class DialogControls : public ::testing::TestWithParam<DialogControl> {
- protected:
-  Dialogs dialogs;
-};
+class DialogControls : public ::testing::TestWithParam<DialogControl> {};
 
 TEST_P(DialogControls, StandInTheirBoxesWithTheirTexts) {
   const DialogControl& row = GetParam();
+  Dialogs dialogs;
   const PelorinDialog* dialog = dialogs.load(row.dialog);
   const QWidget* control = testing::child<QWidget>(*dialog, row.name);
   ASSERT_NE(control, nullptr);
   EXPECT_EQ(control->parentWidget(), dialog);
   EXPECT_EQ(control->geometry(), twipsRect(row.left, row.top, row.width, row.height));
-  if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-    EXPECT_EQ(button->text(), QString::fromLatin1(row.text));
-    return;
-  }
-  const auto* label = qobject_cast<const QLabel*>(control);
-  ASSERT_NE(label, nullptr);
-  if (row.text == nullptr && row.pattern == nullptr) {
-    EXPECT_TRUE(label->text().isEmpty());
-    EXPECT_EQ(label->pixmap().size(), QSize(48, 48));
-    return;
-  }
-  EXPECT_EQ(label->textFormat(), Qt::PlainText);
-  EXPECT_TRUE(label->wordWrap());
-  if (row.text != nullptr) {
-    EXPECT_EQ(label->text().toStdString(), row.text);
-  } else {
-    EXPECT_TRUE(QRegularExpression(QString::fromLatin1(row.pattern)).match(label->text()).hasMatch())
-        << label->text().toStdString();
-  }
-}
-
-// The table holds every control of each dialog.
-TEST(DialogControlsTable, ListsEveryControl) {
-  Dialogs dialogs;
-  for (DialogId id : {DialogId::ErrorMR, DialogId::AboutAuthor, DialogId::AboutPelorin, DialogId::License,
-                      DialogId::Info, DialogId::AboutQuorvel}) {
-    const auto rows = std::count_if(std::begin(kDialogControls), std::end(kDialogControls),
-                                    [id](const DialogControl& row) { return row.dialog == id; });
-    EXPECT_EQ(dialogs.load(id)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), rows)
-        << dialogName(id).toStdString();
+  const QString text = control->property("text").toString();
+  const QString pattern = row.text[0] == '^' ? QString::fromLatin1(row.text)
+                                             : "^" + QRegularExpression::escape(QString::fromLatin1(row.text)) + "$";
+  EXPECT_TRUE(QRegularExpression(pattern).match(text).hasMatch()) << text.toStdString();
+  if (const auto* label = qobject_cast<const QLabel*>(control)) {
+    EXPECT_EQ(label->pixmap().size(), text.isEmpty() ? QSize(48, 48) : QSize(0, 0));
+    EXPECT_TRUE(text.isEmpty() || (label->textFormat() == Qt::PlainText && label->wordWrap()));
   }
 }
 
@@ -251,48 +220,22 @@ TEST_F(AboutPelorinIcons, ClickSwapsTheIconBackAndForthAndOkKeepsItForTheNextSho
   EXPECT_EQ(dialogs.loadLog(), QStringList({"AboutPelorin"}));
 }
 
-// What the mouse does on the shown program icon (its box in the window), sent
-// through the window as the platform sends it, and the icon shown after it.
-struct IconGesture {
-  const char* name;
-  void (*act)(QWindow* window, QRect icon);
-  const char* shown;
-};
-
-void PrintTo(const IconGesture& gesture, std::ostream* out) { *out << gesture.name; }
-
-class IconGestures : public AboutPelorinIcons, public ::testing::WithParamInterface<IconGesture> {};
-
-TEST_P(IconGestures, OnlyAPressAndReleaseOnTheIconSwapsIt) {
+// Sent through the window as the platform sends them. A double-click is a
+// press, a release, a second press as a double-click and a release.
+TEST_F(AboutPelorinIcons, ADoubleClickSwapsOnceAndAPressDraggedOffOrARightClickNot) {
   AboutPelorin* dialog = show();
-  QLabel* icon = shownIcon(dialog);
-  GetParam().act(dialog->windowHandle(), QRect(icon->mapTo(dialog, QPoint(0, 0)), icon->size()));
-  ASSERT_NE(shownIcon(dialog), nullptr);
-  EXPECT_EQ(shownIcon(dialog)->objectName().toStdString(), GetParam().shown);
+  QWindow* window = dialog->windowHandle();
+  const auto centre = [dialog] { return shownIcon(dialog)->geometry().center(); };
+  QTest::mouseDClick(window, Qt::LeftButton, {}, centre());
+  EXPECT_EQ(shownIcon(dialog)->objectName(), QStringLiteral("icnQuorvel"));
+  const QPoint on = centre(), off = on + QPoint(60, 0);
+  QTest::mousePress(window, Qt::LeftButton, {}, on);
+  QTest::mouseMove(window, off);
+  QTest::mouseRelease(window, Qt::LeftButton, {}, off);
+  EXPECT_EQ(shownIcon(dialog)->objectName(), QStringLiteral("icnQuorvel"));
+  QTest::mouseClick(window, Qt::RightButton, {}, centre());
+  EXPECT_EQ(shownIcon(dialog)->objectName(), QStringLiteral("icnQuorvel"));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Mouse, IconGestures,
-    ::testing::Values(
-        // Press, release, the second press as a double-click, release.
-        IconGesture{"DoubleClick",
-                    [](QWindow* window, QRect icon) { QTest::mouseDClick(window, Qt::LeftButton, {}, icon.center()); },
-                    "icnQuorvel"},
-        IconGesture{"PressDraggedOff",
-                    [](QWindow* window, QRect icon) {
-                      const QPoint off(icon.right() + 20, icon.center().y());
-                      QTest::mousePress(window, Qt::LeftButton, {}, icon.center());
-                      QTest::mouseMove(window, off);
-                      QTest::mouseRelease(window, Qt::LeftButton, {}, off);
-                    },
-                    "icnPelorin"},
-        IconGesture{"PressOnly",
-                    [](QWindow* window, QRect icon) { QTest::mousePress(window, Qt::LeftButton, {}, icon.center()); },
-                    "icnPelorin"},
-        IconGesture{"RightClick",
-                    [](QWindow* window, QRect icon) { QTest::mouseClick(window, Qt::RightButton, {}, icon.center()); },
-                    "icnPelorin"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AboutPelorinIcons, CloseBoxUnloadsAndTheNextShowStartsAgain) {
   QPointer<AboutPelorin> closed = show();
