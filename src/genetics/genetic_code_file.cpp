@@ -94,21 +94,6 @@ class RecordReader {
   int line_ = 0;
 };
 
-// One trait of the record: a mutated trait's line is read and dropped and the
-// trait drawn anew, an inherited one's line converted and stored.
-template <typename Value, typename Convert, typename Draw>
-void ReadTrait(RecordReader& reader, double rate, TraitSources* sources, Trait which, const char* what, std::int16_t k,
-               Value& trait, Convert convert, Draw draw) {
-  if (Mutates(rate)) {
-    reader.Skip(what, k);
-    draw();
-    if (sources != nullptr) sources->setMutated(k, which);
-  } else {
-    trait = reader.Read(what, k, convert);
-    if (sources != nullptr) sources->setRead(k, which);
-  }
-}
-
 }  // namespace
 
 int ReadGeneticCode(std::istream& in, clsGenSeq& code, TraitSources* sources) {
@@ -121,8 +106,17 @@ int ReadGeneticCode(std::istream& in, clsGenSeq& code, TraitSources* sources) {
   for (; k < clsGenSeq::kGeneCount && !reader.AtEndOfStream(); ++k) {
     Randomize();
     clsGene& gene = *code.GetGene(k);
-    const auto trait = [&](Trait which, const char* what, auto& value, auto convert, auto draw) {
-      ReadTrait(reader, rate, sources, which, what, k, value, convert, [&gene, draw] { (gene.*draw)(); });
+    // A mutated trait's line is read and dropped and the trait drawn anew, an
+    // inherited one's line converted and stored.
+    const auto trait = [&](Trait which, const char* what, auto& value, auto convert, void (clsGene::*draw)()) {
+      if (Mutates(rate)) {
+        reader.Skip(what, k);
+        (gene.*draw)();
+        if (sources != nullptr) sources->setMutated(k, which);
+      } else {
+        value = reader.Read(what, k, convert);
+        if (sources != nullptr) sources->setRead(k, which);
+      }
     };
     trait(Trait::Angle, "Angle", gene.Angle, asDouble, &clsGene::RndAngle);
     trait(Trait::ColorBlue, "ColorBlue", gene.ColorBlue, asInt16, &clsGene::RndColorBlue);

@@ -2,6 +2,12 @@
 
 namespace pelorin {
 
+namespace {
+
+QString quoted(const QString& path) { return path.isEmpty() ? QString() : QStringLiteral("\"%1\"").arg(path); }
+
+}  // namespace
+
 QString kindText(FailureKind kind) {
   switch (kind) {
     case FailureKind::Overflow: return QStringLiteral("Overflow");
@@ -15,21 +21,22 @@ QString kindText(FailureKind kind) {
 }
 
 Failure::Failure(FailureKind kind, QString path, QString reason)
-    : kind_(kind), path_(std::move(path)), reason_(std::move(reason)) {
+    : kind_(kind), path_(std::move(path)), reason_(std::move(reason)), source_(quoted(path_)) {
   what_ = message().toStdString();
 }
 
 Failure& Failure::withPath(const QString& path) {
-  if (path_.isEmpty() && text_.isEmpty()) {
+  if (source_.isEmpty()) {
     path_ = path;
+    source_ = quoted(path);
     what_ = message().toStdString();
   }
   return *this;
 }
 
 Failure& Failure::within(const QString& text) {
-  if (path_.isEmpty() && text_.isEmpty()) {
-    text_ = text;
+  if (source_.isEmpty()) {
+    source_ = text;
     what_ = message().toStdString();
   }
   return *this;
@@ -50,16 +57,10 @@ QString Failure::message() const {
   QString text = kindText();
   if (line_ > 0) {
     text += QStringLiteral(" in line %1").arg(line_);
-    if (!path_.isEmpty()) {
-      text += QStringLiteral(" of \"%1\"").arg(path_);
-    } else if (!text_.isEmpty()) {
-      text += QStringLiteral(" of %1").arg(text_);
-    }
+    if (!source_.isEmpty()) text += QStringLiteral(" of %1").arg(source_);
     if (!detail_.isEmpty()) text += QStringLiteral(": %1").arg(detail_);
-  } else if (!path_.isEmpty()) {
-    text += QStringLiteral(" in \"%1\"").arg(path_);
-  } else if (!text_.isEmpty()) {
-    text += QStringLiteral(" in %1").arg(text_);
+  } else if (!source_.isEmpty()) {
+    text += QStringLiteral(" in %1").arg(source_);
   }
   if (!reason_.isEmpty()) text += QStringLiteral(": %1").arg(reason_);
   return text;

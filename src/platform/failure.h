@@ -55,7 +55,7 @@ class Failure : public std::exception {
   FailureKind kind_;
   QString path_;
   QString reason_;
-  QString text_;
+  QString source_;  // as the message names it: the file quoted, or the text
   int line_ = 0;
   QString detail_;
   std::string what_;
