@@ -36,13 +36,7 @@ class TraitSources {
   // fault and not checked.
   void setMutated(int gene, Trait trait) { set(gene, trait, kMutatedCode); }
   void setRead(int gene, Trait trait) { set(gene, trait, kReadCode); }
-  void setParent(int gene, Trait trait, int parent) {
-    if (parent < kNarrowParents && wide_.empty()) {
-      narrow_[index(gene, trait)] = static_cast<std::uint8_t>(kParentCode + parent);
-    } else {
-      setWide(index(gene, trait), kParentCode + parent);
-    }
-  }
+  void setParent(int gene, Trait trait, int parent) { set(gene, trait, kParentCode + parent); }
   // Every trait of every gene mutated: a wholly random genetic code.
   void setAllMutated();
 
@@ -60,10 +54,10 @@ class TraitSources {
   }
   int code(std::size_t i) const { return wide_.empty() ? narrow_[i] : wide_[i]; }
   void set(int gene, Trait trait, int code) {
-    if (wide_.empty()) {
+    if (code < kParentCode + kNarrowParents && wide_.empty()) {
       narrow_[index(gene, trait)] = static_cast<std::uint8_t>(code);
     } else {
-      wide_[index(gene, trait)] = static_cast<std::uint16_t>(code);
+      setWide(index(gene, trait), code);
     }
   }
   void setWide(std::size_t i, int code);

@@ -19,11 +19,13 @@ PictureWindowFactory& factory() {
   return current;
 }
 
-// The rate just taken from the rate box, as the box holds it; the rate itself
-// when the box holds no number (the rate then kept its value).
-QString rateBoxText() {
-  if (!modErrors::CheckMutationRate()) return doubleText(modGenes::MutationRate);
-  return mainWindowBoxes()->mutationRateText().trimmed();
+// Records the rate just taken from the rate box, with its text as the box
+// holds it; the rate's own text when the box holds no number (the rate then
+// kept its value).
+void recordRate(PictureOrigin& origin) {
+  origin.rate = modGenes::MutationRate;
+  origin.rateText = modErrors::CheckMutationRate() ? mainWindowBoxes()->mutationRateText().trimmed()
+                                                   : doubleText(modGenes::MutationRate);
 }
 }  // namespace
 
@@ -51,8 +53,7 @@ void clsObject::InitFromText(const QString& text, const QString& source) {
   modGenes::RefreshMutationRate();
   PictureOrigin origin;
   origin.how = PictureOrigin::How::Pasted;
-  origin.rate = modGenes::MutationRate;
-  origin.rateText = rateBoxText();
+  recordRate(origin);
   clsGenSeq code;
   ReadWholeGeneticCode(text, source, code, &origin.sources);
   Name.clear();
@@ -98,8 +99,7 @@ void clsObject::MakeGenes() {
     for (int p = 0; p < parents; ++p)
       Origin.parents.push_back(modObject::ParentList().at(static_cast<std::size_t>(p))->ID);
   }
-  Origin.rate = modGenes::MutationRate;
-  Origin.rateText = rateBoxText();
+  recordRate(Origin);
 }
 
 int clsObject::ParentBoxValue() const { return Display ? Display->ParentValue() : 0; }
