@@ -7,10 +7,7 @@
 #include "genetics/gene_sequence.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
-#include "picture/picture_surface.h"
-#include "picture/whole_path.h"
 #include "platform/failure.h"
-#include "platform/file_access.h"
 
 namespace {
 
@@ -67,14 +64,8 @@ void render(const QStringList& arguments) {
     failure.withPath(input);  // a segment that overflows names no file of its own
     throw;
   }
-  if (!line.has(QStringLiteral("--whole"))) {
-    ExportPicture(code, lines, background, output, format, scale);
-    return;
-  }
-  const QSize area(kPictureWidthTwips / 15, kPictureHeightTwips / 15);
-  WriteFileAtomically(output, format == ImageFormat::Svg
-                                  ? WholePathSvg(code, lines, area, background)
-                                  : PngBytes(RenderWholePath(code, lines, area, scale, background), output));
+  ExportPicture(code, lines, background, output, format, scale,
+                line.has(QStringLiteral("--whole")) ? ImageFraming::WholePath : ImageFraming::Window);
 }
 
 }  // namespace
