@@ -38,8 +38,9 @@ ParsedNumber lineNumber(QStringView line) {
 
 }  // namespace
 
+QString AngleLineText(double angle) { return doubleText(angle, fileDecimal()); }
+
 QByteArray GeneticCodeText(clsGenSeq& code) {
-  const QChar decimal = fileDecimal();
   QString text;
   text.reserve(64 * 64);
   const auto line = [&text](const QString& value) {
@@ -47,7 +48,7 @@ QByteArray GeneticCodeText(clsGenSeq& code) {
     text += QLatin1String("\r\n");
   };
   for (std::int16_t k = 0; k < clsGenSeq::kGeneCount; ++k) {
-    line(doubleText(code.GetGAngle(k), decimal));
+    line(AngleLineText(code.GetGAngle(k)));
     line(plainNumberText(code.GetGColorBlue(k)));
     line(plainNumberText(code.GetGColorGreen(k)));
     line(plainNumberText(code.GetGColorRed(k)));

@@ -17,6 +17,10 @@ class TraitSources;
 // is any other; negative zero is "0".
 QByteArray GeneticCodeText(clsGenSeq& code);
 
+// An Angle line's text as the writer writes it: at most 15 significant
+// digits, with the user's decimal separator where it is '.' or ',', else '.'.
+QString AngleLineText(double angle);
+
 // Writes the genetic code file path, replacing any existing file as a whole.
 // Fails with FileSystem naming the path; on failure an existing file is left
 // as it was (see WriteFileAtomically).

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <map>
 
+#include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
 
@@ -58,7 +59,7 @@ int GeneticCodeModel::columnCount(const QModelIndex& parent) const { return pare
 QString GeneticCodeModel::valueText(int gene, Trait trait) const {
   const clsGene& g = genes_[static_cast<std::size_t>(gene)];
   switch (trait) {
-    case Trait::Angle: return doubleText(g.Angle);
+    case Trait::Angle: return AngleLineText(g.Angle);
     case Trait::ColorBlue: return plainNumberText(g.ColorBlue);
     case Trait::ColorGreen: return plainNumberText(g.ColorGreen);
     case Trait::ColorRed: return plainNumberText(g.ColorRed);

@@ -9,6 +9,7 @@
 #include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
 #include "picture/picture_object.h"
+#include "platform/numbers.h"
 #include "ui/genetic_code_model.h"
 #include "ui/mod_object.h"
 
@@ -56,6 +57,8 @@ TEST_F(GeneticCode, ShowsEveryTraitAsTheFileWritesItTintedByItsSourceWithALegend
   EXPECT_TRUE(legend[2].text.startsWith(QStringLiteral("mutated: %1 traits").arg(counts[1])));
   EXPECT_TRUE(legend[0].tint != legend[1].tint && legend[1].tint != legend[2].tint && legend[0].tint != legend[2].tint);
 
+  // Under a decimal separator a file never holds, the cells still show the file's text.
+  const ScopedNumberFormat persian({u'\u066b', u'\u066c'});
   const QList<QByteArray> lines = GeneticCodeText(picture(2)->GenCode).split('\n');
   ASSERT_EQ((std::pair{model.rowCount(), model.columnCount()}), (std::pair{64, 7}));
   for (int gene = 0; gene < 64; ++gene) {
