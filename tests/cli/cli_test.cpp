@@ -64,15 +64,14 @@ TEST_F(CommandLine, PngIsThePictureAtTheScaleAndWholeKeepsEverySegment) {
   handMade();
   const auto rgb = [](const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); };
   for (const int scale : {1, 3}) {
-    const QString n = QString::number(scale);
-    ASSERT_EQ(run(kRender, {"--scale", n, "pic.txt", "pic.png"}), 0) << err.toStdString();
+    ASSERT_EQ(run(kRender, {"--scale", QString::number(scale), "pic.txt", "pic.png"}), 0) << err.toStdString();
     const QImage image = QImage::fromData(bytes("pic.png"));
     ASSERT_EQ(image.size(), QSize(113, 105) * scale);
     // Red from (850, 800) to (1450, 800), then the pen of 3 down to (1450, 1400).
     EXPECT_EQ(image.pixel(75 * scale, 53 * scale), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(96 * scale + 1, 75 * scale), qRgb(0, 0, 255));
     EXPECT_EQ(rgb(image), rgb(RenderPicture(code, lines, scale, Qt::white)));
-    ASSERT_EQ(run(kRender, {"--whole", "--scale", n, "pic.txt", "whole.png"}), 0);
+    ASSERT_EQ(run(kRender, {"--whole", "--scale", QString::number(scale), "pic.txt", "whole.png"}), 0);
     const QImage whole = QImage::fromData(bytes("whole.png"));
     EXPECT_EQ(rgb(whole), rgb(RenderWholePath(code, lines, QSize(113, 105), scale, Qt::white))) << scale;
   }
@@ -89,7 +88,6 @@ TEST_F(CommandLine, WritesTheFormatAskedOrOnAFailureOrUsageErrorSaysWhatAndWrite
   // Status 0: how the last file named begins; else how standard error does.
   const std::tuple<QString, QStringList, int, QByteArray> cases[] = {
       {kRender, {"pic.txt", "a.svg"}, 0, PictureSvg(code, lines, Qt::white)},
-      {kRender, {"--format", "svg", "pic.txt", "b.png"}, 0, PictureSvg(code, lines, Qt::white)},
       {kRender, {"--format=PNG", "pic.txt", "b.svg"}, 0, "\x89PNG"},
       {kRender, {"--whole", "pic.txt", "w.svg"}, 0, WholePathSvg(code, lines, QSize(113, 105), Qt::white)},
       {kRender, {"mismatch.txt", "kept.png"}, 1, "Type mismatch in line 36 of \"mismatch.txt\": ColorRed of gene 4\n"},
