@@ -40,6 +40,9 @@ TEST(Origins, BredRandomReadAndPastedPicturesRecordHowTheyWereMade) {
   EXPECT_EQ(random->Origin.sources.counts(), (std::vector<int>{0, 448, 0}));
   QTemporaryDir dir;
   boxes.name = dir.filePath(QStringLiteral("pic.txt"));
+  // Every angle read below mutates to the same direction: short segments keep
+  // the path inside the 16-bit coordinates whatever lengths were drawn.
+  for (std::int16_t k = 0; k < 64; ++k) random->GenCode.SetGColorLength(k, 100);
   SaveGeneticCode(random->GenCode, boxes.name);
   boxes.rate = QStringLiteral(" 0.5");
   std::vector<float> draws;  // per gene: Angle and Width mutate, the rest is read

@@ -141,7 +141,9 @@ TEST_P(DialogControls, StandInTheirBoxesWithTheirTexts) {
   const QString text = control->property("text").toString(), want = QString::fromLatin1(expected);
   EXPECT_TRUE(want.startsWith('^') ? QRegularExpression(want).match(text).hasMatch() : text == want)
       << text.toStdString();
-  if (text.isEmpty()) EXPECT_EQ(qobject_cast<const QLabel*>(control)->pixmap().size(), QSize(48, 48));
+  if (text.isEmpty()) {
+    EXPECT_EQ(qobject_cast<const QLabel*>(control)->pixmap().size(), QSize(48, 48));
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Tables, DialogControls, ::testing::ValuesIn(kDialogControls), [](const auto& info) {
