@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "app_state/mod_genes.h"
+#include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/line_geometry.h"
@@ -22,7 +24,6 @@
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
-#include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "support/fixed_random.h"
 #include "ui/board_model.h"
@@ -31,8 +32,6 @@
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
 #include "ui/genetic_code_window.h"
-#include "ui/mod_genes.h"
-#include "ui/mod_object.h"
 #include "ui/user_messages.h"
 
 namespace pelorin {
@@ -45,7 +44,7 @@ const QString kRate = QStringLiteral(" 0.05");
 clsGenSeq& sampleCode() {
   static clsGenSeq code = [] {
     testing::FixedRandom random{12345};
-    ScopedRandomSource fixed(random);
+    Seam<RandomSource>::Scope fixed(random);
     for (;;) {
       clsGenSeq candidate;
       for (std::int16_t i = 0; i < clsGenSeq::kGeneCount; ++i) candidate.GetGene(i)->Random();
@@ -83,13 +82,13 @@ void openParents(testing::FakeWindows& windows, int count) {
 // Make with 0, 1, 2 and 16 ticked parents in the registry, recording every
 // trait's source as a picture does.
 void BM_Breed(benchmark::State& state) {
-  testing::FakeMainBoxes boxes(kRate);
   testing::FakeWindows windows;
+  windows.rate = kRate;
   openParents(windows, static_cast<int>(state.range(0)));
   for (auto _ : state) {
     clsGenSeq code;
     TraitSources sources;
-    code.Make(&sources);
+    BreedFromRequest(code, windows.request(), &sources);
     benchmark::DoNotOptimize(code);
     benchmark::DoNotOptimize(sources);
   }
@@ -121,8 +120,8 @@ BENCHMARK(BM_DrawSegments);
 // One picture from nothing to its image, as Open does it minus the window:
 // breeding from two parents, the segments and the drawing pass.
 void BM_BreedSegmentsDraw(benchmark::State& state) {
-  testing::FakeMainBoxes boxes(kRate);
   testing::FakeWindows windows;
+  windows.rate = kRate;
   openParents(windows, 2);
   PictureSurface surface;
   SegmentTable lines;
@@ -131,7 +130,7 @@ void BM_BreedSegmentsDraw(benchmark::State& state) {
     clsGenSeq code;
     TraitSources sources;
     try {
-      code.Make(&sources);
+      BreedFromRequest(code, windows.request(), &sources);
       ComputeSegments(code, lines);
       DrawSegments(surface, code, lines);
     } catch (const Failure&) {
@@ -159,12 +158,11 @@ BENCHMARK(BM_SaveGeneticCode);
 void BM_ReadGeneticCode(benchmark::State& state) {
   const QByteArray text = GeneticCodeText(sampleCode());
   const std::string bytes(text.constData(), static_cast<std::size_t>(text.size()));
-  modGenes::MutationRate = 0.0;
   for (auto _ : state) {
     std::istringstream in(bytes);
     clsGenSeq code;
     TraitSources sources;
-    ReadGeneticCode(in, code, &sources);
+    ReadGeneticCode(in, code, 0.0, &sources);
     benchmark::DoNotOptimize(code);
     benchmark::DoNotOptimize(sources);
   }
@@ -177,25 +175,26 @@ void BM_ReadGeneticCodeOtherSeparator(benchmark::State& state) {
   const QByteArray text = GeneticCodeText(sampleCode());
   const std::string bytes(text.constData(), static_cast<std::size_t>(text.size()));
   ScopedNumberFormat german({u',', u'.'});
-  modGenes::MutationRate = 0.0;
   for (auto _ : state) {
     std::istringstream in(bytes);
     clsGenSeq code;
-    ReadGeneticCode(in, code);
+    ReadGeneticCode(in, code, 0.0);
     benchmark::DoNotOptimize(code);
   }
 }
 BENCHMARK(BM_ReadGeneticCodeOtherSeparator);
 
-// Load as MakeGenes calls it: existence check, rate box, open, read.
+// Load as MakeGenes calls it: existence check, the rate box's text, open, read.
 void BM_LoadGeneticCode(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("picture"));
   SaveGeneticCode(sampleCode(), path);
-  testing::FakeMainBoxes boxes(QStringLiteral(" 0"));
   for (auto _ : state) {
     clsGenSeq code;
-    if (FileExists(path)) code.LoadExisting(path);
+    if (FileExists(path)) {
+      modGenes::RefreshMutationRate(QStringLiteral(" 0"));
+      code.LoadExisting(path, modGenes::MutationRate);
+    }
     benchmark::DoNotOptimize(code);
   }
 }
@@ -259,7 +258,7 @@ class OpenPictures {
     main.show();
     auto* open = main.findChild<QPushButton*>(QStringLiteral("btnOpen"));
     testing::FixedRandom random{2024};
-    ScopedRandomSource fixed(random);
+    Seam<RandomSource>::Scope fixed(random);
     // A path that leaves the coordinate range fails its Open: not counted.
     while (modObject::Registry().count() < static_cast<std::size_t>(count)) QTest::mouseClick(open, Qt::LeftButton);
     QCoreApplication::processEvents();
@@ -343,8 +342,8 @@ BENCHMARK(BM_OpenBesideBoard)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosec
 // Ctrl+G in a picture window: the genetic code window of a child of two
 // parents made, shown and painted (offscreen).
 void BM_OpenGeneticCodeWindow(benchmark::State& state) {
-  testing::FakeMainBoxes boxes(kRate);
   testing::FakeWindows windows;
+  windows.rate = kRate;
   openParents(windows, 2);
   const std::shared_ptr<clsObject> child = windows.open();
   for (auto _ : state) {
@@ -411,8 +410,7 @@ int main(int argc, char** argv) {
   // The rates above are written with '.'; every run measures the same work.
   pelorin::ScopedNumberFormat english({u'.', u','});
   pelorin::PrintedMessages messages;
-  pelorin::setUserMessages(&messages);
-  pelorin::installPictureWindows();
+  const pelorin::Seam<pelorin::UserMessages>::Scope printed(messages);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   pelorin::modObject::ParentList().clear();

@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app_state/mod_object.h"
 #include "ui/accessibility.h"
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
 #include "ui/genetic_code_window.h"
 #include "ui/info_dialogs.h"
-#include "ui/mod_object.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -14,7 +14,6 @@ int main(int argc, char* argv[]) {
   // Ties the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pelorin"));
   QApplication::setWindowIcon(QIcon(pelorin::kPelorinIcon));
-  pelorin::installPictureWindows();
   pelorin::installAccessibility();
   pelorin::frmMain window;
   window.show();

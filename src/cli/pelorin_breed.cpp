@@ -1,16 +1,13 @@
 // pelorin-breed: one child bred from genetic code files, without a window.
-#include <memory>
+#include <list>
+#include <vector>
 
 #include "cli/code_files.h"
 #include "cli/command_line.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
-#include "picture/picture_object.h"
-#include "picture/picture_surface.h"
-#include "picture/picture_window.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
-#include "ui/mod_object.h"
 
 namespace {
 
@@ -36,25 +33,6 @@ const QString kHelp = QStringLiteral(
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
 
-// A parent's window for a program without windows: never shown, its Parent
-// box always ticked.
-class TickedParent final : public PictureWindow {
- public:
-  void Load() override {}
-  void SetVisible(bool) override {}
-  void SetTag(const QString&) override {}
-  void SetCaption(const QString&) override {}
-  void SetNameText(const QString&) override {}
-  PictureSurface& PicDraw() override {
-    if (!surface_) surface_ = std::make_unique<PictureSurface>();
-    return *surface_;
-  }
-  int ParentValue() const override { return 1; }
-
- private:
-  std::unique_ptr<PictureSurface> surface_;
-};
-
 std::uint64_t seedOption(const QString& text) {
   bool ok = false;
   const std::uint64_t seed = text.toULongLong(&ok, 10);
@@ -74,19 +52,16 @@ void breed(const QStringList& arguments) {
   if (!isNumeric(rate)) throw UsageError(QStringLiteral("The Mutation Rate must be a number."));
   if (const auto seed = line.value(QStringLiteral("--seed"))) SeedProcessRandom(seedOption(*seed));
 
-  // The parents enter the registry as Open would number them.
+  // Each parent is read as Open reads a file at rate 0, then the child bred
+  // from them in the order given, as from pictures ticked in that order.
+  std::list<clsGenSeq> parents;
+  std::vector<clsGenSeq*> codes;
   for (const QString& path : line.operands()) {
-    auto parent = std::make_shared<clsObject>();
-    parent->Name = path;
-    parent->ID = modObject::ObjectCount;
-    modObject::ObjectCount = checkedAdd16(modObject::ObjectCount, 1);
-    cli::ReadCodeFile(path, parent->GenCode);
-    parent->Display = std::make_unique<TickedParent>();
-    modObject::Registry().add(modObject::RegistryKey(parent->ID), parent);
+    cli::ReadCodeFile(path, parents.emplace_back());
+    codes.push_back(&parents.back());
   }
-  const cli::RateBox box(rate);
   clsGenSeq child;
-  child.Make();
+  child.Make(toDouble(rate), codes);
   SaveGeneticCode(child, *output);
 }
 

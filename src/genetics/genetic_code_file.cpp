@@ -8,7 +8,6 @@
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "platform/random.h"
-#include "ui/mod_genes.h"
 
 namespace pelorin {
 
@@ -40,21 +39,29 @@ ParsedNumber lineNumber(QStringView line) {
 
 QString AngleLineText(double angle) { return doubleText(angle, fileDecimal()); }
 
+QString TraitLineText(const clsGene& gene, Trait trait) {
+  switch (trait) {
+    case Trait::Angle: return AngleLineText(gene.Angle);
+    case Trait::ColorBlue: return plainNumberText(gene.ColorBlue);
+    case Trait::ColorGreen: return plainNumberText(gene.ColorGreen);
+    case Trait::ColorRed: return plainNumberText(gene.ColorRed);
+    case Trait::Draw: return gene.Draw != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    case Trait::Length: return plainNumberText(gene.Length);
+    case Trait::Width: return plainNumberText(gene.Width);
+  }
+  return {};
+}
+
 QByteArray GeneticCodeText(clsGenSeq& code) {
   QString text;
-  text.reserve(64 * 64);
+  text.reserve(kGeneCount * 64);
   const auto line = [&text](const QString& value) {
     text += value;
     text += QLatin1String("\r\n");
   };
-  for (std::int16_t k = 0; k < clsGenSeq::kGeneCount; ++k) {
-    line(AngleLineText(code.GetGAngle(k)));
-    line(plainNumberText(code.GetGColorBlue(k)));
-    line(plainNumberText(code.GetGColorGreen(k)));
-    line(plainNumberText(code.GetGColorRed(k)));
-    line(code.GetGDraw(k) != 0 ? QStringLiteral("True") : QStringLiteral("False"));
-    line(plainNumberText(code.GetGLength(k)));
-    line(plainNumberText(code.GetGWidth(k)));
+  for (std::int16_t k = 0; k < kGeneCount; ++k) {
+    const clsGene& gene = *code.GetGene(k);
+    ForEachTrait([&](const auto& field) { line(TraitLineText(gene, field.trait)); });
     line(QString());
   }
   return text.toLatin1();
@@ -97,47 +104,44 @@ class RecordReader {
 
 }  // namespace
 
-int ReadGeneticCode(std::istream& in, clsGenSeq& code, TraitSources* sources) {
+int ReadGeneticCode(std::istream& in, clsGenSeq& code, double rate, TraitSources* sources) {
   RecordReader reader(in);
-  const double rate = modGenes::MutationRate;
   const auto asDouble = [](const QString& text) { return toDouble(text, lineNumber); };
   const auto asInt16 = [](const QString& text) { return toInt16(text, lineNumber); };
   const auto asBool16 = [](const QString& text) { return toBool16(text, lineNumber); };
   std::int16_t k = 0;
-  for (; k < clsGenSeq::kGeneCount && !reader.AtEndOfStream(); ++k) {
+  for (; k < kGeneCount && !reader.AtEndOfStream(); ++k) {
     Randomize();
     clsGene& gene = *code.GetGene(k);
     // A mutated trait's line is read and dropped and the trait drawn anew, an
     // inherited one's line converted and stored.
-    const auto trait = [&](Trait which, const char* what, auto& value, auto convert, void (clsGene::*draw)()) {
+    ForEachTrait([&](const auto& field) {
       if (Mutates(rate)) {
-        reader.Skip(what, k);
-        (gene.*draw)();
-        if (sources != nullptr) sources->setMutated(k, which);
+        reader.Skip(field.name, k);
+        (gene.*field.generate)();
+        if (sources != nullptr) sources->setMutated(k, field.trait);
       } else {
-        value = reader.Read(what, k, convert);
-        if (sources != nullptr) sources->setRead(k, which);
+        if constexpr (std::is_same_v<decltype(gene.*field.value), double&>) {
+          gene.*field.value = reader.Read(field.name, k, asDouble);
+        } else {
+          gene.*field.value = reader.Read(field.name, k, field.trait == Trait::Draw ? +asBool16 : +asInt16);
+        }
+        if (sources != nullptr) sources->setRead(k, field.trait);
       }
-    };
-    trait(Trait::Angle, "Angle", gene.Angle, asDouble, &clsGene::RndAngle);
-    trait(Trait::ColorBlue, "ColorBlue", gene.ColorBlue, asInt16, &clsGene::RndColorBlue);
-    trait(Trait::ColorGreen, "ColorGreen", gene.ColorGreen, asInt16, &clsGene::RndColorGreen);
-    trait(Trait::ColorRed, "ColorRed", gene.ColorRed, asInt16, &clsGene::RndColorRed);
-    trait(Trait::Draw, "Draw", gene.Draw, asBool16, &clsGene::RndDraw);
-    trait(Trait::Length, "Length", gene.Length, asInt16, &clsGene::RndLength);
-    trait(Trait::Width, "Width", gene.Width, asInt16, &clsGene::RndWidth);
+    });
     reader.Skip("separator", k);  // whatever it holds
   }
   return k;
 }
 
-void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq& code, TraitSources* sources) {
+void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq& code, double rate,
+                          TraitSources* sources) {
   // Latin-1, as the reader decodes a file: what Copy puts there reads back.
   const QByteArray bytes = text.toLatin1();
   std::istringstream in(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   try {
-    const int records = ReadGeneticCode(in, code, sources);
-    if (records < clsGenSeq::kGeneCount) {
+    const int records = ReadGeneticCode(in, code, rate, sources);
+    if (records < kGeneCount) {
       throw Failure(FailureKind::InputPastEndOfFile)
           .at(records * 8 + 1, QStringLiteral("Angle of gene %1").arg(records));
     }
@@ -147,21 +151,17 @@ void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq&
   }
 }
 
-void clsGenSeq::Load(const QString& tvName, TraitSources* sources) {
-  modGenes::RefreshMutationRate();
+void clsGenSeq::Load(const QString& tvName, double rate, TraitSources* sources) {
   if (!FileExists(tvName)) return;
-  read(tvName, sources);
+  read(tvName, rate, sources);
 }
 
-void clsGenSeq::LoadExisting(const QString& tvName, TraitSources* sources) {
-  modGenes::RefreshMutationRate();
-  read(tvName, sources);
-}
+void clsGenSeq::LoadExisting(const QString& tvName, double rate, TraitSources* sources) { read(tvName, rate, sources); }
 
-void clsGenSeq::read(const QString& tvName, TraitSources* sources) {
+void clsGenSeq::read(const QString& tvName, double rate, TraitSources* sources) {
   std::ifstream in = OpenForReading(tvName);
   try {
-    ReadGeneticCode(in, *this, sources);
+    ReadGeneticCode(in, *this, rate, sources);
   } catch (Failure& failure) {
     failure.withPath(tvName);
     throw;

@@ -4,6 +4,8 @@
 #include <QString>
 #include <istream>
 
+#include "genetics/traits.h"
+
 namespace pelorin {
 
 class clsGenSeq;
@@ -21,13 +23,17 @@ QByteArray GeneticCodeText(clsGenSeq& code);
 // digits, with the user's decimal separator where it is '.' or ',', else '.'.
 QString AngleLineText(double angle);
 
+// The line the writer writes for one trait of gene: the angle as
+// AngleLineText, Draw as "True" or "False", any other as plain digits.
+QString TraitLineText(const clsGene& gene, Trait trait);
+
 // Writes the genetic code file path, replacing any existing file as a whole.
 // Fails with FileSystem naming the path; on failure an existing file is left
 // as it was (see WriteFileAtomically).
 void SaveGeneticCode(clsGenSeq& code, const QString& path);
 
-// Reads genetic code records from in into code, with mutation at
-// modGenes::MutationRate: gene by gene while genes remain and the stream has
+// Reads genetic code records from in into code, with mutation at rate: gene
+// by gene while genes remain and the stream has
 // bytes left, one reseed per record, then per trait in record order one
 // mutation test; a mutated trait's line is read and dropped and the trait's
 // generator called, an inherited trait's line converted and stored. The
@@ -39,13 +45,14 @@ void SaveGeneticCode(clsGenSeq& code, const QString& path);
 // record, FileSystem (naming no file) when the stream cannot be read; what was
 // stored before stays. Returns how many records it read. When given, sources
 // learns which traits were read and which mutated; recording draws nothing.
-int ReadGeneticCode(std::istream& in, clsGenSeq& code, TraitSources* sources = nullptr);
+int ReadGeneticCode(std::istream& in, clsGenSeq& code, double rate, TraitSources* sources = nullptr);
 
 // Reads text that must hold a whole genetic code, all 64 records, as
-// ReadGeneticCode does (at modGenes::MutationRate, not refreshed). A text of
+// ReadGeneticCode does, at rate. A text of
 // fewer records fails with InputPastEndOfFile at the first missing line.
 // Failures name source in place of a file ("the clipboard text"). Characters
 // beyond Latin-1 are read as '?'.
-void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq& code, TraitSources* sources = nullptr);
+void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq& code, double rate,
+                          TraitSources* sources = nullptr);
 
 }  // namespace pelorin

@@ -4,19 +4,15 @@
 #include <cstdint>
 #include <vector>
 
-namespace pelorin {
+#include "genetics/traits.h"
 
-// The seven traits in the record order of the genetic code file, which is
-// also the order in which breeding and reading decide them.
-enum class Trait : std::uint8_t { Angle, ColorBlue, ColorGreen, ColorRed, Draw, Length, Width };
-inline constexpr int kTraitCount = 7;
+namespace pelorin {
 
 // Where each trait of each of the 64 genes of one genetic code came from.
 // One byte per trait while every parent position is below kNarrowParents;
 // a later parent position widens the whole table to two bytes per trait.
 class TraitSources {
  public:
-  static constexpr int kGeneCount = 64;
   static constexpr int kCount = kGeneCount * kTraitCount;
   static constexpr int kNarrowParents = 253;
 

@@ -4,10 +4,10 @@
 
 #include <cmath>
 
+#include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "platform/failure.h"
 #include "platform/numbers.h"
-#include "ui/mod_object.h"
 
 namespace pelorin {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-namespace pelorin {
+#include "genetics/gene_sequence.h"
 
-class clsGenSeq;
+namespace pelorin {
 
 // One line segment, in twips, Y downwards. All zero until computed.
 struct clsLine {
@@ -14,7 +14,17 @@ struct clsLine {
 };
 
 // Segment i belongs to gene i.
-using SegmentTable = std::array<clsLine, 64>;
+using SegmentTable = std::array<clsLine, kGeneCount>;
+
+// Calls visit(line, gene) for each segment of lines, in order, whose gene of
+// code has Draw set. A failure of visit ends the walk.
+template <typename Visit>
+void ForEachDrawnSegment(clsGenSeq& code, const SegmentTable& lines, Visit&& visit) {
+  for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
+    const auto gene = code.GetGene(i);
+    if (gene->Draw != 0) visit(lines[static_cast<std::size_t>(i)], *gene);
+  }
+}
 
 // Computes the chain of 64 segments from (modObject::OriginX, OriginY), read
 // anew at each call. Segment i has its gene's Length (twips) in the absolute

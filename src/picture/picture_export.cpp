@@ -52,19 +52,17 @@ QByteArray SegmentsSvg(clsGenSeq& code, const SegmentTable& lines, QSize logical
   xml.writeAttribute(QStringLiteral("width"), width);
   xml.writeAttribute(QStringLiteral("height"), height);
   xml.writeAttribute(QStringLiteral("fill"), rgb(background));
-  for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
-    const auto gene = code.GetGene(i);
-    if (gene->Draw == 0) continue;
-    const PlacedSegment placed = place(lines[static_cast<std::size_t>(i)], *gene);
+  ForEachDrawnSegment(code, lines, [&](const clsLine& line, const clsGene& gene) {
+    const PlacedSegment placed = place(line, gene);
     xml.writeEmptyElement(QStringLiteral("line"));
     xml.writeAttribute(QStringLiteral("x1"), exact(placed.start.x()));
     xml.writeAttribute(QStringLiteral("y1"), exact(placed.start.y()));
     xml.writeAttribute(QStringLiteral("x2"), exact(placed.end.x()));
     xml.writeAttribute(QStringLiteral("y2"), exact(placed.end.y()));
-    xml.writeAttribute(QStringLiteral("stroke"), rgb(GeneColour(*gene)));
+    xml.writeAttribute(QStringLiteral("stroke"), rgb(GeneColour(gene)));
     xml.writeAttribute(QStringLiteral("stroke-width"), exact(placed.penWidth));
     xml.writeAttribute(QStringLiteral("stroke-linecap"), QStringLiteral("square"));
-  }
+  });
   xml.writeEndElement();
   xml.writeEndDocument();
   return svg;

@@ -1,48 +1,56 @@
 #include "picture/picture_object.h"
 
+#include "app_state/mod_errors.h"
+#include "app_state/mod_genes.h"
+#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_surface.h"
 #include "picture/rendering.h"
 #include "platform/failure.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
-#include "ui/main_window_boxes.h"
-#include "ui/mod_errors.h"
-#include "ui/mod_genes.h"
-#include "ui/mod_object.h"
 
 namespace pelorin {
 
 namespace {
-PictureWindowFactory& factory() {
-  static PictureWindowFactory current;
-  return current;
+
+// Records the rate just taken from rateText, with the text as the box held
+// it; the rate's own text when the box held no number (the rate then kept
+// its value).
+void recordRate(PictureOrigin& origin, const QString& rateText) {
+  origin.rate = modGenes::MutationRate;
+  origin.rateText = modErrors::CheckMutationRate(rateText) ? rateText.trimmed() : doubleText(modGenes::MutationRate);
 }
 
-// Records the rate just taken from the rate box, with its text as the box
-// holds it; the rate's own text when the box holds no number (the rate then
-// kept its value).
-void recordRate(PictureOrigin& origin) {
-  origin.rate = modGenes::MutationRate;
-  origin.rateText = modErrors::CheckMutationRate() ? mainWindowBoxes()->mutationRateText().trimmed()
-                                                   : doubleText(modGenes::MutationRate);
+// Puts parents into the parent list under keys " 0", " 1", ...; returns
+// their genetic codes in the same order.
+std::vector<clsGenSeq*> gatherParents(const std::vector<std::shared_ptr<clsObject>>& parents) {
+  auto& list = modObject::ParentList();
+  list.clear();
+  std::vector<clsGenSeq*> codes;
+  std::int16_t k = 0;
+  for (const auto& picture : parents) {
+    list.add(modObject::RegistryKey(k), picture);
+    codes.push_back(&picture->GenCode);
+    k = checkedAdd16(k, 1);
+  }
+  return codes;
 }
+
+void registerPicture(const std::shared_ptr<clsObject>& picture) {
+  modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
+}
+
 }  // namespace
 
-PictureWindowFactory setPictureWindowFactory(PictureWindowFactory next) {
-  return std::exchange(factory(), std::move(next));
+void clsObject::Init(const PictureRequest& request, const PictureWindowFactory& makeWindow) {
+  Name = request.name;
+  openWindow(makeWindow);
+  Display_Draw(request);
 }
 
-std::unique_ptr<PictureWindow> createPictureWindow() { return factory()(); }
-
-void clsObject::Init() {
-  const MainWindowBoxes* boxes = mainWindowBoxes();
-  Name = boxes != nullptr ? boxes->nameText() : QString();
-  openWindow();
-  Display_Draw();
-}
-
-void clsObject::InitFromText(const QString& text, const QString& source) {
+void clsObject::InitFromText(const QString& text, const QString& source, const QString& rateText,
+                             const PictureWindowFactory& makeWindow) {
   // The failure Init would give for the numbers used up, before anything is read.
   try {
     checkedAdd16(modObject::ObjectCount, 1);
@@ -50,24 +58,24 @@ void clsObject::InitFromText(const QString& text, const QString& source) {
     ID = modObject::ObjectCount;
     throw;
   }
-  modGenes::RefreshMutationRate();
+  modGenes::RefreshMutationRate(rateText);
   PictureOrigin origin;
   origin.how = PictureOrigin::How::Pasted;
-  recordRate(origin);
+  recordRate(origin, rateText);
   clsGenSeq code;
-  ReadWholeGeneticCode(text, source, code, &origin.sources);
+  ReadWholeGeneticCode(text, source, code, modGenes::MutationRate, &origin.sources);
   Name.clear();
-  openWindow();
+  openWindow(makeWindow);
   GenCode = std::move(code);
   Origin = std::move(origin);
-  Display_Draw();
+  Display_Draw(PictureRequest{{}, rateText, {}});
 }
 
-void clsObject::openWindow() {
+void clsObject::openWindow(const PictureWindowFactory& makeWindow) {
   ID = modObject::ObjectCount;
   modObject::ObjectCount = checkedAdd16(modObject::ObjectCount, 1);
   GenCode.Init();
-  Display = createPictureWindow();
+  Display = makeWindow();
   Display->Load();
   // The surface always keeps a retained image: nothing to switch on.
   Display->SetVisible(true);
@@ -76,32 +84,65 @@ void clsObject::openWindow() {
   Display->SetNameText(Name);
 }
 
-void clsObject::Display_Draw() {
-  MakeObj();
+void clsObject::Display_Draw(const PictureRequest& request) {
+  MakeObj(request);
+  // What the pass drew, up to a failure, is shown.
+  struct Shown {
+    PictureWindow& window;
+    ~Shown() { window.Refresh(); }
+  } shown{*Display};
   DrawSegments(Display->PicDraw(), GenCode, Lines);
 }
 
-void clsObject::MakeObj() {
-  MakeGenes();
+void clsObject::MakeObj(const PictureRequest& request) {
+  MakeGenes(request);
   ComputeSegments(GenCode, Lines);
 }
 
-void clsObject::MakeGenes() {
+void clsObject::MakeGenes(const PictureRequest& request) {
   if (Origin.how == PictureOrigin::How::Pasted) return;
   Origin = PictureOrigin();
   if (FileExists(Name)) {
-    GenCode.LoadExisting(Name, &Origin.sources);
+    modGenes::RefreshMutationRate(request.rateText);
+    GenCode.LoadExisting(Name, modGenes::MutationRate, &Origin.sources);
     Origin.how = PictureOrigin::How::Read;
     Origin.fileName = Name;
   } else {
-    const int parents = GenCode.Make(&Origin.sources);
+    const int parents = BreedFromRequest(GenCode, request, &Origin.sources);
     Origin.how = parents > 0 ? PictureOrigin::How::Bred : PictureOrigin::How::Random;
-    for (int p = 0; p < parents; ++p)
-      Origin.parents.push_back(modObject::ParentList().at(static_cast<std::size_t>(p))->ID);
+    for (int p = 0; p < parents; ++p) Origin.parents.push_back(request.parents[static_cast<std::size_t>(p)]->ID);
   }
-  recordRate(Origin);
+  recordRate(Origin, request.rateText);
 }
 
 int clsObject::ParentBoxValue() const { return Display ? Display->ParentValue() : 0; }
+
+std::shared_ptr<clsObject> OpenPicture(const PictureRequest& request, const PictureWindowFactory& makeWindow) {
+  auto picture = std::make_shared<clsObject>();
+  picture->Init(request, makeWindow);
+  registerPicture(picture);
+  return picture;
+}
+
+std::shared_ptr<clsObject> OpenPictureFromText(const QString& text, const QString& source, const QString& rateText,
+                                               const PictureWindowFactory& makeWindow) {
+  auto picture = std::make_shared<clsObject>();
+  picture->InitFromText(text, source, rateText, makeWindow);
+  registerPicture(picture);
+  return picture;
+}
+
+int BreedFromRequest(clsGenSeq& code, const PictureRequest& request, TraitSources* sources) {
+  modGenes::RefreshMutationRate(request.rateText);
+  return code.Make(modGenes::MutationRate, gatherParents(request.parents), sources);
+}
+
+std::vector<std::shared_ptr<clsObject>> TickedPictures() {
+  std::vector<std::shared_ptr<clsObject>> ticked;
+  for (const auto& [key, picture] : modObject::Registry()) {
+    if (picture->ParentBoxValue() == 1) ticked.push_back(picture);
+  }
+  return ticked;
+}
 
 }  // namespace pelorin

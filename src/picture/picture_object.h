@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "genetics/gene_sequence.h"
 #include "picture/line_geometry.h"
@@ -11,35 +12,49 @@
 
 namespace pelorin {
 
+class clsObject;
+
+// What a new picture is made from: the main window's boxes as they stood
+// when Open was pressed, and the pictures ticked as parents then.
+struct PictureRequest {
+  QString name;                                     // the name box: a genetic code file to read, if it names one
+  QString rateText;                                 // the mutation-rate box
+  std::vector<std::shared_ptr<clsObject>> parents;  // in registry order
+};
+
 // One picture: its name, number, genetic code, window and the 64 segments
 // computed from the code. Only the picture itself writes its fields.
 class clsObject {
  public:
-  QString Name;                            // the main window's name box at Init
+  QString Name;                            // the name box at Init
   clsGenSeq GenCode;                       // the genetic code
   std::unique_ptr<PictureWindow> Display;  // created by Init
   std::int16_t ID = 0;                     // 0 for the first picture of a run
   PictureOrigin Origin;                    // how the genetic code was made
 
-  // Takes the name and the next number, opens the window and draws the
-  // picture. Fails with Overflow when the numbers are used up (before any
-  // window exists); any later failure leaves what was done so far.
-  void Init();
+  // Takes the request's name and the next number, opens a window made by
+  // makeWindow and draws the picture. Fails with Overflow when the numbers
+  // are used up (before any window exists); any later failure leaves what
+  // was done so far.
+  void Init(const PictureRequest& request, const PictureWindowFactory& makeWindow);
   // Init for a picture whose genetic code is the whole genetic code in text,
-  // read at the rate box's rate, each trait mutating: the text is read before
-  // the picture takes a number, so text that is not a whole genetic code
-  // fails (naming source, line and trait) with no number used and no window.
-  // The picture's name is empty.
-  void InitFromText(const QString& text, const QString& source);
+  // read at the rate of rateText, each trait mutating: the text is read
+  // before the picture takes a number, so text that is not a whole genetic
+  // code fails (naming source, line and trait) with no number used and no
+  // window. The picture's name is empty.
+  void InitFromText(const QString& text, const QString& source, const QString& rateText,
+                    const PictureWindowFactory& makeWindow);
   // Sources the genetic code, computes the segments, then draws them.
-  void Display_Draw();
-  // Loads the code from the file called Name if it is an existing regular
-  // file, otherwise breeds it, recording the origin. A file that is gone by
-  // the time it is opened fails with FileSystem naming it. Keeps a code that
-  // came with the picture (InitFromText).
-  void MakeGenes();
+  void Display_Draw(const PictureRequest& request);
+  // Takes the request's rate, then loads the code from the file called Name
+  // if it is an existing regular file, otherwise breeds it from the
+  // request's parents (which become modObject::ParentList), recording the
+  // origin. A file that is gone by the time it is opened fails with
+  // FileSystem naming it. Keeps a code that came with the picture
+  // (InitFromText).
+  void MakeGenes(const PictureRequest& request);
   // Sources the genetic code, then computes the segments.
-  void MakeObj();
+  void MakeObj(const PictureRequest& request);
 
   // The Parent box of the picture's window; 0 once the window is closed.
   int ParentBoxValue() const;
@@ -48,9 +63,24 @@ class clsObject {
 
  private:
   // Init's steps from taking the number to filling in the window.
-  void openWindow();
+  void openWindow(const PictureWindowFactory& makeWindow);
 
   SegmentTable Lines;
 };
+
+// Makes the next picture as Open does (Init), then registers it. A picture
+// that fails is not registered: its window, if it got one, stays.
+std::shared_ptr<clsObject> OpenPicture(const PictureRequest& request, const PictureWindowFactory& makeWindow);
+// The same for a picture whose genetic code is text (InitFromText).
+std::shared_ptr<clsObject> OpenPictureFromText(const QString& text, const QString& source, const QString& rateText,
+                                               const PictureWindowFactory& makeWindow);
+
+// Breeds code as Open does: takes the request's rate, puts its parents into
+// modObject::ParentList and breeds from their genetic codes (clsGenSeq::Make).
+// Returns how many parents it was bred from, 0 when wholly random.
+int BreedFromRequest(clsGenSeq& code, const PictureRequest& request, TraitSources* sources = nullptr);
+
+// The registered pictures whose Parent box is ticked, in registry order.
+std::vector<std::shared_ptr<clsObject>> TickedPictures();
 
 }  // namespace pelorin

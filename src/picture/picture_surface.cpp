@@ -28,15 +28,21 @@ void StrokeSquareCapped(QPainter& painter, QPointF from, QPointF to, qreal width
   painter.drawLine(from, to);
 }
 
+QColor BackgroundOrWhite(QColor background) { return background.isValid() ? background.toRgb() : QColor(Qt::white); }
+
+QImage BlankImage(QSize logicalSize, qreal devicePixelRatio, QColor background) {
+  const QSize size = logicalSize.expandedTo(QSize(1, 1));
+  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
+  QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
+  image.setDevicePixelRatio(ratio);
+  image.fill(BackgroundOrWhite(background));
+  return image;
+}
+
 PictureSurface::PictureSurface(int widthTwips, int heightTwips, qreal devicePixelRatio, QColor background)
     : logicalSize_(std::max(1, twipsToPixels(widthTwips)), std::max(1, twipsToPixels(heightTwips))),
-      background_(background.isValid() ? background.toRgb() : QColor(Qt::white)) {
-  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-  const QSize pixels(qCeil(logicalSize_.width() * ratio), qCeil(logicalSize_.height() * ratio));
-  image_ = QImage(pixels, QImage::Format_RGB32);
-  image_.setDevicePixelRatio(ratio);
-  Cls();
-}
+      background_(BackgroundOrWhite(background)),
+      image_(BlankImage(logicalSize_, devicePixelRatio, background_)) {}
 
 PictureSurface::~PictureSurface() = default;
 

@@ -19,6 +19,14 @@ inline constexpr int kPictureHeightTwips = 1575;
 // palette); white when no QGuiApplication exists, as in widget-free tests.
 QColor systemWindowBackground();
 
+// background as an RGB colour, or white when it is not a valid colour.
+QColor BackgroundOrWhite(QColor background);
+
+// An image of logicalSize logical pixels (at least 1 x 1) holding
+// logicalSize * devicePixelRatio device pixels (rounded up; a ratio of 0 or
+// less counts as 1), filled with BackgroundOrWhite(background).
+QImage BlankImage(QSize logicalSize, qreal devicePixelRatio, QColor background);
+
 // A solid, opaque line from `from` to `to` on painter, width logical pixels
 // wide, with square caps and the painter's aliasing. A line of no length is
 // a square of that width centred on its point (Qt's own stroke of one is
@@ -81,7 +89,6 @@ class PictureSurface {
   const QImage& image() const { return image_; }
   QSize logicalSize() const { return logicalSize_; }
   QColor background() const { return background_; }
-  std::int16_t drawWidth() const { return drawWidth_; }
 
  private:
   QSize logicalSize_;

@@ -23,17 +23,16 @@ class PictureWindow {
 
   // The retained picture surface. Only valid while the window is loaded.
   virtual PictureSurface& PicDraw() = 0;
+  // Shows what was drawn on the surface since the window last showed it.
+  virtual void Refresh() = 0;
 
   // The Parent box: 0 clear, 1 ticked, 2 greyed. A closed window reads 0 and
   // is not brought back.
   virtual int ParentValue() const = 0;
 };
 
+// Makes the window of a new picture, not yet loaded: the user interface
+// hands its own to the pictures it makes.
 using PictureWindowFactory = std::function<std::unique_ptr<PictureWindow>()>;
-
-// The factory pictures use to create their windows; the user interface
-// installs it at start-up. Returns the previous one (tests swap in fakes).
-PictureWindowFactory setPictureWindowFactory(PictureWindowFactory factory);
-std::unique_ptr<PictureWindow> createPictureWindow();
 
 }  // namespace pelorin

@@ -21,15 +21,11 @@ QColor GeneColour(const clsGene& gene) {
 void DrawSegments(PictureSurface& surface, clsGenSeq& code, const SegmentTable& lines) {
   surface.Cls();
   const PictureSurface::Painting painting(surface);
-  for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
-    const auto gene = code.GetGene(i);
-    if (gene->Draw == 0) continue;
-    surface.DrawWidth(gene->Width);
-    const clsLine& line = lines[static_cast<std::size_t>(i)];
-    const QColor colour = GeneColour(*gene);
+  ForEachDrawnSegment(code, lines, [&surface](const clsLine& line, const clsGene& gene) {
+    surface.DrawWidth(gene.Width);
     surface.Line(static_cast<float>(line.StartX), static_cast<float>(line.StartY), static_cast<float>(line.EndX),
-                 static_cast<float>(line.EndY), colour);
-  }
+                 static_cast<float>(line.EndY), GeneColour(gene));
+  });
 }
 
 }  // namespace pelorin

@@ -37,16 +37,13 @@ struct Extent {
 };
 
 struct Extents {
-  std::array<Extent, 64> items;
+  std::array<Extent, kGeneCount> items;
   std::size_t count = 0;
 };
 
 Extents drawnExtents(clsGenSeq& code, const SegmentTable& lines) {
   Extents extents;
-  for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
-    const auto gene = code.GetGene(i);
-    if (gene->Draw == 0) continue;
-    const clsLine& line = lines[static_cast<std::size_t>(i)];
+  ForEachDrawnSegment(code, lines, [&extents](const clsLine& line, const clsGene& gene) {
     const qreal dx = line.EndX - line.StartX;
     const qreal dy = line.EndY - line.StartY;
     const qreal length = std::hypot(dx, dy);
@@ -55,9 +52,9 @@ Extents drawnExtents(clsGenSeq& code, const SegmentTable& lines) {
                                       std::max<qreal>(line.StartX, line.EndX),
                                       std::min<qreal>(line.StartY, line.EndY),
                                       std::max<qreal>(line.StartY, line.EndY),
-                                      penTwips(*gene),
+                                      penTwips(gene),
                                       reach};
-  }
+  });
   return extents;
 }
 
@@ -112,23 +109,17 @@ void PaintWholePath(QPainter& painter, clsGenSeq& code, const SegmentTable& line
   const PathFrame frame = FrameWholePath(code, lines, target);
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
-  for (std::int16_t i = 0; i < static_cast<std::int16_t>(lines.size()); ++i) {
-    const auto gene = code.GetGene(i);
-    if (gene->Draw == 0) continue;
-    const clsLine& line = lines[static_cast<std::size_t>(i)];
+  ForEachDrawnSegment(code, lines, [&](const clsLine& line, const clsGene& gene) {
     StrokeSquareCapped(painter, place(frame, line.StartX, line.StartY), place(frame, line.EndX, line.EndY),
-                       penAt(penTwips(*gene), frame.scale), GeneColour(*gene));
-  }
+                       penAt(penTwips(gene), frame.scale), GeneColour(gene));
+  });
   painter.restore();
 }
 
 QImage RenderWholePath(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, qreal devicePixelRatio,
                        QColor background) {
   const QSize size = logicalSize.expandedTo(QSize(1, 1));
-  const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-  QImage image(qCeil(size.width() * ratio), qCeil(size.height() * ratio), QImage::Format_RGB32);
-  image.setDevicePixelRatio(ratio);
-  image.fill(background.isValid() ? background.rgb() : qRgb(255, 255, 255));
+  QImage image = BlankImage(size, devicePixelRatio, background);
   QPainter painter(&image);
   PaintWholePath(painter, code, lines, QRectF(QPointF(0, 0), size));
   return image;
@@ -137,7 +128,7 @@ QImage RenderWholePath(clsGenSeq& code, const SegmentTable& lines, QSize logical
 QByteArray WholePathSvg(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, QColor background) {
   const QSize size = logicalSize.expandedTo(QSize(1, 1));
   const PathFrame frame = FrameWholePath(code, lines, QRectF(QPointF(0, 0), size));
-  return SegmentsSvg(code, lines, size, background.isValid() ? background : QColor(Qt::white),
+  return SegmentsSvg(code, lines, size, BackgroundOrWhite(background),
                      [&frame](const clsLine& line, const clsGene& gene) {
                        return PlacedSegment{place(frame, line.StartX, line.StartY), place(frame, line.EndX, line.EndY),
                                             penAt(penTwips(gene), frame.scale)};

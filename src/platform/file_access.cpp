@@ -41,6 +41,16 @@ bool FileExists(const QString& path) {
   return S_ISREG(status.st_mode);
 }
 
+void RequireRegularFile(const QString& path) {
+  if (FileExists(path)) return;
+  struct stat status {};
+  QString reason = QStringLiteral("Not a regular file");
+  if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
+    reason = systemReason(path.isEmpty() ? ENOENT : errno);
+  else if (S_ISDIR(status.st_mode)) reason = systemReason(EISDIR);
+  throw Failure(FailureKind::FileSystem, path, reason);
+}
+
 std::ifstream OpenForReading(const QString& path) {
   const QByteArray native = QFile::encodeName(path);
   errno = 0;

@@ -12,6 +12,11 @@ namespace pelorin {
 // the file's status, so it never blocks on a FIFO.
 bool FileExists(const QString& path);
 
+// Returns when FileExists(path); otherwise fails with FileSystem naming path
+// and why: the system's reason ("No such file or directory"), "Is a
+// directory", or "Not a regular file".
+void RequireRegularFile(const QString& path);
+
 // Opens path for reading, in binary so line ends are the reader's business.
 // Fails with FileSystem naming the path and the system's reason.
 std::ifstream OpenForReading(const QString& path);

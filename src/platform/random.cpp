@@ -18,11 +18,6 @@ ClockMixedGenerator& processGenerator() {
   return generator;
 }
 
-RandomSource*& current() {
-  static RandomSource* source = &processGenerator();
-  return source;
-}
-
 }  // namespace
 
 std::uint64_t ClockMixedGenerator::step() {
@@ -47,12 +42,9 @@ float ClockMixedGenerator::next() {
   return static_cast<float>(step() >> 40) * 0x1p-24f;
 }
 
-RandomSource& processRandom() { return *current(); }
+RandomSource& RandomSource::standard() { return processGenerator(); }
 void SeedProcessRandom(std::uint64_t seed) { processGenerator() = ClockMixedGenerator::Counting(seed); }
-void Randomize() { current()->reseedFromClock(); }
-float Rnd() { return current()->next(); }
-
-ScopedRandomSource::ScopedRandomSource(RandomSource& source) : previous_(current()) { current() = &source; }
-ScopedRandomSource::~ScopedRandomSource() { current() = previous_; }
+void Randomize() { Seam<RandomSource>::current().reseedFromClock(); }
+float Rnd() { return Seam<RandomSource>::current().next(); }
 
 }  // namespace pelorin

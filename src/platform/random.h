@@ -2,11 +2,18 @@
 
 #include <cstdint>
 
+#include "platform/seam.h"
+
 namespace pelorin {
 
-// A source of single-precision draws uniformly spread over [0, 1).
+// A source of single-precision draws uniformly spread over [0, 1). The
+// process-wide one is Seam<RandomSource>::current(): every reseed and draw
+// of the program goes through it, so a test can script them.
 class RandomSource {
  public:
+  // The program's generator: a ClockMixedGenerator started from the clock.
+  static RandomSource& standard();
+
   virtual ~RandomSource() = default;
   // Mixes the clock into the state; never restarts a fixed sequence.
   virtual void reseedFromClock() = 0;
@@ -34,10 +41,7 @@ class ClockMixedGenerator final : public RandomSource {
   std::uint64_t reseeds_ = 0;
 };
 
-// The process-wide generator every reseed and draw goes through.
-RandomSource& processRandom();
-
-// Restarts the process-wide generator as ClockMixedGenerator::Counting(seed),
+// Restarts the standard generator as ClockMixedGenerator::Counting(seed),
 // so the rest of the run repeats exactly. The desktop program never calls it.
 void SeedProcessRandom(std::uint64_t seed);
 
@@ -45,17 +49,5 @@ void SeedProcessRandom(std::uint64_t seed);
 void Randomize();
 // One draw from the process-wide generator.
 float Rnd();
-
-// Test seam: routes the process-wide generator to `source` while alive.
-class ScopedRandomSource {
- public:
-  explicit ScopedRandomSource(RandomSource& source);
-  ~ScopedRandomSource();
-  ScopedRandomSource(const ScopedRandomSource&) = delete;
-  ScopedRandomSource& operator=(const ScopedRandomSource&) = delete;
-
- private:
-  RandomSource* previous_;
-};
 
 }  // namespace pelorin

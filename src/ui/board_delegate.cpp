@@ -10,7 +10,6 @@
 #include "picture/whole_path.h"
 #include "platform/twips.h"
 #include "ui/board_model.h"
-#include "ui/frm_object.h"
 
 namespace pelorin {
 
@@ -23,8 +22,6 @@ constexpr QSize kPictureSize = twipsSize(kPictureWidthTwips, kPictureHeightTwips
 const QString kParentText = QStringLiteral("Parent");
 // Rendered pictures kept, in KiB: a few screens full at the largest zoom.
 constexpr int kRenderedCacheKiB = 64 * 1024;
-
-const BoardModel* boardModel(const QModelIndex& index) { return qobject_cast<const BoardModel*>(index.model()); }
 
 QStyle* styleOf(const QStyleOptionViewItem& option) {
   return option.widget != nullptr ? option.widget->style() : QApplication::style();
@@ -74,9 +71,9 @@ QSize BoardDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIn
 }
 
 const QImage* BoardDelegate::rendered(const QModelIndex& index, qreal dpr) const {
-  const std::shared_ptr<clsObject> picture = boardModel(index)->picture(index);
-  const frmObject* window = boardModel(index)->window(index);
-  if (!picture || window == nullptr) return nullptr;
+  const auto picture = index.data(BoardModel::PictureRole).value<std::shared_ptr<clsObject>>();
+  const QVariant background = index.data(Qt::BackgroundRole);
+  if (!picture || !background.isValid()) return nullptr;
   if (dpr != renderedRatio_) {
     rendered_.clear();
     renderedRatio_ = dpr;
@@ -84,10 +81,10 @@ const QImage* BoardDelegate::rendered(const QModelIndex& index, qreal dpr) const
   const quint64 key = (static_cast<quint64>(static_cast<quint16>(picture->ID)) << 8) |
                       static_cast<quint64>(zoom_ << 1) | static_cast<quint64>(wholePaths_);
   if (const QImage* kept = rendered_.object(key)) return kept;
-  const QColor background = window->picDraw()->surface().background();
+  const QColor colour = background.value<QColor>();
   auto image = std::make_unique<QImage>(
-      wholePaths_ ? RenderWholePath(picture->GenCode, picture->Segments(), kPictureSize * zoom_, dpr, background)
-                  : RenderPicture(picture->GenCode, picture->Segments(), zoom_ * dpr, background));
+      wholePaths_ ? RenderWholePath(picture->GenCode, picture->Segments(), kPictureSize * zoom_, dpr, colour)
+                  : RenderPicture(picture->GenCode, picture->Segments(), zoom_ * dpr, colour));
   image->setDevicePixelRatio(dpr);
   const QImage* shown = image.get();
   const int kib = std::max<qsizetype>(1, image->sizeInBytes() / 1024);
@@ -95,9 +92,8 @@ const QImage* BoardDelegate::rendered(const QModelIndex& index, qreal dpr) const
 }
 
 void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-  const BoardModel* model = boardModel(index);
-  frmObject* window = model != nullptr ? model->window(index) : nullptr;
-  if (window == nullptr) return;
+  const QVariant shown = index.data(Qt::DecorationRole);
+  if (!shown.isValid()) return;  // its window is gone
   QStyle* style = styleOf(option);
   const CellLayout parts = layout(option.rect, option);
   const bool selected = option.state & QStyle::State_Selected;
@@ -117,12 +113,13 @@ void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->setPen(option.palette.color(QPalette::Mid));
   painter->drawRect(parts.picture.adjusted(-1, -1, 0, 0));
   if (zoom_ == 1 && !wholePaths_) {
-    // The window's own retained image: what the window shows, not a copy.
-    painter->drawImage(parts.picture.topLeft(), window->picDraw()->surface().image());
+    // The window's own retained image: what the window shows (QImage shares
+    // its pixels, so nothing is copied).
+    painter->drawImage(parts.picture.topLeft(), shown.value<QImage>());
   } else if (const QImage* image = rendered(index, painter->device()->devicePixelRatioF())) {
     painter->drawImage(parts.picture.topLeft(), *image);
   } else {
-    painter->fillRect(parts.picture, window->picDraw()->surface().background());
+    painter->fillRect(parts.picture, index.data(Qt::BackgroundRole).value<QColor>());
   }
 
   QFont bold = option.font;
@@ -131,7 +128,7 @@ void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
   painter->drawText(parts.number, Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
   painter->setFont(option.font);
-  const QString origin = index.data(Qt::ToolTipRole).toString();
+  const QString origin = index.data(BoardModel::OriginRole).toString();
   painter->drawText(parts.origin, Qt::AlignLeft | Qt::AlignVCenter,
                     option.fontMetrics.elidedText(origin, Qt::ElideRight, parts.origin.width()));
   painter->restore();

@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <algorithm>
 
+#include "app_state/mod_object.h"
 #include "picture/picture_object.h"
 #include "picture/picture_origin.h"
+#include "picture/picture_surface.h"
 #include "platform/numbers.h"
+#include "ui/controls.h"
 #include "ui/frm_object.h"
-#include "ui/mod_object.h"
 #include "ui/picture_window_events.h"
 
 namespace pelorin {
@@ -38,7 +40,15 @@ QVariant BoardModel::data(const QModelIndex& index, int role) const {
   if (row == nullptr) return {};
   switch (role) {
     case Qt::DisplayRole: return plainNumberText(row->picture->ID);
-    case Qt::ToolTipRole: return row->origin;
+    case Qt::ToolTipRole:
+    case OriginRole: return row->origin;
+    case PictureRole: return QVariant::fromValue(row->picture);
+    case Qt::DecorationRole:
+      if (!row->window) return {};
+      return row->window->picDraw()->surface().image();
+    case Qt::BackgroundRole:
+      if (!row->window) return {};
+      return row->window->picDraw()->surface().background();
     case Qt::CheckStateRole:
       if (!row->window) return {};
       return row->window->cbxParent()->checkState();
@@ -79,9 +89,7 @@ QModelIndex BoardModel::indexOf(int id) const {
 void BoardModel::bringToFront(const QModelIndex& index) const {
   frmObject* form = window(index);
   if (form == nullptr) return;
-  if (form->isMinimized()) form->showNormal();
-  form->raise();
-  form->activateWindow();
+  pelorin::bringToFront(form);
 }
 
 void BoardModel::closeWindow(const QModelIndex& index) const {
@@ -89,7 +97,7 @@ void BoardModel::closeWindow(const QModelIndex& index) const {
 }
 
 void BoardModel::add(const std::shared_ptr<clsObject>& picture) {
-  frmObject* form = picture ? openWindowOf(*picture) : nullptr;
+  frmObject* form = picture ? openWindowOf(picture->ID) : nullptr;
   if (form == nullptr) return;
   const int id = picture->ID;
   // Numbers only grow, so this is nearly always the end.

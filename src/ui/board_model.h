@@ -10,17 +10,23 @@ namespace pelorin {
 class clsObject;
 class frmObject;
 
-// The pictures whose windows are open, one row each in number order. Holds
-// no state of its own: each row is a registered picture and its window, and
-// the check state of a row is that window's Parent box, read and written
-// there. Rows come and go with the windows (PictureWindowEvents).
+// The pictures whose windows are open, one row each in number order. Each
+// row is a registered picture and its window; the check state of a row is
+// that window's Parent box, read and written there. Rows come and go with
+// the windows (PictureWindowEvents). Caches each row's origin line, which
+// never changes once the picture is made.
 //
-// Roles: DisplayRole the number as plain digits, CheckStateRole the Parent
-// box, ToolTipRole the picture's origin line.
+// Roles: DisplayRole the number as plain digits, DecorationRole the window's
+// retained picture image (QImage), BackgroundRole that image's background
+// colour (QColor), CheckStateRole the Parent box, ToolTipRole and OriginRole
+// the picture's origin line, PictureRole the picture itself
+// (std::shared_ptr<clsObject>), for drawing it afresh.
 class BoardModel : public QAbstractListModel {
   Q_OBJECT
 
  public:
+  enum Role { OriginRole = Qt::UserRole, PictureRole };
+
   explicit BoardModel(QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = {}) const override;

@@ -30,4 +30,7 @@ QPushButton* addButton(QWidget* parent, const QString& name, QRect box, const QS
 QCheckBox* addCheckBox(QWidget* parent, const QString& name, QRect box, const QString& text);
 QLineEdit* addTextBox(QWidget* parent, const QString& name, QRect box);
 
+// Shows window (restored if minimised), raises it and makes it active.
+void bringToFront(QWidget* window);
+
 }  // namespace pelorin

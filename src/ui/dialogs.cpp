@@ -1,5 +1,6 @@
 #include "ui/dialogs.h"
 
+#include "ui/controls.h"
 #include "ui/label_fit.h"
 
 namespace pelorin {
@@ -54,9 +55,7 @@ PelorinDialog* Dialogs::load(DialogId id) {
 
 PelorinDialog* Dialogs::show(DialogId id) {
   PelorinDialog* dialog = load(id);
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
+  bringToFront(dialog);
   return dialog;
 }
 

@@ -14,19 +14,11 @@ class QtFileDialogs final : public FileDialogs {
   }
 };
 
-FileDialogs* gInstalled = nullptr;
-
 }  // namespace
 
-FileDialogs& fileDialogs() {
-  static QtFileDialogs defaultDialogs;
-  return gInstalled != nullptr ? *gInstalled : defaultDialogs;
-}
-
-FileDialogs* setFileDialogs(FileDialogs* dialogs) {
-  FileDialogs* previous = gInstalled;
-  gInstalled = dialogs;
-  return previous;
+FileDialogs& FileDialogs::standard() {
+  static QtFileDialogs dialogs;
+  return dialogs;
 }
 
 }  // namespace pelorin

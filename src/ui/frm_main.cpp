@@ -11,15 +11,16 @@
 #include <QMenuBar>
 #include <QPushButton>
 
+#include "app_state/mod_errors.h"
+#include "app_state/mod_genes.h"
+#include "app_state/mod_object.h"
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
 #include "ui/controls.h"
 #include "ui/frm_board.h"
+#include "ui/frm_object.h"
 #include "ui/label_fit.h"
-#include "ui/mod_errors.h"
-#include "ui/mod_genes.h"
-#include "ui/mod_object.h"
 #include "ui/picture_window_events.h"
 #include "ui/user_messages.h"
 
@@ -58,7 +59,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   buildControls();
   buildMenus();
   resize(kClientSize.width(), menuBar()->sizeHint().height() + kClientSize.height());
-  setMainWindowBoxes(this);
 
   modObject::ResetObjectState();
   modGenes::ResetGeneState();
@@ -71,14 +71,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   txtMutationRate_->setFocus();
 }
 
-frmMain::~frmMain() {
-  delete board_.data();
-  if (mainWindowBoxes() == this) setMainWindowBoxes(nullptr);
-}
-
-QString frmMain::mutationRateText() const { return txtMutationRate_->text(); }
-
-QString frmMain::nameText() const { return txtName_->text(); }
+frmMain::~frmMain() { delete board_.data(); }
 
 void frmMain::buildControls() {
   auto* client = new QWidget(this);
@@ -123,12 +116,7 @@ void frmMain::buildMenus() {
   QMenu* M_View = addMenu(bar, QStringLiteral("M_View"), QStringLiteral("&View"));
   QAction* V_Board = addItem(M_View, QStringLiteral("V_Board"), QStringLiteral("&Board"));
   V_Board->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-  connect(V_Board, &QAction::triggered, this, [this] {
-    frmBoard& shown = board();
-    shown.show();
-    shown.raise();
-    shown.activateWindow();
-  });
+  connect(V_Board, &QAction::triggered, this, [this] { bringToFront(&board()); });
 
   QMenu* M_Info = addMenu(bar, QStringLiteral("M_Info"), QStringLiteral("&Info"));
   QMenu* I_About = addSubmenu(M_Info, QStringLiteral("I_About"), QStringLiteral("&About"));
@@ -150,27 +138,22 @@ void frmMain::openPicture(QWidget* reportTo) {
   const QString name = txtName_->text();
   QString doing = QStringLiteral("making picture %1").arg(modObject::ObjectCount);
   if (!name.isEmpty()) doing += QStringLiteral(" named \"%1\"").arg(name);
-  reportFailures(reportTo, doing, [this] {
-    if (checkMutationRate()) createPicture();
+  reportFailures(reportTo, doing, [this, &name] {
+    const QString rateText = txtMutationRate_->text();
+    if (!checkMutationRate(rateText)) return;
+    pictureOpened(OpenPicture(PictureRequest{name, rateText, TickedPictures()}, makePictureWindow));
   });
 }
 
-bool frmMain::checkMutationRate() {
-  if (modErrors::CheckMutationRate()) return true;
+bool frmMain::checkMutationRate(const QString& rateText) {
+  if (modErrors::CheckMutationRate(rateText)) return true;
   dialogs_.show(DialogId::ErrorMR);
   return false;
 }
 
-void frmMain::createPicture() {
-  auto picture = std::make_shared<clsObject>();
-  picture->Init();
-  registerPicture(picture);
-}
-
-void frmMain::registerPicture(const std::shared_ptr<clsObject>& picture) {
-  // Registered only once it is made: a picture that failed keeps its window,
-  // but Save in it finds nothing to save, and the board shows no cell for it.
-  modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
+void frmMain::pictureOpened(const std::shared_ptr<clsObject>& picture) {
+  // Only a picture that was made is registered and gets a cell: one that
+  // failed keeps its window, but Save in it finds nothing to save.
   PictureWindowEvents::instance().notifyOpened(picture);
 }
 
@@ -185,10 +168,10 @@ frmBoard& frmMain::board() {
 
 void frmMain::F_NewFromClipboard_Click() {
   reportFailures(this, [this] {
-    if (!checkMutationRate()) return;
-    auto picture = std::make_shared<clsObject>();
-    picture->InitFromText(QGuiApplication::clipboard()->text(), QStringLiteral("the clipboard text"));
-    registerPicture(picture);
+    const QString rateText = txtMutationRate_->text();
+    if (!checkMutationRate(rateText)) return;
+    pictureOpened(OpenPictureFromText(QGuiApplication::clipboard()->text(), QStringLiteral("the clipboard text"),
+                                      rateText, makePictureWindow));
   });
 }
 

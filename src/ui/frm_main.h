@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "ui/dialogs.h"
-#include "ui/main_window_boxes.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,17 +17,14 @@ class frmBoard;
 
 // The start-up window: the mutation-rate and name boxes, Open, and the menus.
 // Constructing it gives the application state its start values and loads
-// the information dialogs; it serves the model its boxes while it lives.
-// File > Exit and closing it end the event loop at once.
-class frmMain : public QMainWindow, public MainWindowBoxes {
+// the information dialogs. Open hands the model the boxes' texts and the
+// ticked pictures. File > Exit and closing it end the event loop at once.
+class frmMain : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit frmMain(QWidget* parent = nullptr);
   ~frmMain() override;
-
-  QString mutationRateText() const override;
-  QString nameText() const override;
 
   Dialogs& dialogs() { return dialogs_; }
 
@@ -47,13 +43,10 @@ class frmMain : public QMainWindow, public MainWindowBoxes {
   void buildControls();
   void buildMenus();
   void btnOpen_Click();
-  // False, with ErrorMR shown, when the rate box holds no number.
-  bool checkMutationRate();
-  // Creates the picture of one Open; runs only for a valid mutation rate.
-  void createPicture();
-  // Adds a picture that was made to the registry; its window (open) gets
-  // its cell on the board.
-  static void registerPicture(const std::shared_ptr<clsObject>& picture);
+  // False, with ErrorMR shown, when rateText is no number.
+  bool checkMutationRate(const QString& rateText);
+  // Tells the board of a picture that was made and registered.
+  static void pictureOpened(const std::shared_ptr<clsObject>& picture);
   // Opens a picture whose genetic code is the clipboard's text, as Open
   // opens a genetic code file of that text; text that is not a whole genetic
   // code makes nothing and is reported.

@@ -15,7 +15,9 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QToolTip>
+#include <map>
 
+#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
@@ -26,7 +28,6 @@
 #include "ui/file_dialogs.h"
 #include "ui/genetic_code_window.h"
 #include "ui/label_fit.h"
-#include "ui/mod_object.h"
 #include "ui/picture_window_events.h"
 #include "ui/user_messages.h"
 
@@ -58,32 +59,6 @@ constexpr ExportFilter kExportFilters[] = {
 };
 
 }  // namespace
-
-PictureView::PictureView(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
-
-PictureView::~PictureView() = default;
-
-PictureSurface& PictureView::surface() {
-  if (!surface_) {
-    surface_ = std::make_unique<PictureSurface>(kPictureWidthTwips, kPictureHeightTwips, devicePixelRatioF());
-  }
-  return *surface_;
-}
-
-QString PictureView::drawingDescription() const {
-  if (!surface_) return QStringLiteral("Nothing drawn");
-  return QStringLiteral("%1 of %2 segments drawn").arg(surface_->linesDrawn()).arg(std::tuple_size_v<SegmentTable>);
-}
-
-void PictureView::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  if (surface_) {
-    painter.drawImage(QPoint(0, 0), surface_->image());
-  } else {
-    // Before the first drawing: what a cleared surface shows.
-    painter.fillRect(rect(), systemWindowBackground());
-  }
-}
 
 frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frmObject"));
@@ -143,7 +118,21 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(btnDone_, &QPushButton::clicked, this, &frmObject::btnDone_Click);
 }
 
-frmObject::~frmObject() { PictureWindowEvents::instance().notifyClosed(this); }
+namespace {
+
+// The picture windows by their tag's number, while they exist.
+std::map<int, frmObject*>& windowsByNumber() {
+  static std::map<int, frmObject*> windows;
+  return windows;
+}
+
+}  // namespace
+
+frmObject::~frmObject() {
+  const auto it = windowsByNumber().find(tag_.toInt());
+  if (it != windowsByNumber().end() && it->second == this) windowsByNumber().erase(it);
+  PictureWindowEvents::instance().notifyClosed(this);
+}
 
 void frmObject::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
@@ -152,6 +141,7 @@ void frmObject::closeEvent(QCloseEvent* event) {
 
 void frmObject::setTag(const QString& tag) {
   tag_ = tag;
+  windowsByNumber()[tag.toInt()] = this;
   picDraw_->setAccessibleName(QStringLiteral("Picture %1").arg(tag));
 }
 
@@ -160,8 +150,9 @@ std::shared_ptr<clsObject> frmObject::findPicture() const {
 }
 
 void frmObject::sayNotCreated(const QString& nothingDone) {
-  userMessages().showFailure(this, QStringLiteral("Pelorin"),
-                             QStringLiteral("Nothing was %1: picture %2 could not be created.").arg(nothingDone, tag_));
+  Seam<UserMessages>::current().showFailure(
+      this, QStringLiteral("Pelorin"),
+      QStringLiteral("Nothing was %1: picture %2 could not be created.").arg(nothingDone, tag_));
 }
 
 void frmObject::btnSave_Click() {
@@ -220,8 +211,8 @@ void frmObject::actExportImage_Triggered() {
     if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
     if (base.isEmpty()) base = QStringLiteral("Pelorin %1").arg(tag_);
     QString filter = filters.front();
-    QString path = fileDialogs().getSaveFileName(this, QStringLiteral("Export Image"), base + QStringLiteral(".png"),
-                                                 filters, &filter);
+    QString path = Seam<FileDialogs>::current().getSaveFileName(this, QStringLiteral("Export Image"),
+                                                                base + QStringLiteral(".png"), filters, &filter);
     if (path.isEmpty()) return;
     const ExportFilter* chosen = &kExportFilters[0];
     for (const ExportFilter& entry : kExportFilters) {
@@ -252,12 +243,10 @@ class PictureWindowHandle final : public PictureWindow {
   void SetTag(const QString& tag) override { form_->setTag(tag); }
   void SetCaption(const QString& caption) override { form_->setWindowTitle(caption); }
   void SetNameText(const QString& name) override { form_->txtName()->setText(name); }
-  PictureSurface& PicDraw() override {
-    PictureSurface& surface = form_->picDraw()->surface();
-    form_->picDraw()->update();
-    return surface;
+  PictureSurface& PicDraw() override { return form_->picDraw()->surface(); }
+  void Refresh() override {
+    if (form_) form_->picDraw()->update();
   }
-  frmObject* form() const { return form_; }
   int ParentValue() const override {
     if (!form_) return 0;
     switch (form_->cbxParent()->checkState()) {
@@ -274,13 +263,11 @@ class PictureWindowHandle final : public PictureWindow {
 
 }  // namespace
 
-void installPictureWindows() {
-  setPictureWindowFactory([] { return std::make_unique<PictureWindowHandle>(); });
-}
+std::unique_ptr<PictureWindow> makePictureWindow() { return std::make_unique<PictureWindowHandle>(); }
 
-frmObject* openWindowOf(const clsObject& picture) {
-  const auto* handle = dynamic_cast<const PictureWindowHandle*>(picture.Display.get());
-  frmObject* form = handle != nullptr ? handle->form() : nullptr;
+frmObject* openWindowOf(int id) {
+  const auto it = windowsByNumber().find(id);
+  frmObject* form = it != windowsByNumber().end() ? it->second : nullptr;
   return form != nullptr && form->isVisible() ? form : nullptr;
 }
 

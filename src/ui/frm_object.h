@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "picture/picture_window.h"
+#include "ui/picture_view.h"
 
 class QAction;
 class QCheckBox;
@@ -14,28 +15,7 @@ class QPushButton;
 
 namespace pelorin {
 
-class PictureSurface;
 class clsObject;
-
-// picDraw: shows the retained picture; never draws the picture itself.
-class PictureView : public QWidget {
-  Q_OBJECT
-
- public:
-  explicit PictureView(QWidget* parent = nullptr);
-  ~PictureView() override;
-
-  // The surface, made on first use at the screen's device pixel ratio.
-  PictureSurface& surface();
-  // For screen readers: how many of the picture's segments are drawn.
-  QString drawingDescription() const;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  std::unique_ptr<PictureSurface> surface_;
-};
 
 // The window of one picture. Closing it (Done or the close box) destroys it;
 // the picture stays registered.
@@ -102,10 +82,12 @@ class frmObject : public QWidget {
   QAction* actGeneticCode_ = nullptr;
 };
 
-// Makes the picture windows that pictures create: installs the factory.
-void installPictureWindows();
+// Makes the window of a new picture: a frmObject, reached by the picture
+// through the PictureWindow it returns. Serves as a PictureWindowFactory.
+std::unique_ptr<PictureWindow> makePictureWindow();
 
-// The picture's window while it is open: shown and not closed; else null.
-frmObject* openWindowOf(const clsObject& picture);
+// The window of picture number id while it is open (shown and not closed);
+// else null. The number is the window's tag, the link both ways.
+frmObject* openWindowOf(int id);
 
 }  // namespace pelorin

@@ -12,9 +12,6 @@ namespace pelorin {
 
 namespace {
 
-constexpr const char* kTraitNames[kTraitCount] = {"Angle", "ColorBlue", "ColorGreen", "ColorRed",
-                                                  "Draw",  "Length",    "Width"};
-
 // Pale, clearly different tints for the first parents, so that black text
 // stays legible on each; later parents go round the colour wheel.
 constexpr QRgb kParentTints[] = {0xc4d9ff, 0xffd6a0, 0xc6ebb0, 0xe6ccf7, 0xb4ebe4, 0xf9c6da, 0xf0e79a, 0xd8cfc0};
@@ -31,8 +28,7 @@ int percent(int traits) { return (traits * 100 + TraitSources::kCount / 2) / Tra
 
 GeneticCodeModel::GeneticCodeModel(clsObject& picture, QObject* parent)
     : QAbstractTableModel(parent), number_(picture.ID), originLine_(OriginLine(picture)), origin_(picture.Origin) {
-  for (std::int16_t k = 0; k < TraitSources::kGeneCount; ++k)
-    genes_[static_cast<std::size_t>(k)] = *picture.GenCode.GetGene(k);
+  for (std::int16_t k = 0; k < kGeneCount; ++k) genes_[static_cast<std::size_t>(k)] = *picture.GenCode.GetGene(k);
   int parentPosition = 0;  // TraitShares lists the parents in breeding's order
   for (const TraitShare& share : TraitShares(origin_)) {
     TraitSources::Source source{share.kind};
@@ -50,24 +46,12 @@ int GeneticCodeModel::notDrawnCount() const {
   return n;
 }
 
-int GeneticCodeModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : TraitSources::kGeneCount;
-}
+int GeneticCodeModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kGeneCount; }
 
 int GeneticCodeModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kTraitCount; }
 
 QString GeneticCodeModel::valueText(int gene, Trait trait) const {
-  const clsGene& g = genes_[static_cast<std::size_t>(gene)];
-  switch (trait) {
-    case Trait::Angle: return AngleLineText(g.Angle);
-    case Trait::ColorBlue: return plainNumberText(g.ColorBlue);
-    case Trait::ColorGreen: return plainNumberText(g.ColorGreen);
-    case Trait::ColorRed: return plainNumberText(g.ColorRed);
-    case Trait::Draw: return g.Draw != 0 ? QStringLiteral("True") : QStringLiteral("False");
-    case Trait::Length: return plainNumberText(g.Length);
-    case Trait::Width: return plainNumberText(g.Width);
-  }
-  return {};
+  return TraitLineText(genes_[static_cast<std::size_t>(gene)], trait);
 }
 
 QString GeneticCodeModel::sourceText(const TraitSources::Source& source) const {
@@ -129,9 +113,10 @@ QVariant GeneticCodeModel::data(const QModelIndex& index, int role) const {
 QVariant GeneticCodeModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
   if (orientation == Qt::Horizontal) {
-    return section >= 0 && section < kTraitCount ? QString::fromLatin1(kTraitNames[section]) : QVariant();
+    return section >= 0 && section < kTraitCount ? QString::fromLatin1(TraitName(static_cast<Trait>(section)))
+                                                 : QVariant();
   }
-  if (section < 0 || section >= TraitSources::kGeneCount) return {};
+  if (section < 0 || section >= kGeneCount) return {};
   return isDrawn(section) ? QString::number(section) : QStringLiteral("%1 (not drawn)").arg(section);
 }
 

@@ -60,7 +60,7 @@ class GeneticCodeModel final : public QAbstractTableModel {
   int number_;
   QString originLine_;
   PictureOrigin origin_;
-  std::array<clsGene, TraitSources::kGeneCount> genes_;
+  std::array<clsGene, kGeneCount> genes_;
   std::vector<LegendEntry> legend_;
 };
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "picture/picture_object.h"
+#include "ui/controls.h"
 #include "ui/genetic_code_model.h"
 
 namespace pelorin {
@@ -125,9 +126,7 @@ GeneticCodeWindow* showGeneticCodeWindow(clsObject& picture) {
     if (open != nullptr && open->pictureNumber() == picture.ID && !open->isHidden()) window = open;
   }
   if (window == nullptr) window = new GeneticCodeWindow(picture);
-  window->show();
-  window->raise();
-  window->activateWindow();
+  bringToFront(window);
   return window;
 }
 

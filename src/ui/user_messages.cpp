@@ -16,21 +16,13 @@ class MessageBoxMessages final : public UserMessages {
   }
 };
 
-UserMessages* gInstalled = nullptr;
-
 const QString kTitle = QStringLiteral("Pelorin");
 
 }  // namespace
 
-UserMessages& userMessages() {
-  static MessageBoxMessages defaultMessages;
-  return gInstalled != nullptr ? *gInstalled : defaultMessages;
-}
-
-UserMessages* setUserMessages(UserMessages* messages) {
-  UserMessages* previous = gInstalled;
-  gInstalled = messages;
-  return previous;
+UserMessages& UserMessages::standard() {
+  static MessageBoxMessages messages;
+  return messages;
 }
 
 bool reportFailures(QWidget* parent, const QString& doing, const std::function<void()>& work) {
@@ -51,7 +43,7 @@ bool reportFailures(QWidget* parent, const QString& doing, const std::function<v
   }
   // Reporting must not throw out of a slot either.
   try {
-    userMessages().showFailure(parent, kTitle, text);
+    Seam<UserMessages>::current().showFailure(parent, kTitle, text);
   } catch (...) {
   }
   return false;

@@ -3,24 +3,22 @@
 #include <QString>
 #include <functional>
 
+#include "platform/seam.h"
+
 class QWidget;
 
 namespace pelorin {
 
-// How the windows tell the user about a failure. Tests install a recording
-// replacement; the program uses message boxes.
+// How the windows tell the user about a failure: Seam<UserMessages>::current().
+// Tests route it to a recording replacement.
 class UserMessages {
  public:
+  // Message boxes.
+  static UserMessages& standard();
+
   virtual ~UserMessages() = default;
   virtual void showFailure(QWidget* parent, const QString& title, const QString& text) = 0;
 };
-
-// The messages in use: the installed ones, or the message-box default.
-UserMessages& userMessages();
-
-// Installs messages (null restores the default) and returns the ones
-// installed before (null when that was the default). Not owned.
-UserMessages* setUserMessages(UserMessages* messages);
 
 // Runs work. Anything thrown out of it is reported to the user and
 // swallowed, so event handlers can wrap their whole body in it and no

@@ -17,7 +17,6 @@
 #include "platform/numbers.h"
 #include "platform/random.h"
 #include "support/fixed_random.h"
-#include "ui/mod_genes.h"
 
 using namespace pelorin;
 
@@ -55,11 +54,10 @@ struct Outcome {
 };
 
 Outcome read(const std::string& bytes, clsGenSeq& code, double rate) {
-  modGenes::MutationRate = rate;
   std::istringstream in(bytes);
   Outcome outcome;
   try {
-    ReadGeneticCode(in, code);
+    ReadGeneticCode(in, code, rate);
   } catch (const Failure& failure) {
     outcome.ok = false;
     outcome.kind = failure.kind();
@@ -102,7 +100,7 @@ bool equalIgnoringCase(const std::string& s, const char* word) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static testing::FixedRandom random{1};
-  static ScopedRandomSource fixed(random);
+  static Seam<RandomSource>::Scope fixed(random);
   // Lines with a comma as separator would depend on the locale the fuzzer
   // runs in; the checks below assume the C locale's '.'.
   static ScopedNumberFormat format(NumberFormat{u'.', u','});

@@ -3,20 +3,18 @@
 #include <cmath>
 #include <string>
 
+#include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
-#include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "support/fixed_random.h"
 #include "support/scripted_random.h"
-#include "ui/mod_genes.h"
 
 namespace pelorin {
 namespace {
 
-using testing::FakeMainBoxes;
 using testing::FakeWindows;
 using testing::ScriptedRandom;
 
@@ -52,12 +50,11 @@ class Breeding : public ::testing::Test {
 
   clsGenSeq& bred() {
     child = clsGenSeq();
-    child.Make();
+    BreedFromRequest(child, windows.request());
     return child;
   }
 
   ScopedNumberFormat english_{{u'.', u','}};  // the rates below are written so
-  FakeMainBoxes boxes;
   FakeWindows windows;
   clsGenSeq child;
 };
@@ -70,7 +67,7 @@ TEST_P(WhollyRandom, EveryGeneTakesRandomInItsOrder) {
     parent(1, true);
     parent(2, true);
   }
-  boxes.rate = QString::fromLatin1(rate);
+  windows.rate = QString::fromLatin1(rate);
   ScriptedRandom script({}, 0.5f);
   bred();
   EXPECT_EQ(script.trace(), repeat("RDRDRDRDRDRDRD", 64));
@@ -86,7 +83,7 @@ class CopyRate : public Breeding, public ::testing::WithParamInterface<const cha
 TEST_P(CopyRate, OneParentIsCopiedTraitForTrait) {
   auto only = parent(1, true);
   parent(2, false);
-  boxes.rate = QString::fromLatin1(GetParam());
+  windows.rate = QString::fromLatin1(GetParam());
   bred();
   EXPECT_EQ(GeneticCodeText(child), GeneticCodeText(only->GenCode));
   for (std::int16_t i = 0; i < 64; ++i)  // bit for bit
@@ -127,7 +124,7 @@ TEST_F(Breeding, ClosedParentIsNeverUsedAgainButStaysRegistered) {
 TEST_F(Breeding, OneGeneDrawsAndReseedsInTraitOrder) {
   parent(1, true);
   auto second = parent(2, true);
-  boxes.rate = QStringLiteral("0.5");
+  windows.rate = QStringLiteral("0.5");
   // Gene 0: Angle from the second parent (0.75), ColorBlue mutates (0.25 < 0.5)
   // and draws 0.5 -> 128, the rest from the first parent (0.0).
   ScriptedRandom script({0.75f, 0.75f, 0.25f, 0.5f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f, 0.5f, 0.0f}, 0.9f);
@@ -145,7 +142,7 @@ TEST_F(Breeding, OneGeneDrawsAndReseedsInTraitOrder) {
 
 TEST_F(Breeding, RateJustBelowOneMutatesTraitByTraitInRecordOrder) {
   parent(1, true);
-  boxes.rate = QStringLiteral("0.99999999");  // rounds to 1 in single precision
+  windows.rate = QStringLiteral("0.99999999");  // rounds to 1 in single precision
   ScriptedRandom script({}, std::nextafter(1.0f, 0.0f));
   bred();
   const std::string gene = std::string("R") + repeat("DRD", 7);
@@ -179,7 +176,7 @@ TEST_P(RecordedSources, NameTheParentEachDrawChoseOrTheMutation) {
   const auto& [parentCount, rate] = GetParam();
   for (int p = 0; p <= parentCount; ++p) parent(p + 1, false);
   for (std::size_t k = 1; k < windows.windows.size(); ++k) windows.windows[k]->parent = 1;  // once all exist; not 0
-  boxes.rate = QString::fromLatin1(rate);
+  windows.rate = QString::fromLatin1(rate);
   testing::FixedRandom varied(static_cast<std::uint64_t>(parentCount));
   std::vector<float> draws(64 * 14);
   for (float& draw : draws) draw = varied.next();
@@ -188,7 +185,7 @@ TEST_P(RecordedSources, NameTheParentEachDrawChoseOrTheMutation) {
   ScriptedRandom recording(draws);
   TraitSources sources;
   clsGenSeq recorded;
-  ASSERT_EQ(recorded.Make(&sources), parentCount);
+  ASSERT_EQ(BreedFromRequest(recorded, windows.request(), &sources), parentCount);
   ASSERT_EQ((std::pair{recording.trace(), GeneticCodeText(recorded)}), (std::pair{plain.trace(), unrecorded}));
 
   std::size_t at = 1, drawn = 1;  // past gene 0's reseed; at a trait's second draw

@@ -17,14 +17,13 @@
 #include <sstream>
 #include <tuple>
 
+#include "app_state/mod_genes.h"
 #include "genetics/gene_sequence.h"
 #include "platform/failure.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "support/failure_of.h"
-#include "support/fake_main_boxes.h"
 #include "support/scripted_random.h"
-#include "ui/mod_genes.h"
 
 namespace pelorin {
 namespace {
@@ -54,16 +53,13 @@ std::string withLine(std::string text, int line, const std::string& replacement)
 
 class GeneticCodeFile : public ::testing::Test {
  protected:
-  void TearDown() override { modGenes::MutationRate = 0.0; }
-
   ScopedNumberFormat english_{{u'.', u','}};  // unless a test says otherwise
 
   // Reads text at rate into code; a failure is kept in failure.
   std::optional<FailureKind> read(const std::string& text, double rate = 0.0, TraitSources* sources = nullptr) {
-    modGenes::MutationRate = rate;
     std::istringstream in(text);
     try {
-      ReadGeneticCode(in, code, sources);
+      ReadGeneticCode(in, code, rate, sources);
     } catch (const Failure& caught) {
       failure = caught;
       return caught.kind();
@@ -105,7 +101,7 @@ TEST_F(GeneticCodeFile, SaveThenLoadAtRateZeroGivesTheSameCode) {
   SaveGeneticCode(code, path);  // overwritten, not appended
   EXPECT_EQ(QFileInfo(path).size(), GeneticCodeText(code).size());
   clsGenSeq loaded;
-  loaded.Load(path);
+  loaded.Load(path, 0.0);
   EXPECT_EQ(GeneticCodeText(loaded), GeneticCodeText(code));  // every trait, angles to 15 digits
   EXPECT_NEAR(loaded.GetGAngle(5), -123456.789012345678, 1e-9);
 }
@@ -113,7 +109,6 @@ TEST_F(GeneticCodeFile, SaveThenLoadAtRateZeroGivesTheSameCode) {
 constexpr NumberFormat kEnglish{u'.', u','}, kGerman{u',', u'.'}, kPersian{u'\u066b', u'\u066c'};
 
 TEST_F(GeneticCodeFile, FilesReadTheSameUnderEveryNumberFormat) {
-  testing::FakeMainBoxes boxes(QStringLiteral("0"));
   // Every form the writer has: 15 digits, few, whole, exponents, negative, negative zero.
   constexpr double kAngles[] = {1.5707963267949, 0.5, 1e-5, 1234.5678, 100.0, 1e20, -2.25, 0.000123, -0.0};
   for (std::int16_t k = 0; k < 64; ++k) {
@@ -133,7 +128,7 @@ TEST_F(GeneticCodeFile, FilesReadTheSameUnderEveryNumberFormat) {
     for (const auto& [readingName, readingFormat, unused] : settings) {
       ScopedNumberFormat reading(readingFormat);
       clsGenSeq loaded;
-      loaded.Load(path);
+      loaded.Load(path, 0.0);
       EXPECT_EQ(GeneticCodeText(loaded), GeneticCodeText(code)) << name << " read under " << readingName;
     }
   }
@@ -239,9 +234,9 @@ TEST_F(GeneticCodeFile, MutationDrawsInRecordOrder) {
 TEST_F(GeneticCodeFile, LoadTakesTheRateFromTheBoxAndNamesFileLineAndTrait) {
   const QString path = dir.filePath(QStringLiteral("pic.txt"));
   WriteFileAtomically(path, QByteArray::fromStdString(withLine(records(64), 36, "red")));
-  testing::FakeMainBoxes boxes(QStringLiteral(" 0"));
   modGenes::MutationRate = 1.0;  // replaced by the box's 0: nothing mutates
-  const Failure failure = testing::caughtFailure([&] { code.Load(path); });
+  modGenes::RefreshMutationRate(QStringLiteral(" 0"));
+  const Failure failure = testing::caughtFailure([&] { code.Load(path, modGenes::MutationRate); });
   EXPECT_EQ(failure.path(), path);
   EXPECT_EQ(failure.message(), QStringLiteral("Type mismatch in line 36 of \"%1\": ColorRed of gene 4").arg(path));
   EXPECT_EQ(modGenes::MutationRate, 0.0);
@@ -254,23 +249,30 @@ TEST_F(GeneticCodeFile, LoadOfWhatIsNotAFileLeavesTheCodeUntouched) {
   const QString fifo = dir.filePath(QStringLiteral("fifo"));
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   for (const QString& name : {fifo, dir.path(), dir.filePath(QStringLiteral("missing")), QString()}) {
-    code.Load(name);  // a FIFO would block an open
+    code.Load(name, 0.0);  // a FIFO would block an open
     EXPECT_EQ(genes(), 0) << name.toStdString();
   }
 }
 
 // A file that opens but cannot be read fails as one that cannot be opened.
 TEST_F(GeneticCodeFile, UnreadableFileIsAFileFailureNamingIt) {
-  testing::FakeMainBoxes boxes;
-  EXPECT_EQ(testing::caughtFailure([&] { code.LoadExisting(QStringLiteral("/proc/self/mem")); }).message(),
+  EXPECT_EQ(testing::caughtFailure([&] { code.LoadExisting(QStringLiteral("/proc/self/mem"), 0.0); }).message(),
             "File access error in \"/proc/self/mem\": " + QString::fromLocal8Bit(std::strerror(EIO)));
+  EXPECT_EQ(genes(), 0);
+}
+
+// Open found the file, then it went before it was opened: not a blank picture.
+TEST_F(GeneticCodeFile, LoadExistingOfAFileGoneSinceIsAFileFailureNamingIt) {
+  const QString gone = dir.filePath(QStringLiteral("gone.txt"));
+  const Failure failure = testing::caughtFailure([&] { code.LoadExisting(gone, 0.0); });
+  EXPECT_EQ((std::pair{failure.kind(), failure.path()}), (std::pair{FailureKind::FileSystem, gone}));
   EXPECT_EQ(genes(), 0);
 }
 
 // Text read from the clipboard must hold all 64 records.
 TEST_F(GeneticCodeFile, WholeTextNeedsAll64Records) {
   EXPECT_EQ(testing::caughtFailure([&] {
-              ReadWholeGeneticCode(QString::fromLatin1(records(3)), "the clipboard text", code);
+              ReadWholeGeneticCode(QString::fromLatin1(records(3)), "the clipboard text", code, 0.0);
             }).message(),
             QStringLiteral("Input past end of file in line 25 of the clipboard text: Angle of gene 3"));
 }

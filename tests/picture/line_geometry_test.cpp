@@ -7,10 +7,10 @@
 #include <optional>
 #include <tuple>
 
+#include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "platform/failure.h"
 #include "support/failure_of.h"
-#include "ui/mod_object.h"
 
 namespace pelorin {
 

@@ -2,31 +2,27 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 
+#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
 #include "platform/failure.h"
 #include "support/failure_of.h"
-#include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "support/scripted_random.h"
-#include "ui/mod_object.h"
 
 namespace pelorin {
 namespace {
 
-using testing::FakeMainBoxes;
 using testing::FakeWindows;
 
 class PictureObject : public ::testing::Test {
  protected:
-  FakeMainBoxes boxes;
   FakeWindows windows;
 };
 
 TEST_F(PictureObject, PicturesAreNumberedAndTheirWindowsTitled) {
-  boxes.name = QStringLiteral("no such file");
+  windows.name = QStringLiteral("no such file");
   auto first = windows.open();
   auto second = windows.open();
   EXPECT_EQ(first->ID, 0);
@@ -48,7 +44,7 @@ TEST_F(PictureObject, CounterAtItsLimitFailsBeforeAnyWindow) {
   EXPECT_EQ(last->ID, 32766);
   for (int attempt = 0; attempt < 2; ++attempt) {
     clsObject picture;
-    EXPECT_EQ(testing::failureOf([&] { picture.Init(); }), FailureKind::Overflow);
+    EXPECT_EQ(testing::failureOf([&] { picture.Init(windows.request(), windows.factory()); }), FailureKind::Overflow);
     EXPECT_EQ(picture.ID, 32767);
     EXPECT_EQ(modObject::ObjectCount, 32767);
     EXPECT_EQ(windows.windows.size(), 1u);
@@ -61,14 +57,14 @@ TEST_F(PictureObject, AnExistingFileIsLoadedAnythingElseBred) {
   for (std::int16_t i = 0; i < 64; ++i) saved.SetGColorLength(i, static_cast<std::int16_t>(i + 1));
   const QString file = dir.filePath(QStringLiteral("saved.txt"));
   SaveGeneticCode(saved, file);
-  boxes.name = file;
+  windows.name = file;
   auto loaded = windows.open();
   EXPECT_EQ(windows.windows.back()->name, file);
   EXPECT_EQ(GeneticCodeText(loaded->GenCode), GeneticCodeText(saved));
 
   // A folder and an empty name both breed: nothing is read, every gene drawn.
   for (const QString& name : {dir.path(), QString()}) {
-    boxes.name = name;
+    windows.name = name;
     testing::ScriptedRandom script({}, 0.5f);
     auto bred = windows.open();
     EXPECT_EQ(script.draws(), 64 * 7) << name.toStdString();
@@ -76,15 +72,13 @@ TEST_F(PictureObject, AnExistingFileIsLoadedAnythingElseBred) {
   }
 }
 
-TEST_F(PictureObject, AFileGoneOnceFoundIsAFileFailureNotABlankPicture) {
-  QTemporaryDir dir;
-  clsGenSeq empty;
-  SaveGeneticCode(empty, boxes.name = dir.filePath(QStringLiteral("saved.txt")));
-  // Another program takes the file away after MakeGenes found it, as the rate box is read.
-  boxes.whenRateRead = [this] { QFile::remove(boxes.name); };
+// A file found but not readable fails as a file failure naming it: the
+// picture is not made blank from what could not be read.
+TEST_F(PictureObject, AFileFoundButUnreadableIsAFileFailureNotABlankPicture) {
+  windows.name = QStringLiteral("/proc/self/mem");
   clsObject picture;
-  const Failure failure = testing::caughtFailure([&] { picture.Init(); });
-  EXPECT_EQ((std::pair{failure.kind(), failure.path()}), (std::pair{FailureKind::FileSystem, boxes.name}));
+  const Failure failure = testing::caughtFailure([&] { picture.Init(windows.request(), windows.factory()); });
+  EXPECT_EQ((std::pair{failure.kind(), failure.path()}), (std::pair{FailureKind::FileSystem, windows.name}));
   EXPECT_EQ(windows.windows.size(), 1u);  // shown before the file was looked at
 }
 

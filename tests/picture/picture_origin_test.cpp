@@ -4,13 +4,12 @@
 
 #include <QTemporaryDir>
 
+#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
-#include "support/fake_main_boxes.h"
 #include "support/fake_picture_window.h"
 #include "support/scripted_random.h"
-#include "ui/mod_object.h"
 
 namespace pelorin {
 namespace {
@@ -20,12 +19,11 @@ static_assert(sizeof(PictureOrigin) + 100 <= 1024, "a picture's origin takes at 
 
 TEST(Origins, BredRandomReadAndPastedPicturesRecordHowTheyWereMade) {
   const ScopedNumberFormat english({u'.', u','});  // the rates below are written so
-  testing::FakeMainBoxes boxes;
   testing::FakeWindows windows;
   EXPECT_EQ(OriginLine(*windows.open()), QStringLiteral("Picture 0: random"));
   for (int i = 1; i < 4; ++i) windows.open();
   windows.windows[3]->parent = windows.windows[1]->parent = 1;
-  boxes.rate = QStringLiteral("  0.05 ");
+  windows.rate = QStringLiteral("  0.05 ");
   {
     testing::ScriptedRandom script({0.01f, 0.5f}, 0.9f);  // gene 0's Angle mutates, the rest from picture 3
     const std::shared_ptr<clsObject> child = windows.open();
@@ -34,17 +32,17 @@ TEST(Origins, BredRandomReadAndPastedPicturesRecordHowTheyWereMade) {
     child->Origin.parents = {0, 1, 2, 3, 4, 5};  // more than five are counted, not named
     EXPECT_TRUE(OriginLine(*child).startsWith(QStringLiteral("Picture 4: bred from 6 parents at mutation rate 0.05;")));
   }
-  boxes.rate = QStringLiteral("1");  // parents, but wholly random: every trait mutated
+  windows.rate = QStringLiteral("1");  // parents, but wholly random: every trait mutated
   const std::shared_ptr<clsObject> random = windows.open();
   EXPECT_EQ(OriginLine(*random), QStringLiteral("Picture 5: random at mutation rate 1"));
   EXPECT_EQ(random->Origin.sources.counts(), (std::vector<int>{0, 448, 0}));
   QTemporaryDir dir;
-  boxes.name = dir.filePath(QStringLiteral("pic.txt"));
+  windows.name = dir.filePath(QStringLiteral("pic.txt"));
   // Every angle read below mutates to the same direction: short segments keep
   // the path inside the 16-bit coordinates whatever lengths were drawn.
   for (std::int16_t k = 0; k < 64; ++k) random->GenCode.SetGColorLength(k, 100);
-  SaveGeneticCode(random->GenCode, boxes.name);
-  boxes.rate = QStringLiteral(" 0.5");
+  SaveGeneticCode(random->GenCode, windows.name);
+  windows.rate = QStringLiteral(" 0.5");
   std::vector<float> draws;  // per gene: Angle and Width mutate, the rest is read
   for (int k = 0; k < 64; ++k) draws.insert(draws.end(), {0.1f, 0.2f, 0.9f, 0.9f, 0.9f, 0.9f, 0.9f, 0.1f, 0.2f});
   testing::ScriptedRandom fromFile(draws);
@@ -54,7 +52,8 @@ TEST(Origins, BredRandomReadAndPastedPicturesRecordHowTheyWereMade) {
   // The same text pasted is read draw for draw as the file, with an empty name.
   testing::ScriptedRandom fromText(draws);
   clsObject pasted;
-  pasted.InitFromText(QString::fromLatin1(GeneticCodeText(read->GenCode)), QStringLiteral("the clipboard text"));
+  pasted.InitFromText(QString::fromLatin1(GeneticCodeText(read->GenCode)), QStringLiteral("the clipboard text"),
+                      windows.rate, windows.factory());
   EXPECT_EQ((std::pair{fromText.trace(), GeneticCodeText(pasted.GenCode)}),
             (std::pair{fromFile.trace(), GeneticCodeText(read->GenCode)}));
   EXPECT_EQ((std::pair{pasted.Name, windows.windows[7]->name}), (std::pair{QString(), QString()}));

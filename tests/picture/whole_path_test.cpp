@@ -18,7 +18,7 @@ const QColor kBackground(10, 20, 30);
 struct Path {
   explicit Path(int kind) {
     testing::FixedRandom random(7);
-    ScopedRandomSource scope(random);
+    Seam<RandomSource>::Scope scope(random);
     for (std::int16_t i = 0; i < 64; ++i) {
       if (kind == 0) code.GetGene(i)->Random();
       if (kind == 3) set(i, {850, 800, 850, 800}, static_cast<std::int16_t>(1 + i % 16));

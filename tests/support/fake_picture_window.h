@@ -2,10 +2,10 @@
 
 #include <memory>
 
+#include "app_state/mod_object.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
 #include "picture/picture_window.h"
-#include "ui/mod_object.h"
 
 namespace pelorin::testing {
 
@@ -16,6 +16,7 @@ class FakePictureWindow final : public PictureWindow {
     bool visible = false, closed = false;
     QString tag, caption, name;
     int parent = 0;
+    int refreshes = 0;
     std::unique_ptr<PictureSurface> surface;
   };
 
@@ -26,43 +27,44 @@ class FakePictureWindow final : public PictureWindow {
   void SetCaption(const QString& caption) override { s_->caption = caption; }
   void SetNameText(const QString& name) override { s_->name = name; }
   PictureSurface& PicDraw() override { return *s_->surface; }
+  void Refresh() override { ++s_->refreshes; }
   int ParentValue() const override { return s_->closed ? 0 : s_->parent; }
 
  private:
   std::shared_ptr<State> s_;
 };
 
-// Makes every picture window a fake, keeping their states in order, and
-// starts and ends with a clean application state.
+// Opens pictures as the main window does, with fake windows (their states
+// kept in order) and the box texts rate and name; starts and ends with a
+// clean application state.
 class FakeWindows {
  public:
   FakeWindows() {
-    previous_ = setPictureWindowFactory([this] {
+    modObject::ResetObjectState();
+    clear();
+  }
+  ~FakeWindows() { clear(); }
+
+  // Makes a fake window for each picture that asks.
+  PictureWindowFactory factory() {
+    return [this] {
       windows.push_back(std::make_shared<FakePictureWindow::State>());
       return std::make_unique<FakePictureWindow>(windows.back());
-    });
-    modObject::ResetObjectState();
-    modObject::Registry().clear();
-    modObject::ParentList().clear();
+    };
   }
-  ~FakeWindows() {
-    setPictureWindowFactory(std::move(previous_));
-    modObject::Registry().clear();
-    modObject::ParentList().clear();
-  }
-
+  // What Open hands a new picture now: the box texts and the ticked pictures.
+  PictureRequest request() const { return {name, rate, TickedPictures()}; }
   // Creates, initialises and registers a picture, as Open does.
-  std::shared_ptr<clsObject> open() {
-    auto picture = std::make_shared<clsObject>();
-    picture->Init();
-    modObject::Registry().add(modObject::RegistryKey(picture->ID), picture);
-    return picture;
-  }
+  std::shared_ptr<clsObject> open() { return OpenPicture(request(), factory()); }
 
+  QString rate = QStringLiteral(" 0"), name;  // the main window's boxes
   std::vector<std::shared_ptr<FakePictureWindow::State>> windows;
 
  private:
-  PictureWindowFactory previous_;
+  static void clear() {
+    modObject::Registry().clear();
+    modObject::ParentList().clear();
+  }
 };
 
 }  // namespace pelorin::testing

@@ -6,10 +6,9 @@
 #include <QWidget>
 #include <iostream>
 
+#include "app_state/mod_object.h"
 #include "ui/accessibility.h"
 #include "ui/file_dialogs.h"
-#include "ui/frm_object.h"
-#include "ui/mod_object.h"
 #include "ui/user_messages.h"
 
 namespace {
@@ -45,9 +44,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   NonBlockingDialogs dialogs;
-  pelorin::setUserMessages(&dialogs);
-  pelorin::setFileDialogs(&dialogs);
-  pelorin::installPictureWindows();
+  const pelorin::Seam<pelorin::UserMessages>::Scope messages(dialogs);
+  const pelorin::Seam<pelorin::FileDialogs>::Scope fileDialogs(dialogs);
   pelorin::installAccessibility();
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);

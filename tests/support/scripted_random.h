@@ -33,7 +33,7 @@ class ScriptedRandom final : public RandomSource {
   std::deque<float> script_;
   float whenEmpty_;
   std::string trace_;
-  ScopedRandomSource scope_;
+  Seam<RandomSource>::Scope scope_;
 };
 
 }  // namespace pelorin::testing

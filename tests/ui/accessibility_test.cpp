@@ -1,9 +1,9 @@
 #include <QAccessible>
 #include <algorithm>
 
+#include "app_state/mod_object.h"
 #include "gui_fixture.h"
 #include "picture/picture_object.h"
-#include "ui/mod_object.h"
 
 namespace pelorin {
 namespace {

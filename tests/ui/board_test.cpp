@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 
+#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
 #include "picture/picture_export.h"
@@ -16,7 +17,6 @@
 #include "ui/board_model.h"
 #include "ui/board_view.h"
 #include "ui/frm_board.h"
-#include "ui/mod_object.h"
 
 namespace pelorin {
 namespace {

@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QTableView>
 
+#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
 #include "ui/genetic_code_model.h"
-#include "ui/mod_object.h"
 
 namespace pelorin {
 namespace {

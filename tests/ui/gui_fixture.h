@@ -62,11 +62,7 @@ class ScriptedFileDialogs : public FileDialogs {
 // The main window shown, user messages recorded, file dialogs scripted, a temporary folder.
 class MainWindowTest : public ::testing::Test {
  protected:
-  MainWindowTest() : previous_(setUserMessages(&messages)), previousDialogs_(setFileDialogs(&dialogs)) { main.show(); }
-  ~MainWindowTest() override {
-    setUserMessages(previous_);
-    setFileDialogs(previousDialogs_);
-  }
+  MainWindowTest() { main.show(); }
 
   // Presses Open with this rate and name; returns the newest picture window.
   frmObject* open(const QString& rate = QStringLiteral("0"), const QString& name = {}) {
@@ -91,12 +87,10 @@ class MainWindowTest : public ::testing::Test {
   ScopedNumberFormat english_{{u'.', u','}};  // the rates the tests type are written so
   RecordingMessages messages;
   ScriptedFileDialogs dialogs;
+  Seam<UserMessages>::Scope recording_{messages};
+  Seam<FileDialogs>::Scope scripted_{dialogs};
   frmMain main;
   QTemporaryDir dir;
-
- private:
-  UserMessages* previous_;
-  FileDialogs* previousDialogs_;
 };
 
 }  // namespace pelorin::testing

@@ -19,11 +19,11 @@ class ReportFailures : public ::testing::TestWithParam<Thrown> {};
 
 TEST_P(ReportFailures, ReportsWhatWasThrownByNameAndSwallowsIt) {
   testing::RecordingMessages messages;
-  UserMessages* previous = setUserMessages(&messages);
+  const Seam<UserMessages>::Scope recording(messages);
   QWidget parent;
   EXPECT_EQ(reportFailures(&parent, QString::fromLatin1(GetParam().doing), GetParam().work),
             GetParam().text == nullptr);
-  EXPECT_EQ(setUserMessages(previous), &messages);
+  EXPECT_EQ(&Seam<UserMessages>::current(), &messages);
   const QStringList expected = GetParam().text ? QStringList{QString::fromLatin1(GetParam().text)} : QStringList{};
   EXPECT_EQ(messages.texts, expected);
   EXPECT_EQ(messages.parents, QList<QWidget*>(expected.size(), &parent));

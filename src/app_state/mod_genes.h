@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace pelorin::modGenes {
 
 // The mutation rate: the probability that a trait mutates. 0 at start-up.
@@ -7,8 +9,8 @@ extern double MutationRate;
 
 void ResetGeneState();
 
-// Takes the rate box's number into MutationRate when the box holds one;
+// Takes rateText (the rate box's text) into MutationRate when it is a number;
 // otherwise leaves the rate as it is and reports nothing.
-void RefreshMutationRate();
+void RefreshMutationRate(const QString& rateText);
 
 }  // namespace pelorin::modGenes

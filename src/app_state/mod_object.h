@@ -11,6 +11,10 @@ class clsObject;
 
 namespace pelorin::modObject {
 
+// The start point every picture's first segment starts from, in twips.
+inline constexpr std::int16_t kStartX = 850;
+inline constexpr std::int16_t kStartY = 800;
+
 // Start point of every picture's first segment, in twips. Set at start-up.
 extern std::int16_t OriginX;
 extern std::int16_t OriginY;

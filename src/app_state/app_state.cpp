@@ -1,18 +1,10 @@
 // The application-wide state shared by the model and the windows.
+#include "app_state/mod_errors.h"
+#include "app_state/mod_genes.h"
+#include "app_state/mod_object.h"
 #include "platform/numbers.h"
-#include "ui/main_window_boxes.h"
-#include "ui/mod_errors.h"
-#include "ui/mod_genes.h"
-#include "ui/mod_object.h"
 
 namespace pelorin {
-
-namespace {
-MainWindowBoxes* gBoxes = nullptr;
-}
-
-void setMainWindowBoxes(MainWindowBoxes* boxes) { gBoxes = boxes; }
-MainWindowBoxes* mainWindowBoxes() { return gBoxes; }
 
 namespace modGenes {
 
@@ -20,26 +12,23 @@ double MutationRate = 0.0;
 
 void ResetGeneState() { MutationRate = 0.0; }
 
-void RefreshMutationRate() {
-  if (!modErrors::CheckMutationRate()) return;
-  MutationRate = toDouble(mainWindowBoxes()->mutationRateText());
+void RefreshMutationRate(const QString& rateText) {
+  if (!modErrors::CheckMutationRate(rateText)) return;
+  MutationRate = toDouble(rateText);
 }
 
 }  // namespace modGenes
 
 namespace modErrors {
 
-bool CheckMutationRate() {
-  const MainWindowBoxes* boxes = mainWindowBoxes();
-  return boxes != nullptr && isNumeric(boxes->mutationRateText());
-}
+bool CheckMutationRate(const QString& rateText) { return isNumeric(rateText); }
 
 }  // namespace modErrors
 
 namespace modObject {
 
-std::int16_t OriginX = 850;
-std::int16_t OriginY = 800;
+std::int16_t OriginX = kStartX;
+std::int16_t OriginY = kStartY;
 std::int16_t ObjectCount = 0;
 
 KeyedCollection<clsObject>& Registry() {
@@ -55,8 +44,8 @@ KeyedCollection<clsObject>& ParentList() {
 QString RegistryKey(long long id) { return signedNumberText(id); }
 
 void ResetObjectState() {
-  OriginX = 850;
-  OriginY = 800;
+  OriginX = kStartX;
+  OriginY = kStartY;
   ObjectCount = 0;
 }
 
