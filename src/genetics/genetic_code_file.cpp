@@ -54,7 +54,8 @@ QString TraitLineText(const clsGene& gene, Trait trait) {
 
 QByteArray GeneticCodeText(clsGenSeq& code) {
   QString text;
-  text.reserve(kGeneCount * 64);
+  constexpr int kRecordChars = 64;  // ample for one gene's eight lines
+  text.reserve(kGeneCount * kRecordChars);
   const auto line = [&text](const QString& value) {
     text += value;
     text += QLatin1String("\r\n");

@@ -32,10 +32,22 @@ std::vector<int> TraitSources::counts() const {
   return result;
 }
 
-int TraitSources::mutatedCount() const {
+int TraitSources::count(Kind kind) const {
+  int wanted = kUnsetCode;
+  switch (kind) {
+    case Kind::Unset: break;
+    case Kind::Mutated: wanted = kMutatedCode; break;
+    case Kind::Read: wanted = kReadCode; break;
+    case Kind::Parent: return 0;
+  }
   int n = 0;
-  for (std::size_t i = 0; i < kCount; ++i) n += code(i) == kMutatedCode;
+  for (std::size_t i = 0; i < kCount; ++i) n += code(i) == wanted;
   return n;
+}
+
+std::vector<int> TraitSources::parentCounts() const {
+  const std::vector<int> all = counts();
+  return std::vector<int>(all.begin() + kParentCode, all.end());
 }
 
 }  // namespace pelorin

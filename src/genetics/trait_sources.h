@@ -41,7 +41,12 @@ class TraitSources {
   // How many traits have each source: [0] Unset, [1] Mutated, [2] Read, then
   // [3 + p] for parent position p, up to the last parent that gave a trait.
   std::vector<int> counts() const;
-  int mutatedCount() const;
+  // How many traits have source kind: Unset, Mutated or Read (0 for Parent).
+  int count(Kind kind) const;
+  int mutatedCount() const { return count(Kind::Mutated); }
+  // How many traits each parent position gave: [p] for position p, up to
+  // the last parent that gave a trait.
+  std::vector<int> parentCounts() const;
 
  private:
   static constexpr int kUnsetCode = 0, kMutatedCode = 1, kReadCode = 2, kParentCode = 3;

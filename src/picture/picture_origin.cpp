@@ -24,17 +24,16 @@ QString parentList(const std::vector<std::int16_t>& parents) {
 }  // namespace
 
 std::vector<TraitShare> TraitShares(const PictureOrigin& origin) {
-  std::vector<int> counts = origin.sources.counts();
-  const std::size_t parentCount = std::max(origin.parents.size(), counts.size() - 3);
-  counts.resize(3 + parentCount, 0);
+  std::vector<int> fromParents = origin.sources.parentCounts();
+  fromParents.resize(std::max(origin.parents.size(), fromParents.size()), 0);
   std::vector<TraitShare> shares;
-  for (std::size_t p = 0; p < parentCount; ++p) {
+  for (std::size_t p = 0; p < fromParents.size(); ++p) {
     const int picture = p < origin.parents.size() ? origin.parents[p] : -1;
-    shares.push_back({TraitSources::Kind::Parent, picture, counts[3 + p]});
+    shares.push_back({TraitSources::Kind::Parent, picture, fromParents[p]});
   }
   using Kind = TraitSources::Kind;
   for (Kind kind : {Kind::Mutated, Kind::Read, Kind::Unset}) {
-    const int traits = counts[static_cast<std::size_t>(kind)];
+    const int traits = origin.sources.count(kind);
     if (traits > 0) shares.push_back({kind, -1, traits});
   }
   return shares;

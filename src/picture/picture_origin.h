@@ -17,7 +17,7 @@ struct PictureOrigin {
     NotMade,  // its genetic code has not been made (yet)
     Bred,     // from parents
     Random,   // wholly at random: no parents, or a rate of 1 or more
-    Read,     // from the genetic code file FileName
+    Read,     // from the genetic code file fileName
     Pasted,   // from the clipboard text
   };
 

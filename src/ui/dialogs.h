@@ -16,7 +16,7 @@ QString dialogName(DialogId id);
 // Owns the one instance of each dialog. Dialogs are top-level windows
 // without a Qt parent; a dialog closed by its close box deletes itself and is
 // loaded again by the next load or show. The remaining ones are deleted with
-// the registry.
+// this object.
 class Dialogs {
  public:
   Dialogs() = default;
