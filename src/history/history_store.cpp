@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -199,7 +200,12 @@ bool HistoryStore::openChecked() {
         broken = QStringLiteral("it is not a Pelorin history");
       } else {
         const QString check = db_->queryText("PRAGMA quick_check");
-        if (check != QLatin1String("ok")) broken = QStringLiteral("it failed its check: %1").arg(check);
+        if (check != QLatin1String("ok")) {
+          // The first finding stands for all: "Page 3: btreeInitPage() returns error code 11".
+          const QStringList findings =
+              check.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^[^*]")));
+          broken = QStringLiteral("it failed its check: %1").arg(findings.value(0, check));
+        }
       }
     } catch (const SqliteFailure& failure) {
       if (failure.code() != SQLITE_NOTADB && failure.code() != SQLITE_CORRUPT) throw;
