@@ -1,6 +1,9 @@
 #include "history/code_blob.h"
 
+#include <zlib.h>
+
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 #include "platform/failure.h"
@@ -9,34 +12,61 @@ namespace pelorin::history {
 
 namespace {
 
-// Format byte: bit 0 set when the rest is qCompress output.
-constexpr char kPlain = 0, kCompressed = 1;
+// Format byte: kDeflated when the rest is a raw deflate stream (small
+// window and memory: the values are under 2 KiB, and zlib's defaults would
+// cost a large allocation per call), kPlain when compressing gained nothing.
+constexpr char kPlain = 0, kDeflated = 1;
+constexpr int kWindowBits = 11, kMemLevel = 2;
 
 // Column order, so that like bytes sit together: the six 16-bit traits of
 // all genes, then the 64 angles.
 constexpr int kShortTraits = 6;
 constexpr int kCodeBytes = clsGenSeq::kGeneCount * (kShortTraits * 2 + 8);
+// The most a blob holds: a genetic code, or wide trait sources.
+constexpr int kLargestRaw = std::max(kCodeBytes, 2 * TraitSources::kCount);
 
-QByteArray pack(const QByteArray& raw) {
-  const QByteArray compressed = qCompress(raw, 9);
-  QByteArray blob;
-  if (compressed.size() < raw.size()) {
-    blob.reserve(compressed.size() + 1);
-    blob.append(kCompressed).append(compressed);
-  } else {
-    blob.reserve(raw.size() + 1);
-    blob.append(kPlain).append(raw);
+QByteArray pack(const QByteArray& raw, bool deflated) {
+  QByteArray blob(1 + raw.size(), Qt::Uninitialized);
+  z_stream stream{};
+  if (deflated &&
+      deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -kWindowBits, kMemLevel, Z_DEFAULT_STRATEGY) == Z_OK) {
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(raw.constData()));
+    stream.avail_in = static_cast<uInt>(raw.size());
+    stream.next_out = reinterpret_cast<Bytef*>(blob.data() + 1);
+    stream.avail_out = static_cast<uInt>(raw.size() - 1);  // must gain at least a byte
+    const bool done = deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    const auto size = static_cast<qsizetype>(stream.total_out);
+    deflateEnd(&stream);
+    if (done) {
+      blob[0] = kDeflated;
+      blob.resize(1 + size);
+      return blob;
+    }
   }
+  blob[0] = kPlain;
+  std::memcpy(blob.data() + 1, raw.constData(), static_cast<std::size_t>(raw.size()));
   return blob;
 }
 
 QByteArray unpack(const QByteArray& blob) {
   if (blob.isEmpty()) throw Failure(FailureKind::TypeMismatch, {}, QStringLiteral("empty record"));
-  const QByteArray rest = blob.mid(1);
-  if (blob[0] == kPlain) return rest;
-  if (blob[0] == kCompressed) {
-    QByteArray raw = qUncompress(rest);
-    if (!raw.isEmpty()) return raw;
+  if (blob[0] == kPlain) return blob.mid(1);
+  if (blob[0] == kDeflated) {
+    QByteArray raw(kLargestRaw, Qt::Uninitialized);
+    z_stream stream{};
+    if (inflateInit2(&stream, -kWindowBits) == Z_OK) {
+      stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(blob.constData() + 1));
+      stream.avail_in = static_cast<uInt>(blob.size() - 1);
+      stream.next_out = reinterpret_cast<Bytef*>(raw.data());
+      stream.avail_out = static_cast<uInt>(raw.size());
+      const bool done = inflate(&stream, Z_FINISH) == Z_STREAM_END;
+      const auto size = static_cast<qsizetype>(stream.total_out);
+      inflateEnd(&stream);
+      if (done) {
+        raw.resize(size);
+        return raw;
+      }
+    }
   }
   throw Failure(FailureKind::TypeMismatch, {}, QStringLiteral("unreadable record"));
 }
@@ -91,7 +121,7 @@ QByteArray EncodeCode(const GeneticCodeValues& values) {
     qToLittleEndian<std::int64_t>(DoubleBits(gene.Angle), out);
     out += 8;
   }
-  return pack(raw);
+  return pack(raw, false);
 }
 
 GeneticCodeValues DecodeCode(const QByteArray& blob) {
@@ -138,7 +168,7 @@ QByteArray EncodeSources(const TraitSources& sources) {
       raw.append(static_cast<char>(code));
     }
   }
-  return pack(raw);
+  return pack(raw, true);
 }
 
 TraitSources DecodeSources(const QByteArray& blob) {

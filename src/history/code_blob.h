@@ -17,9 +17,10 @@ GeneticCodeValues ValuesOf(clsGenSeq& code);
 // Stores every value into code, unchanged.
 void CopyInto(const GeneticCodeValues& values, clsGenSeq& code);
 
-// The stored forms. A format byte, then the values, zlib-compressed when
-// that is shorter. Doubles keep their exact bits. Decoding a blob that is
-// not one of these forms fails with TypeMismatch.
+// The stored forms: a format byte, then the values; the trait sources
+// deflated when that is shorter, the code as it is (deflating it saves only a
+// sixth, at a cost per picture recorded). Doubles keep their exact bits.
+// Decoding a blob that is not one of these forms fails with TypeMismatch.
 QByteArray EncodeCode(const GeneticCodeValues& values);
 GeneticCodeValues DecodeCode(const QByteArray& blob);
 QByteArray EncodeSources(const TraitSources& sources);

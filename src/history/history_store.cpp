@@ -12,6 +12,7 @@
 #include <system_error>
 #include <unordered_set>
 
+#include "history/checkpointer.h"
 #include "history/schema.h"
 #include "history/sqlite_db.h"
 
@@ -21,10 +22,13 @@ namespace {
 
 QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path)); }
 
+// As SQLite's own automatic checkpoint: about 4 MiB of log.
+constexpr int kFramesPerCheckpoint = 1000;
+
 QDateTime fromMs(std::int64_t ms) { return QDateTime::fromMSecsSinceEpoch(ms); }
 
-// A transaction in which the chain's numbers are looked up is the unit of
-// every record: it commits or leaves the file as it was.
+// A RecordedPicture's columns (p), with the picture that saved the file it
+// was read from (s) and that picture's run (sr).
 constexpr const char* kPictureColumns =
     "p.id, p.run, p.number, p.made_ms, p.code, p.how, p.rate_bits, p.rate_text, p.file_name, p.sources, "
     "p.rate_box, p.name_box, p.open, p.ticked, p.x, p.y, "
@@ -99,10 +103,15 @@ std::optional<RunId> HistoryStore::currentRun() const {
   return run_;
 }
 
+void HistoryStore::closeFile() {
+  checkpointer_.reset();
+  db_.reset();
+}
+
 std::int64_t HistoryStore::nowMs() const { return options_.now().toMSecsSinceEpoch(); }
 
 void HistoryStore::fail(Problem problem, const QString& message) {
-  db_.reset();
+  closeFile();
   run_ = 0;
   chain_.clear();
   numbers_.clear();
@@ -160,7 +169,8 @@ void HistoryStore::open(const QString& path) {
   }
   if (!openChecked()) return;
   Transaction transaction(*db_);
-  Statement insert(*db_, "INSERT INTO run(started_ms) VALUES (?)");
+  const StatementLease insertLease = db_->prepared("INSERT INTO run(started_ms) VALUES (?)");
+  Statement& insert = *insertLease;
   insert.bind(1, nowMs()).run();
   run_ = db_->lastInsertId();
   transaction.commit();
@@ -187,7 +197,7 @@ bool HistoryStore::openChecked() {
         return false;
       }
       if (applicationId == 0 && version == 0 && objects == 0) {
-        db_->exec("PRAGMA journal_mode = WAL");
+        db_->exec("PRAGMA page_size = 8192; PRAGMA journal_mode = WAL");
         Transaction transaction(*db_);
         db_->exec(kSchemaV1);
         db_->exec(QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = %2")
@@ -216,6 +226,7 @@ bool HistoryStore::openChecked() {
       if (options_.maxPageCount) {
         db_->exec(QStringLiteral("PRAGMA max_page_count = %1").arg(*options_.maxPageCount).toUtf8().constData());
       }
+      checkpointer_ = std::make_unique<Checkpointer>(db_->handle(), path_, kFramesPerCheckpoint);
       return true;
     }
     if (attempt > 0) break;  // a file made afresh that still fails: give up below
@@ -230,7 +241,7 @@ bool HistoryStore::openChecked() {
 // history.sqlite.broken-YYYYMMDD-HHMMSS in local time, adding -2, -3, ...
 // when that name is taken. Never overwrites or deletes.
 void HistoryStore::moveAside(const QString& why) {
-  db_.reset();
+  closeFile();
   const QString base = path_ + QStringLiteral(".broken-") + options_.now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
   QString target = base;
   for (int n = 2; QFileInfo::exists(target) || QFileInfo::exists(target + QStringLiteral("-wal")); ++n) {
@@ -255,12 +266,13 @@ void HistoryStore::moveAside(const QString& why) {
 void HistoryStore::endRun() {
   guarded(
       [&] {
-        Statement update(*db_, "UPDATE run SET ended_ms = ? WHERE id = ?");
+        const StatementLease updateLease = db_->prepared("UPDATE run SET ended_ms = ? WHERE id = ?");
+        Statement& update = *updateLease;
         update.bind(1, nowMs()).bind(2, run_).run();
         return 0;
       },
       0);
-  db_.reset();
+  closeFile();
   run_ = 0;
 }
 
@@ -269,10 +281,10 @@ std::optional<PictureId> HistoryStore::recordPicture(const NewPicture& picture) 
       [&]() -> std::optional<PictureId> {
         const PictureOrigin& origin = picture.origin;
         Transaction transaction(*db_);
-        Statement insert(
-            *db_,
+        const StatementLease insertLease = db_->prepared(
             "INSERT INTO picture(run, number, made_ms, code, how, rate_bits, rate_text, file_name, sources, "
             "saved_from, rate_box, name_box, x, y) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        Statement& insert = *insertLease;
         insert.bind(1, run_)
             .bind(2, std::int64_t{picture.number})
             .bind(3, nowMs())
@@ -290,7 +302,9 @@ std::optional<PictureId> HistoryStore::recordPicture(const NewPicture& picture) 
         insert.run();
         const PictureId id = db_->lastInsertId();
         if (!origin.parents.empty()) {
-          Statement parent(*db_, "INSERT INTO parent(child, position, number, picture) VALUES (?, ?, ?, ?)");
+          const StatementLease parentLease =
+              db_->prepared("INSERT INTO parent(child, position, number, picture) VALUES (?, ?, ?, ?)");
+          Statement& parent = *parentLease;
           for (std::size_t i = 0; i < origin.parents.size(); ++i) {
             const auto found = numbers_.find(origin.parents[i]);
             parent.bind(1, id).bind(2, static_cast<std::int64_t>(i)).bind(3, std::int64_t{origin.parents[i]});
@@ -314,8 +328,9 @@ void HistoryStore::recordEvent(std::int16_t number, int kind, std::optional<QPoi
         if (found == numbers_.end()) return 0;
         const PictureId id = found->second;
         Transaction transaction(*db_);
-        Statement insert(*db_,
-                         "INSERT INTO event(picture, at_ms, kind, x, y, path, hash) VALUES (?, ?, ?, ?, ?, ?, ?)");
+        const StatementLease insertLease =
+            db_->prepared("INSERT INTO event(picture, at_ms, kind, x, y, path, hash) VALUES (?, ?, ?, ?, ?, ?, ?)");
+        Statement& insert = *insertLease;
         insert.bind(1, id).bind(2, nowMs()).bind(3, std::int64_t{kind});
         if (position) insert.bind(4, std::int64_t{position->x()}).bind(5, std::int64_t{position->y()});
         if (!path.isNull()) insert.bind(6, path);
@@ -324,23 +339,28 @@ void HistoryStore::recordEvent(std::int16_t number, int kind, std::optional<QPoi
         const std::int64_t event = db_->lastInsertId();
         switch (kind) {
           case kClosed: {
-            Statement update(*db_, "UPDATE picture SET open = 0, closed_event = ? WHERE id = ?");
+            const StatementLease updateLease =
+                db_->prepared("UPDATE picture SET open = 0, closed_event = ? WHERE id = ?");
+            Statement& update = *updateLease;
             update.bind(1, event).bind(2, id).run();
             break;
           }
           case kReopened: {
-            Statement update(*db_, "UPDATE picture SET open = 1, ticked = 0 WHERE id = ?");
+            const StatementLease updateLease = db_->prepared("UPDATE picture SET open = 1, ticked = 0 WHERE id = ?");
+            Statement& update = *updateLease;
             update.bind(1, id).run();
             break;
           }
           case kMoved: {
-            Statement update(*db_, "UPDATE picture SET x = ?, y = ? WHERE id = ?");
+            const StatementLease updateLease = db_->prepared("UPDATE picture SET x = ?, y = ? WHERE id = ?");
+            Statement& update = *updateLease;
             update.bind(1, std::int64_t{position->x()}).bind(2, std::int64_t{position->y()}).bind(3, id).run();
             break;
           }
           case kTicked:
           case kCleared: {
-            Statement update(*db_, "UPDATE picture SET ticked = ? WHERE id = ?");
+            const StatementLease updateLease = db_->prepared("UPDATE picture SET ticked = ? WHERE id = ?");
+            Statement& update = *updateLease;
             update.bind(1, std::int64_t{kind == kTicked}).bind(2, id).run();
             break;
           }
@@ -373,11 +393,12 @@ std::vector<RunSummary> HistoryStore::runs() {
   return guarded(
       [&] {
         std::vector<RunSummary> result;
-        Statement query(*db_,
-                        "SELECT r.id, r.started_ms, r.ended_ms, r.continues, "
-                        "(SELECT count(*) FROM picture p WHERE p.run = r.id), "
-                        "(SELECT count(*) FROM picture p WHERE p.run = r.id AND p.open = 1) "
-                        "FROM run r ORDER BY r.started_ms DESC, r.id DESC");
+        const StatementLease queryLease = db_->prepared(
+            "SELECT r.id, r.started_ms, r.ended_ms, r.continues, "
+            "(SELECT count(*) FROM picture p WHERE p.run = r.id), "
+            "(SELECT count(*) FROM picture p WHERE p.run = r.id AND p.open = 1) "
+            "FROM run r ORDER BY r.started_ms DESC, r.id DESC");
+        Statement& query = *queryLease;
         while (query.step()) {
           RunSummary run;
           run.id = query.integer(0);
@@ -395,10 +416,11 @@ std::vector<RunSummary> HistoryStore::runs() {
 }
 
 void HistoryStore::readParents(RecordedPicture& picture) {
-  Statement query(*db_,
-                  "SELECT a.number, p.id, p.run, r.started_ms, p.number FROM parent a "
-                  "LEFT JOIN picture p ON p.id = a.picture LEFT JOIN run r ON r.id = p.run "
-                  "WHERE a.child = ? ORDER BY a.position");
+  const StatementLease queryLease = db_->prepared(
+      "SELECT a.number, p.id, p.run, r.started_ms, p.number FROM parent a "
+      "LEFT JOIN picture p ON p.id = a.picture LEFT JOIN run r ON r.id = p.run "
+      "WHERE a.child = ? ORDER BY a.position");
+  Statement& query = *queryLease;
   query.bind(1, picture.id);
   while (query.step()) {
     picture.origin.parents.push_back(static_cast<std::int16_t>(query.integer(0)));
@@ -409,7 +431,8 @@ void HistoryStore::readParents(RecordedPicture& picture) {
 std::vector<RecordedPicture> HistoryStore::readPictures(const char* where, const std::vector<std::int64_t>& values) {
   std::vector<RecordedPicture> result;
   const QByteArray sql = QByteArray("SELECT ") + kPictureColumns + where;
-  Statement query(*db_, sql.constData());
+  const StatementLease queryLease = db_->prepared(sql.constData());
+  Statement& query = *queryLease;
   for (std::size_t i = 0; i < values.size(); ++i) query.bind(static_cast<int>(i + 1), values[i]);
   while (query.step()) result.push_back(pictureAt(query));
   for (RecordedPicture& picture : result) readParents(picture);
@@ -444,7 +467,8 @@ std::vector<RecordedPicture> HistoryStore::closedPictures() {
 std::vector<RunId> HistoryStore::chainOf(RunId run) {
   std::vector<RunId> chain;
   std::unordered_set<RunId> seen;
-  Statement query(*db_, "SELECT continues FROM run WHERE id = ?");
+  const StatementLease queryLease = db_->prepared("SELECT continues FROM run WHERE id = ?");
+  Statement& query = *queryLease;
   std::optional<RunId> next = run;
   while (next && seen.insert(*next).second) {
     query.bind(1, *next);
@@ -483,7 +507,8 @@ void HistoryStore::loadNumbers() {
   numbers_.clear();
   // Older runs first, so that a number made again later maps to its newest picture.
   for (auto run = chain_.rbegin(); run != chain_.rend(); ++run) {
-    Statement query(*db_, "SELECT number, id FROM picture WHERE run = ? ORDER BY id");
+    const StatementLease queryLease = db_->prepared("SELECT number, id FROM picture WHERE run = ? ORDER BY id");
+    Statement& query = *queryLease;
     query.bind(1, *run);
     while (query.step()) numbers_[static_cast<std::int16_t>(query.integer(0))] = query.integer(1);
   }
@@ -496,7 +521,8 @@ bool HistoryStore::continueRun(RunId run) {
         Transaction transaction(*db_);
         std::vector<RunId> chain = chainOf(run);
         if (chain.empty() || std::find(chain.begin(), chain.end(), run_) != chain.end()) return false;
-        Statement update(*db_, "UPDATE run SET continues = ? WHERE id = ?");
+        const StatementLease updateLease = db_->prepared("UPDATE run SET continues = ? WHERE id = ?");
+        Statement& update = *updateLease;
         update.bind(1, run).bind(2, run_).run();
         transaction.commit();
         chain_ = {run_};
@@ -512,7 +538,8 @@ bool HistoryStore::forgetRun(RunId run) {
       [&] {
         if (std::find(chain_.begin(), chain_.end(), run) != chain_.end()) return false;
         Transaction transaction(*db_);
-        Statement remove(*db_, "DELETE FROM run WHERE id = ?");
+        const StatementLease removeLease = db_->prepared("DELETE FROM run WHERE id = ?");
+        Statement& remove = *removeLease;
         remove.bind(1, run).run();
         const bool removed = sqlite3_changes(db_->handle()) > 0;
         transaction.commit();
@@ -524,9 +551,10 @@ bool HistoryStore::forgetRun(RunId run) {
 std::optional<PictureRef> HistoryStore::savedBy(const QByteArray& fileBytes) {
   return guarded(
       [&]() -> std::optional<PictureRef> {
-        Statement query(*db_,
-                        "SELECT p.id, p.run, r.started_ms, p.number FROM event e JOIN picture p ON p.id = e.picture "
-                        "JOIN run r ON r.id = p.run WHERE e.hash = ? ORDER BY e.id DESC LIMIT 1");
+        const StatementLease queryLease = db_->prepared(
+            "SELECT p.id, p.run, r.started_ms, p.number FROM event e JOIN picture p ON p.id = e.picture "
+            "JOIN run r ON r.id = p.run WHERE e.hash = ? ORDER BY e.id DESC LIMIT 1");
+        Statement& query = *queryLease;
         query.bind(1, HashOf(fileBytes));
         if (!query.step()) return std::nullopt;
         return refAt(query, 0);

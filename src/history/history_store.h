@@ -16,6 +16,7 @@
 
 namespace pelorin::history {
 
+class Checkpointer;
 class Connection;
 
 using RunId = std::int64_t;
@@ -172,6 +173,7 @@ class HistoryStore {
   void open(const QString& path);
   bool openChecked();
   void moveAside(const QString& why);
+  void closeFile();
   void fail(Problem problem, const QString& message);
   void failWith(const std::exception& failure);
   template <typename F>
@@ -187,6 +189,7 @@ class HistoryStore {
   QString path_;
   HistoryOptions options_;
   std::unique_ptr<Connection> db_;
+  std::unique_ptr<Checkpointer> checkpointer_;  // goes before db_
   RunId run_ = 0;
   std::vector<RunId> chain_;                             // this run, then the runs it continues
   std::unordered_map<std::int16_t, PictureId> numbers_;  // picture numbers of the chain

@@ -19,7 +19,16 @@ Connection::Connection(const QString& path) : path_(path) {
   sqlite3_extended_result_codes(db_, 1);
 }
 
-Connection::~Connection() { sqlite3_close_v2(db_); }
+Connection::~Connection() {
+  cache_.clear();
+  sqlite3_close_v2(db_);
+}
+
+StatementLease Connection::prepared(const char* sql) {
+  std::unique_ptr<Statement>& statement = cache_[sql];
+  if (!statement) statement = std::make_unique<Statement>(*this, sql, true);
+  return StatementLease(*statement);
+}
 
 void Connection::check(int rc) const {
   if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
@@ -41,8 +50,8 @@ QString Connection::queryText(const char* sql) {
 
 std::int64_t Connection::lastInsertId() const { return sqlite3_last_insert_rowid(db_); }
 
-Statement::Statement(Connection& db, const char* sql) : db_(db) {
-  db_.check(sqlite3_prepare_v2(db_.handle(), sql, -1, &stmt_, nullptr));
+Statement::Statement(Connection& db, const char* sql, bool persistent) : db_(db) {
+  db_.check(sqlite3_prepare_v3(db_.handle(), sql, -1, persistent ? SQLITE_PREPARE_PERSISTENT : 0, &stmt_, nullptr));
 }
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }

@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "platform/failure.h"
 
@@ -11,6 +14,9 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace pelorin::history {
+
+class Statement;
+class StatementLease;
 
 // An SQLite call that did not succeed: a FileSystem failure naming the
 // database file, with SQLite's own text as the reason and its result code.
@@ -34,6 +40,10 @@ class Connection {
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
 
+  // The statement for sql, prepared once and kept for the connection's life;
+  // reset when the lease goes.
+  StatementLease prepared(const char* sql);
+
   // Runs one or more statements that return nothing of interest.
   void exec(const char* sql);
   // The first column of the first row of a one-statement query; nullopt
@@ -51,13 +61,15 @@ class Connection {
  private:
   sqlite3* db_ = nullptr;
   QString path_;
+  std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
 };
 
 // A prepared statement; finalised by the destructor. Parameters count from 1,
 // columns from 0.
 class Statement {
  public:
-  Statement(Connection& db, const char* sql);
+  // persistent: kept for long and used often.
+  Statement(Connection& db, const char* sql, bool persistent = false);
   ~Statement();
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
@@ -87,6 +99,21 @@ class Statement {
  private:
   Connection& db_;
   sqlite3_stmt* stmt_ = nullptr;
+};
+
+// A kept statement in use: reset, its bindings cleared, when the lease goes,
+// so that no read stays open between records.
+class StatementLease {
+ public:
+  explicit StatementLease(Statement& statement) : statement_(statement) {}
+  ~StatementLease() { statement_.reset(); }
+  StatementLease(const StatementLease&) = delete;
+  StatementLease& operator=(const StatementLease&) = delete;
+  Statement* operator->() const { return &statement_; }
+  Statement& operator*() const { return statement_; }
+
+ private:
+  Statement& statement_;
 };
 
 // BEGIN IMMEDIATE: the write lock from the start, so two writers wait for
