@@ -74,7 +74,7 @@ grep -qx 'License: Expat' "$copyright" || fail "the copyright file names no Expa
 
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libsqlite3-0; do
   grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends does not name $package"
 done
 

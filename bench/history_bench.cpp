@@ -1,0 +1,346 @@
+// The history's costs: recording a picture and an event, the file's size per
+// picture, and what the History window and Resume ask of a large history.
+// --history-pictures=N and --history-runs=M set the large history's size
+// (100000 in 500 runs unless given).
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <random>
+
+#include "history/history_store.h"
+
+namespace pelorin::history {
+namespace {
+
+int gLargePictures = 100000;
+int gLargeRuns = 500;
+
+// Pictures as breeding makes them: the first few at random, the rest bred
+// from two earlier pictures, each trait copied from one of them, 5 % mutated.
+class Breeder {
+ public:
+  NewPicture next(std::int16_t number) {
+    NewPicture picture;
+    picture.number = number;
+    picture.rateBoxText = QStringLiteral(" 0.05");
+    picture.origin.rate = 0.05;
+    picture.origin.rateText = QStringLiteral("0.05");
+    if (made_.size() < 4) {
+      for (clsGene& gene : picture.code) randomGene(gene);
+      picture.origin.how = PictureOrigin::How::Random;
+      picture.origin.sources.setAllMutated();
+    } else {
+      picture.origin.how = PictureOrigin::How::Bred;
+      const std::size_t a = random_() % made_.size(), b = random_() % made_.size();
+      picture.origin.parents = {made_[a].first, made_[b].first};
+      for (int g = 0; g < clsGenSeq::kGeneCount; ++g) {
+        clsGene mutant;
+        randomGene(mutant);
+        clsGene& gene = picture.code[static_cast<std::size_t>(g)];
+        for (int t = 0; t < kTraitCount; ++t) {
+          const auto trait = static_cast<Trait>(t);
+          const bool mutate = unit_(random_) < 0.05f;
+          const int parent = static_cast<int>(random_() % 2);
+          const clsGene& from = mutate ? mutant : made_[parent == 0 ? a : b].second[static_cast<std::size_t>(g)];
+          copyTrait(gene, from, trait);
+          if (mutate) {
+            picture.origin.sources.setMutated(g, trait);
+          } else {
+            picture.origin.sources.setParent(g, trait, parent);
+          }
+        }
+      }
+    }
+    made_.emplace_back(number, picture.code);
+    if (made_.size() > 64) made_.erase(made_.begin());
+    return picture;
+  }
+
+ private:
+  void randomGene(clsGene& gene) {
+    gene.Length = static_cast<std::int16_t>(unit_(random_) * 1000);
+    gene.Width = static_cast<std::int16_t>(unit_(random_) * 16 + 1);
+    const float u = unit_(random_);
+    gene.Angle = static_cast<double>(u + u) * static_cast<double>(3.14159f);
+    gene.ColorRed = static_cast<std::int16_t>(unit_(random_) * 256);
+    gene.ColorGreen = static_cast<std::int16_t>(unit_(random_) * 256);
+    gene.ColorBlue = static_cast<std::int16_t>(unit_(random_) * 256);
+    gene.Draw = unit_(random_) >= 0.5f ? kTrue16 : kFalse16;
+  }
+  static void copyTrait(clsGene& to, const clsGene& from, Trait trait) {
+    switch (trait) {
+      case Trait::Angle: to.Angle = from.Angle; break;
+      case Trait::ColorBlue: to.ColorBlue = from.ColorBlue; break;
+      case Trait::ColorGreen: to.ColorGreen = from.ColorGreen; break;
+      case Trait::ColorRed: to.ColorRed = from.ColorRed; break;
+      case Trait::Draw: to.Draw = from.Draw; break;
+      case Trait::Length: to.Length = from.Length; break;
+      case Trait::Width: to.Width = from.Width; break;
+    }
+  }
+
+  std::mt19937 random_{20261208};
+  std::uniform_real_distribution<float> unit_{0.0f, 1.0f};
+  std::vector<std::pair<std::int16_t, GeneticCodeValues>> made_;
+};
+
+// A picture's life after it is made, as a session might give it: moved once,
+// one in four ticked, one in three closed, one in ten saved.
+void livePicture(HistoryStore& store, std::int16_t number) {
+  store.recordMoved(number, QPoint(40 + number % 800, 60 + number % 500));
+  if (number % 4 == 0) store.recordParentBox(number, true);
+  if (number % 3 == 0) store.recordClosed(number);
+  if (number % 10 == 0) {
+    store.recordSaved(number, QStringLiteral("/home/user/pictures/pic%1.txt").arg(number),
+                      QByteArray::number(number) + "x");
+  }
+}
+
+// Times each call of one operation, for the median and the worst: the mean
+// alone hides a checkpoint's pause.
+class Latencies {
+ public:
+  template <typename F>
+  void time(F&& operation) {
+    const auto start = std::chrono::steady_clock::now();
+    operation();
+    micros_.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+  }
+  void report(benchmark::State& state) {
+    if (micros_.empty()) return;
+    std::sort(micros_.begin(), micros_.end());
+    const auto at = [&](double q) {
+      return micros_[static_cast<std::size_t>(q * static_cast<double>(micros_.size() - 1))];
+    };
+    state.counters["p50_us"] = at(0.5);
+    state.counters["p99_us"] = at(0.99);
+    state.counters["max_us"] = micros_.back();
+  }
+
+ private:
+  std::vector<double> micros_;
+};
+
+qint64 sizeWithWal(const QString& path) {
+  return QFileInfo(path).size() + QFileInfo(path + QStringLiteral("-wal")).size();
+}
+
+// Recording one bred picture in a history already holding 1,000.
+void BM_RecordPicture(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+  auto store = std::make_unique<HistoryStore>(path);
+  Breeder breeder;
+  std::int16_t number = 0;
+  for (int i = 0; i < 1000; ++i) store->recordPicture(breeder.next(number++));
+  std::vector<NewPicture> pictures;
+  for (int i = 0; i < 2000; ++i) pictures.push_back(breeder.next(number++));
+  std::size_t i = 0;
+  Latencies latencies;
+  for (auto _ : state) {
+    if (i == pictures.size()) {  // numbers used up: go on in a new run
+      state.PauseTiming();
+      store = std::make_unique<HistoryStore>(path);
+      i = 0;
+      state.ResumeTiming();
+    }
+    latencies.time([&] { benchmark::DoNotOptimize(store->recordPicture(pictures[i++])); });
+  }
+  if (!store->recording()) state.SkipWithError("not recording");
+  latencies.report(state);
+}
+BENCHMARK(BM_RecordPicture)->Unit(benchmark::kMicrosecond);
+
+// The blobs of one bred picture: its genetic code and its trait sources.
+void BM_EncodePicture(benchmark::State& state) {
+  Breeder breeder;
+  for (std::int16_t n = 0; n < 10; ++n) breeder.next(n);
+  const NewPicture picture = breeder.next(10);
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(EncodeCode(picture.code));
+    benchmark::DoNotOptimize(EncodeSources(picture.origin.sources));
+  }
+  state.counters["code_bytes"] = static_cast<double>(EncodeCode(picture.code).size());
+  state.counters["sources_bytes"] = static_cast<double>(EncodeSources(picture.origin.sources).size());
+}
+BENCHMARK(BM_EncodePicture)->Unit(benchmark::kMicrosecond);
+
+// One event on an open picture: 0 tick/clear, 1 move, 2 close/reopen.
+void BM_RecordEvent(benchmark::State& state) {
+  QTemporaryDir dir;
+  HistoryStore store(dir.filePath(QStringLiteral("history.sqlite")));
+  Breeder breeder;
+  for (std::int16_t n = 0; n < 100; ++n) store.recordPicture(breeder.next(n));
+  int i = 0;
+  Latencies latencies;
+  for (auto _ : state) {
+    const auto number = static_cast<std::int16_t>(i % 100);
+    latencies.time([&] {
+      switch (state.range(0)) {
+        case 0: store.recordParentBox(number, i % 2 == 0); break;
+        case 1: store.recordMoved(number, QPoint(i % 1000, i % 700)); break;
+        default:
+          if (i % 2 == 0) {
+            store.recordClosed(number);
+          } else {
+            store.recordReopened(number);
+          }
+      }
+    });
+    ++i;
+  }
+  if (!store.recording()) state.SkipWithError("not recording");
+  latencies.report(state);
+}
+BENCHMARK(BM_RecordEvent)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// Bytes on disk per picture over 10,000 pictures with their events, the WAL
+// checkpointed (the store closed).
+void BM_BytesPerPicture(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("history.sqlite"));
+    {
+      HistoryStore store(path);
+      Breeder breeder;
+      for (int n = 0; n < count; ++n) {
+        const auto number = static_cast<std::int16_t>(n % 30000);
+        store.recordPicture(breeder.next(number));
+        livePicture(store, number);
+      }
+      if (!store.recording()) state.SkipWithError("not recording");
+      store.endRun();
+    }
+    state.counters["bytes_per_picture"] = static_cast<double>(sizeWithWal(path)) / count;
+  }
+}
+BENCHMARK(BM_BytesPerPicture)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// A history of gLargePictures pictures in gLargeRuns runs, made once.
+class LargeHistory {
+ public:
+  static LargeHistory& get() {
+    static LargeHistory history;
+    return history;
+  }
+  QString path() const { return dir_.filePath(QStringLiteral("history.sqlite")); }
+  RunId middleRun() const { return runs_[runs_.size() / 2]; }
+
+ private:
+  LargeHistory() {
+    const auto start = std::chrono::steady_clock::now();
+    Breeder breeder;
+    const int perRun = gLargePictures / gLargeRuns;
+    for (int r = 0; r < gLargeRuns; ++r) {
+      HistoryStore store(path());
+      for (int n = 0; n < perRun; ++n) {
+        store.recordPicture(breeder.next(static_cast<std::int16_t>(n)));
+        livePicture(store, static_cast<std::int16_t>(n));
+      }
+      runs_.push_back(*store.currentRun());
+      store.endRun();
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::fprintf(stderr, "large history: %d pictures in %d runs, %.1f MiB, made in %.1f s\n", gLargePictures,
+                 gLargeRuns, static_cast<double>(sizeWithWal(path())) / 1048576.0, seconds);
+  }
+  QTemporaryDir dir_;
+  std::vector<RunId> runs_;
+};
+
+// Opening the large history (folder, checks, quick_check, a new run).
+void BM_OpenLargeHistory(benchmark::State& state) {
+  const QString path = LargeHistory::get().path();
+  for (auto _ : state) {
+    HistoryStore store(path);
+    if (!store.recording()) state.SkipWithError("not recording");
+  }
+  // Each iteration left a run without pictures: forget them.
+  HistoryStore cleanup(path);
+  for (const RunSummary& run : cleanup.runs()) {
+    if (run.pictures == 0 && !run.current) cleanup.forgetRun(run.id);
+  }
+}
+BENCHMARK(BM_OpenLargeHistory)->Unit(benchmark::kMillisecond);
+
+// What the History window reads to open: every run with its counts, then the
+// chosen run's pictures.
+void BM_HistoryWindowQueries(benchmark::State& state) {
+  LargeHistory& history = LargeHistory::get();
+  HistoryStore store(history.path());
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(store.runs());
+    benchmark::DoNotOptimize(store.picturesOf(history.middleRun()));
+  }
+}
+BENCHMARK(BM_HistoryWindowQueries)->Unit(benchmark::kMillisecond);
+
+void BM_ListRuns(benchmark::State& state) {
+  HistoryStore store(LargeHistory::get().path());
+  for (auto _ : state) benchmark::DoNotOptimize(store.runs());
+}
+BENCHMARK(BM_ListRuns)->Unit(benchmark::kMillisecond);
+
+void BM_PicturesOfRun(benchmark::State& state) {
+  LargeHistory& history = LargeHistory::get();
+  HistoryStore store(history.path());
+  for (auto _ : state) benchmark::DoNotOptimize(store.picturesOf(history.middleRun()));
+}
+BENCHMARK(BM_PicturesOfRun)->Unit(benchmark::kMillisecond);
+
+// Resume's reading of a run with 300 open pictures, in the large history.
+void BM_ResumeData(benchmark::State& state) {
+  LargeHistory& history = LargeHistory::get();
+  RunId run = 0;
+  {
+    HistoryStore store(history.path());
+    Breeder breeder;
+    for (std::int16_t n = 0; n < 300; ++n) store.recordPicture(breeder.next(n));
+    run = *store.currentRun();
+  }
+  HistoryStore store(history.path());
+  for (auto _ : state) {
+    const auto data = store.resumeData(run);
+    if (!data || data->openPictures.size() != 300) state.SkipWithError("wrong resume data");
+  }
+  store.forgetRun(run);
+}
+BENCHMARK(BM_ResumeData)->Unit(benchmark::kMillisecond);
+
+// Takes --history-pictures=N and --history-runs=M out of the arguments.
+void takeSizeArguments(int& argc, char** argv) {
+  int kept = 1;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--history-pictures=", 19) == 0) {
+      gLargePictures = std::atoi(argv[i] + 19);
+    } else if (std::strncmp(argv[i], "--history-runs=", 15) == 0) {
+      gLargeRuns = std::atoi(argv[i] + 15);
+    } else {
+      argv[kept++] = argv[i];
+    }
+  }
+  argc = kept;
+}
+
+}  // namespace
+}  // namespace pelorin::history
+
+int main(int argc, char** argv) {
+  pelorin::history::takeSizeArguments(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  QCoreApplication app(argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,201 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QPoint>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+#include "history/code_blob.h"
+#include "picture/picture_origin.h"
+
+namespace pelorin::history {
+
+class Checkpointer;
+class Connection;
+
+using RunId = std::int64_t;
+using PictureId = std::int64_t;
+
+// The history file's marks: PRAGMA application_id ("PlRn") and the schema
+// version in PRAGMA user_version.
+inline constexpr std::int32_t kApplicationId = 0x506C526E;
+inline constexpr int kSchemaVersion = 1;
+
+// Why the store is not, or no longer, recording as asked.
+enum class Problem {
+  None,
+  Unwritable,  // the folder or the file cannot be made or written: nothing recorded
+  DiskFull,    // the disk (or the size limit) is full: what was recorded stays, nothing more is
+  MovedAside,  // the file was not a history or failed its check: renamed, a new history begun
+  Newer,       // a newer Pelorin's history: left untouched, nothing recorded
+  Failed,      // any other failure of the database: nothing more recorded
+};
+
+// A recorded picture as others name it: "picture 12 of the run of 8 Dec".
+struct PictureRef {
+  PictureId id = 0;
+  RunId run = 0;
+  QDateTime runStart;
+  std::int16_t number = 0;
+  bool operator==(const PictureRef&) const = default;
+};
+
+// A picture just made, as Open (or Reopen, Resume, History) made it.
+struct NewPicture {
+  std::int16_t number = 0;
+  GeneticCodeValues code{};
+  PictureOrigin origin;  // parents by number: resolved to this run's (and its continued runs') records
+  // The picture that saved the file this one was read from (savedBy()).
+  std::optional<PictureId> savedFrom;
+  QString rateBoxText;  // the main window's boxes at that moment
+  QString nameBoxText;
+  std::optional<QPoint> position;  // logical pixels, when already known
+};
+
+struct RecordedPicture {
+  PictureId id = 0;
+  RunId run = 0;
+  std::int16_t number = 0;
+  QDateTime made;
+  GeneticCodeValues code{};
+  PictureOrigin origin;
+  // One per origin.parents entry: that parent's record, nullopt when it was
+  // never recorded or has been forgotten.
+  std::vector<std::optional<PictureRef>> parentRecords;
+  std::optional<PictureRef> savedFrom;
+  QString rateBoxText;
+  QString nameBoxText;
+  bool open = true;  // for an ended or killed run: open at its end
+  bool ticked = false;
+  std::optional<QPoint> position;
+};
+
+struct RunSummary {
+  RunId id = 0;
+  QDateTime started;
+  std::optional<QDateTime> ended;  // none: still running, or killed
+  std::optional<RunId> continues;  // the run this one resumed
+  int pictures = 0;                // made in this run
+  int openPictures = 0;
+  bool current = false;
+};
+
+// What a run continuing run R brings back.
+struct ResumeData {
+  RunId run = 0;
+  std::vector<RecordedPicture> openPictures;  // of R and the runs R continues, in number order
+  QString rateBoxText;                        // as the last picture made there found them
+  QString nameBoxText;
+  std::optional<std::int16_t> highestNumber;  // none when R made no picture
+};
+
+struct HistoryOptions {
+  int busyTimeoutMs = 5000;  // how long a write waits for another writer
+  // Limits the file to this many pages (tests of a full disk).
+  std::optional<std::int64_t> maxPageCount;
+  // The clock for every time recorded and for the moved-aside name.
+  std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+};
+
+// The history of every run and every picture made, in one SQLite file.
+// Each record is one transaction, written when called. Nothing here throws:
+// on any failure the store sets one problem, stops recording (record calls
+// do nothing, queries return empty) and the program goes on without it.
+// Use from one thread; two stores (two processes) may share one file.
+class HistoryStore {
+ public:
+  // Records nothing and has no problem: the history switched off.
+  HistoryStore();
+  // Opens path (making its folder, creating or checking the file) and
+  // starts a run in it.
+  explicit HistoryStore(const QString& path, HistoryOptions options = {});
+  // Closes the file; the run stays without an end unless endRun() ran.
+  ~HistoryStore();
+  HistoryStore(const HistoryStore&) = delete;
+  HistoryStore& operator=(const HistoryStore&) = delete;
+
+  bool recording() const { return db_ != nullptr && run_ != 0; }
+  const QString& path() const { return path_; }
+  Problem problemKind() const { return problem_; }
+  // The one message for the user, naming the file and what is wrong.
+  std::optional<QString> problem() const;
+  // Called once, when a problem first arises; with the problem at once if
+  // it arose while opening.
+  void setProblemHandler(std::function<void(const QString&)> handler);
+  std::optional<RunId> currentRun() const;
+
+  // The run ended cleanly (the program is quitting); records nothing more.
+  void endRun();
+
+  // The picture as made; nullopt when not recorded.
+  std::optional<PictureId> recordPicture(const NewPicture& picture);
+  // Later events on a picture of this run (or of a run it continues), by
+  // number; a number never recorded is ignored.
+  void recordClosed(std::int16_t number);
+  void recordReopened(std::int16_t number);  // also clears the Parent tick
+  void recordMoved(std::int16_t number, QPoint position);
+  void recordParentBox(std::int16_t number, bool ticked);
+  // bytes: exactly what was written to path.
+  void recordSaved(std::int16_t number, const QString& path, const QByteArray& bytes);
+  void recordExported(std::int16_t number, const QString& path);
+
+  // Newest first.
+  std::vector<RunSummary> runs();
+  // Pictures made in run, in number order.
+  std::vector<RecordedPicture> picturesOf(RunId run);
+  std::optional<RecordedPicture> picture(PictureId id);
+  // This run's closed pictures (with those of the runs it continues), the
+  // most recently closed first.
+  std::vector<RecordedPicture> closedPictures();
+  // What resuming run would bring back; nullopt for an unknown run.
+  std::optional<ResumeData> resumeData(RunId run);
+  // Makes this run the continuation of run: its numbers and events on run's
+  // pictures go on. Only while this run has recorded no picture and run is
+  // another, known run; false otherwise.
+  bool continueRun(RunId run);
+  // Deletes run with its pictures and their events. Pictures elsewhere that
+  // named them keep working with the reference gone. Not this run nor one
+  // it continues; false then, or for an unknown run.
+  bool forgetRun(RunId run);
+  // The recorded picture whose last recorded save wrote exactly these bytes.
+  std::optional<PictureRef> savedBy(const QByteArray& fileBytes);
+
+  // SHA-256 of bytes, as recorded for a save.
+  static QByteArray HashOf(const QByteArray& bytes);
+
+ private:
+  void open(const QString& path);
+  bool openChecked();
+  void moveAside(const QString& why);
+  void closeFile();
+  void fail(Problem problem, const QString& message);
+  void failWith(const std::exception& failure);
+  template <typename F>
+  auto guarded(F&& action, decltype(action()) fallback) -> decltype(action());
+  void recordEvent(std::int16_t number, int kind, std::optional<QPoint> position, const QString& path,
+                   const QByteArray& hash);
+  std::vector<RunId> chainOf(RunId run);
+  void loadNumbers();
+  void readParents(RecordedPicture& picture);
+  std::vector<RecordedPicture> readPictures(const char* where, const std::vector<std::int64_t>& values);
+  std::int64_t nowMs() const;
+
+  QString path_;
+  HistoryOptions options_;
+  std::unique_ptr<Connection> db_;
+  std::unique_ptr<Checkpointer> checkpointer_;  // goes before db_
+  RunId run_ = 0;
+  std::vector<RunId> chain_;                             // this run, then the runs it continues
+  std::unordered_map<std::int16_t, PictureId> numbers_;  // picture numbers of the chain
+  Problem problem_ = Problem::None;
+  QString message_;
+  std::function<void(const QString&)> handler_;
+};
+
+}  // namespace pelorin::history

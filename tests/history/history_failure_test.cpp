@@ -1,0 +1,228 @@
+// The history's failures: each leaves one message naming the file, keeps the
+// user's file (or moves it aside whole) and lets the program go on.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <thread>
+
+#include "history/history_store.h"
+#include "history_fixture.h"
+
+namespace pelorin::history {
+namespace {
+
+using testing::FileBytes;
+using testing::HistoryTest;
+using testing::IntegrityOf;
+using testing::MadePicture;
+
+const QDateTime kNow(QDate(2026, 12, 8), QTime(14, 2, 33));
+
+HistoryOptions AtFixedTime() {
+  HistoryOptions options;
+  options.now = [] { return kNow; };
+  return options;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// A history holding three pictures, closed cleanly.
+void MakeHistory(const QString& path) {
+  HistoryStore store(path);
+  for (std::int16_t number = 0; number < 3; ++number) store.recordPicture(MadePicture(number));
+  store.endRun();
+}
+
+// Runs one statement on the file through a connection of its own.
+void Exec(const QString& path, const char* sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+  EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+}
+
+// Files that are no history of ours, each made at path.
+struct BrokenCase {
+  const char* name;
+  std::function<void(const QString& path)> make;
+  const char* why;  // in the message
+};
+
+class BrokenFile : public HistoryTest, public ::testing::WithParamInterface<BrokenCase> {};
+
+TEST_P(BrokenFile, IsMovedAsideWholeAndANewHistoryBegins) {
+  GetParam().make(path);
+  const QByteArray before = FileBytes(path);
+  ASSERT_FALSE(before.isEmpty());
+  QStringList messages;
+  HistoryStore store(path, AtFixedTime());
+  store.setProblemHandler([&](const QString& message) { messages << message; });
+
+  const QString aside = path + QStringLiteral(".broken-20261208-140233");
+  EXPECT_EQ(FileBytes(aside), before);
+  EXPECT_EQ(store.problemKind(), Problem::MovedAside);
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(path))) << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(aside))) << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].contains(QString::fromUtf8(GetParam().why))) << messages[0].toStdString();
+  EXPECT_TRUE(store.recording());
+  EXPECT_TRUE(store.recordPicture(MadePicture(0)));
+  EXPECT_EQ(store.runs().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(History, BrokenFile,
+                         ::testing::Values(BrokenCase{"RandomBytes",
+                                                      [](const QString& path) {
+                                                        QByteArray bytes(20000, Qt::Uninitialized);
+                                                        QRandomGenerator random(7);
+                                                        for (char& byte : bytes)
+                                                          byte = static_cast<char>(random.bounded(256));
+                                                        WriteFile(path, bytes);
+                                                      },
+                                                      "not a database"},
+                                           BrokenCase{"AnotherProgramsDatabase",
+                                                      [](const QString& path) {
+                                                        WriteFile(path, {});
+                                                        Exec(path,
+                                                             "PRAGMA application_id = 42; CREATE TABLE notes(text)");
+                                                      },
+                                                      "not a Pelorin history"},
+                                           BrokenCase{"DamagedPages",
+                                                      [](const QString& path) {
+                                                        MakeHistory(path);
+                                                        QFile file(path);
+                                                        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+                                                        const qint64 pageSize = 4096;
+                                                        for (qint64 page = 2; page * pageSize < file.size(); ++page) {
+                                                          file.seek(page * pageSize);
+                                                          file.write(QByteArray(16, '\x0d'));
+                                                        }
+                                                      },
+                                                      "failed its check"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HistoryTest, MovedAsideNameThatIsTakenGetsASuffix) {
+  WriteFile(path, "not a database, certainly not");
+  const QString taken = path + QStringLiteral(".broken-20261208-140233");
+  WriteFile(taken, "an earlier broken history");
+  HistoryStore store(path, AtFixedTime());
+  EXPECT_EQ(FileBytes(taken), "an earlier broken history");
+  EXPECT_EQ(FileBytes(taken + QStringLiteral("-2")), "not a database, certainly not");
+  EXPECT_TRUE(store.recording());
+}
+
+TEST_F(HistoryTest, NewerHistoryIsLeftUntouched) {
+  MakeHistory(path);
+  Exec(path, "PRAGMA user_version = 2");
+  const QByteArray before = FileBytes(path);
+  const QStringList filesBefore = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files);
+  {
+    HistoryStore store(path);
+    EXPECT_FALSE(store.recording());
+    EXPECT_EQ(store.problemKind(), Problem::Newer);
+    EXPECT_TRUE(store.problem()->contains(path));
+    EXPECT_FALSE(store.recordPicture(MadePicture(0)));
+    EXPECT_TRUE(store.runs().empty());
+  }
+  EXPECT_EQ(FileBytes(path), before);
+  EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), filesBefore);
+}
+
+TEST_F(HistoryTest, FolderThatCannotBeMadeRecordsNothing) {
+  WriteFile(dir.filePath(QStringLiteral("pelorin")), "a file where the folder should be");
+  HistoryStore store(path);
+  EXPECT_FALSE(store.recording());
+  EXPECT_EQ(store.problemKind(), Problem::Unwritable);
+  EXPECT_TRUE(store.problem()->contains(path));
+  EXPECT_FALSE(store.recordPicture(MadePicture(0)));
+  store.recordClosed(0);
+  EXPECT_TRUE(store.closedPictures().empty());
+}
+
+TEST_F(HistoryTest, ReadOnlyFolderKeepsTheHistoryAsItWas) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+  MakeHistory(path);
+  const QByteArray before = FileBytes(path);
+  const QString folder = QFileInfo(path).absolutePath();
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+  {
+    HistoryStore store(path);
+    EXPECT_FALSE(store.recording());
+    EXPECT_EQ(store.problemKind(), Problem::Unwritable);
+    EXPECT_TRUE(store.problem()->contains(path));
+  }
+  QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(FileBytes(path), before);
+}
+
+TEST_F(HistoryTest, FullDiskKeepsWhatTheHistoryHad) {
+  HistoryOptions limited;
+  limited.maxPageCount = 40;
+  int recorded = 0;
+  int messages = 0;
+  {
+    HistoryStore store(path, limited);
+    store.setProblemHandler([&](const QString& message) {
+      ++messages;
+      EXPECT_TRUE(message.contains(path)) << message.toStdString();
+    });
+    ASSERT_TRUE(store.recording());
+    for (std::int16_t number = 0; number < 1000 && store.recordPicture(MadePicture(number)); ++number) ++recorded;
+    EXPECT_EQ(store.problemKind(), Problem::DiskFull);
+    EXPECT_FALSE(store.recording());
+    store.recordClosed(0);
+    store.endRun();
+  }
+  EXPECT_EQ(messages, 1);
+  ASSERT_GT(recorded, 0);
+  ASSERT_LT(recorded, 1000);
+  HistoryStore later(path);
+  ASSERT_TRUE(later.recording());
+  const auto runs = later.runs();
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[1].pictures, recorded);
+  EXPECT_EQ(runs[1].openPictures, recorded);
+}
+
+TEST_F(HistoryTest, TwoStoresOnOneFileBothRecordEverything) {
+  constexpr int kEach = 150;
+  MakeHistory(path);  // the file exists before either opens it
+  auto record = [&](std::optional<RunId>* run, bool* clean) {
+    HistoryStore store(path);
+    for (std::int16_t number = 0; number < kEach; ++number) {
+      store.recordPicture(MadePicture(number, number > 0 ? std::vector<std::int16_t>{0} : std::vector<std::int16_t>{}));
+      store.recordParentBox(number, true);
+    }
+    *run = store.currentRun();
+    *clean = !store.problem();
+    store.endRun();
+  };
+  std::optional<RunId> runA, runB;
+  bool cleanA = false, cleanB = false;
+  std::thread a(record, &runA, &cleanA);
+  std::thread b(record, &runB, &cleanB);
+  a.join();
+  b.join();
+  EXPECT_TRUE(cleanA);
+  EXPECT_TRUE(cleanB);
+  ASSERT_TRUE(runA && runB);
+  EXPECT_NE(*runA, *runB);
+  HistoryStore check(path);
+  for (RunId run : {*runA, *runB}) {
+    const auto pictures = check.picturesOf(run);
+    ASSERT_EQ(pictures.size(), static_cast<std::size_t>(kEach));
+    EXPECT_TRUE(pictures.back().ticked);
+    EXPECT_EQ(pictures.back().parentRecords[0]->run, run);
+  }
+}
+
+}  // namespace
+}  // namespace pelorin::history

@@ -1,0 +1,40 @@
+#include "history/history_path.h"
+
+#include <gtest/gtest.h>
+
+namespace pelorin::history {
+namespace {
+
+struct PathCase {
+  const char* name;
+  const char* dataHome;
+  const char* home;
+  const char* expected;
+};
+
+class HistoryPath : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(HistoryPath, FollowsTheDataHome) {
+  const PathCase& c = GetParam();
+  EXPECT_EQ(HistoryFilePath(QString::fromUtf8(c.dataHome), QString::fromUtf8(c.home)), QString::fromUtf8(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environment, HistoryPath,
+    ::testing::Values(PathCase{"Set", "/data", "/home/a", "/data/pelorin/history.sqlite"},
+                      PathCase{"TrailingSlash", "/data/", "/home/a", "/data/pelorin/history.sqlite"},
+                      PathCase{"Unset", "", "/home/a", "/home/a/.local/share/pelorin/history.sqlite"},
+                      PathCase{"Relative", "data", "/home/a", "/home/a/.local/share/pelorin/history.sqlite"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HistoryPath, DefaultReadsTheEnvironment) {
+  const QByteArray saved = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", "/somewhere/else");
+  EXPECT_EQ(DefaultHistoryFilePath(), QStringLiteral("/somewhere/else/pelorin/history.sqlite"));
+  qunsetenv("XDG_DATA_HOME");
+  EXPECT_TRUE(DefaultHistoryFilePath().endsWith(QStringLiteral("/.local/share/pelorin/history.sqlite")));
+  if (!saved.isNull()) qputenv("XDG_DATA_HOME", saved);
+}
+
+}  // namespace
+}  // namespace pelorin::history

@@ -1,0 +1,327 @@
+#include "history/history_store.h"
+
+#include <gtest/gtest.h>
+
+#include "history_fixture.h"
+
+namespace pelorin::history {
+namespace {
+
+using testing::HistoryTest;
+using testing::MadePicture;
+using testing::SameBits;
+
+std::vector<std::int16_t> NumbersOf(const std::vector<RecordedPicture>& pictures) {
+  std::vector<std::int16_t> numbers;
+  for (const RecordedPicture& picture : pictures) numbers.push_back(picture.number);
+  return numbers;
+}
+
+using RecordTest = HistoryTest;
+
+TEST_F(RecordTest, NewFileIsMarkedAsThisVersionsHistory) {
+  HistoryStore store(path);
+  ASSERT_TRUE(store.recording());
+  EXPECT_FALSE(store.problem());
+  EXPECT_EQ(store.problemKind(), Problem::None);
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+  sqlite3_stmt* statement = nullptr;
+  sqlite3_prepare_v2(db, "SELECT * FROM pragma_application_id, pragma_user_version, pragma_journal_mode", -1,
+                     &statement, nullptr);
+  ASSERT_EQ(sqlite3_step(statement), SQLITE_ROW);
+  EXPECT_EQ(sqlite3_column_int(statement, 0), kApplicationId);
+  EXPECT_EQ(sqlite3_column_int(statement, 1), kSchemaVersion);
+  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(statement, 2)), "wal");
+  sqlite3_finalize(statement);
+  sqlite3_close(db);
+}
+
+TEST_F(RecordTest, PictureComesBackAsRecorded) {
+  HistoryStore store(path);
+  NewPicture made = MadePicture(0);
+  made.code[17].Angle = -0.0;
+  made.code[18].Angle = DoubleFromBits(0x7ff8000000000abc);
+  made.code[19].Length = -32768;
+  made.origin.how = PictureOrigin::How::Read;
+  made.origin.fileName = QStringLiteral("/tmp/ä b.txt");
+  made.origin.rate = DoubleFromBits(0x3fa999999999999a);
+  made.origin.sources.setRead(3, Trait::Draw);
+  made.position = QPoint(-20, 640);
+  const auto id = store.recordPicture(made);
+  ASSERT_TRUE(id);
+
+  const auto back = store.picture(*id);
+  ASSERT_TRUE(back);
+  EXPECT_TRUE(SameBits(back->code, made.code));
+  EXPECT_EQ(back->origin.how, PictureOrigin::How::Read);
+  EXPECT_EQ(DoubleBits(back->origin.rate), 0x3fa999999999999a);
+  EXPECT_EQ(back->origin.rateText, made.origin.rateText);
+  EXPECT_EQ(back->origin.fileName, made.origin.fileName);
+  EXPECT_EQ(back->origin.sources.counts(), made.origin.sources.counts());
+  EXPECT_EQ(back->origin.sources.at(3, Trait::Draw).kind, TraitSources::Kind::Read);
+  EXPECT_EQ(back->rateBoxText, made.rateBoxText);
+  EXPECT_EQ(back->nameBoxText, made.nameBoxText);
+  EXPECT_EQ(back->position, QPoint(-20, 640));
+  EXPECT_EQ(back->run, *store.currentRun());
+  EXPECT_TRUE(back->open);
+  EXPECT_FALSE(back->ticked);
+}
+
+TEST_F(RecordTest, ParentsAreReferencesToTheirRecords) {
+  HistoryStore store(path);
+  const auto mother = store.recordPicture(MadePicture(0));
+  const auto father = store.recordPicture(MadePicture(1));
+  const auto child = store.recordPicture(MadePicture(2, {1, 0, 7}));  // 7 was never recorded
+  const auto back = store.picture(*child);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->origin.parents, (std::vector<std::int16_t>{1, 0, 7}));
+  ASSERT_EQ(back->parentRecords.size(), 3u);
+  EXPECT_EQ(back->parentRecords[0]->id, *father);
+  EXPECT_EQ(back->parentRecords[1]->id, *mother);
+  EXPECT_EQ(back->parentRecords[1]->number, 0);
+  EXPECT_FALSE(back->parentRecords[2]);
+  EXPECT_EQ(back->origin.sources.counts(), MadePicture(2, {1, 0, 7}).origin.sources.counts());
+}
+
+TEST_F(RecordTest, EventsChangeWhatAPictureIs) {
+  HistoryStore store(path);
+  store.recordPicture(MadePicture(0));
+  store.recordParentBox(0, true);
+  store.recordMoved(0, QPoint(10, 20));
+  store.recordMoved(0, QPoint(30, 40));
+  auto pictures = store.picturesOf(*store.currentRun());
+  ASSERT_EQ(pictures.size(), 1u);
+  EXPECT_TRUE(pictures[0].ticked);
+  EXPECT_EQ(pictures[0].position, QPoint(30, 40));
+
+  store.recordClosed(0);
+  EXPECT_FALSE(store.picturesOf(*store.currentRun())[0].open);
+  store.recordReopened(0);
+  pictures = store.picturesOf(*store.currentRun());
+  EXPECT_TRUE(pictures[0].open);
+  EXPECT_FALSE(pictures[0].ticked);  // a reopened picture comes back unticked
+  store.recordExported(0, QStringLiteral("/tmp/a.png"));
+  store.recordClosed(99);  // never recorded: nothing happens
+  EXPECT_TRUE(store.recording());
+}
+
+TEST_F(RecordTest, RunsAreListedNewestFirstWithTheirCounts) {
+  {
+    HistoryStore first(path);
+    first.recordPicture(MadePicture(0));
+    first.recordPicture(MadePicture(1));
+    first.recordClosed(0);
+    first.endRun();
+  }
+  { HistoryStore killed(path); }  // no end: killed
+  HistoryStore store(path);
+  store.recordPicture(MadePicture(0));
+  const auto runs = store.runs();
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_TRUE(runs[0].current);
+  EXPECT_EQ(runs[0].pictures, 1);
+  EXPECT_FALSE(runs[1].current);
+  EXPECT_FALSE(runs[1].ended);
+  EXPECT_EQ(runs[1].pictures, 0);
+  EXPECT_TRUE(runs[2].ended);
+  EXPECT_EQ(runs[2].pictures, 2);
+  EXPECT_EQ(runs[2].openPictures, 1);
+  EXPECT_GT(runs[0].id, runs[2].id);
+}
+
+TEST_F(RecordTest, PicturesOfARunComeInNumberOrder) {
+  HistoryStore store(path);
+  for (std::int16_t number : {2, 0, 1}) store.recordPicture(MadePicture(number));
+  EXPECT_EQ(NumbersOf(store.picturesOf(*store.currentRun())), (std::vector<std::int16_t>{0, 1, 2}));
+  EXPECT_TRUE(store.picturesOf(*store.currentRun() + 100).empty());
+}
+
+using ReopenTest = HistoryTest;
+
+TEST_F(ReopenTest, MostRecentlyClosedComesFirst) {
+  HistoryStore store(path);
+  for (std::int16_t number = 0; number < 5; ++number) store.recordPicture(MadePicture(number));
+  for (std::int16_t number : {3, 1, 4}) store.recordClosed(number);
+  EXPECT_EQ(NumbersOf(store.closedPictures()), (std::vector<std::int16_t>{4, 1, 3}));
+  store.recordReopened(1);
+  EXPECT_EQ(NumbersOf(store.closedPictures()), (std::vector<std::int16_t>{4, 3}));
+  store.recordClosed(1);
+  EXPECT_EQ(NumbersOf(store.closedPictures()), (std::vector<std::int16_t>{1, 4, 3}));
+}
+
+TEST_F(ReopenTest, ClosedPicturesOfAnotherRunAreNotOffered) {
+  {
+    HistoryStore earlier(path);
+    earlier.recordPicture(MadePicture(0));
+    earlier.recordClosed(0);
+  }
+  HistoryStore store(path);
+  EXPECT_TRUE(store.closedPictures().empty());
+}
+
+class ResumeTest : public HistoryTest {
+ protected:
+  // A run that made 0..4, ticked 1, moved 2, closed 3, and was killed.
+  RunId KilledRun() {
+    HistoryStore killed(path);
+    for (std::int16_t number = 0; number < 5; ++number) {
+      NewPicture picture = MadePicture(number, number > 0 ? std::vector<std::int16_t>{0} : std::vector<std::int16_t>{});
+      picture.rateBoxText = QStringLiteral(" 0.%1").arg(number);
+      killed.recordPicture(picture);
+    }
+    killed.recordParentBox(1, true);
+    killed.recordMoved(2, QPoint(5, 6));
+    killed.recordClosed(3);
+    return *killed.currentRun();
+  }
+};
+
+TEST_F(ResumeTest, BringsBackTheOpenPicturesAsTheyWere) {
+  const RunId killed = KilledRun();
+  HistoryStore store(path);
+  const auto data = store.resumeData(killed);
+  ASSERT_TRUE(data);
+  EXPECT_EQ(NumbersOf(data->openPictures), (std::vector<std::int16_t>{0, 1, 2, 4}));
+  EXPECT_TRUE(data->openPictures[1].ticked);
+  EXPECT_FALSE(data->openPictures[0].ticked);
+  EXPECT_EQ(data->openPictures[2].position, QPoint(5, 6));
+  EXPECT_TRUE(SameBits(data->openPictures[3].code, MadePicture(4).code));
+  EXPECT_EQ(data->rateBoxText, QStringLiteral(" 0.4"));
+  EXPECT_EQ(data->nameBoxText, QStringLiteral("pic4.txt"));
+  EXPECT_EQ(data->highestNumber, 4);
+  EXPECT_FALSE(store.resumeData(killed + 100));
+}
+
+TEST_F(ResumeTest, ContinuationGoesOnWithTheRunsPicturesAndNumbers) {
+  const RunId killed = KilledRun();
+  HistoryStore store(path);
+  ASSERT_TRUE(store.continueRun(killed));
+  EXPECT_EQ(NumbersOf(store.closedPictures()), (std::vector<std::int16_t>{3}));
+  store.recordReopened(3);
+  const auto child = store.recordPicture(MadePicture(5, {3, 1}));
+  store.recordClosed(0);
+  const auto back = store.picture(*child);
+  EXPECT_EQ(back->parentRecords[0]->run, killed);
+  EXPECT_EQ(back->parentRecords[0]->number, 3);
+  EXPECT_EQ(store.runs()[0].continues, killed);
+
+  // Killed again: resuming the continuation brings back both runs' open pictures.
+  const RunId continuation = *store.currentRun();
+  HistoryStore later(path);
+  const auto data = later.resumeData(continuation);
+  EXPECT_EQ(NumbersOf(data->openPictures), (std::vector<std::int16_t>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(data->highestNumber, 5);
+}
+
+TEST_F(ResumeTest, OnlyAFreshRunContinuesAnotherKnownRun) {
+  const RunId killed = KilledRun();
+  HistoryStore store(path);
+  EXPECT_FALSE(store.continueRun(*store.currentRun()));
+  EXPECT_FALSE(store.continueRun(killed + 100));
+  store.recordPicture(MadePicture(0));
+  EXPECT_FALSE(store.continueRun(killed));
+}
+
+using LineageTest = HistoryTest;
+
+TEST_F(LineageTest, SavedBytesNameThePictureThatSavedThem) {
+  const QByteArray bytes = "64 records of 8 lines";
+  RunId earlierRun = 0;
+  {
+    HistoryStore earlier(path);
+    earlier.recordPicture(MadePicture(0));
+    earlier.recordPicture(MadePicture(12));
+    earlier.recordSaved(12, QStringLiteral("/tmp/a.txt"), bytes);
+    earlierRun = *earlier.currentRun();
+    earlier.endRun();
+  }
+  HistoryStore store(path);
+  const auto saver = store.savedBy(bytes);
+  ASSERT_TRUE(saver);
+  EXPECT_EQ(saver->number, 12);
+  EXPECT_EQ(saver->run, earlierRun);
+  EXPECT_EQ(saver->runStart, store.runs()[1].started);
+  EXPECT_FALSE(store.savedBy(bytes + "\n"));
+
+  NewPicture read = MadePicture(0);
+  read.origin.how = PictureOrigin::How::Read;
+  read.savedFrom = saver->id;
+  const auto id = store.recordPicture(read);
+  EXPECT_EQ(store.picture(*id)->savedFrom, saver);
+}
+
+TEST_F(LineageTest, TheLatestSaveOfTheBytesWins) {
+  HistoryStore store(path);
+  store.recordPicture(MadePicture(0));
+  store.recordPicture(MadePicture(1));
+  store.recordSaved(0, QStringLiteral("a.txt"), "same");
+  store.recordSaved(1, QStringLiteral("b.txt"), "same");
+  EXPECT_EQ(store.savedBy("same")->number, 1);
+}
+
+using ForgetTest = HistoryTest;
+
+TEST_F(ForgetTest, ForgottenRunLeavesLaterPicturesWorking) {
+  RunId forgotten = 0;
+  std::optional<PictureId> parent;
+  {
+    HistoryStore earlier(path);
+    parent = earlier.recordPicture(MadePicture(0));
+    earlier.recordPicture(MadePicture(1, {0}));
+    earlier.recordSaved(0, QStringLiteral("a.txt"), "bytes");
+    earlier.recordClosed(1);
+    forgotten = *earlier.currentRun();
+  }
+  RunId middle = 0;
+  {
+    HistoryStore continuation(path);
+    continuation.continueRun(forgotten);
+    continuation.recordPicture(MadePicture(2, {0}));
+    middle = *continuation.currentRun();
+  }
+  HistoryStore store(path);
+  NewPicture read = MadePicture(0);
+  read.savedFrom = store.savedBy("bytes")->id;
+  const auto reader = store.recordPicture(read);
+
+  ASSERT_TRUE(store.forgetRun(forgotten));
+  EXPECT_FALSE(store.picture(*parent));
+  EXPECT_FALSE(store.savedBy("bytes"));
+  EXPECT_FALSE(store.picture(*reader)->savedFrom);
+  const auto child = store.picturesOf(middle);
+  ASSERT_EQ(child.size(), 1u);
+  EXPECT_EQ(child[0].origin.parents, (std::vector<std::int16_t>{0}));
+  EXPECT_FALSE(child[0].parentRecords[0]);
+  EXPECT_FALSE(store.runs()[1].continues);
+  EXPECT_EQ(store.runs().size(), 2u);
+  EXPECT_FALSE(store.forgetRun(forgotten));
+  EXPECT_TRUE(store.recording());
+}
+
+TEST_F(ForgetTest, ThisRunAndTheRunItContinuesStay) {
+  RunId earlier = 0;
+  {
+    HistoryStore first(path);
+    earlier = *first.currentRun();
+  }
+  HistoryStore store(path);
+  ASSERT_TRUE(store.continueRun(earlier));
+  EXPECT_FALSE(store.forgetRun(*store.currentRun()));
+  EXPECT_FALSE(store.forgetRun(earlier));
+  EXPECT_EQ(store.runs().size(), 2u);
+}
+
+TEST(HistoryOff, RecordsNothingAndHasNoProblem) {
+  HistoryStore off;
+  EXPECT_FALSE(off.recording());
+  EXPECT_FALSE(off.problem());
+  EXPECT_FALSE(off.recordPicture(MadePicture(0)));
+  off.recordClosed(0);
+  EXPECT_TRUE(off.runs().empty());
+  EXPECT_TRUE(off.closedPictures().empty());
+  EXPECT_FALSE(off.currentRun());
+}
+
+}  // namespace
+}  // namespace pelorin::history
