@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+#include "history/history_store.h"
+
+namespace pelorin {
+
+// What the windows that browse the history ask of the running program. The
+// main window's keeper of the history implements it; tests fake it.
+class HistoryActions : public QObject {
+  Q_OBJECT
+
+ public:
+  using QObject::QObject;
+
+  // The history, or null while none is open (switched off, not yet opened,
+  // or failed; the user has been told why).
+  virtual history::HistoryStore* store() = 0;
+
+  // Enter or a double click on a recorded picture. A picture of this run (or
+  // of a run it continues) whose window is open comes to the front; closed,
+  // it is reopened as itself. A picture of an earlier run becomes a new
+  // picture of this run with exactly its genetic code, its origin naming it.
+  virtual void openRecorded(const history::RecordedPicture& picture) = 0;
+
+  // True when run can be resumed now: an earlier run, while this run has
+  // made no picture.
+  virtual bool canResume(history::RunId run) = 0;
+  // Makes this run the continuation of run: its open pictures come back.
+  virtual void resume(history::RunId run) = 0;
+
+  // "Keep history", remembered between runs: off, nothing more is recorded.
+  virtual bool keepHistory() const = 0;
+  virtual void setKeepHistory(bool keep) = 0;
+
+ signals:
+  // Something was recorded, forgotten or resumed: what a history window
+  // shows may have changed.
+  void changed();
+};
+
+}  // namespace pelorin
