@@ -26,7 +26,7 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
 
   auto* actOpen = new QAction(tr("Open"), this);
   actOpen->setObjectName(QStringLiteral("actOpen"));
-  actOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  actOpen->setShortcuts(QKeySequence::Open);
   addAction(actOpen);
   connect(actOpen, &QAction::triggered, this, &frmBoard::openRequested);
   auto* btnOpen = new QPushButton(tr("Open"), client);
@@ -70,10 +70,12 @@ void frmBoard::buildMenus() {
   actZoomIn_ = M_View->addAction(tr("Zoom &In"));
   actZoomIn_->setObjectName(QStringLiteral("actZoomIn"));
   // Ctrl+= too: on many keyboards plus is shifted equals.
-  actZoomIn_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+  if (const QKeySequence equal(Qt::CTRL | Qt::Key_Equal); !zoomInKeys.contains(equal)) zoomInKeys << equal;
+  actZoomIn_->setShortcuts(zoomInKeys);
   actZoomOut_ = M_View->addAction(tr("Zoom &Out"));
   actZoomOut_->setObjectName(QStringLiteral("actZoomOut"));
-  actZoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  actZoomOut_->setShortcuts(QKeySequence::ZoomOut);
   connect(actZoomIn_, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
   connect(actZoomOut_, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
   M_View->addSeparator();
