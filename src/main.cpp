@@ -6,7 +6,7 @@
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
 #include "ui/genetic_code_window.h"
-#include "ui/info_dialogs.h"
+#include "ui/icon_box.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -1,5 +1,6 @@
 #include "genetics/genetic_code_file.h"
 
+#include <QCoreApplication>
 #include <sstream>
 
 #include "genetics/gene_sequence.h"
@@ -33,6 +34,18 @@ ParsedNumber lineNumber(QStringView line) {
       parsed = parseNumber(line, NumberFormat{decimal, QChar()});
   }
   return parsed;
+}
+
+// Names the record's blank last line, whatever it holds.
+constexpr const char* kSeparator = QT_TRANSLATE_NOOP("pelorin::GeneticCodeFile", "separator");
+
+// Where in a record a failure happened: "ColorRed of gene 4", "separator of
+// gene 4". what is a trait's name, shown as it stands, or kSeparator, shown
+// translated.
+QString lineDetail(const char* what, int k) {
+  const QString name = what == kSeparator ? QCoreApplication::translate("pelorin::GeneticCodeFile", kSeparator)
+                                          : QString(QLatin1String(what));
+  return QCoreApplication::translate("pelorin::GeneticCodeFile", "%1 of gene %2").arg(name).arg(k);
 }
 
 }  // namespace
@@ -89,8 +102,7 @@ class RecordReader {
     try {
       return convert(reader_.ReadLine());
     } catch (Failure& failure) {
-      if (failure.kind() != FailureKind::FileSystem)
-        failure.at(line_, QStringLiteral("%1 of gene %2").arg(QLatin1String(what)).arg(k));
+      if (failure.kind() != FailureKind::FileSystem) failure.at(line_, lineDetail(what, k));
       throw;
     }
   }
@@ -130,7 +142,7 @@ int ReadGeneticCode(std::istream& in, clsGenSeq& code, double rate, TraitSources
         if (sources != nullptr) sources->setRead(k, field.trait);
       }
     });
-    reader.Skip("separator", k);  // whatever it holds
+    reader.Skip(kSeparator, k);
   }
   return k;
 }
@@ -143,8 +155,7 @@ void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq&
   try {
     const int records = ReadGeneticCode(in, code, rate, sources);
     if (records < kGeneCount) {
-      throw Failure(FailureKind::InputPastEndOfFile)
-          .at(records * 8 + 1, QStringLiteral("Angle of gene %1").arg(records));
+      throw Failure(FailureKind::InputPastEndOfFile).at(records * 8 + 1, lineDetail(TraitName(Trait::Angle), records));
     }
   } catch (Failure& failure) {
     failure.within(source);

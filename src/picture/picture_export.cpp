@@ -1,6 +1,7 @@
 #include "picture/picture_export.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QXmlStreamWriter>
 
@@ -81,7 +82,8 @@ QByteArray PngBytes(const QImage& image, const QString& path) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!image.save(&buffer, "PNG")) {
-    throw Failure(FailureKind::FileSystem, path, QStringLiteral("The image could not be encoded as PNG"));
+    throw Failure(FailureKind::FileSystem, path,
+                  QCoreApplication::translate("pelorin::PictureExport", "The image could not be encoded as PNG"));
   }
   return bytes;
 }

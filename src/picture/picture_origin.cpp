@@ -1,5 +1,6 @@
 #include "picture/picture_origin.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -14,11 +15,14 @@ constexpr std::size_t kParentsListed = 5;
 
 // "2", "2 and 5", "2, 5 and 9"; "12 parents" beyond kParentsListed.
 QString parentList(const std::vector<std::int16_t>& parents) {
-  if (parents.size() > kParentsListed) return QStringLiteral("%1 parents").arg(parents.size());
+  if (parents.size() > kParentsListed)
+    return QCoreApplication::translate("pelorin::PictureOrigin", "%1 parents").arg(parents.size());
   QStringList numbers;
   for (std::int16_t number : parents) numbers << QString::number(number);
   const QString last = numbers.takeLast();
-  return numbers.isEmpty() ? last : numbers.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+  return numbers.isEmpty() ? last
+                           : numbers.join(QStringLiteral(", ")) +
+                                 QCoreApplication::translate("pelorin::PictureOrigin", " and ") + last;
 }
 
 }  // namespace
@@ -41,21 +45,31 @@ std::vector<TraitShare> TraitShares(const PictureOrigin& origin) {
 
 QString OriginLine(const clsObject& picture) {
   const PictureOrigin& origin = picture.Origin;
-  QString line = QStringLiteral("Picture %1: ").arg(picture.ID);
-  const QString atRate = QStringLiteral(" at mutation rate %1").arg(origin.rateText);
+  QString line = QCoreApplication::translate("pelorin::PictureOrigin", "Picture %1: ").arg(picture.ID);
+  const QString atRate =
+      QCoreApplication::translate("pelorin::PictureOrigin", " at mutation rate %1").arg(origin.rateText);
   switch (origin.how) {
-    case PictureOrigin::How::NotMade: return line + QStringLiteral("not made");
+    case PictureOrigin::How::NotMade: return line + QCoreApplication::translate("pelorin::PictureOrigin", "not made");
     case PictureOrigin::How::Random:
       // Below 1 the rate played no part: there were no parents.
-      return line + QStringLiteral("random") + (origin.rate >= 1.0 ? atRate : QString());
-    case PictureOrigin::How::Bred: line += QStringLiteral("bred from ") + parentList(origin.parents) + atRate; break;
-    case PictureOrigin::How::Read:
-      line += QStringLiteral("read from ") + QFileInfo(origin.fileName).fileName() + atRate;
+      return line + QCoreApplication::translate("pelorin::PictureOrigin", "random") +
+             (origin.rate >= 1.0 ? atRate : QString());
+    case PictureOrigin::How::Bred:
+      line += QCoreApplication::translate("pelorin::PictureOrigin", "bred from ") + parentList(origin.parents) + atRate;
       break;
-    case PictureOrigin::How::Pasted: line += QStringLiteral("pasted from the clipboard") + atRate; break;
+    case PictureOrigin::How::Read:
+      line += QCoreApplication::translate("pelorin::PictureOrigin", "read from ") +
+              QFileInfo(origin.fileName).fileName() + atRate;
+      break;
+    case PictureOrigin::How::Pasted:
+      line += QCoreApplication::translate("pelorin::PictureOrigin", "pasted from the clipboard") + atRate;
+      break;
   }
   const int mutated = origin.sources.mutatedCount();
-  if (mutated > 0) line += QStringLiteral("; %1 of %2 traits mutated").arg(mutated).arg(TraitSources::kCount);
+  if (mutated > 0)
+    line += QCoreApplication::translate("pelorin::PictureOrigin", "; %1 of %2 traits mutated")
+                .arg(mutated)
+                .arg(TraitSources::kCount);
   return line;
 }
 

@@ -41,7 +41,8 @@ struct TraitShare {
 };
 std::vector<TraitShare> TraitShares(const PictureOrigin& origin);
 
-// The picture's origin in one line, as its tooltip shows it:
+// The picture's origin in one line, in the user's language, as its tooltip
+// shows it:
 // "Picture 7: bred from 2 and 5 at mutation rate 0.05; 31 of 448 traits mutated",
 // "Picture 3: read from pic.txt at mutation rate 0", "Picture 0: random".
 QString OriginLine(const clsObject& picture);

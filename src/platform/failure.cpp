@@ -1,5 +1,7 @@
 #include "platform/failure.h"
 
+#include <QCoreApplication>
+
 namespace pelorin {
 
 namespace {
@@ -10,14 +12,17 @@ QString quoted(const QString& path) { return path.isEmpty() ? QString() : QStrin
 
 QString kindText(FailureKind kind) {
   switch (kind) {
-    case FailureKind::Overflow: return QStringLiteral("Overflow");
-    case FailureKind::SubscriptOutOfRange: return QStringLiteral("Subscript out of range");
-    case FailureKind::TypeMismatch: return QStringLiteral("Type mismatch");
-    case FailureKind::InputPastEndOfFile: return QStringLiteral("Input past end of file");
-    case FailureKind::FileSystem: return QStringLiteral("File access error");
-    case FailureKind::Arithmetic: return QStringLiteral("Invalid arithmetic operation");
+    case FailureKind::Overflow: return QCoreApplication::translate("pelorin::Failure", "Overflow");
+    case FailureKind::SubscriptOutOfRange:
+      return QCoreApplication::translate("pelorin::Failure", "Subscript out of range");
+    case FailureKind::TypeMismatch: return QCoreApplication::translate("pelorin::Failure", "Type mismatch");
+    case FailureKind::InputPastEndOfFile:
+      return QCoreApplication::translate("pelorin::Failure", "Input past end of file");
+    case FailureKind::FileSystem: return QCoreApplication::translate("pelorin::Failure", "File access error");
+    case FailureKind::Arithmetic:
+      return QCoreApplication::translate("pelorin::Failure", "Invalid arithmetic operation");
   }
-  return QStringLiteral("Unknown failure");
+  return QCoreApplication::translate("pelorin::Failure", "Unknown failure");
 }
 
 Failure::Failure(FailureKind kind, QString path, QString reason)
@@ -56,11 +61,11 @@ QString Failure::kindText() const { return pelorin::kindText(kind_); }
 QString Failure::message() const {
   QString text = kindText();
   if (line_ > 0) {
-    text += QStringLiteral(" in line %1").arg(line_);
-    if (!source_.isEmpty()) text += QStringLiteral(" of %1").arg(source_);
+    text += QCoreApplication::translate("pelorin::Failure", " in line %1").arg(line_);
+    if (!source_.isEmpty()) text += QCoreApplication::translate("pelorin::Failure", " of %1").arg(source_);
     if (!detail_.isEmpty()) text += QStringLiteral(": %1").arg(detail_);
   } else if (!source_.isEmpty()) {
-    text += QStringLiteral(" in %1").arg(source_);
+    text += QCoreApplication::translate("pelorin::Failure", " in %1").arg(source_);
   }
   if (!reason_.isEmpty()) text += QStringLiteral(": %1").arg(reason_);
   return text;

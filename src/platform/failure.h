@@ -42,9 +42,10 @@ class Failure : public std::exception {
   // What the line holds, if known.
   const QString& detail() const noexcept { return detail_; }
 
-  // The kind's short text: "Overflow", "Type mismatch", ...
+  // The kind's short text, in the user's language: "Overflow", "Type mismatch", ...
   QString kindText() const;
-  // One line for the user: the kind, then the file and the reason if known.
+  // One line for the user, in their language: the kind, then the file and the
+  // reason if known.
   // With a known line: Type mismatch in line 36 of "pic.txt": ColorRed of gene 4
   // or, for a text: Type mismatch in line 36 of the clipboard text: ...
   QString message() const;

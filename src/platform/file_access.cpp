@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <cerrno>
@@ -44,7 +45,7 @@ bool FileExists(const QString& path) {
 void RequireRegularFile(const QString& path) {
   if (FileExists(path)) return;
   struct stat status {};
-  QString reason = QStringLiteral("Not a regular file");
+  QString reason = QCoreApplication::translate("pelorin::FileAccess", "Not a regular file");
   if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &status) != 0)
     reason = systemReason(path.isEmpty() ? ENOENT : errno);
   else if (S_ISDIR(status.st_mode)) reason = systemReason(EISDIR);

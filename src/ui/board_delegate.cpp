@@ -19,7 +19,6 @@ constexpr int kMargin = 4;
 // Between the picture and the row of number and Parent box.
 constexpr int kGap = 3;
 constexpr QSize kPictureSize = twipsSize(kPictureWidthTwips, kPictureHeightTwips);
-const QString kParentText = QStringLiteral("Parent");
 // Rendered pictures kept, in KiB: a few screens full at the largest zoom.
 constexpr int kRenderedCacheKiB = 64 * 1024;
 
@@ -27,11 +26,14 @@ QStyle* styleOf(const QStyleOptionViewItem& option) {
   return option.widget != nullptr ? option.widget->style() : QApplication::style();
 }
 
+// The Parent box's caption, as the picture window's box reads.
+QString parentText() { return BoardDelegate::tr("Parent"); }
+
 QStyleOptionButton parentBoxOption(const QStyleOptionViewItem& option, const QRect& rect, Qt::CheckState state) {
   QStyleOptionButton box;
   box.initFrom(option.widget);
   box.rect = rect;
-  box.text = kParentText;
+  box.text = parentText();
   box.palette = option.palette;
   box.fontMetrics = option.fontMetrics;
   box.state = QStyle::State_Enabled | (state == Qt::Checked ? QStyle::State_On : QStyle::State_Off);
@@ -52,7 +54,7 @@ BoardDelegate::CellLayout BoardDelegate::layout(const QRect& cell, const QStyleO
   const QFontMetrics& metrics = option.fontMetrics;
   const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, option.widget);
   const int boxWidth = indicator + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, option.widget) +
-                       metrics.horizontalAdvance(kParentText) + 2;
+                       metrics.horizontalAdvance(parentText()) + 2;
   const int rowHeight =
       std::max(style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, option.widget), metrics.height()) + 2;
 

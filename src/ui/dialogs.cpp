@@ -1,7 +1,13 @@
 #include "ui/dialogs.h"
 
+#include "ui/about_author.h"
+#include "ui/about_pelorin.h"
+#include "ui/about_quorvel.h"
 #include "ui/controls.h"
+#include "ui/error_mr.h"
+#include "ui/info_dialog.h"
 #include "ui/label_fit.h"
+#include "ui/license_dialog.h"
 
 namespace pelorin {
 

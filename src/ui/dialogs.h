@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <array>
 
-#include "ui/info_dialogs.h"
+#include "ui/pelorin_dialog.h"
 
 namespace pelorin {
 

@@ -15,7 +15,7 @@ namespace pelorin {
 
 frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmBoard"));
-  setWindowTitle(QStringLiteral("Board"));
+  setWindowTitle(tr("Board"));
 
   model_ = new BoardModel(this);
   delegate_ = new BoardDelegate(this);
@@ -24,24 +24,24 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
   client->setAccessibleName(windowTitle());
   setCentralWidget(client);
 
-  auto* actOpen = new QAction(QStringLiteral("Open"), this);
+  auto* actOpen = new QAction(tr("Open"), this);
   actOpen->setObjectName(QStringLiteral("actOpen"));
-  actOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+  actOpen->setShortcuts(QKeySequence::Open);
   addAction(actOpen);
   connect(actOpen, &QAction::triggered, this, &frmBoard::openRequested);
-  auto* btnOpen = new QPushButton(QStringLiteral("Open"), client);
+  auto* btnOpen = new QPushButton(tr("Open"), client);
   btnOpen->setObjectName(QStringLiteral("btnOpen"));
   btnOpen->setAutoDefault(false);
-  btnOpen->setToolTip(QStringLiteral("Open a picture as the main window's Open does (Ctrl+O)"));
+  btnOpen->setToolTip(tr("Open a picture as the main window's Open does (Ctrl+O)"));
   connect(btnOpen, &QPushButton::clicked, actOpen, &QAction::trigger);
 
   view_ = new BoardView(client);
   view_->setObjectName(QStringLiteral("board"));
-  view_->setAccessibleName(QStringLiteral("Open pictures"));
+  view_->setAccessibleName(tr("Open pictures"));
   view_->setItemDelegate(delegate_);
   view_->setModel(model_);
   connect(view_, &QAbstractItemView::activated, model_, &BoardModel::bringToFront);
-  auto* actClose = new QAction(QStringLiteral("Close Picture Window"), view_);
+  auto* actClose = new QAction(tr("Close Picture Window"), view_);
   actClose->setObjectName(QStringLiteral("actClose"));
   actClose->setShortcut(QKeySequence::Delete);
   actClose->setShortcutContext(Qt::WidgetShortcut);
@@ -63,21 +63,23 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmBoard::buildMenus() {
-  QMenu* M_View = menuBar()->addMenu(QStringLiteral("&View"));
+  QMenu* M_View = menuBar()->addMenu(tr("&View"));
   M_View->setObjectName(QStringLiteral("M_View"));
-  M_View->setAccessibleName(QStringLiteral("View"));
-  menuBar()->setAccessibleName(QStringLiteral("Menu bar"));
-  actZoomIn_ = M_View->addAction(QStringLiteral("Zoom &In"));
+  M_View->setAccessibleName(tr("View"));
+  menuBar()->setAccessibleName(tr("Menu bar"));
+  actZoomIn_ = M_View->addAction(tr("Zoom &In"));
   actZoomIn_->setObjectName(QStringLiteral("actZoomIn"));
   // Ctrl+= too: on many keyboards plus is shifted equals.
-  actZoomIn_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  actZoomOut_ = M_View->addAction(QStringLiteral("Zoom &Out"));
+  QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
+  if (const QKeySequence equal(Qt::CTRL | Qt::Key_Equal); !zoomInKeys.contains(equal)) zoomInKeys << equal;
+  actZoomIn_->setShortcuts(zoomInKeys);
+  actZoomOut_ = M_View->addAction(tr("Zoom &Out"));
   actZoomOut_->setObjectName(QStringLiteral("actZoomOut"));
-  actZoomOut_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+  actZoomOut_->setShortcuts(QKeySequence::ZoomOut);
   connect(actZoomIn_, &QAction::triggered, this, [this] { setZoom(zoom() + 1); });
   connect(actZoomOut_, &QAction::triggered, this, [this] { setZoom(zoom() - 1); });
   M_View->addSeparator();
-  actWholePaths_ = M_View->addAction(QStringLiteral("&Whole Paths"));
+  actWholePaths_ = M_View->addAction(tr("&Whole Paths"));
   actWholePaths_->setObjectName(QStringLiteral("actWholePaths"));
   actWholePaths_->setCheckable(true);
   connect(actWholePaths_, &QAction::toggled, this, &frmBoard::setWholePaths);

@@ -55,7 +55,7 @@ QMenu* addSubmenu(QMenu* menu, const QString& name, const QString& text) {
 
 frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Main"));
+  setWindowTitle(tr("Main"));
   buildControls();
   buildMenus();
   resize(kClientSize.width(), menuBar()->sizeHint().height() + kClientSize.height());
@@ -80,15 +80,15 @@ void frmMain::buildControls() {
   client->resize(kClientSize);  // the labels fit into it before the first show
 
   txtMutationRate_ = addTextBox(client, QStringLiteral("txtMutationRate"), twipsRect(1200, 120, 1455, 375));
-  lblMutationRate_ = addLabel(client, QStringLiteral("lblMutationRate"), twipsRect(120, 120, 1095, 255),
-                              QStringLiteral("Mutation Rate"));
-  btnOpen_ = addButton(client, QStringLiteral("btnOpen"), twipsRect(120, 600, 975, 375), QStringLiteral("Open"));
+  lblMutationRate_ =
+      addLabel(client, QStringLiteral("lblMutationRate"), twipsRect(120, 120, 1095, 255), tr("Mutation Rate"));
+  btnOpen_ = addButton(client, QStringLiteral("btnOpen"), twipsRect(120, 600, 975, 375), tr("Open"));
   txtName_ = addTextBox(client, QStringLiteral("txtName"), twipsRect(1200, 600, 1455, 375));
   fitTextToBoxes(client);
   client->setAccessibleName(windowTitle());
   lblMutationRate_->setBuddy(txtMutationRate_);
   txtMutationRate_->setAccessibleName(lblMutationRate_->text());
-  txtName_->setAccessibleName(QStringLiteral("Name"));
+  txtName_->setAccessibleName(tr("Name"));
 
   // No default button: Enter in a box opens nothing.
   btnOpen_->setAutoDefault(false);
@@ -103,41 +103,39 @@ void frmMain::buildControls() {
 
 void frmMain::buildMenus() {
   QMenuBar* bar = menuBar();
-  bar->setAccessibleName(QStringLiteral("Menu bar"));
+  bar->setAccessibleName(tr("Menu bar"));
 
-  QMenu* M_File = addMenu(bar, QStringLiteral("M_File"), QStringLiteral("&File"));
-  QAction* F_NewFromClipboard =
-      addItem(M_File, QStringLiteral("F_NewFromClipboard"), QStringLiteral("New Picture from Clipboard"));
+  QMenu* M_File = addMenu(bar, QStringLiteral("M_File"), tr("&File"));
+  QAction* F_NewFromClipboard = addItem(M_File, QStringLiteral("F_NewFromClipboard"), tr("New Picture from Clipboard"));
   F_NewFromClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
   connect(F_NewFromClipboard, &QAction::triggered, this, &frmMain::F_NewFromClipboard_Click);
-  connect(addItem(M_File, QStringLiteral("F_Exit"), QStringLiteral("&Exit")), &QAction::triggered, this,
-          [] { endProgram(); });
+  connect(addItem(M_File, QStringLiteral("F_Exit"), tr("&Exit")), &QAction::triggered, this, [] { endProgram(); });
 
-  QMenu* M_View = addMenu(bar, QStringLiteral("M_View"), QStringLiteral("&View"));
-  QAction* V_Board = addItem(M_View, QStringLiteral("V_Board"), QStringLiteral("&Board"));
+  QMenu* M_View = addMenu(bar, QStringLiteral("M_View"), tr("&View"));
+  QAction* V_Board = addItem(M_View, QStringLiteral("V_Board"), tr("&Board"));
   V_Board->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
   connect(V_Board, &QAction::triggered, this, [this] { bringToFront(&board()); });
 
-  QMenu* M_Info = addMenu(bar, QStringLiteral("M_Info"), QStringLiteral("&Info"));
-  QMenu* I_About = addSubmenu(M_Info, QStringLiteral("I_About"), QStringLiteral("&About"));
+  QMenu* M_Info = addMenu(bar, QStringLiteral("M_Info"), tr("&Info"));
+  QMenu* I_About = addSubmenu(M_Info, QStringLiteral("I_About"), tr("&About"));
   const auto showItem = [this](QMenu* menu, const QString& name, const QString& text, DialogId id) {
     connect(addItem(menu, name, text), &QAction::triggered, this, [this, id] {
-      reportFailures(this, QStringLiteral("showing %1").arg(dialogName(id)), [this, id] { dialogs_.show(id); });
+      reportFailures(this, tr("showing %1").arg(dialogName(id)), [this, id] { dialogs_.show(id); });
     });
   };
-  showItem(I_About, QStringLiteral("I_A_AboutPelorin"), QStringLiteral("About &Pelorin"), DialogId::AboutPelorin);
-  showItem(I_About, QStringLiteral("I_A_AboutQuorvel"), QStringLiteral("About &Quorvel"), DialogId::AboutQuorvel);
-  showItem(I_About, QStringLiteral("I_A_AboutAuthor"), QStringLiteral("About &Author"), DialogId::AboutAuthor);
-  showItem(M_Info, QStringLiteral("I_License"), QStringLiteral("&License"), DialogId::License);
-  showItem(M_Info, QStringLiteral("I_Info"), QStringLiteral("&Info"), DialogId::Info);
+  showItem(I_About, QStringLiteral("I_A_AboutPelorin"), tr("About &Pelorin"), DialogId::AboutPelorin);
+  showItem(I_About, QStringLiteral("I_A_AboutQuorvel"), tr("About &Quorvel"), DialogId::AboutQuorvel);
+  showItem(I_About, QStringLiteral("I_A_AboutAuthor"), tr("About &Author"), DialogId::AboutAuthor);
+  showItem(M_Info, QStringLiteral("I_License"), tr("&License"), DialogId::License);
+  showItem(M_Info, QStringLiteral("I_Info"), tr("&Info"), DialogId::Info);
 }
 
 void frmMain::btnOpen_Click() { openPicture(this); }
 
 void frmMain::openPicture(QWidget* reportTo) {
   const QString name = txtName_->text();
-  QString doing = QStringLiteral("making picture %1").arg(modObject::ObjectCount);
-  if (!name.isEmpty()) doing += QStringLiteral(" named \"%1\"").arg(name);
+  QString doing = tr("making picture %1").arg(modObject::ObjectCount);
+  if (!name.isEmpty()) doing += tr(" named \"%1\"").arg(name);
   reportFailures(reportTo, doing, [this, &name] {
     const QString rateText = txtMutationRate_->text();
     if (!checkMutationRate(rateText)) return;
@@ -170,8 +168,8 @@ void frmMain::F_NewFromClipboard_Click() {
   reportFailures(this, [this] {
     const QString rateText = txtMutationRate_->text();
     if (!checkMutationRate(rateText)) return;
-    pictureOpened(OpenPictureFromText(QGuiApplication::clipboard()->text(), QStringLiteral("the clipboard text"),
-                                      rateText, makePictureWindow));
+    pictureOpened(OpenPictureFromText(QGuiApplication::clipboard()->text(), tr("the clipboard text"), rateText,
+                                      makePictureWindow));
   });
 }
 

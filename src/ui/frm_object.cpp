@@ -37,7 +37,7 @@ namespace {
 
 // The export formats, one per name filter of the file dialog.
 struct ExportFilter {
-  const char* filter;
+  const char* filter;  // shown through tr()
   ImageFormat format;
   int scale;
   const char* suffix;
@@ -48,14 +48,14 @@ constexpr ImageFraming kWindow = ImageFraming::Window;
 constexpr ImageFraming kWhole = ImageFraming::WholePath;
 
 constexpr ExportFilter kExportFilters[] = {
-    {"PNG image (*.png)", ImageFormat::Png, 1, "png", kWindow},
-    {"PNG image, 2x (*.png)", ImageFormat::Png, 2, "png", kWindow},
-    {"PNG image, 4x (*.png)", ImageFormat::Png, 4, "png", kWindow},
-    {"SVG image (*.svg)", ImageFormat::Svg, 1, "svg", kWindow},
-    {"PNG image, whole path (*.png)", ImageFormat::Png, 1, "png", kWhole},
-    {"PNG image, whole path, 2x (*.png)", ImageFormat::Png, 2, "png", kWhole},
-    {"PNG image, whole path, 4x (*.png)", ImageFormat::Png, 4, "png", kWhole},
-    {"SVG image, whole path (*.svg)", ImageFormat::Svg, 1, "svg", kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image (*.png)"), ImageFormat::Png, 1, "png", kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, 2x (*.png)"), ImageFormat::Png, 2, "png", kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, 4x (*.png)"), ImageFormat::Png, 4, "png", kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "SVG image (*.svg)"), ImageFormat::Svg, 1, "svg", kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path (*.png)"), ImageFormat::Png, 1, "png", kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path, 2x (*.png)"), ImageFormat::Png, 2, "png", kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path, 4x (*.png)"), ImageFormat::Png, 4, "png", kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "SVG image, whole path (*.svg)"), ImageFormat::Svg, 1, "svg", kWhole},
 };
 
 }  // namespace
@@ -65,20 +65,19 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  setWindowTitle(QStringLiteral("ID"));
+  setWindowTitle(tr("ID"));
   resize(twipsSize(3255, 2295));
 
   txtName_ = addTextBox(this, QStringLiteral("txtName"), twipsRect(960, 1800, 2175, 375));
-  btnSave_ = addButton(this, QStringLiteral("btnSave"), twipsRect(120, 720, 1095, 375), QStringLiteral("Save"));
+  btnSave_ = addButton(this, QStringLiteral("btnSave"), twipsRect(120, 720, 1095, 375), tr("Save"));
   picDraw_ = placed(new PictureView(this), QStringLiteral("picDraw"), twipsRect(1440, 120, 1695, 1575));
-  btnDone_ = addButton(this, QStringLiteral("btnDone"), twipsRect(120, 240, 1095, 375), QStringLiteral("Done"));
-  cbxParent_ =
-      addCheckBox(this, QStringLiteral("cbxParent"), twipsRect(240, 1200, 1095, 375), QStringLiteral("Parent"));
-  lblName_ = addLabel(this, QStringLiteral("lblName"), twipsRect(240, 1800, 615, 255), QStringLiteral("Name:"));
+  btnDone_ = addButton(this, QStringLiteral("btnDone"), twipsRect(120, 240, 1095, 375), tr("Done"));
+  cbxParent_ = addCheckBox(this, QStringLiteral("cbxParent"), twipsRect(240, 1200, 1095, 375), tr("Parent"));
+  lblName_ = addLabel(this, QStringLiteral("lblName"), twipsRect(240, 1800, 615, 255), tr("Name:"));
   fitTextToBoxes(this);
   lblName_->setBuddy(txtName_);
-  txtName_->setAccessibleName(QStringLiteral("Name"));
-  picDraw_->setAccessibleName(QStringLiteral("Picture"));
+  txtName_->setAccessibleName(tr("Name"));
+  picDraw_->setAccessibleName(tr("Picture"));
   picDraw_->setFocusPolicy(Qt::TabFocus);
   setTabOrder(txtName_, btnSave_);
   setTabOrder(btnSave_, picDraw_);
@@ -100,11 +99,11 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
     picDraw_->addAction(action);
     return action;
   };
-  actCopy_ = addPictureAction(QStringLiteral("actCopy"), QStringLiteral("Copy"), QKeySequence::Copy);
-  actExportImage_ = addPictureAction(QStringLiteral("actExportImage"), QStringLiteral("Export Image..."),
-                                     QKeySequence(Qt::CTRL | Qt::Key_E));
-  actGeneticCode_ = addPictureAction(QStringLiteral("actGeneticCode"), QStringLiteral("Genetic Code..."),
-                                     QKeySequence(Qt::CTRL | Qt::Key_G));
+  actCopy_ = addPictureAction(QStringLiteral("actCopy"), tr("Copy"), QKeySequence::Copy);
+  actExportImage_ =
+      addPictureAction(QStringLiteral("actExportImage"), tr("Export Image..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+  actGeneticCode_ =
+      addPictureAction(QStringLiteral("actGeneticCode"), tr("Genetic Code..."), QKeySequence(Qt::CTRL | Qt::Key_G));
   picDraw_->setContextMenuPolicy(Qt::ActionsContextMenu);
   txtName_->installEventFilter(this);
   picDraw_->installEventFilter(this);
@@ -142,7 +141,7 @@ void frmObject::closeEvent(QCloseEvent* event) {
 void frmObject::setTag(const QString& tag) {
   tag_ = tag;
   windowsByNumber()[tag.toInt()] = this;
-  picDraw_->setAccessibleName(QStringLiteral("Picture %1").arg(tag));
+  picDraw_->setAccessibleName(tr("Picture %1").arg(tag));
 }
 
 std::shared_ptr<clsObject> frmObject::findPicture() const {
@@ -151,16 +150,15 @@ std::shared_ptr<clsObject> frmObject::findPicture() const {
 
 void frmObject::sayNotCreated(const QString& nothingDone) {
   Seam<UserMessages>::current().showFailure(
-      this, QStringLiteral("Pelorin"),
-      QStringLiteral("Nothing was %1: picture %2 could not be created.").arg(nothingDone, tag_));
+      this, tr("Pelorin"), tr("Nothing was %1: picture %2 could not be created.").arg(nothingDone, tag_));
 }
 
 void frmObject::btnSave_Click() {
-  reportFailures(this, QStringLiteral("saving picture %1 to \"%2\"").arg(tag_, txtName()->text()), [this] {
+  reportFailures(this, tr("saving picture %1 to \"%2\"").arg(tag_, txtName()->text()), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
     const QString name = txtName_->text();
     if (name.isEmpty()) return;
-    if (!picture) return sayNotCreated(QStringLiteral("saved"));
+    if (!picture) return sayNotCreated(tr("saved"));
     SaveGeneticCode(picture->GenCode, name);
   });
 }
@@ -189,9 +187,9 @@ bool frmObject::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmObject::actCopy_Triggered() {
-  reportFailures(this, QStringLiteral("copying picture %1").arg(tag_), [this] {
+  reportFailures(this, tr("copying picture %1").arg(tag_), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
-    if (!picture) return sayNotCreated(QStringLiteral("copied"));
+    if (!picture) return sayNotCreated(tr("copied"));
     auto data = std::make_unique<QMimeData>();
     data->setImageData(picDraw_->surface().image());
     data->setText(QString::fromLatin1(GeneticCodeText(picture->GenCode)));
@@ -200,23 +198,23 @@ void frmObject::actCopy_Triggered() {
 }
 
 void frmObject::actExportImage_Triggered() {
-  reportFailures(this, QStringLiteral("exporting picture %1").arg(tag_), [this] {
+  reportFailures(this, tr("exporting picture %1").arg(tag_), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
-    if (!picture) return sayNotCreated(QStringLiteral("exported"));
+    if (!picture) return sayNotCreated(tr("exported"));
     QStringList filters;
-    for (const ExportFilter& entry : kExportFilters) filters << QString::fromLatin1(entry.filter);
+    for (const ExportFilter& entry : kExportFilters) filters << tr(entry.filter);
     // Offered beside the genetic code file the name box names, if any.
     QString base = txtName_->text();
     const QString suffix = QFileInfo(base).suffix();
     if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
-    if (base.isEmpty()) base = QStringLiteral("Pelorin %1").arg(tag_);
+    if (base.isEmpty()) base = tr("Pelorin %1").arg(tag_);
     QString filter = filters.front();
-    QString path = Seam<FileDialogs>::current().getSaveFileName(this, QStringLiteral("Export Image"),
-                                                                base + QStringLiteral(".png"), filters, &filter);
+    QString path = Seam<FileDialogs>::current().getSaveFileName(this, tr("Export Image"), base + QStringLiteral(".png"),
+                                                                filters, &filter);
     if (path.isEmpty()) return;
     const ExportFilter* chosen = &kExportFilters[0];
     for (const ExportFilter& entry : kExportFilters) {
-      if (filter == QLatin1String(entry.filter)) chosen = &entry;
+      if (filter == tr(entry.filter)) chosen = &entry;
     }
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(chosen->suffix);
     ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), path, chosen->format,
@@ -227,7 +225,7 @@ void frmObject::actExportImage_Triggered() {
 void frmObject::actGeneticCode_Triggered() {
   reportFailures(this, [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
-    if (!picture) return sayNotCreated(QStringLiteral("shown"));
+    if (!picture) return sayNotCreated(tr("shown"));
     showGeneticCodeWindow(*picture);
   });
 }

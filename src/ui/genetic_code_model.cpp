@@ -34,9 +34,8 @@ GeneticCodeModel::GeneticCodeModel(clsObject& picture, QObject* parent)
     TraitSources::Source source{share.kind};
     if (share.kind == TraitSources::Kind::Parent) source.parent = parentPosition++;
     const QString name =
-        share.kind == TraitSources::Kind::Parent ? QStringLiteral("picture %1").arg(share.picture) : sourceText(source);
-    legend_.push_back(
-        {tint(source), QStringLiteral("%1: %2 traits (%3%)").arg(name).arg(share.traits).arg(percent(share.traits))});
+        share.kind == TraitSources::Kind::Parent ? tr("picture %1").arg(share.picture) : sourceText(source);
+    legend_.push_back({tint(source), tr("%1: %2 traits (%3%)").arg(name).arg(share.traits).arg(percent(share.traits))});
   }
 }
 
@@ -57,15 +56,14 @@ QString GeneticCodeModel::valueText(int gene, Trait trait) const {
 QString GeneticCodeModel::sourceText(const TraitSources::Source& source) const {
   switch (source.kind) {
     case TraitSources::Kind::Parent:
-      return QStringLiteral("from picture %1").arg(origin_.parents.at(static_cast<std::size_t>(source.parent)));
-    case TraitSources::Kind::Mutated:
-      return origin_.how == PictureOrigin::How::Random ? QStringLiteral("random") : QStringLiteral("mutated");
+      return tr("from picture %1").arg(origin_.parents.at(static_cast<std::size_t>(source.parent)));
+    case TraitSources::Kind::Mutated: return origin_.how == PictureOrigin::How::Random ? tr("random") : tr("mutated");
     case TraitSources::Kind::Read:
       return origin_.how == PictureOrigin::How::Pasted
-                 ? QStringLiteral("from the clipboard")
-                 : QStringLiteral("from the file %1").arg(QFileInfo(origin_.fileName).fileName());
+                 ? tr("from the clipboard")
+                 : tr("from the file %1").arg(QFileInfo(origin_.fileName).fileName());
     case TraitSources::Kind::Unset:
-      return origin_.how == PictureOrigin::How::Read ? QStringLiteral("not in the file") : QStringLiteral("not set");
+      return origin_.how == PictureOrigin::How::Read ? tr("not in the file") : tr("not set");
   }
   return {};
 }
@@ -117,7 +115,7 @@ QVariant GeneticCodeModel::headerData(int section, Qt::Orientation orientation, 
                                                  : QVariant();
   }
   if (section < 0 || section >= kGeneCount) return {};
-  return isDrawn(section) ? QString::number(section) : QStringLiteral("%1 (not drawn)").arg(section);
+  return isDrawn(section) ? QString::number(section) : tr("%1 (not drawn)").arg(section);
 }
 
 QString GeneticCodeModel::copyText(const QModelIndexList& cells) const {

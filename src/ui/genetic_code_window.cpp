@@ -34,9 +34,11 @@ QString legendHtml(const GeneticCodeModel& model) {
   }
   html += QStringLiteral("</tr></table>");
   if (const int hidden = model.notDrawnCount(); hidden > 0) {
-    html += QStringLiteral("<i>Grey italic rows: %1 %2 not drawn.</i>")
+    html += QLatin1String("<i>") +
+            GeneticCodeWindow::tr("Grey italic rows: %1 %2 not drawn.")
                 .arg(hidden)
-                .arg(hidden == 1 ? QStringLiteral("gene") : QStringLiteral("genes"));
+                .arg(hidden == 1 ? GeneticCodeWindow::tr("gene") : GeneticCodeWindow::tr("genes")) +
+            QLatin1String("</i>");
   }
   return html;
 }
@@ -47,7 +49,7 @@ GeneticCodeWindow::GeneticCodeWindow(clsObject& picture, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(new GeneticCodeModel(picture, this)) {
   setObjectName(QStringLiteral("GeneticCodeWindow"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Genetic code of picture %1").arg(model_->pictureNumber()));
+  setWindowTitle(tr("Genetic code of picture %1").arg(model_->pictureNumber()));
 
   originLine_ = new QLabel(model_->originLine(), this);
   originLine_->setObjectName(QStringLiteral("lblOrigin"));
@@ -92,7 +94,7 @@ GeneticCodeWindow::GeneticCodeWindow(clsObject& picture, QWidget* parent)
   layout->addWidget(table_, 1);
   layout->addWidget(legend_);
 
-  actCopy_ = new QAction(QStringLiteral("Copy"), this);
+  actCopy_ = new QAction(tr("Copy"), this);
   actCopy_->setObjectName(QStringLiteral("actCopy"));
   actCopy_->setShortcut(QKeySequence::Copy);
   // The table's own: the origin line keeps Ctrl+C for its selected text.

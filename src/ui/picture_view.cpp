@@ -19,8 +19,8 @@ PictureSurface& PictureView::surface() {
 }
 
 QString PictureView::drawingDescription() const {
-  if (!surface_) return QStringLiteral("Nothing drawn");
-  return QStringLiteral("%1 of %2 segments drawn").arg(surface_->linesDrawn()).arg(std::tuple_size_v<SegmentTable>);
+  if (!surface_) return tr("Nothing drawn");
+  return tr("%1 of %2 segments drawn").arg(surface_->linesDrawn()).arg(std::tuple_size_v<SegmentTable>);
 }
 
 void PictureView::paintEvent(QPaintEvent*) {

@@ -1,5 +1,6 @@
 #include "ui/user_messages.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <new>
 
@@ -16,8 +17,6 @@ class MessageBoxMessages final : public UserMessages {
   }
 };
 
-const QString kTitle = QStringLiteral("Pelorin");
-
 }  // namespace
 
 UserMessages& UserMessages::standard() {
@@ -27,8 +26,9 @@ UserMessages& UserMessages::standard() {
 
 bool reportFailures(QWidget* parent, const QString& doing, const std::function<void()>& work) {
   const auto unfinished = [&doing] {
-    return doing.isEmpty() ? QStringLiteral("Pelorin could not finish what it was doing")
-                           : QStringLiteral("Could not finish %1").arg(doing);
+    return doing.isEmpty()
+               ? QCoreApplication::translate("pelorin::UserMessages", "Pelorin could not finish what it was doing")
+               : QCoreApplication::translate("pelorin::UserMessages", "Could not finish %1").arg(doing);
   };
   QString text;
   try {
@@ -37,13 +37,14 @@ bool reportFailures(QWidget* parent, const QString& doing, const std::function<v
   } catch (const Failure& failure) {
     text = failure.message();
   } catch (const std::bad_alloc&) {
-    text = unfinished() + QStringLiteral(": not enough memory.");
+    text = unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": not enough memory.");
   } catch (...) {
-    text = unfinished() + QStringLiteral(": an unexpected error occurred.");
+    text = unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": an unexpected error occurred.");
   }
   // Reporting must not throw out of a slot either.
   try {
-    Seam<UserMessages>::current().showFailure(parent, kTitle, text);
+    Seam<UserMessages>::current().showFailure(parent, QCoreApplication::translate("pelorin::UserMessages", "Pelorin"),
+                                              text);
   } catch (...) {
   }
   return false;

@@ -9,6 +9,8 @@
 
 #include "gui_fixture.h"
 #include "platform/twips.h"
+#include "ui/about_pelorin.h"
+#include "ui/icon_box.h"
 
 namespace pelorin {
 namespace {
