@@ -34,7 +34,8 @@ class BoardModel : public QAbstractListModel {
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-  // The row's picture and its window; null for an invalid index.
+  // The row's picture and its window; null for an invalid index. The
+  // delegate reads roles instead; the tests reach a row's picture through these.
   std::shared_ptr<clsObject> picture(const QModelIndex& index) const;
   frmObject* window(const QModelIndex& index) const;
   // The row of picture number id, or an invalid index.

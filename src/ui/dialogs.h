@@ -31,7 +31,8 @@ class Dialogs {
   // The loaded dialog, or null.
   PelorinDialog* loaded(DialogId id) const;
 
-  // The names of the dialogs in the order they were loaded, each reload again.
+  // The names of the dialogs in the order they were loaded, each reload again:
+  // what the tests check the load order by.
   const QStringList& loadLog() const { return loadLog_; }
 
  private:
