@@ -71,7 +71,7 @@ void breed(const QStringList& arguments) {
   const auto output = line.value(QStringLiteral("-o"));
   if (!output || output->isEmpty()) throw UsageError(QStringLiteral("-o CHILD_FILE is required"));
   const QString rate = line.value(QStringLiteral("--rate")).value_or(doubleText(0.05));
-  if (!isNumeric(rate)) throw UsageError(QStringLiteral("The Mutation Rate must be a number."));
+  if (!isTypedNumber(rate)) throw UsageError(QStringLiteral("The Mutation Rate must be a number."));
   if (const auto seed = line.value(QStringLiteral("--seed"))) SeedProcessRandom(seedOption(*seed));
 
   // The parents enter the registry as Open would number them.

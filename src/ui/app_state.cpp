@@ -22,7 +22,7 @@ void ResetGeneState() { MutationRate = 0.0; }
 
 void RefreshMutationRate() {
   if (!modErrors::CheckMutationRate()) return;
-  MutationRate = toDouble(mainWindowBoxes()->mutationRateText());
+  MutationRate = toDouble(mainWindowBoxes()->mutationRateText(), parseTypedNumber);
 }
 
 }  // namespace modGenes
@@ -31,7 +31,7 @@ namespace modErrors {
 
 bool CheckMutationRate() {
   const MainWindowBoxes* boxes = mainWindowBoxes();
-  return boxes != nullptr && isNumeric(boxes->mutationRateText());
+  return boxes != nullptr && isTypedNumber(boxes->mutationRateText());
 }
 
 }  // namespace modErrors

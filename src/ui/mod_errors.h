@@ -2,7 +2,8 @@
 
 namespace pelorin::modErrors {
 
-// True when the rate box holds a number (the locale-aware numeric test).
+// True when the rate box holds a number as the user types one
+// (isTypedNumber).
 bool CheckMutationRate();
 
 }  // namespace pelorin::modErrors
