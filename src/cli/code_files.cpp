@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <QFile>
 #include <cerrno>
 #include <cstring>
 
@@ -22,8 +21,7 @@ void ReadCodeFile(const QString& path, clsGenSeq& code) {
   if (!FileExists(path)) {
     struct stat status {};
     QString reason = QStringLiteral("Not a regular file");
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
-      reason = QString::fromLocal8Bit(std::strerror(errno));
+    if (::stat(EncodeFileName(path).constData(), &status) != 0) reason = QString::fromLocal8Bit(std::strerror(errno));
     else if (S_ISDIR(status.st_mode)) reason = QString::fromLocal8Bit(std::strerror(EISDIR));
     throw Failure(FailureKind::FileSystem, path, reason);
   }

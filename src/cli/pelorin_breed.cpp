@@ -1,4 +1,5 @@
 // pelorin-breed: one child bred from genetic code files, without a window.
+#include <limits>
 #include <memory>
 
 #include "cli/code_files.h"
@@ -21,11 +22,12 @@ const QString kHelp = QStringLiteral(
     "Usage: pelorin-breed [--rate R] [--seed S] -o CHILD_FILE [PARENT_FILE ...]\n"
     "Breeds one child, as Open breeds from the pictures ticked as parents, from\n"
     "the genetic code files PARENT_FILE (read as Open reads them at a mutation\n"
-    "rate of 0, in the order given), and writes its genetic code to CHILD_FILE\n"
-    "as Save does. Without parents the child is wholly random.\n"
+    "rate of 0, in the order given; at most 32767), and writes its genetic code\n"
+    "to CHILD_FILE as Save does. Without parents the child is wholly random.\n"
     "\n"
     "  -o CHILD_FILE  the child's genetic code file; an existing one is replaced\n"
-    "                 only once the new one is complete\n"
+    "                 only once the new one is complete, a device or a named\n"
+    "                 pipe written into\n"
     "  --rate R       the mutation rate, written as in the Mutation Rate box (in\n"
     "                 your number format); 0.05 if not given\n"
     "  --seed S       start the random generator from S (0 to\n"
@@ -55,10 +57,15 @@ class TickedParent final : public PictureWindow {
   std::unique_ptr<PictureSurface> surface_;
 };
 
+// Picture numbers are 16-bit: parents take 0 to 32766, leaving the counter
+// at its largest value, 32767.
+constexpr qsizetype kMaxParents = std::numeric_limits<std::int16_t>::max();
+
+// A sign is taken as --scale takes it: "+7" and " +7" are 7, "-7" none.
 std::uint64_t seedOption(const QString& text) {
   bool ok = false;
   const std::uint64_t seed = text.toULongLong(&ok, 10);
-  if (!ok || text.startsWith(u'-') || text.startsWith(u'+')) {
+  if (!ok || text.trimmed().startsWith(u'-')) {
     throw UsageError(
         QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615, not \"%1\"").arg(text));
   }
@@ -73,6 +80,11 @@ void breed(const QStringList& arguments) {
   const QString rate = line.value(QStringLiteral("--rate")).value_or(doubleText(0.05));
   if (!isTypedNumber(rate)) throw UsageError(QStringLiteral("The Mutation Rate must be a number."));
   if (const auto seed = line.value(QStringLiteral("--seed"))) SeedProcessRandom(seedOption(*seed));
+  // Each parent takes a picture number, as Open numbers pictures.
+  if (line.operands().size() > kMaxParents) {
+    throw UsageError(
+        QStringLiteral("a child has at most %1 parents, not %2").arg(kMaxParents).arg(line.operands().size()));
+  }
 
   // The parents enter the registry as Open would number them.
   for (const QString& path : line.operands()) {
