@@ -39,7 +39,12 @@ void clsObject::Init() {
   const MainWindowBoxes* boxes = mainWindowBoxes();
   Name = boxes != nullptr ? boxes->nameText() : QString();
   openWindow();
-  Display_Draw();
+  try {
+    Display_Draw();
+  } catch (Failure& failure) {
+    if (Origin.how == PictureOrigin::How::Read) failure.withPath(Origin.fileName);
+    throw;
+  }
 }
 
 void clsObject::InitFromText(const QString& text, const QString& source) {
@@ -60,7 +65,12 @@ void clsObject::InitFromText(const QString& text, const QString& source) {
   openWindow();
   GenCode = std::move(code);
   Origin = std::move(origin);
-  Display_Draw();
+  try {
+    Display_Draw();
+  } catch (Failure& failure) {
+    failure.within(source);
+    throw;
+  }
 }
 
 void clsObject::openWindow() {

@@ -23,13 +23,14 @@ class clsObject {
 
   // Takes the name and the next number, opens the window and draws the
   // picture. Fails with Overflow when the numbers are used up (before any
-  // window exists); any later failure leaves what was done so far.
+  // window exists); any later failure leaves what was done so far, and names
+  // the file when the code was read from one (a path that overflows).
   void Init();
   // Init for a picture whose genetic code is the whole genetic code in text,
   // read at the rate box's rate, each trait mutating: the text is read before
   // the picture takes a number, so text that is not a whole genetic code
   // fails (naming source, line and trait) with no number used and no window.
-  // The picture's name is empty.
+  // A later failure names source too. The picture's name is empty.
   void InitFromText(const QString& text, const QString& source);
   // Sources the genetic code, computes the segments, then draws them.
   void Display_Draw();

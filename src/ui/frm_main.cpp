@@ -186,8 +186,15 @@ frmBoard& frmMain::board() {
 void frmMain::F_NewFromClipboard_Click() {
   reportFailures(this, [this] {
     if (!checkMutationRate()) return;
+    const QString text = QGuiApplication::clipboard()->text();
+    // An image alone, say: there is no line to point at.
+    if (text.isEmpty()) {
+      userMessages().showFailure(this, QStringLiteral("Pelorin"),
+                                 QStringLiteral("No picture was made: the clipboard holds no text."));
+      return;
+    }
     auto picture = std::make_shared<clsObject>();
-    picture->InitFromText(QGuiApplication::clipboard()->text(), QStringLiteral("the clipboard text"));
+    picture->InitFromText(text, QStringLiteral("the clipboard text"));
     registerPicture(picture);
   });
 }
