@@ -39,8 +39,10 @@ GeneticCodeModel::GeneticCodeModel(clsObject& picture, QObject* parent)
     if (share.kind == TraitSources::Kind::Parent) source.parent = parentPosition++;
     const QString name =
         share.kind == TraitSources::Kind::Parent ? QStringLiteral("picture %1").arg(share.picture) : sourceText(source);
+    const QString traits = share.traits == 1 ? QStringLiteral("trait") : QStringLiteral("traits");
     legend_.push_back(
-        {tint(source), QStringLiteral("%1: %2 traits (%3%)").arg(name).arg(share.traits).arg(percent(share.traits))});
+        {tint(source), QStringLiteral("%1: %2 %3 (%4%)")
+                           .arg(name, QString::number(share.traits), traits, QString::number(percent(share.traits)))});
   }
 }
 
