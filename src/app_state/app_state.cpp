@@ -14,14 +14,14 @@ void ResetGeneState() { MutationRate = 0.0; }
 
 void RefreshMutationRate(const QString& rateText) {
   if (!modErrors::CheckMutationRate(rateText)) return;
-  MutationRate = toDouble(rateText);
+  MutationRate = toDouble(rateText, parseTypedNumber);
 }
 
 }  // namespace modGenes
 
 namespace modErrors {
 
-bool CheckMutationRate(const QString& rateText) { return isNumeric(rateText); }
+bool CheckMutationRate(const QString& rateText) { return isTypedNumber(rateText); }
 
 }  // namespace modErrors
 

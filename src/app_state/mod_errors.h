@@ -4,8 +4,8 @@
 
 namespace pelorin::modErrors {
 
-// True when rateText (the rate box's text) is a number (the locale-aware
-// numeric test).
+// True when rateText (the rate box's text) is a number as the user types
+// one (isTypedNumber).
 bool CheckMutationRate(const QString& rateText);
 
 }  // namespace pelorin::modErrors

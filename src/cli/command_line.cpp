@@ -1,10 +1,12 @@
 #include "cli/command_line.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/failure.h"
+#include "platform/file_access.h"
 
 namespace pelorin::cli {
 
@@ -12,9 +14,18 @@ namespace {
 
 const QString kEndOfOptions = QStringLiteral("--");
 
+// File names in text come out as the bytes they were given as.
 void printLine(std::FILE* stream, const QString& text) {
-  std::fputs(text.toLocal8Bit().constData(), stream);
+  std::fputs(EncodeFileName(text).constData(), stream);
   std::fputc('\n', stream);
+}
+
+// Prints text to standard output; false, with errno set, when it could not
+// be written (a full disk, a closed pipe).
+bool printOut(const QString& text) {
+  errno = 0;
+  const bool written = std::fputs(EncodeFileName(text).constData(), stdout) >= 0;
+  return std::fflush(stdout) == 0 && written && std::ferror(stdout) == 0;
 }
 
 }  // namespace
@@ -74,17 +85,15 @@ int RunProgram(const ProgramInfo& program, int argc, char** argv,
   // than the whole rest of a run.
   QCoreApplication::setLibraryPaths({});
   QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments += QFile::decodeName(argv[i]);
+  for (int i = 1; i < argc; ++i) arguments += DecodeFileName(QByteArray(argv[i]));
   for (const QString& argument : arguments) {
     if (argument == kEndOfOptions) break;
-    if (argument == QStringLiteral("--help")) {
-      std::fputs(program.help.toLocal8Bit().constData(), stdout);
-      return 0;
-    }
-    if (argument == QStringLiteral("--version")) {
-      printLine(stdout, QStringLiteral("%1 %2").arg(name, QStringLiteral(PELORIN_VERSION)));
-      return 0;
-    }
+    const bool help = argument == QStringLiteral("--help");
+    if (!help && argument != QStringLiteral("--version")) continue;
+    if (printOut(help ? program.help : QStringLiteral("%1 %2\n").arg(name, QStringLiteral(PELORIN_VERSION)))) return 0;
+    const int error = errno != 0 ? errno : EIO;
+    printLine(stderr, QStringLiteral("%1: write error: %2").arg(name, QString::fromLocal8Bit(std::strerror(error))));
+    return 1;
   }
   try {
     body(arguments);

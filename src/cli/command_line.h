@@ -45,12 +45,14 @@ struct ProgramInfo {
   QString help;      // the whole --help text
 };
 
-// Runs body with the program's arguments (decoded as file names) and returns
-// the exit status: 0 when it returns; 1 when it throws a Failure or another
-// exception, with one line "name: message" on standard error (the message
-// in the desktop program's words); 2 for a UsageError, with the message and
-// a pointer to --help. "--help" and "--version" before any "--" print to
-// standard output and give 0 without running body.
+// Runs body with the program's arguments (DecodeFileName: every byte kept)
+// and returns the exit status: 0 when it returns; 1 when it throws a Failure
+// or another exception, with one line "name: message" on standard error (the
+// message in the desktop program's words, file names as their bytes); 2 for
+// a UsageError, with the message and a pointer to --help. "--help" and
+// "--version" before any "--" print to standard output and give 0 without
+// running body, or 1 with "name: write error: reason" when the output cannot
+// be written.
 int RunProgram(const ProgramInfo& program, int argc, char** argv,
                const std::function<void(const QStringList& arguments)>& body);
 

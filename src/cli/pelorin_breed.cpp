@@ -1,4 +1,5 @@
 // pelorin-breed: one child bred from genetic code files, without a window.
+#include <limits>
 #include <list>
 #include <vector>
 
@@ -18,11 +19,12 @@ const QString kHelp = QStringLiteral(
     "Usage: pelorin-breed [--rate R] [--seed S] -o CHILD_FILE [PARENT_FILE ...]\n"
     "Breeds one child, as Open breeds from the pictures ticked as parents, from\n"
     "the genetic code files PARENT_FILE (read as Open reads them at a mutation\n"
-    "rate of 0, in the order given), and writes its genetic code to CHILD_FILE\n"
-    "as Save does. Without parents the child is wholly random.\n"
+    "rate of 0, in the order given; at most 32767), and writes its genetic code\n"
+    "to CHILD_FILE as Save does. Without parents the child is wholly random.\n"
     "\n"
     "  -o CHILD_FILE  the child's genetic code file; an existing one is replaced\n"
-    "                 only once the new one is complete\n"
+    "                 only once the new one is complete, a device or a named\n"
+    "                 pipe written into\n"
     "  --rate R       the mutation rate, written as in the Mutation Rate box (in\n"
     "                 your number format); 0.05 if not given\n"
     "  --seed S       start the random generator from S (0 to\n"
@@ -33,10 +35,14 @@ const QString kHelp = QStringLiteral(
     "\n"
     "Exit status: 0 done, 1 a file could not be read or written, 2 a usage error.\n");
 
+// Breeding draws a parent's position as a 16-bit number.
+constexpr qsizetype kMaxParents = std::numeric_limits<std::int16_t>::max();
+
+// A sign is taken as --scale takes it: "+7" and " +7" are 7, "-7" none.
 std::uint64_t seedOption(const QString& text) {
   bool ok = false;
   const std::uint64_t seed = text.toULongLong(&ok, 10);
-  if (!ok || text.startsWith(u'-') || text.startsWith(u'+')) {
+  if (!ok || text.trimmed().startsWith(u'-')) {
     throw UsageError(
         QStringLiteral("--seed takes a whole number from 0 to 18446744073709551615, not \"%1\"").arg(text));
   }
@@ -49,8 +55,12 @@ void breed(const QStringList& arguments) {
   const auto output = line.value(QStringLiteral("-o"));
   if (!output || output->isEmpty()) throw UsageError(QStringLiteral("-o CHILD_FILE is required"));
   const QString rate = line.value(QStringLiteral("--rate")).value_or(doubleText(0.05));
-  if (!isNumeric(rate)) throw UsageError(QStringLiteral("The Mutation Rate must be a number."));
+  if (!isTypedNumber(rate)) throw UsageError(QStringLiteral("The Mutation Rate must be a number."));
   if (const auto seed = line.value(QStringLiteral("--seed"))) SeedProcessRandom(seedOption(*seed));
+  if (line.operands().size() > kMaxParents) {
+    throw UsageError(
+        QStringLiteral("a child has at most %1 parents, not %2").arg(kMaxParents).arg(line.operands().size()));
+  }
 
   // Each parent is read as Open reads a file at rate 0, then the child bred
   // from them in the order given, as from pictures ticked in that order.
@@ -61,7 +71,7 @@ void breed(const QStringList& arguments) {
     codes.push_back(&parents.back());
   }
   clsGenSeq child;
-  child.Make(toDouble(rate), codes);
+  child.Make(toDouble(rate, parseTypedNumber), codes);
   SaveGeneticCode(child, *output);
 }
 

@@ -1,4 +1,6 @@
 // pelorin-render: a genetic code file's picture as PNG or SVG, without a window.
+#include <sys/stat.h>
+
 #include <QColor>
 #include <QFileInfo>
 
@@ -8,6 +10,7 @@
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
 #include "platform/failure.h"
+#include "platform/file_access.h"
 
 namespace {
 
@@ -25,22 +28,33 @@ const QString kHelp = QStringLiteral(
     "                 the picture, instead of the window's view of the path\n"
     "  --format png|svg\n"
     "                 the output's format; without it, the suffix of OUTPUT_FILE\n"
-    "                 (.png or .svg), and PNG for any other\n"
+    "                 (.png or .svg), and any other suffix is a usage error\n"
     "  --help         show this text\n"
     "  --version      show the version\n"
     "\n"
     "The background is white: there is no window palette here.\n"
-    "An existing OUTPUT_FILE is replaced only once the new one is complete.\n"
+    "An existing OUTPUT_FILE is replaced only once the new one is complete; a\n"
+    "device or a named pipe is written into. OUTPUT_FILE may not be CODE_FILE.\n"
     "Exit status: 0 done, 1 the file could not be read, drawn or written,\n"
     "2 a usage error.\n");
 
 ImageFormat chosenFormat(const std::optional<QString>& option, const QString& output) {
   const QString name = option ? option->toLower() : QFileInfo(output).suffix().toLower();
   if (name == QStringLiteral("svg")) return ImageFormat::Svg;
-  if (option && name != QStringLiteral("png")) {
-    throw UsageError(QStringLiteral("--format takes png or svg, not \"%1\"").arg(*option));
-  }
-  return ImageFormat::Png;
+  if (name == QStringLiteral("png")) return ImageFormat::Png;
+  if (option) throw UsageError(QStringLiteral("--format takes png or svg, not \"%1\"").arg(*option));
+  // Most likely a genetic code file named by mistake (pelorin-render *.txt).
+  throw UsageError(
+      QStringLiteral("the suffix of \"%1\" names no picture format (.png or .svg); give --format to write it anyway")
+          .arg(output));
+}
+
+// True when both names lead to one existing file, whatever the names.
+bool sameFile(const QString& a, const QString& b) {
+  struct stat first {};
+  struct stat second {};
+  return ::stat(EncodeFileName(a).constData(), &first) == 0 && ::stat(EncodeFileName(b).constData(), &second) == 0 &&
+         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
 }
 
 void render(const QStringList& arguments) {
@@ -53,6 +67,9 @@ void render(const QStringList& arguments) {
   const int scale =
       scaleText ? static_cast<int>(cli::WholeNumberOption(QStringLiteral("--scale"), *scaleText, 1, 16)) : 1;
   const ImageFormat format = chosenFormat(line.value(QStringLiteral("--format")), output);
+  if (sameFile(input, output)) {
+    throw UsageError(QStringLiteral("OUTPUT_FILE \"%1\" is the genetic code file \"%2\" itself").arg(output, input));
+  }
   const QColor background(Qt::white);
 
   clsGenSeq code;

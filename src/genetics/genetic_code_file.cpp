@@ -23,16 +23,12 @@ QChar fileDecimal() {
   return user == u'.' || user == u',' ? user : QChar(u'.');
 }
 
-// A numeric line's number: in the user's format, or where it is no number
-// there, in the other common form (decimal '.' or ',', whichever is not the
-// user's; for a user who has neither, either), without group separators.
+// A numeric line's number, the same under every number setting: ASCII
+// digits with '.' or ',' as the decimal separator and no group separators.
+// The writer never groups digits, so "1,125" and "1.125" are both 1.125.
 ParsedNumber lineNumber(QStringView line) {
-  const NumberFormat user = currentNumberFormat();
-  ParsedNumber parsed = parseNumber(line, user);
-  for (const QChar decimal : {QChar(u'.'), QChar(u',')}) {
-    if (parsed.status == ParseStatus::NotNumeric && decimal != user.decimal)
-      parsed = parseNumber(line, NumberFormat{decimal, QChar()});
-  }
+  ParsedNumber parsed = parseNumber(line, NumberFormat{u'.', QChar()});
+  if (parsed.status == ParseStatus::NotNumeric) parsed = parseNumber(line, NumberFormat{u',', QChar()});
   return parsed;
 }
 
@@ -47,6 +43,10 @@ QString lineDetail(const char* what, int k) {
                                           : QString(QLatin1String(what));
   return QCoreApplication::translate("pelorin::GeneticCodeFile", "%1 of gene %2").arg(name).arg(k);
 }
+
+// What some editors put before the first line: U+FEFF in UTF-8, as the
+// reader decodes bytes (Latin-1).
+const QLatin1String kByteOrderMark("\xef\xbb\xbf");
 
 }  // namespace
 
@@ -100,7 +100,9 @@ class RecordReader {
   auto Read(const char* what, std::int16_t k, Convert convert) {
     ++line_;
     try {
-      return convert(reader_.ReadLine());
+      QString text = reader_.ReadLine();
+      if (line_ == 1 && text.startsWith(kByteOrderMark)) text.remove(0, kByteOrderMark.size());
+      return convert(text);
     } catch (Failure& failure) {
       if (failure.kind() != FailureKind::FileSystem) failure.at(line_, lineDetail(what, k));
       throw;
@@ -150,7 +152,8 @@ int ReadGeneticCode(std::istream& in, clsGenSeq& code, double rate, TraitSources
 void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq& code, double rate,
                           TraitSources* sources) {
   // Latin-1, as the reader decodes a file: what Copy puts there reads back.
-  const QByteArray bytes = text.toLatin1();
+  // A byte-order mark decoded as such goes first.
+  const QByteArray bytes = (text.startsWith(QChar(0xfeff)) ? QStringView(text).mid(1) : QStringView(text)).toLatin1();
   std::istringstream in(std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   try {
     const int records = ReadGeneticCode(in, code, rate, sources);

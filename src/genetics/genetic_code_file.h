@@ -37,21 +37,22 @@ void SaveGeneticCode(clsGenSeq& code, const QString& path);
 // bytes left, one reseed per record, then per trait in record order one
 // mutation test; a mutated trait's line is read and dropped and the trait's
 // generator called, an inherited trait's line converted and stored. The
-// eighth line of a record is dropped unread. A number is read in the user's
-// format, or where it is none there, with the other common decimal separator
-// ('.' or ',') and no group separators, so a file written under other number
-// settings reads as the same numbers. Fails with TypeMismatch or Overflow for
-// a line that does not convert, InputPastEndOfFile for a file ending inside a
-// record, FileSystem (naming no file) when the stream cannot be read; what was
-// stored before stays. Returns how many records it read. When given, sources
-// learns which traits were read and which mutated; recording draws nothing.
+// eighth line of a record is dropped unread. A UTF-8 byte-order mark before
+// the first line is skipped. A number is read the same under every number
+// setting: ASCII digits, '.' or ',' as the decimal separator, no group
+// separators ("1,125" is 1.125, as the writer never groups digits). Fails
+// with TypeMismatch or Overflow for a line that does not convert,
+// InputPastEndOfFile for a file ending inside a record, FileSystem (naming
+// no file) when the stream cannot be read; what was stored before stays.
+// Returns how many records it read. When given, sources learns which traits
+// were read and which mutated; recording draws nothing.
 int ReadGeneticCode(std::istream& in, clsGenSeq& code, double rate, TraitSources* sources = nullptr);
 
 // Reads text that must hold a whole genetic code, all 64 records, as
 // ReadGeneticCode does, at rate. A text of
 // fewer records fails with InputPastEndOfFile at the first missing line.
-// Failures name source in place of a file ("the clipboard text"). Characters
-// beyond Latin-1 are read as '?'.
+// Failures name source in place of a file ("the clipboard text"). A leading
+// byte-order mark is skipped; other characters beyond Latin-1 are read as '?'.
 void ReadWholeGeneticCode(const QString& text, const QString& source, clsGenSeq& code, double rate,
                           TraitSources* sources = nullptr);
 

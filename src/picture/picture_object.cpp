@@ -46,7 +46,12 @@ void registerPicture(const std::shared_ptr<clsObject>& picture) {
 void clsObject::Init(const PictureRequest& request, const PictureWindowFactory& makeWindow) {
   Name = request.name;
   openWindow(makeWindow);
-  Display_Draw(request);
+  try {
+    Display_Draw(request);
+  } catch (Failure& failure) {
+    if (Origin.how == PictureOrigin::How::Read) failure.withPath(Origin.fileName);
+    throw;
+  }
 }
 
 void clsObject::InitFromText(const QString& text, const QString& source, const QString& rateText,
@@ -68,7 +73,12 @@ void clsObject::InitFromText(const QString& text, const QString& source, const Q
   openWindow(makeWindow);
   GenCode = std::move(code);
   Origin = std::move(origin);
-  Display_Draw(PictureRequest{{}, rateText, {}});
+  try {
+    Display_Draw(PictureRequest{{}, rateText, {}});
+  } catch (Failure& failure) {
+    failure.within(source);
+    throw;
+  }
 }
 
 void clsObject::openWindow(const PictureWindowFactory& makeWindow) {

@@ -35,13 +35,14 @@ class clsObject {
   // Takes the request's name and the next number, opens a window made by
   // makeWindow and draws the picture. Fails with Overflow when the numbers
   // are used up (before any window exists); any later failure leaves what
-  // was done so far.
+  // was done so far, and names the file when the code was read from one (a
+  // path that overflows).
   void Init(const PictureRequest& request, const PictureWindowFactory& makeWindow);
   // Init for a picture whose genetic code is the whole genetic code in text,
   // read at the rate of rateText, each trait mutating: the text is read
   // before the picture takes a number, so text that is not a whole genetic
   // code fails (naming source, line and trait) with no number used and no
-  // window. The picture's name is empty.
+  // window. A later failure names source too. The picture's name is empty.
   void InitFromText(const QString& text, const QString& source, const QString& rateText,
                     const PictureWindowFactory& makeWindow);
   // Sources the genetic code, computes the segments, then draws them.

@@ -20,6 +20,10 @@ namespace {
 constexpr qreal kEdgeGap = 0.5;
 // Bisection stops once the scale is known to this relative precision.
 constexpr qreal kScalePrecision = 1e-9;
+// How far a small figure is enlarged at most, relative to its window's
+// drawing area fitted into the target: a dot stays a dot, not a square
+// filling the target.
+constexpr qreal kMaxMagnification = 8.0;
 
 // A pen of the window's width in twips at scale, in logical pixels.
 qreal penAt(qreal penTwips, qreal scale) { return std::max<qreal>(1.0, penTwips * scale); }
@@ -96,6 +100,8 @@ PathFrame FrameWholePath(clsGenSeq& code, const SegmentTable& lines, const QRect
   // that fits lies below this bound and bisection finds it.
   qreal low = 0.0;
   qreal high = std::min(inside.width(), inside.height()) / kTwipsPerPixel;
+  high = std::min(
+      high, kMaxMagnification * std::min(target.width() / kPictureWidthTwips, target.height() / kPictureHeightTwips));
   while (high - low > high * kScalePrecision) {
     const qreal middle = (low + high) / 2;
     if (fits(middle)) low = middle;

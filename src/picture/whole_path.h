@@ -22,10 +22,12 @@ struct PathFrame {
 };
 
 // The largest frame that puts every drawn segment, square-capped pen extent
-// included, inside target and centres it there, keeping the aspect ratio.
-// Pens scale with the path (a pen of w pixels in the window is w * 15 *
-// scale wide) but never fall below one pixel. Without a drawn segment, or
-// in a target too small for a one-pixel pen, scale is 0 and offset is the
+// included, inside target and centres it there, keeping the aspect ratio,
+// but enlarging the path at most 8 times as much as fitting the window's
+// drawing area into target would: a tiny figure (a dot) stays small. Pens
+// scale with the path (a pen of w pixels in the window is w * 15 * scale
+// wide) but never fall below one pixel. Without a drawn segment, or in a
+// target too small for a one-pixel pen, scale is 0 and offset is the
 // target's centre.
 PathFrame FrameWholePath(clsGenSeq& code, const SegmentTable& lines, const QRectF& target);
 

@@ -46,12 +46,23 @@ class TextStreamReader {
   std::istream& in_;
 };
 
-// Writes content as the whole file path. The content goes to a temporary
-// file in the same folder, which replaces path only when every byte has been
-// written and flushed; on failure the old file is untouched. Where the folder
-// allows no temporary file but path itself is writable, path is overwritten in
-// place (and a failure then may leave it partly written). Fails with
-// FileSystem naming the path and the reason.
+// File names as the system takes them: bytes, which need not be UTF-8.
+// DecodeFileName keeps every byte: valid UTF-8 gives its characters, any
+// other byte b the lone surrogate U+DC00 + b. EncodeFileName gives those
+// bytes back, and for any other text its UTF-8 (as QFile::encodeName does).
+QString DecodeFileName(const QByteArray& bytes);
+QByteArray EncodeFileName(const QString& name);
+
+// Writes content as the whole file path, as cp and editors do. A regular
+// file or a new name gets a temporary file in the same folder, which
+// replaces it only when every byte has been written and flushed; on failure
+// the old file is untouched. A symbolic link has the file it ends in
+// replaced so (or made, if it is missing) and stays a link. Where the folder
+// allows no temporary file but the file itself is writable, it is
+// overwritten in place (and a failure then may leave it partly written).
+// Anything else that exists (a device, a named pipe) is written into, never
+// replaced; opening a pipe waits for its reader. Fails with FileSystem
+// naming the path and the reason.
 void WriteFileAtomically(const QString& path, const QByteArray& content);
 
 }  // namespace pelorin

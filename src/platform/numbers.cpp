@@ -21,7 +21,12 @@ std::optional<NumberFormat>& overrideFormat() {
   return format;
 }
 
-bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+// The digit's ASCII form, or 0 when c is no digit of format.
+char digitOf(QChar c, const NumberFormat& format) {
+  if (c >= u'0' && c <= u'9') return static_cast<char>(c.unicode());
+  const int offset = c.unicode() - format.zero.unicode();
+  return format.zero != u'0' && offset >= 0 && offset <= 9 ? static_cast<char>('0' + offset) : '\0';
+}
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 // strtod in the C locale, whatever locale the process runs in.
@@ -32,15 +37,18 @@ double strtodC(const char* text, char** end) {
 
 }  // namespace
 
-NumberFormat systemNumberFormat() {
-  const QLocale locale = QLocale::system();
+NumberFormat numberFormatOf(const QLocale& locale) {
   NumberFormat format;
   const QString decimal = locale.decimalPoint();
   const QString group = locale.groupSeparator();
+  const QString zero = locale.zeroDigit();
   if (decimal.size() == 1) format.decimal = decimal.front();
   if (group.size() == 1) format.group = group.front();
+  if (zero.size() == 1 && zero.front().digitValue() == 0) format.zero = zero.front();
   return format;
 }
+
+NumberFormat systemNumberFormat() { return numberFormatOf(QLocale::system()); }
 
 NumberFormat currentNumberFormat() {
   if (overrideFormat()) return *overrideFormat();
@@ -70,7 +78,7 @@ ParsedNumber parseNumber(QStringView text, const NumberFormat& format) {
   // Appends the run of digits at i; returns how many.
   const auto takeDigits = [&] {
     const qsizetype from = i;
-    while (i < end && isAsciiDigit(text[i])) ascii += static_cast<char>(text[i++].unicode());
+    while (i < end && digitOf(text[i], format) != '\0') ascii += digitOf(text[i++], format);
     return static_cast<int>(i - from);
   };
   if (i < end && (text[i] == u'+' || text[i] == u'-')) ascii += static_cast<char>(text[i++].unicode());
@@ -80,7 +88,7 @@ ParsedNumber parseNumber(QStringView text, const NumberFormat& format) {
   const bool grouping = !format.group.isNull() && format.group != format.decimal;
   if (grouping && i < end && text[i] == format.group) {
     // Only proper groups: "1,000" is a thousand, "1,5" and "0,500" no number.
-    if (digits == 0 || digits > 3 || text[integerStart] == u'0') return notNumeric;
+    if (digits == 0 || digits > 3 || digitOf(text[integerStart], format) == '0') return notNumeric;
     while (i < end && text[i] == format.group) {
       ++i;
       if (takeDigits() != 3) return notNumeric;
@@ -110,6 +118,16 @@ ParsedNumber parseNumber(QStringView text, const NumberFormat& format) {
 ParsedNumber parseNumber(QStringView text) { return parseNumber(text, currentNumberFormat()); }
 
 bool isNumeric(QStringView text) { return parseNumber(text).status == ParseStatus::Ok; }
+
+ParsedNumber parseTypedNumber(QStringView text) {
+  const NumberFormat user = currentNumberFormat();
+  ParsedNumber parsed = parseNumber(text, user);
+  if (parsed.status == ParseStatus::NotNumeric && user.decimal != u'.' && user.decimal != u',')
+    parsed = parseNumber(text, NumberFormat{u'.', QChar(), user.zero});
+  return parsed;
+}
+
+bool isTypedNumber(QStringView text) { return parseTypedNumber(text).status == ParseStatus::Ok; }
 
 double toDouble(QStringView text, NumberReader read) {
   const ParsedNumber parsed = read(text);

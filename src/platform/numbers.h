@@ -5,6 +5,8 @@
 #include <QStringView>
 #include <cstdint>
 
+class QLocale;
+
 namespace pelorin {
 
 // Booleans are held in 16 bits: true is -1 (all bits set), false is 0.
@@ -15,12 +17,17 @@ constexpr Bool16 bool16(bool value) { return value ? kTrue16 : kFalse16; }
 
 // The user's number settings: the decimal and group separators. A null
 // group separator (QChar()) stands for numbers written without groups.
+// Digits are ASCII, and the ten from zero on where zero is another digit
+// (U+06F0 in Persian).
 struct NumberFormat {
   QChar decimal = u'.';
   QChar group = u',';
+  QChar zero = u'0';
 };
 
-// The separators of the system locale (in the C locale: '.' and ',').
+// The separators and digits of a locale.
+NumberFormat numberFormatOf(const QLocale& locale);
+// Those of the system locale (in the C locale: '.', ',' and '0').
 NumberFormat systemNumberFormat();
 // The separators every conversion below uses; the system's unless replaced.
 NumberFormat currentNumberFormat();
@@ -46,19 +53,27 @@ struct ParsedNumber {
 
 // The one numeric parser behind the numeric test and every text-to-number
 // conversion, so they always agree. Accepts, with blanks around it: an
-// optional sign; ASCII digits, either plain or in proper groups (a first
-// group of 1 to 3 digits not starting with 0, then group separators each
-// followed by exactly 3 digits: "1,000", "1.234.567,5"); an optional decimal
-// separator with digits; an optional exponent (e or E). So a number written
-// with the other common decimal separator is no number rather than a
-// different one ("1.5707963" under ',' decimals). A number beyond the double
-// range is OutOfRange; one too small underflows towards 0.
+// optional sign; digits (ASCII or the format's own), either plain or in
+// proper groups (a first group of 1 to 3 digits not starting with 0, then
+// group separators each followed by exactly 3 digits: "1,000",
+// "1.234.567,5"); an optional decimal separator with digits; an optional
+// exponent (e or E). So a number written with the other common decimal
+// separator is no number rather than a different one ("1.5707963" under ','
+// decimals). A number beyond the double range is OutOfRange; one too small
+// underflows towards 0.
 ParsedNumber parseNumber(QStringView text, const NumberFormat& format);
 // In the current format.
 ParsedNumber parseNumber(QStringView text);
 
 // The locale-aware numeric test: true exactly when parseNumber gives Ok.
 bool isNumeric(QStringView text);
+
+// A number as the user types it (the rate box, --rate): parseNumber in the
+// current format; where its decimal separator is neither '.' nor ',', also
+// with '.' and no group separators, the form files are written in there.
+ParsedNumber parseTypedNumber(QStringView text);
+// True exactly when parseTypedNumber gives Ok.
+bool isTypedNumber(QStringView text);
 
 // How the conversions below read a number: parseNumber in the current
 // format, unless a caller that knows more about its text passes another.

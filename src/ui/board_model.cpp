@@ -26,6 +26,8 @@ int BoardModel::rowCount(const QModelIndex& parent) const {
 }
 
 const BoardModel::Row* BoardModel::rowAt(const QModelIndex& index) const {
+  // No cell (no current one, say) is no fault: checkIndex would warn.
+  if (!index.isValid()) return nullptr;
   if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) return nullptr;
   return &rows_[static_cast<std::size_t>(index.row())];
 }

@@ -41,9 +41,11 @@ class BoardModel : public QAbstractListModel {
   // The row of picture number id, or an invalid index.
   QModelIndex indexOf(int id) const;
 
-  // Brings the row's window to the front, restored if minimised.
+  // Brings the row's window to the front, restored if minimised; nothing
+  // for an invalid index.
   void bringToFront(const QModelIndex& index) const;
   // Closes the row's window as its Done button does; the row goes with it.
+  // Nothing for an invalid index.
   void closeWindow(const QModelIndex& index) const;
 
  private:

@@ -168,8 +168,14 @@ void frmMain::F_NewFromClipboard_Click() {
   reportFailures(this, [this] {
     const QString rateText = txtMutationRate_->text();
     if (!checkMutationRate(rateText)) return;
-    pictureOpened(OpenPictureFromText(QGuiApplication::clipboard()->text(), tr("the clipboard text"), rateText,
-                                      makePictureWindow));
+    const QString text = QGuiApplication::clipboard()->text();
+    // An image alone, say: there is no line to point at.
+    if (text.isEmpty()) {
+      Seam<UserMessages>::current().showFailure(this, tr("Pelorin"),
+                                                tr("No picture was made: the clipboard holds no text."));
+      return;
+    }
+    pictureOpened(OpenPictureFromText(text, tr("the clipboard text"), rateText, makePictureWindow));
   });
 }
 

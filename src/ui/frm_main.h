@@ -49,7 +49,7 @@ class frmMain : public QMainWindow {
   static void pictureOpened(const std::shared_ptr<clsObject>& picture);
   // Opens a picture whose genetic code is the clipboard's text, as Open
   // opens a genetic code file of that text; text that is not a whole genetic
-  // code makes nothing and is reported.
+  // code, or a clipboard without text, makes nothing and is reported.
   void F_NewFromClipboard_Click();
   static void endProgram();
 

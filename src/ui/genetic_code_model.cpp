@@ -35,7 +35,9 @@ GeneticCodeModel::GeneticCodeModel(clsObject& picture, QObject* parent)
     if (share.kind == TraitSources::Kind::Parent) source.parent = parentPosition++;
     const QString name =
         share.kind == TraitSources::Kind::Parent ? tr("picture %1").arg(share.picture) : sourceText(source);
-    legend_.push_back({tint(source), tr("%1: %2 traits (%3%)").arg(name).arg(share.traits).arg(percent(share.traits))});
+    const QString traits = share.traits == 1 ? tr("%1: %3 trait (%2%)") : tr("%1: %3 traits (%2%)");
+    legend_.push_back({tint(source), traits.arg(name, QString::number(percent(share.traits)),
+                                                QString::number(share.traits))});
   }
 }
 

@@ -39,7 +39,7 @@ class GeneticCodeModel final : public QAbstractTableModel {
 
   // One entry per source that gave traits (each parent listed even if it gave
   // none), in the order of TraitShares, with its tint and its share:
-  // "picture 2: 210 traits (47%)", "mutated: 31 traits (7%)".
+  // "picture 2: 210 traits (47%)", "mutated: 1 trait (0%)".
   struct LegendEntry {
     QColor tint;
     QString text;

@@ -5,6 +5,9 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -18,6 +21,8 @@ namespace {
 
 // Legend entries per line; more parents wrap onto further lines.
 constexpr int kLegendColumns = 3;
+// Pixels kept for the window's title bar and frame when it fits the screen.
+constexpr int kFrameAllowance = 64;
 
 QString legendHtml(const GeneticCodeModel& model) {
   QString html = QStringLiteral("<table cellspacing=\"2\" cellpadding=\"1\"><tr>");
@@ -84,15 +89,30 @@ GeneticCodeWindow::GeneticCodeWindow(clsObject& picture, QWidget* parent)
   rows->setSectionResizeMode(QHeaderView::Fixed);
   rows->setDefaultSectionSize(metrics.height() + 6);
 
-  legend_ = new QLabel(legendHtml(*model_), this);
+  legend_ = new QLabel(legendHtml(*model_));
   legend_->setObjectName(QStringLiteral("lblLegend"));
   legend_->setTextFormat(Qt::RichText);
   legend_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  // Hundreds of parents make a legend taller than the screen: it scrolls,
+  // never taller than its text nor than a third of the screen.
+  legendArea_ = new QScrollArea(this);
+  legendArea_->setObjectName(QStringLiteral("legendArea"));
+  legendArea_->setFrameShape(QFrame::NoFrame);
+  legendArea_->setWidgetResizable(true);
+  legendArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  legendArea_->setWidget(legend_);
+  const QRect screen = this->screen()->availableGeometry();
+  const QSize legendSize = legend_->sizeHint();
+  const int legendHeight = std::min(legendSize.height(), screen.height() / 3);
+  legendArea_->setFixedHeight(legendHeight);
+  const bool scrolls = legendHeight < legendSize.height();
+  legendArea_->setMinimumWidth(legendSize.width() +
+                               (scrolls ? legendArea_->verticalScrollBar()->sizeHint().width() : 0));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(originLine_);
   layout->addWidget(table_, 1);
-  layout->addWidget(legend_);
+  layout->addWidget(legendArea_);
 
   actCopy_ = new QAction(tr("Copy"), this);
   actCopy_->setObjectName(QStringLiteral("actCopy"));
@@ -104,12 +124,14 @@ GeneticCodeWindow::GeneticCodeWindow(clsObject& picture, QWidget* parent)
   connect(actCopy_, &QAction::triggered, this, &GeneticCodeWindow::actCopy_Triggered);
   table_->setFocus();
 
-  // Wide enough for every column, tall enough for about twenty genes.
+  // Wide enough for every column, tall enough for about twenty genes, and
+  // within the screen (the title bar and frame given some room).
   int width = rows->sizeHint().width() + table_->frameWidth() * 2 + 24;
   for (int column = 0; column < model_->columnCount(); ++column) width += columns->sectionSize(column);
+  const int height = 20 * rows->defaultSectionSize() + columns->sizeHint().height() + legendHeight +
+                     originLine_->sizeHint().height() + 48;
   resize(std::max(width + 2 * layout->contentsMargins().left(), originLine_->sizeHint().width() + 24),
-         20 * rows->defaultSectionSize() + columns->sizeHint().height() + legend_->sizeHint().height() +
-             originLine_->sizeHint().height() + 48);
+         std::min(height, screen.height() - kFrameAllowance));
 }
 
 int GeneticCodeWindow::pictureNumber() const { return model_->pictureNumber(); }

@@ -4,6 +4,7 @@
 
 class QAction;
 class QLabel;
+class QScrollArea;
 class QTableView;
 
 namespace pelorin {
@@ -25,7 +26,9 @@ class GeneticCodeWindow final : public QWidget {
   int pictureNumber() const;
   GeneticCodeModel* model() const { return model_; }
   QTableView* table() const { return table_; }
+  // The legend's text, in legendArea(), which scrolls when it is tall.
   QLabel* legend() const { return legend_; }
+  QScrollArea* legendArea() const { return legendArea_; }
   QAction* copyAction() const { return actCopy_; }
 
  private:
@@ -35,6 +38,7 @@ class GeneticCodeWindow final : public QWidget {
   QLabel* originLine_;
   QTableView* table_;
   QLabel* legend_;
+  QScrollArea* legendArea_;
   QAction* actCopy_;
 };
 

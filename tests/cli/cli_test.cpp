@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <cstring>
 #include <numbers>
 
 #include "genetics/gene_sequence.h"
@@ -106,6 +107,70 @@ TEST_F(CommandLine, WritesTheFormatAskedOrOnAFailureOrUsageErrorSaysWhatAndWrite
     EXPECT_TRUE(run(program, {"--version"}) == 0 && out.endsWith(" " PELORIN_VERSION "\n"));
     EXPECT_TRUE(run(program, {"--help"}) == 0 && out.startsWith("Usage: pelorin-") &&
                 (program == kBreed || out.contains("white")));
+  }
+}
+
+// An output that is the code file, or whose suffix names no picture format,
+// is a usage error and writes nothing; a device is written into.
+TEST_F(CommandLine, RenderWritesNoCodeFileAndWritesIntoDevices) {
+  handMade();
+  const QByteArray code = bytes("pic.txt");
+  ASSERT_TRUE(QFile::link("pic.txt", dir.filePath("link.png")));
+  // The arguments, the exit status, and how standard error (status 2) or the output (0) begins.
+  const std::tuple<QStringList, int, QByteArray> cases[] = {
+      {{"pic.txt", "pic.txt"}, 2, "pelorin-render: the suffix of \"pic.txt\" names no picture format"},
+      {{"pic.txt", "other.txt"}, 2, "pelorin-render: the suffix of \"other.txt\" names no picture format"},
+      {{"--format=png", "pic.txt", "pic.txt"}, 2, "pelorin-render: OUTPUT_FILE \"pic.txt\" is the genetic code file"},
+      {{"--format=svg", "pic.txt", "link.png"}, 2, "pelorin-render: OUTPUT_FILE \"link.png\" is the genetic code"},
+      {{"--format=png", "pic.txt", "out.dat"}, 0, "\x89PNG"},
+      {{"--format=svg", "pic.txt", "/dev/stdout"}, 0, "<?xml"}};
+  for (const auto& [arguments, status, text] : cases) {
+    SCOPED_TRACE(arguments.join(' ').toStdString());
+    EXPECT_EQ(run(kRender, arguments), status);
+    const QString& output = arguments.last();
+    EXPECT_TRUE((status == 0 ? (output.startsWith('/') ? out : bytes(output)) : err).startsWith(text))
+        << err.toStdString();
+    EXPECT_EQ(bytes("pic.txt") + bytes("other.txt"), code + "<missing>");
+  }
+}
+
+// Names are bytes, signs read alike, limits and write failures said; the
+// rate under Persian settings as files there write it, or in Persian digits.
+TEST_F(CommandLine, OptionsNamesAndFailuresAsAGnuToolTakesAndSaysThem) {
+  handMade();
+  WriteFileAtomically(dir.filePath(DecodeFileName("lat\xe9.txt")), bytes("pic.txt"));
+  WriteFileAtomically(dir.filePath(DecodeFileName("keep\xef\xbf\xbd.txt")), "other");
+  // A shell script ($R and $B the programs), its locale, its status, and what standard error says.
+  const std::tuple<const char*, const char*, int, const char*> cases[] = {
+      {R"sh("$R" --help >/dev/full)sh", "C.UTF-8", 1, "pelorin-render: write error: No space left on device\n"},
+      {R"sh("$B" --version >/dev/full)sh", "C.UTF-8", 1, "pelorin-breed: write error: No space left on device\n"},
+      {R"sh("$R" "$(printf 'lat\351.txt')" o.png && test -s o.png)sh", "C.UTF-8", 0, ""},
+      {R"sh("$B" -o "$(printf 'keep\351.txt')" "$(printf 'lat\351.txt')" && test -s "$(printf 'keep\351.txt')" &&
+          test "$(cat "$(printf 'keep\357\277\275.txt')")" = other)sh",
+       "C.UTF-8", 0, ""},
+      {R"sh("$R" "$(printf 'gone\351.txt')" o.png)sh", "C.UTF-8", 1,
+       "pelorin-render: File access error in \"gone\xe9.txt\": No such file or directory\n"},
+      {R"sh("$B" --seed +7 -o a.txt && "$B" --seed ' +7' -o b.txt && "$B" --seed 7 -o c.txt && cmp a.txt c.txt &&
+          cmp b.txt c.txt)sh",
+       "C.UTF-8", 0, ""},
+      {R"sh("$B" --seed -7 -o x.txt)sh", "C.UTF-8", 2, "pelorin-breed: --seed takes a whole number from 0 to "},
+      {R"sh("$B" --rate 0.5 --seed 3 -o a.txt && "$B" --rate ۰٫۵ --seed 3 -o b.txt && cmp a.txt b.txt)sh",
+       "fa_IR.UTF-8", 0, ""},
+      {R"sh(set -- $(seq 32768 | sed 's/.*/pic.txt/') && "$B" -o x.txt "$@")sh", "C.UTF-8", 2,
+       "pelorin-breed: a child has at most 32767 parents, not 32768\n"}};
+  for (const auto& [script, locale, status, text] : cases) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("R", kRender);
+    environment.insert("B", kBreed);
+    environment.insert("LC_ALL", QString::fromLatin1(locale));
+    QProcess shell;
+    shell.setProcessEnvironment(environment);
+    shell.setWorkingDirectory(dir.path());
+    shell.start("/bin/sh", {"-c", QString::fromUtf8(script)});
+    ASSERT_TRUE(shell.waitForFinished(30000)) << script;
+    const QByteArray said = shell.readAllStandardError();
+    EXPECT_EQ(shell.exitCode(), status) << script << '\n' << said.toStdString();
+    EXPECT_EQ(status == 2 ? said.left(static_cast<qsizetype>(std::strlen(text))) : said, QByteArray(text)) << script;
   }
 }
 

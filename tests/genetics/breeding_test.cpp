@@ -208,5 +208,16 @@ INSTANTIATE_TEST_SUITE_P(ParentsAndRates, RecordedSources,
                          ::testing::Values(std::pair{1, "0.3"}, std::pair{2, "0.05"}, std::pair{3, "0.9"},
                                            std::pair{300, "0.3"}));
 
+// The one-byte table holds parent positions up to 252; 253 widens it first.
+TEST(TraitSourcesTable, ParentPositionsBesideTheNarrowLimitComeBack) {
+  for (const int parent : {TraitSources::kNarrowParents - 1, TraitSources::kNarrowParents}) {
+    TraitSources sources;
+    sources.setMutated(0, Trait::Angle);
+    sources.setParent(63, Trait::Width, parent);
+    EXPECT_EQ(sources.at(63, Trait::Width), (TraitSources::Source{TraitSources::Kind::Parent, parent}));
+    EXPECT_EQ(sources.at(0, Trait::Angle).kind, TraitSources::Kind::Mutated) << parent;
+  }
+}
+
 }  // namespace
 }  // namespace pelorin

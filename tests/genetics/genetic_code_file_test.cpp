@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
@@ -17,6 +18,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "app_state/mod_errors.h"
 #include "app_state/mod_genes.h"
 #include "genetics/gene_sequence.h"
 #include "platform/failure.h"
@@ -144,6 +146,53 @@ TEST_F(GeneticCodeFile, NumbersReadInTheUserFormatOrTheOtherCommonForm) {
   ScopedNumberFormat german(kGerman);
   EXPECT_EQ(read(withLine(records(1), 6, "2.5")), std::nullopt);
   EXPECT_EQ(code.GetGLength(0), 2);
+}
+
+// One line of text in each setting: what it gives as a genetic code line
+// (the same everywhere: '.' or ',' decimals, no groups) and typed into the
+// rate box (the setting's own form; '.' too where the setting has neither).
+TEST_F(GeneticCodeFile, NumberFormsInFilesAndAsTyped) {
+  constexpr int kAngle = 1, kLength = 6;
+  const std::optional<double> none;
+  const std::tuple<const char*, const char*, int, std::optional<double>, std::optional<double>> forms[] = {
+      {"en_US", "1.125", kAngle, 1.125, 1.125},        {"en_US", "1,125", kAngle, 1.125, 1125.0},
+      {"en_US", "1,234.5", kAngle, none, 1234.5},      {"en_US", "0,5", kAngle, 0.5, none},
+      {"en_US", "1,000", kLength, 1.0, 1000.0},        {"de_DE", "1.125", kAngle, 1.125, 1125.0},
+      {"de_DE", "1,125", kAngle, 1.125, 1.125},        {"de_DE", "1.234,5", kAngle, none, 1234.5},
+      {"fr_FR", "1.125", kAngle, 1.125, none},         {"fr_FR", "1,125", kAngle, 1.125, 1.125},
+      {"fr_FR", "1\u202f234,5", kAngle, none, 1234.5}, {"fa_IR", "1.125", kAngle, 1.125, 1.125},
+      {"fa_IR", "1,125", kAngle, 1.125, none},         {"fa_IR", "\u06f0\u066b\u06f5", kAngle, none, 0.5},
+      {"fa_IR", "\u06f0.\u06f5", kAngle, none, 0.5},   {"fa_IR", "-0.5", kLength, 0.0, -0.5}};
+  for (const auto& [locale, form, line, asLine, asTyped] : forms) {
+    const QString text = QString::fromUtf8(form);
+    SCOPED_TRACE(std::string(locale) + " " + form);
+    const ScopedNumberFormat setting(numberFormatOf(QLocale(QString::fromLatin1(locale))));
+    code = clsGenSeq();
+    modGenes::MutationRate = 0.0;
+    const QString pasted = QString::fromLatin1(withLine(records(64), line, "@")).replace(u'@', text);
+    const auto read = [&] { ReadWholeGeneticCode(pasted, QStringLiteral("the clipboard text"), code, 0.0); };
+    if (asLine) {
+      read();
+      EXPECT_EQ(line == kAngle ? code.GetGAngle(0) : code.GetGLength(0), *asLine);
+    } else {
+      EXPECT_EQ(testing::failureOf(read), FailureKind::TypeMismatch);
+    }
+    modGenes::MutationRate = 7.0;
+    modGenes::RefreshMutationRate(text);
+    EXPECT_EQ(modErrors::CheckMutationRate(text), asTyped.has_value());
+    EXPECT_EQ(modGenes::MutationRate, asTyped.value_or(7.0));
+  }
+}
+
+// A byte-order mark before the first line is skipped, in a file or a text.
+TEST_F(GeneticCodeFile, ByteOrderMarkIsSkipped) {
+  const std::string text = withLine(records(64), 1, "0.25");
+  ASSERT_EQ(read("\xef\xbb\xbf" + text), std::nullopt);
+  const QByteArray plain = GeneticCodeText(code);
+  EXPECT_EQ(code.GetGAngle(0), 0.25);
+  code = clsGenSeq();
+  ReadWholeGeneticCode(QChar(0xfeff) + QString::fromLatin1(text), QStringLiteral("the clipboard text"), code, 0.0);
+  EXPECT_EQ(GeneticCodeText(code), plain);
 }
 
 struct ReadCase {

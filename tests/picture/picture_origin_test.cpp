@@ -61,5 +61,15 @@ TEST(Origins, BredRandomReadAndPastedPicturesRecordHowTheyWereMade) {
             QStringLiteral("Picture 7: pasted from the clipboard at mutation rate 0.5; 128 of 448 traits mutated"));
 }
 
+// Up to five parents are named, more counted.
+TEST(Origins, FiveParentsAreNamed) {
+  clsObject child;
+  child.ID = 9;
+  child.Origin.how = PictureOrigin::How::Bred;
+  child.Origin.rateText = QStringLiteral("0.05");
+  child.Origin.parents = {1, 2, 3, 4, 5};
+  EXPECT_EQ(OriginLine(child), QStringLiteral("Picture 9: bred from 1, 2, 3, 4 and 5 at mutation rate 0.05"));
+}
+
 }  // namespace
 }  // namespace pelorin

@@ -73,6 +73,30 @@ INSTANTIATE_TEST_SUITE_P(Paths, WholePathFits,
                                                               QRectF(0.3, 0.6, 37.7, 161.1), QRectF(0, 0, 7, 5)),
                                             ::testing::Values(1.0, 1.25, 3.0)));
 
+// A dot or a short stroke is enlarged 8 times its size in the window (the
+// target being the window's area at a zoom), centred: it stays small.
+TEST(WholePath, TinyFiguresAreEnlargedAtMostEightTimes) {
+  // The pen, the segment's length in twips, and its size at 8 times in pixels.
+  const std::tuple<std::int16_t, std::int16_t, QSize> figures[] = {
+      {1, 0, QSize(8, 8)}, {3, 0, QSize(24, 24)}, {1, 30, QSize(24, 8)}};
+  for (const auto& [pen, length, size] : figures) {
+    for (const int zoom : {1, 3}) {
+      Path path(-1);
+      path.set(0, {850, 800, static_cast<std::int16_t>(850 + length), 800}, pen);
+      const QImage image = RenderWholePath(path.code, path.lines, QSize(113, 105) * zoom, 1.0, kBackground);
+      QRect drawn;
+      for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+          if (image.pixel(x, y) != kBackground.rgb()) drawn |= QRect(x, y, 1, 1);
+      SCOPED_TRACE(::testing::Message() << "pen " << pen << ", length " << length << ", zoom " << zoom);
+      EXPECT_NEAR(drawn.width(), size.width() * zoom, 1);
+      EXPECT_NEAR(drawn.height(), size.height() * zoom, 1);
+      EXPECT_NEAR(QRectF(drawn).center().x(), image.width() / 2.0, 1);
+      EXPECT_NEAR(QRectF(drawn).center().y(), image.height() / 2.0, 1);
+    }
+  }
+}
+
 TEST(WholePath, SvgPlacesThePathByTheFrame) {
   Path path(2);  // one segment, from (850, 800)
   const PathFrame frame = FrameWholePath(path.code, path.lines, QRectF(0, 0, 100, 300));

@@ -1,8 +1,10 @@
 #include "platform/file_access.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <sstream>
 
 #include "platform/failure.h"
@@ -131,6 +134,98 @@ TEST_F(FileAccess, ShortWriteLeavesTheOldFileAsItWas) {
   EXPECT_EQ(failure.path(), path("code.txt"));
   EXPECT_EQ(contentOf(path("code.txt")), old);
   EXPECT_EQ(filesInDir(), QStringList{"code.txt"});
+}
+
+// What a target is before the write, how it must read after it, and the
+// system's reason when the write must fail.
+struct Target {
+  const char* name;
+  std::function<bool(const QString& dir)> make;  // makes dir/target; true when made
+  mode_t type;                                   // of dir/target afterwards (lstat)
+  const char* reads;                             // through dir/target afterwards; null: not read
+  int error = 0;                                 // 0: the write succeeds
+  bool asRoot = false;                           // mknod needs the superuser
+};
+
+void PrintTo(const Target& target, std::ostream* out) { *out << target.name; }
+
+class WriteInto : public FileAccess, public ::testing::WithParamInterface<Target> {};
+
+// Regular files and new names are replaced whole, links stay links, and a
+// device or a pipe is written into, never replaced by a plain file.
+TEST_P(WriteInto, ReplacesOnlyRegularFilesAndWritesIntoTheRest) {
+  const Target& target = GetParam();
+  if (target.asRoot && ::geteuid() != 0) GTEST_SKIP() << "device nodes need the superuser";
+  const QString at = path("target");
+  const QByteArray native = QFile::encodeName(at);
+  ASSERT_TRUE(target.make(dir.path()));
+  struct stat status {};
+  // A pipe's writer waits for a reader; this one waits for nothing.
+  const bool pipe = ::lstat(native.constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+  const int reader = pipe ? ::open(native.constData(), O_RDONLY | O_NONBLOCK) : -1;
+  if (target.error == 0) {
+    WriteFileAtomically(at, "new");
+  } else {
+    EXPECT_EQ(caughtFailure([&] { WriteFileAtomically(at, "new"); }).reason(),
+              QString::fromLocal8Bit(std::strerror(target.error)));
+  }
+  ASSERT_EQ(::lstat(native.constData(), &status), 0);
+  EXPECT_EQ(status.st_mode & S_IFMT, target.type);
+  QByteArray read;
+  if (pipe) {
+    char bytes[16];
+    const ssize_t got = ::read(reader, bytes, sizeof bytes);
+    read = QByteArray(bytes, std::max<ssize_t>(got, 0));
+    ::close(reader);
+  } else if (target.reads != nullptr) {
+    read = contentOf(at);
+  }
+  if (target.reads != nullptr) {
+    EXPECT_EQ(read, QByteArray(target.reads));
+  }
+  // No temporary file left beside what the case made.
+  const QStringList left =
+      QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+  for (const QString& name : left) {
+    EXPECT_TRUE(name == "target" || name == "file" || name == "made") << name.toStdString();
+  }
+}
+
+bool makeNode(const QString& path, mode_t type, dev_t device) {
+  return ::mknod(QFile::encodeName(path).constData(), type | 0666, device) == 0;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, WriteInto,
+    ::testing::Values(
+        Target{"NewName", [](const QString&) { return true; }, S_IFREG, "new"},
+        Target{"RegularFile", [](const QString& d) { return QFile(d + "/target").open(QIODevice::WriteOnly); }, S_IFREG,
+               "new"},
+        Target{"SymbolicLink",
+               [](const QString& d) {
+                 return QFile(d + "/file").open(QIODevice::WriteOnly) && QFile::link("file", d + "/target");
+               },
+               S_IFLNK, "new"},
+        Target{"DanglingLink", [](const QString& d) { return QFile::link("made", d + "/target"); }, S_IFLNK, "new"},
+        Target{"Pipe",
+               [](const QString& d) { return ::mkfifo(QFile::encodeName(d + "/target").constData(), 0600) == 0; },
+               S_IFIFO, "new"},
+        Target{"DeviceNode",  // a null device: takes the bytes, reads back nothing
+               [](const QString& d) { return makeNode(d + "/target", S_IFCHR, makedev(1, 3)); }, S_IFCHR, "", 0, true},
+        Target{"FullDeviceNode", [](const QString& d) { return makeNode(d + "/target", S_IFCHR, makedev(1, 7)); },
+               S_IFCHR, nullptr, ENOSPC, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FileNames, BytesThatAreNoUtf8ComeBackAsTheyWere) {
+  for (const QByteArray& bytes :
+       {QByteArray("lat\xe9.txt"), QByteArray("caf\xc3\xa9 \xf0\x9f\x98\x80"),
+        QByteArray("\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80\xe2\x82"), QByteArray("\xf0\x9f\x98\x80\xe9")}) {
+    EXPECT_EQ(EncodeFileName(DecodeFileName(bytes)), bytes) << bytes.toHex().toStdString();
+    EXPECT_EQ(DecodeFileName(bytes).toUtf8() == bytes, QString::fromUtf8(bytes).toUtf8() == bytes);
+  }
+  EXPECT_EQ(DecodeFileName("caf\xc3\xa9"), QStringLiteral("caf\u00e9"));
+  const QString text = QStringLiteral("caf\u00e9 \U0001f600");
+  EXPECT_EQ(EncodeFileName(text), text.toUtf8());
 }
 
 TEST_F(FileAccess, ReadOnlyFolderWritesInPlace) {

@@ -104,6 +104,27 @@ TEST_F(BoardTest, CellsComeAndGoWithTheirWindowsInNumberOrderShareTheirParentBox
   EXPECT_EQ(model().indexOf(6).data(Qt::ToolTipRole).toString(), OriginLine(*model().picture(model().indexOf(6))));
 }
 
+QStringList gWarnings;
+
+// Delete and Enter act on the current cell; without one (none yet, or none
+// set) they do nothing and warn of nothing.
+TEST_F(BoardTest, DeleteAndEnterWithoutACurrentCellDoNothing) {
+  for (const bool withCell : {false, true}) {
+    frmObject* window = withCell ? open() : nullptr;
+    activate(&board());
+    view().setFocus();
+    view().setCurrentIndex(QModelIndex());
+    gWarnings.clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { gWarnings << text; });
+    for (const Qt::Key key : {Qt::Key_Delete, Qt::Key_Return, Qt::Key_Enter}) QTest::keyClick(&view(), key);
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(gWarnings, QStringList());
+    EXPECT_EQ(cells(), withCell ? QList<int>{0} : QList<int>{});
+    EXPECT_TRUE(!withCell || window->isVisible());
+  }
+}
+
 class BoardZoom : public BoardTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(BoardZoom, CellsShowThePictureAsItsWindowDoesOrDrawnAfreshWhenZoomedOrWhole) {

@@ -4,6 +4,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "app_state/mod_object.h"
@@ -92,6 +95,25 @@ TEST_F(GeneticCode, AngleColumnFitsItsLongestTexts) {
     const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : table->font());
     EXPECT_GE(table->columnWidth(0), metrics.horizontalAdvance(cell.data().toString())) << gene;
   }
+}
+
+// A child of 300 parents: the window fits the screen and the legend scrolls.
+TEST(GeneticCodeOfManyParents, WindowFitsTheScreenAndItsLegendScrolls) {
+  clsObject child;
+  child.ID = 300;
+  child.Origin.how = PictureOrigin::How::Bred;
+  for (std::int16_t p = 0; p < 300; ++p) child.Origin.parents.push_back(p);
+  for (int gene = 0; gene < 64; ++gene)
+    for (int trait = 0; trait < kTraitCount; ++trait)
+      child.Origin.sources.setParent(gene, static_cast<Trait>(trait), (gene * kTraitCount + trait) % 300);
+  child.Origin.sources.setMutated(63, Trait::Width);
+  GeneticCodeWindow window(child);
+  window.show();
+  const QRect screen = window.screen()->availableGeometry();
+  EXPECT_LE(window.frameGeometry().height(), screen.height());
+  EXPECT_GT(window.legendArea()->verticalScrollBar()->maximum(), 0);
+  EXPECT_GE(window.table()->height(), window.legendArea()->height());
+  EXPECT_EQ(window.model()->legend().back().text, QStringLiteral("mutated: 1 trait (0%)"));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
@@ -6,6 +7,8 @@
 #include "app_state/mod_errors.h"
 #include "app_state/mod_genes.h"
 #include "app_state/mod_object.h"
+#include "genetics/gene_sequence.h"
+#include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
 #include "platform/numbers.h"
 
@@ -94,6 +97,24 @@ TEST_F(MainWindowShown, BadRateOpenedTwiceShowsOneErrorWindowAndChangesNothing) 
   EXPECT_EQ(visibleWindowsNamed(QStringLiteral("ErrorMR")), 1);
   EXPECT_EQ(modObject::ObjectCount, 0);
   EXPECT_EQ(modGenes::MutationRate, 0.0);
+  EXPECT_EQ(modObject::Registry().count(), 0u);
+}
+
+// A path that overflows names the file it was read from, or the clipboard;
+// a clipboard without text says so rather than pointing at a line.
+TEST_F(MainWindowShown, FailuresSayWhereTheCodeCameFromAndAClipboardWithoutTextSaysSo) {
+  clsGenSeq far;  // 64 segments of 999 to the right: past x = 32767
+  for (std::int16_t k = 0; k < 64; ++k) far.SetGColorLength(k, 999);
+  const QString path = dir.filePath(QStringLiteral("overflow.txt"));
+  SaveGeneticCode(far, path);
+  open(QStringLiteral("0"), path);
+  QApplication::clipboard()->setText(QString::fromLatin1(GeneticCodeText(far)));
+  child<QAction>(main, "F_NewFromClipboard")->trigger();
+  QApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+  child<QAction>(main, "F_NewFromClipboard")->trigger();
+  EXPECT_EQ(messages.texts, QStringList({QStringLiteral("Overflow in \"%1\"").arg(path),
+                                         QStringLiteral("Overflow in the clipboard text"),
+                                         QStringLiteral("No picture was made: the clipboard holds no text.")}));
   EXPECT_EQ(modObject::Registry().count(), 0u);
 }
 

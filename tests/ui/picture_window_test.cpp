@@ -149,9 +149,10 @@ TEST_P(FailedOpen, IsReportedAndLeavesItsWindowTitledAndNamedWithNothingDrawnAnd
 const QByteArray kOffRecord = "0\r\n0\r\n0\r\n0\r\nFalse\r\n0\r\n1\r\n\r\n";
 INSTANTIATE_TEST_SUITE_P(
     Files, FailedOpen,
-    ::testing::Values(
-        FailingFile{"short", "1\r\n2\r\n3\r\n", "Input past end of file in line 4 of \"%1\": ColorRed of gene 0"},
-        FailingFile{"long", "0\r\n0\r\n0\r\n0\r\nTrue\r\n32767\r\n1\r\n\r\n" + kOffRecord.repeated(63), "Overflow"}),
+    ::testing::Values(FailingFile{"short", "1\r\n2\r\n3\r\n",
+                                  "Input past end of file in line 4 of \"%1\": ColorRed of gene 0"},
+                      FailingFile{"long", "0\r\n0\r\n0\r\n0\r\nTrue\r\n32767\r\n1\r\n\r\n" + kOffRecord.repeated(63),
+                                  "Overflow in \"%1\""}),
     [](const auto& info) { return std::string(std::get<0>(info.param)); });
 
 TEST_F(PictureWindows, OpenAfterTheLastNumberFailsWithOverflow) {
