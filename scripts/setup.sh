@@ -10,6 +10,7 @@ JOBS="${PELORIN_JOBS:-$(nproc)}"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libsqlite3-dev zlib1g-dev
+  libgraphviz-dev  # dot, the reference the family tree layout is measured against
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng time

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 SRC="${1:?usage: check_layers.sh SRC_DIR}"
-LAYERS=(platform genetics app_state picture history "ui cli")
+LAYERS=(platform genetics app_state picture history family_tree "ui cli")
 
 rank_of() {
   local i
