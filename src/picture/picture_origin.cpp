@@ -1,6 +1,7 @@
 #include "picture/picture_origin.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
 
 #include "picture/picture_object.h"
@@ -50,13 +51,27 @@ QString OriginLine(const clsObject& picture) {
       return line + QStringLiteral("random") + (origin.rate >= 1.0 ? atRate : QString());
     case PictureOrigin::How::Bred: line += QStringLiteral("bred from ") + parentList(origin.parents) + atRate; break;
     case PictureOrigin::How::Read:
-      line += QStringLiteral("read from ") + QFileInfo(origin.fileName).fileName() + atRate;
+      line += QStringLiteral("read from ") + QFileInfo(origin.fileName).fileName();
+      if (origin.savedFrom) line += QStringLiteral(", saved from ") + RecordedPictureText(*origin.savedFrom) + u',';
+      line += atRate;
+      break;
+    case PictureOrigin::How::Copied:
+      line += QStringLiteral("from ") +
+              (origin.copiedFrom ? RecordedPictureText(*origin.copiedFrom) : QStringLiteral("a recorded picture"));
       break;
     case PictureOrigin::How::Pasted: line += QStringLiteral("pasted from the clipboard") + atRate; break;
   }
   const int mutated = origin.sources.mutatedCount();
   if (mutated > 0) line += QStringLiteral("; %1 of %2 traits mutated").arg(mutated).arg(TraitSources::kCount);
   return line;
+}
+
+QString RecordedPictureText(const RecordedPictureName& picture) {
+  QString text = QStringLiteral("picture %1").arg(picture.number);
+  if (picture.thisRun) return text;
+  // The same words whatever the user's language: the rest of the line is English.
+  return text + QStringLiteral(" of the run of ") +
+         QLocale::c().toString(picture.runStart.toLocalTime(), QStringLiteral("d MMM yyyy HH:mm"));
 }
 
 }  // namespace pelorin

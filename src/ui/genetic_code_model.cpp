@@ -61,6 +61,8 @@ QString GeneticCodeModel::sourceText(const TraitSources::Source& source) const {
     case TraitSources::Kind::Mutated:
       return origin_.how == PictureOrigin::How::Random ? QStringLiteral("random") : QStringLiteral("mutated");
     case TraitSources::Kind::Read:
+      if (origin_.how == PictureOrigin::How::Copied && origin_.copiedFrom)
+        return QStringLiteral("from ") + RecordedPictureText(*origin_.copiedFrom);
       return origin_.how == PictureOrigin::How::Pasted
                  ? QStringLiteral("from the clipboard")
                  : QStringLiteral("from the file %1").arg(QFileInfo(origin_.fileName).fileName());
