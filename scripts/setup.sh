@@ -12,7 +12,7 @@ PACKAGES=(
   qt6-base-dev qt6-qpa-plugins libsqlite3-dev zlib1g-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng time
+  xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng time sqlite3
   dpkg-dev desktop-file-utils appstream lintian man-db
   clang libclang-rt-14-dev clang-format git
   locales
