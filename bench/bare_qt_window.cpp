@@ -20,7 +20,8 @@ void addControls(QMainWindow& window) {
   window.menuBar()->addMenu(QStringLiteral("&View"))->addAction(QStringLiteral("&Board"));
   QMenu* info = window.menuBar()->addMenu(QStringLiteral("&Info"));
   QMenu* about = info->addMenu(QStringLiteral("&About"));
-  for (const char* item : {"About &Pelorin", "About &Quorvel", "About &Author"}) about->addAction(QString::fromLatin1(item));
+  for (const char* item : {"About &Pelorin", "About &Quorvel", "About &Author"})
+    about->addAction(QString::fromLatin1(item));
   info->addAction(QStringLiteral("&License"));
   info->addAction(QStringLiteral("&Info"));
   auto* client = new QWidget(&window);

@@ -40,12 +40,11 @@ HistoryKeeper::HistoryKeeper(QWidget* window, QLineEdit* rateBox, QLineEdit* nam
     store_->recordParentBox(static_cast<std::int16_t>(number), ticked);
     recorded();
   });
-  connect(&events, &PictureWindowEvents::saved, this,
-          [this](int number, const QString& path, const QByteArray& bytes) {
-            if (!recording()) return;
-            store_->recordSaved(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath(), bytes);
-            recorded();
-          });
+  connect(&events, &PictureWindowEvents::saved, this, [this](int number, const QString& path, const QByteArray& bytes) {
+    if (!recording()) return;
+    store_->recordSaved(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath(), bytes);
+    recorded();
+  });
   connect(&events, &PictureWindowEvents::exported, this, [this](int number, const QString& path) {
     if (!recording()) return;
     store_->recordExported(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath());
@@ -84,9 +83,8 @@ void HistoryKeeper::showProblem(const QString& text) {
   shown_.insert(text);
   // Later, from the event loop: the problem may arise inside a window's
   // close or Open, where a message box must not run.
-  QTimer::singleShot(0, this, [this, text] {
-    Seam<UserMessages>::current().showFailure(window_, QStringLiteral("Pelorin"), text);
-  });
+  QTimer::singleShot(
+      0, this, [this, text] { Seam<UserMessages>::current().showFailure(window_, QStringLiteral("Pelorin"), text); });
 }
 
 void HistoryKeeper::recorded() { emit changed(); }
@@ -187,9 +185,9 @@ std::shared_ptr<clsObject> HistoryKeeper::recreate(const history::RecordedPictur
   // The picture's name was the name box's when Open made it; a pasted or
   // copied picture has none.
   const bool named = origin.how != PictureOrigin::How::Pasted && origin.how != PictureOrigin::How::Copied;
-  std::shared_ptr<clsObject> picture = OpenRecordedPicture(number, std::move(code), std::move(origin),
-                                                           named ? record.nameBoxText : QString(),
-                                                           makePictureWindowAt(position));
+  std::shared_ptr<clsObject> picture =
+      OpenRecordedPicture(number, std::move(code), std::move(origin), named ? record.nameBoxText : QString(),
+                          makePictureWindowAt(position));
   if (position) positions_[picture->ID] = *position;
   PictureWindowEvents::instance().notifyOpened(picture);
   return picture;
@@ -237,14 +235,14 @@ void HistoryKeeper::openRecorded(const history::RecordedPicture& picture) {
   // A new picture of this run with exactly that genetic code, naming it.
   PictureOrigin origin;
   origin.how = PictureOrigin::How::Copied;
-  origin.copiedFrom =
-      nameOf(history::PictureRef{picture.id, picture.run, runStart(picture.run), picture.number});
+  origin.copiedFrom = nameOf(history::PictureRef{picture.id, picture.run, runStart(picture.run), picture.number});
   for (int gene = 0; gene < kGeneCount; ++gene) {
     for (int trait = 0; trait < kTraitCount; ++trait) origin.sources.setRead(gene, static_cast<Trait>(trait));
   }
-  reportFailures(window_, QStringLiteral("making picture %1 from %2")
-                              .arg(modObject::ObjectCount)
-                              .arg(RecordedPictureText(*origin.copiedFrom)),
+  reportFailures(window_,
+                 QStringLiteral("making picture %1 from %2")
+                     .arg(modObject::ObjectCount)
+                     .arg(RecordedPictureText(*origin.copiedFrom)),
                  [&] {
                    std::shared_ptr<clsObject> made = recreate(picture, std::nullopt, std::move(origin), std::nullopt);
                    recordMade(*made, picture.id);

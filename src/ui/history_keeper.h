@@ -111,16 +111,16 @@ class HistoryKeeper final : public HistoryActions {
   QString path_;
   history::HistoryOptions options_;
   std::unique_ptr<history::HistoryStore> store_;
-  std::optional<history::RunId> ownRun_;          // the run this program started first
-  std::vector<history::RunId> chain_;             // this run and the runs it continues
+  std::optional<history::RunId> ownRun_;  // the run this program started first
+  std::vector<history::RunId> chain_;     // this run and the runs it continues
   std::map<history::RunId, QDateTime> runStarts_;
   std::optional<history::RunId> lastEarlierRun_;
-  QSet<QString> shown_;                           // problem messages already shown
-  bool restoring_ = false;                        // re-creating pictures: nothing to record
-  bool opened_ = false;                           // openHistory() ran
-  bool ended_ = false;                            // endRun() ran: nothing more opens
-  bool resumed_ = false;                          // this run continues another
-  std::optional<history::RunId> stoppedRun_;      // recorded until "Keep history" went off
+  QSet<QString> shown_;                       // problem messages already shown
+  bool restoring_ = false;                    // re-creating pictures: nothing to record
+  bool opened_ = false;                       // openHistory() ran
+  bool ended_ = false;                        // endRun() ran: nothing more opens
+  bool resumed_ = false;                      // this run continues another
+  std::optional<history::RunId> stoppedRun_;  // recorded until "Keep history" went off
   // Numbers of this run's closed pictures, the most recently closed last;
   // the records of those that are not in the registry (of resumed runs).
   std::vector<std::int16_t> closed_;

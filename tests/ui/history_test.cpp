@@ -21,8 +21,8 @@
 #include <thread>
 
 #include "app_state/mod_object.h"
-#include "genetics/genetic_code_file.h"
 #include "genetics/gene_sequence.h"
+#include "genetics/genetic_code_file.h"
 #include "gui_fixture.h"
 #include "history/history_fixture.h"
 #include "history/history_store.h"
@@ -81,9 +81,8 @@ struct Shown {
 };
 
 std::ostream& operator<<(std::ostream& out, const Shown& shown) {
-  return out << shown.title.toStdString() << " [" << shown.origin.toStdString() << "] name "
-             << shown.name.toStdString() << (shown.ticked ? " ticked" : "") << " at " << shown.position.x() << ','
-             << shown.position.y();
+  return out << shown.title.toStdString() << " [" << shown.origin.toStdString() << "] name " << shown.name.toStdString()
+             << (shown.ticked ? " ticked" : "") << " at " << shown.position.x() << ',' << shown.position.y();
 }
 
 // The main window with a history of the test's own (start() opens it),
@@ -154,9 +153,12 @@ class History : public ::testing::Test {
       auto* form = qobject_cast<frmObject*>(widget);
       if (form == nullptr || !form->isVisible()) continue;
       const std::shared_ptr<clsObject> made = picture(form->tag().toInt());
-      shown[form->tag().toInt()] = Shown{form->picDraw()->surface().image(), form->windowTitle(),
-                                         form->txtName()->text(),   made ? OriginLine(*made) : QString(),
-                                         form->cbxParent()->isChecked(), form->pos()};
+      shown[form->tag().toInt()] = Shown{form->picDraw()->surface().image(),
+                                         form->windowTitle(),
+                                         form->txtName()->text(),
+                                         made ? OriginLine(*made) : QString(),
+                                         form->cbxParent()->isChecked(),
+                                         form->pos()};
     }
     return shown;
   }
@@ -183,12 +185,12 @@ TEST_F(History, RecordsEachPictureByEveryRoadAndWhatTheUserDoesAsItHappens) {
   start();
   const QString seed = dir.filePath(QStringLiteral("seed.txt"));
   WriteSpiral(seed);
-  frmObject* random = open(QStringLiteral("1"));                // 0: random
-  random->cbxParent()->click();                                  // ticked
-  frmObject* bred = open(QStringLiteral(" 0.5"));               // 1: bred from 0
+  frmObject* random = open(QStringLiteral("1"));   // 0: random
+  random->cbxParent()->click();                    // ticked
+  frmObject* bred = open(QStringLiteral(" 0.5"));  // 1: bred from 0
   QApplication::clipboard()->setText(QString::fromLatin1(GeneticCodeText(picture(0)->GenCode)));
-  item("F_NewFromClipboard")->trigger();                         // 2: pasted
-  frmObject* read = open(QStringLiteral("0"), seed);             // 3: read
+  item("F_NewFromClipboard")->trigger();              // 2: pasted
+  frmObject* read = open(QStringLiteral("0"), seed);  // 3: read
   ASSERT_TRUE(random && bred && read && openWindowOf(2));
   moveTo(bred, QPoint(310, 220));
   close(openWindowOf(2));
@@ -479,30 +481,29 @@ TEST_P(WhenTheHistoryCannotBeUsed, TheUserIsToldOnceNamingTheFileAndOpenStillWor
   EXPECT_EQ(messages.texts.size(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WhenTheHistoryCannotBeUsed,
-    ::testing::Values(
-        Trouble{"RandomBytes",
-                [](const QString& path, const QString&) {
-                  WriteFile(path, RandomBytes(65536));
-                  return history::HistoryOptions{};
-                },
-                "moved aside", true},
-        Trouble{"NewerPelorin",
-                [](const QString& path, const QString&) {
-                  { history::HistoryStore made(path); }
-                  EXPECT_EQ(QueryInt(path, "PRAGMA user_version = 2"), -1);  // runs; returns no row
-                  return history::HistoryOptions{};
-                },
-                "newer Pelorin", false},
-        Trouble{"FolderCannotBeMade",
-                [](const QString&, const QString& folder) {
-                  // The data folder's parent is a regular file.
-                  WriteFile(folder + QStringLiteral("/data"), "not a folder");
-                  return history::HistoryOptions{};
-                },
-                "cannot be made", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, WhenTheHistoryCannotBeUsed,
+                         ::testing::Values(Trouble{"RandomBytes",
+                                                   [](const QString& path, const QString&) {
+                                                     WriteFile(path, RandomBytes(65536));
+                                                     return history::HistoryOptions{};
+                                                   },
+                                                   "moved aside", true},
+                                           Trouble{"NewerPelorin",
+                                                   [](const QString& path, const QString&) {
+                                                     { history::HistoryStore made(path); }
+                                                     EXPECT_EQ(QueryInt(path, "PRAGMA user_version = 2"),
+                                                               -1);  // runs; returns no row
+                                                     return history::HistoryOptions{};
+                                                   },
+                                                   "newer Pelorin", false},
+                                           Trouble{"FolderCannotBeMade",
+                                                   [](const QString&, const QString& folder) {
+                                                     // The data folder's parent is a regular file.
+                                                     WriteFile(folder + QStringLiteral("/data"), "not a folder");
+                                                     return history::HistoryOptions{};
+                                                   },
+                                                   "cannot be made", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(History, AFullDiskStopsTheRecordingWithOneMessageAndKeepsWhatItHad) {
   // The size of a new history, plus one page: a few pictures fit.
