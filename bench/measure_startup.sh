@@ -26,7 +26,8 @@ done
 DISPLAY_FILE="$(mktemp)"
 Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -nolisten tcp 3>"$DISPLAY_FILE" >"${TMPDIR:-/tmp}/measure_startup.xvfb" 2>&1 &
 XVFB_PID=$!
-trap 'kill "$XVFB_PID" 2>/dev/null || true; rm -f "$DISPLAY_FILE"' EXIT
+USER_FOLDERS=""
+trap 'kill "$XVFB_PID" 2>/dev/null || true; rm -f "$DISPLAY_FILE"; [ -n "$USER_FOLDERS" ] && rm -rf "$USER_FOLDERS"' EXIT
 for _ in $(seq 200); do [ -s "$DISPLAY_FILE" ] && break; sleep 0.05; done
 [ -s "$DISPLAY_FILE" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n1 "$DISPLAY_FILE")"
@@ -35,17 +36,21 @@ until xdotool getdisplaygeometry >/dev/null 2>&1; do
   sleep 0.05
 done
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# Pelorin's history and settings go to a folder of their own, not the user's.
+USER_FOLDERS="$(mktemp -d)"
+export XDG_DATA_HOME="$USER_FOLDERS/data" XDG_CONFIG_HOME="$USER_FOLDERS/config"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 status_kib() { awk -v key="$2:" '$1 == key { print $2 }' "/proc/$1/status"; }
 
-# measure PROGRAM TITLE: prints "start_ms rss_kib hwm_kib" once per run.
+# measure PROGRAM TITLE [ARGUMENTS...]: prints "start_ms rss_kib hwm_kib" once per run.
 measure() {
   local program="$1" title="$2" i t0 t1 pid
+  shift 2
   for i in $(seq "$RUNS"); do
     t0=$(date +%s%N)
-    "$program" >/dev/null 2>"${TMPDIR:-/tmp}/measure_startup.err" &
+    "$program" "$@" >/dev/null 2>"${TMPDIR:-/tmp}/measure_startup.err" &
     pid=$!
     until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
       if ! kill -0 "$pid" 2>/dev/null; then echo "$program ended before its window showed:" >&2; cat "${TMPDIR:-/tmp}/measure_startup.err" >&2; exit 1; fi
@@ -61,9 +66,11 @@ measure() {
 
 # Warm the file cache so the first run is not the odd one out.
 measure "$BARE" Bare >/dev/null
+measure "$BARE" "Bare controls" --controls >/dev/null
 measure "$PELORIN" Main >/dev/null
 
 bare=$(measure "$BARE" Bare)
+controls=$(measure "$BARE" "Bare controls" --controls)
 pelorin=$(measure "$PELORIN" Main)
 
 col() { awk -v c="$2" '{ print $c }' <<<"$1" | median; }
@@ -79,6 +86,8 @@ echo
 echo "| Measure | bare_qt_window | pelorin | ratio |"
 echo "|---|---|---|---|"
 echo "| Start to window mapped (ms) | $(ms "$b_start") | $(ms "$p_start") | $(ratio "$p_start" "$b_start") |"
+c_start=$(col "$controls" 1)
+echo "| Start to window mapped, against a bare window with the main window's controls (ms) | $(ms "$c_start") | $(ms "$p_start") | $(ratio "$p_start" "$c_start") |"
 echo "| VmRSS after show (KiB) | $b_rss | $p_rss | $(ratio "$p_rss" "$b_rss") |"
 echo "| VmHWM after show (KiB) | $b_hwm | $p_hwm | $(ratio "$p_hwm" "$b_hwm") |"
 

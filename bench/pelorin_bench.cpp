@@ -16,6 +16,8 @@
 #include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
+#include "history/code_blob.h"
+#include "history/history_store.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_object.h"
 #include "picture/picture_surface.h"
@@ -32,6 +34,7 @@
 #include "ui/frm_main.h"
 #include "ui/frm_object.h"
 #include "ui/genetic_code_window.h"
+#include "ui/history_keeper.h"
 #include "ui/user_messages.h"
 
 namespace pelorin {
@@ -220,11 +223,20 @@ KeyedCollection<clsObject> closedPictures(int registered) {
 }
 
 // A click on Open in the real main window, with the new picture window shown
-// and painted, while the registry already holds range(0) pictures.
+// and painted, while the registry already holds range(0) pictures;
+// range(1) 1: the history records each picture (in a new history file),
+// 0: no history.
 void BM_Open(benchmark::State& state) {
   const int registered = static_cast<int>(state.range(0));
   const KeyedCollection<clsObject> base = closedPictures(registered);
+  QTemporaryDir folder;
   frmMain main;
+  if (state.range(1) != 0) {
+    main.history().openHistory(folder.filePath(QStringLiteral("history.sqlite")));
+    if (main.history().store() == nullptr) state.SkipWithError("no history");
+  } else {
+    main.history().endRun();
+  }
   main.show();
   QCoreApplication::processEvents();
   auto* open = main.findChild<QPushButton*>(QStringLiteral("btnOpen"));
@@ -248,7 +260,56 @@ void BM_Open(benchmark::State& state) {
   modObject::Registry().clear();
   modObject::ParentList().clear();
 }
-BENCHMARK(BM_Open)->Arg(1)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Open)
+    ->ArgsProduct({{1, 1000, 10000}, {0, 1}})
+    ->ArgNames({"registered", "history"})
+    ->Unit(benchmark::kMicrosecond);
+
+// Resume Last Run over a run of range(0) open pictures: each read from the
+// history, made, drawn and shown in its window at its place.
+void BM_Resume(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  QTemporaryDir folder;
+  const QString path = folder.filePath(QStringLiteral("history.sqlite"));
+  history::RunId earlier = 0;
+  {
+    history::HistoryStore store(path);
+    for (int i = 0; i < count; ++i) {
+      history::NewPicture picture;
+      picture.number = static_cast<std::int16_t>(i);
+      picture.code = history::ValuesOf(sampleCode());
+      picture.origin.how = PictureOrigin::How::Random;
+      picture.origin.rate = 1.0;
+      picture.origin.rateText = QStringLiteral("1");
+      picture.origin.sources.setAllMutated();
+      picture.rateBoxText = QStringLiteral("1");
+      picture.position = QPoint(10 + (i % 20) * 40, 10 + (i / 20) * 40);
+      store.recordPicture(picture);
+    }
+    earlier = store.currentRun().value_or(0);
+    store.endRun();
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto main = std::make_unique<frmMain>();
+    main->history().openHistory(path);
+    main->show();
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+
+    main->history().resume(earlier);
+    QCoreApplication::processEvents();
+
+    state.PauseTiming();
+    if (modObject::Registry().count() != static_cast<std::size_t>(count)) state.SkipWithError("Resume made too few");
+    main.reset();
+    closePictureWindows();
+    modObject::Registry().clear();
+    modObject::ParentList().clear();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Resume)->Arg(300)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // `count` pictures opened with the main window's Open, their windows kept
 // open, drawn from a fixed random sequence.
@@ -406,6 +467,11 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The user's own history and settings stay untouched.
+  QTemporaryDir userFolders;
+  if (!userFolders.isValid()) return 2;
+  qputenv("XDG_DATA_HOME", userFolders.filePath(QStringLiteral("data")).toLocal8Bit());
+  qputenv("XDG_CONFIG_HOME", userFolders.filePath(QStringLiteral("config")).toLocal8Bit());
   QApplication app(argc, argv);
   // The rates above are written with '.'; every run measures the same work.
   pelorin::ScopedNumberFormat english({u'.', u','});

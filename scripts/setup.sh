@@ -13,7 +13,7 @@ PACKAGES=(
   libgraphviz-dev  # dot, the reference the family tree layout is measured against
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng time
+  xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng time sqlite3
   dpkg-dev desktop-file-utils appstream lintian man-db
   clang libclang-rt-14-dev clang-format git
   locales

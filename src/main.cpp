@@ -10,6 +10,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // The settings ("Keep history") are Pelorin's own: ~/.config/Pelorin/Pelorin.conf.
+  QApplication::setOrganizationName(QStringLiteral("Pelorin"));
   QApplication::setApplicationName(QStringLiteral("Pelorin"));
   // Ties the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pelorin"));

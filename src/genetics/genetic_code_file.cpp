@@ -81,7 +81,11 @@ QByteArray GeneticCodeText(clsGenSeq& code) {
   return text.toLatin1();
 }
 
-void SaveGeneticCode(clsGenSeq& code, const QString& path) { WriteFileAtomically(path, GeneticCodeText(code)); }
+QByteArray SaveGeneticCode(clsGenSeq& code, const QString& path) {
+  QByteArray bytes = GeneticCodeText(code);
+  WriteFileAtomically(path, bytes);
+  return bytes;
+}
 
 namespace {
 

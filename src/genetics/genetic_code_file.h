@@ -29,8 +29,9 @@ QString TraitLineText(const clsGene& gene, Trait trait);
 
 // Writes the genetic code file path, replacing any existing file as a whole.
 // Fails with FileSystem naming the path; on failure an existing file is left
-// as it was (see WriteFileAtomically).
-void SaveGeneticCode(clsGenSeq& code, const QString& path);
+// as it was (see WriteFileAtomically). Returns the bytes written
+// (GeneticCodeText).
+QByteArray SaveGeneticCode(clsGenSeq& code, const QString& path);
 
 // Reads genetic code records from in into code, with mutation at rate: gene
 // by gene while genes remain and the stream has

@@ -74,7 +74,7 @@ void clsObject::InitFromText(const QString& text, const QString& source, const Q
   GenCode = std::move(code);
   Origin = std::move(origin);
   try {
-    Display_Draw(PictureRequest{{}, rateText, {}});
+    Display_Draw(PictureRequest{{}, rateText, {}, std::nullopt});
   } catch (Failure& failure) {
     failure.within(source);
     throw;
@@ -85,6 +85,36 @@ void clsObject::openWindow(const PictureWindowFactory& makeWindow) {
   ID = modObject::ObjectCount;
   modObject::ObjectCount = checkedAdd16(modObject::ObjectCount, 1);
   GenCode.Init();
+  this->makeWindow(makeWindow);
+}
+
+void clsObject::InitRecorded(std::int16_t id, clsGenSeq&& code, PictureOrigin origin, const QString& name,
+                             const PictureWindowFactory& makeWindow) {
+  Name = name;
+  ID = id;
+  GenCode = std::move(code);
+  Origin = std::move(origin);
+  this->makeWindow(makeWindow);
+  ComputeSegments(GenCode, Lines);
+  drawSegments();
+}
+
+void clsObject::Reopen(const PictureWindowFactory& makeWindow) {
+  this->makeWindow(makeWindow);
+  ComputeSegments(GenCode, Lines);
+  drawSegments();
+}
+
+void clsObject::drawSegments() {
+  // What the pass drew, up to a failure, is shown.
+  struct Shown {
+    PictureWindow& window;
+    ~Shown() { window.Refresh(); }
+  } shown{*Display};
+  DrawSegments(Display->PicDraw(), GenCode, Lines);
+}
+
+void clsObject::makeWindow(const PictureWindowFactory& makeWindow) {
   Display = makeWindow();
   Display->Load();
   // The surface always keeps a retained image: nothing to switch on.
@@ -96,12 +126,7 @@ void clsObject::openWindow(const PictureWindowFactory& makeWindow) {
 
 void clsObject::Display_Draw(const PictureRequest& request) {
   MakeObj(request);
-  // What the pass drew, up to a failure, is shown.
-  struct Shown {
-    PictureWindow& window;
-    ~Shown() { window.Refresh(); }
-  } shown{*Display};
-  DrawSegments(Display->PicDraw(), GenCode, Lines);
+  drawSegments();
 }
 
 void clsObject::MakeObj(const PictureRequest& request) {
@@ -117,6 +142,7 @@ void clsObject::MakeGenes(const PictureRequest& request) {
     GenCode.LoadExisting(Name, modGenes::MutationRate, &Origin.sources);
     Origin.how = PictureOrigin::How::Read;
     Origin.fileName = Name;
+    Origin.savedFrom = request.savedFrom;
   } else {
     const int parents = BreedFromRequest(GenCode, request, &Origin.sources);
     Origin.how = parents > 0 ? PictureOrigin::How::Bred : PictureOrigin::How::Random;
@@ -138,6 +164,22 @@ std::shared_ptr<clsObject> OpenPictureFromText(const QString& text, const QStrin
                                                const PictureWindowFactory& makeWindow) {
   auto picture = std::make_shared<clsObject>();
   picture->InitFromText(text, source, rateText, makeWindow);
+  registerPicture(picture);
+  return picture;
+}
+
+std::shared_ptr<clsObject> OpenRecordedPicture(std::optional<std::int16_t> number, clsGenSeq&& code,
+                                               PictureOrigin origin, const QString& name,
+                                               const PictureWindowFactory& makeWindow) {
+  auto picture = std::make_shared<clsObject>();
+  std::int16_t id = 0;
+  if (number) {
+    id = *number;
+  } else {
+    id = modObject::ObjectCount;
+    modObject::ObjectCount = checkedAdd16(modObject::ObjectCount, 1);
+  }
+  picture->InitRecorded(id, std::move(code), std::move(origin), name, makeWindow);
   registerPicture(picture);
   return picture;
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "genetics/gene_sequence.h"
@@ -20,6 +21,9 @@ struct PictureRequest {
   QString name;                                     // the name box: a genetic code file to read, if it names one
   QString rateText;                                 // the mutation-rate box
   std::vector<std::shared_ptr<clsObject>> parents;  // in registry order
+  // The recorded picture that saved exactly the bytes of the file name
+  // names, when the history knows one: a picture read from it names it.
+  std::optional<RecordedPictureName> savedFrom;
 };
 
 // One picture: its name, number, genetic code, window and the 64 segments
@@ -45,6 +49,14 @@ class clsObject {
   // window. A later failure names source too. The picture's name is empty.
   void InitFromText(const QString& text, const QString& source, const QString& rateText,
                     const PictureWindowFactory& makeWindow);
+  // Init for a picture the history recorded: number id, exactly code and
+  // origin, named name. Takes no number from modObject::ObjectCount and
+  // draws nothing at random.
+  void InitRecorded(std::int16_t id, clsGenSeq&& code, PictureOrigin origin, const QString& name,
+                    const PictureWindowFactory& makeWindow);
+  // A picture whose window was closed gets a new one made by makeWindow,
+  // showing the same number, name and drawing (computed again from its code).
+  void Reopen(const PictureWindowFactory& makeWindow);
   // Sources the genetic code, computes the segments, then draws them.
   void Display_Draw(const PictureRequest& request);
   // Takes the request's rate, then loads the code from the file called Name
@@ -65,6 +77,10 @@ class clsObject {
  private:
   // Init's steps from taking the number to filling in the window.
   void openWindow(const PictureWindowFactory& makeWindow);
+  // Makes, loads and fills in the window for the number and name it has.
+  void makeWindow(const PictureWindowFactory& makeWindow);
+  // Draws the segments already computed and shows them.
+  void drawSegments();
 
   SegmentTable Lines;
 };
@@ -74,6 +90,13 @@ class clsObject {
 std::shared_ptr<clsObject> OpenPicture(const PictureRequest& request, const PictureWindowFactory& makeWindow);
 // The same for a picture whose genetic code is text (InitFromText).
 std::shared_ptr<clsObject> OpenPictureFromText(const QString& text, const QString& source, const QString& rateText,
+                                               const PictureWindowFactory& makeWindow);
+
+// Makes a picture the history recorded (clsObject::InitRecorded), as
+// number, or the next number when none, then registers it. Nothing is drawn
+// at random: the picture is exactly code.
+std::shared_ptr<clsObject> OpenRecordedPicture(std::optional<std::int16_t> number, clsGenSeq&& code,
+                                               PictureOrigin origin, const QString& name,
                                                const PictureWindowFactory& makeWindow);
 
 // Breeds code as Open does: takes the request's rate, puts its parents into

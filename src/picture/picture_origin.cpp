@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
 
 #include "picture/picture_object.h"
@@ -59,10 +60,20 @@ QString OriginLine(const clsObject& picture) {
       break;
     case PictureOrigin::How::Read:
       line += QCoreApplication::translate("pelorin::PictureOrigin", "read from ") +
-              QFileInfo(origin.fileName).fileName() + atRate;
+              QFileInfo(origin.fileName).fileName();
+      if (origin.savedFrom) {
+        line += QCoreApplication::translate("pelorin::PictureOrigin", ", saved from %1,")
+                    .arg(RecordedPictureText(*origin.savedFrom));
+      }
+      line += atRate;
       break;
     case PictureOrigin::How::Pasted:
       line += QCoreApplication::translate("pelorin::PictureOrigin", "pasted from the clipboard") + atRate;
+      break;
+    case PictureOrigin::How::Copied:
+      line += origin.copiedFrom
+                  ? QCoreApplication::translate("pelorin::PictureOrigin", "from %1").arg(RecordedPictureText(*origin.copiedFrom))
+                  : QCoreApplication::translate("pelorin::PictureOrigin", "from a recorded picture");
       break;
   }
   const int mutated = origin.sources.mutatedCount();
@@ -71,6 +82,14 @@ QString OriginLine(const clsObject& picture) {
                 .arg(mutated)
                 .arg(TraitSources::kCount);
   return line;
+}
+
+QString RecordedPictureText(const RecordedPictureName& picture) {
+  const QString text = QCoreApplication::translate("pelorin::PictureOrigin", "picture %1").arg(picture.number);
+  if (picture.thisRun) return text;
+  // Month names as the rest of the line's words: untranslated, English.
+  return QCoreApplication::translate("pelorin::PictureOrigin", "%1 of the run of %2")
+      .arg(text, QLocale::c().toString(picture.runStart.toLocalTime(), QStringLiteral("d MMM yyyy HH:mm")));
 }
 
 }  // namespace pelorin

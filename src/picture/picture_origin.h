@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "genetics/trait_sources.h"
@@ -9,6 +11,16 @@
 namespace pelorin {
 
 class clsObject;
+
+// A picture the history recorded, as an origin names it: "picture 12 of the
+// run of 8 Dec 2026 14:02", or "picture 12" when it is of this run (or of a
+// run this one continues: the numbers are the same).
+struct RecordedPictureName {
+  std::int16_t number = 0;
+  QDateTime runStart;
+  bool thisRun = false;
+  bool operator==(const RecordedPictureName&) const = default;
+};
 
 // How a picture's genetic code was made, kept beside the picture in memory
 // (never written to its genetic code file).
@@ -19,6 +31,7 @@ struct PictureOrigin {
     Random,   // wholly at random: no parents, or a rate of 1 or more
     Read,     // from the genetic code file fileName
     Pasted,   // from the clipboard text
+    Copied,   // exactly the genetic code of a recorded picture, copiedFrom
   };
 
   How how = How::NotMade;
@@ -29,6 +42,11 @@ struct PictureOrigin {
   // whose source is parent position p came from picture parents[p].
   std::vector<std::int16_t> parents;
   TraitSources sources;
+  // Read: the recorded picture whose save wrote exactly the bytes read, when
+  // the history knows one.
+  std::optional<RecordedPictureName> savedFrom;
+  // Copied: the recorded picture whose genetic code this is.
+  std::optional<RecordedPictureName> copiedFrom;
 };
 
 // What gave traits to a picture, with how many of the 448 each gave: the
@@ -44,7 +62,14 @@ std::vector<TraitShare> TraitShares(const PictureOrigin& origin);
 // The picture's origin in one line, in the user's language, as its tooltip
 // shows it:
 // "Picture 7: bred from 2 and 5 at mutation rate 0.05; 31 of 448 traits mutated",
-// "Picture 3: read from pic.txt at mutation rate 0", "Picture 0: random".
+// "Picture 3: read from pic.txt at mutation rate 0", "Picture 0: random",
+// "Picture 6: read from a.txt, saved from picture 12 of the run of
+// 8 Dec 2026 14:02, at mutation rate 0.5",
+// "Picture 9: from picture 12 of the run of 8 Dec 2026 14:02".
 QString OriginLine(const clsObject& picture);
+
+// "picture 12 of the run of 8 Dec 2026 14:02" (local time), or "picture 12"
+// for a picture of this run.
+QString RecordedPictureText(const RecordedPictureName& picture);
 
 }  // namespace pelorin

@@ -4,22 +4,26 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "app_state/mod_errors.h"
 #include "app_state/mod_genes.h"
 #include "app_state/mod_object.h"
 #include "picture/picture_object.h"
+#include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
 #include "ui/controls.h"
 #include "ui/frm_board.h"
 #include "ui/frm_object.h"
+#include "ui/history_keeper.h"
 #include "ui/label_fit.h"
 #include "ui/picture_window_events.h"
 #include "ui/user_messages.h"
@@ -57,6 +61,8 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(tr("Main"));
   buildControls();
+  history_ = new HistoryKeeper(this, txtMutationRate_, txtName_);
+  connect(history_, &HistoryKeeper::actionsChanged, this, &frmMain::updateHistoryItems);
   buildMenus();
   resize(kClientSize.width(), menuBar()->sizeHint().height() + kClientSize.height());
 
@@ -109,7 +115,14 @@ void frmMain::buildMenus() {
   QAction* F_NewFromClipboard = addItem(M_File, QStringLiteral("F_NewFromClipboard"), tr("New Picture from Clipboard"));
   F_NewFromClipboard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
   connect(F_NewFromClipboard, &QAction::triggered, this, &frmMain::F_NewFromClipboard_Click);
-  connect(addItem(M_File, QStringLiteral("F_Exit"), tr("&Exit")), &QAction::triggered, this, [] { endProgram(); });
+  F_ReopenClosed_ = addItem(M_File, QStringLiteral("F_ReopenClosed"), tr("&Reopen Closed Picture"));
+  F_ReopenClosed_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+  connect(F_ReopenClosed_, &QAction::triggered, history_, &HistoryKeeper::reopenClosed);
+  F_ResumeLast_ = addItem(M_File, QStringLiteral("F_ResumeLast"), tr("Resume &Last Run"));
+  F_ResumeLast_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+  connect(F_ResumeLast_, &QAction::triggered, history_, &HistoryKeeper::resumeLast);
+  updateHistoryItems();
+  connect(addItem(M_File, QStringLiteral("F_Exit"), tr("&Exit")), &QAction::triggered, this, [this] { endProgram(); });
 
   QMenu* M_View = addMenu(bar, QStringLiteral("M_View"), tr("&View"));
   QAction* V_Board = addItem(M_View, QStringLiteral("V_Board"), tr("&Board"));
@@ -139,7 +152,16 @@ void frmMain::openPicture(QWidget* reportTo) {
   reportFailures(reportTo, doing, [this, &name] {
     const QString rateText = txtMutationRate_->text();
     if (!checkMutationRate(rateText)) return;
-    pictureOpened(OpenPicture(PictureRequest{name, rateText, TickedPictures()}, makePictureWindow));
+    PictureRequest request{name, rateText, TickedPictures(), std::nullopt};
+    // A file some recorded picture saved: the new picture names it.
+    std::optional<HistoryKeeper::Lineage> lineage;
+    if (history_->store() != nullptr && FileExists(name)) {
+      QFile file(name);
+      if (file.open(QIODevice::ReadOnly)) lineage = history_->lineageOf(file.readAll());
+      if (lineage) request.savedFrom = lineage->name;
+    }
+    pictureOpened(OpenPicture(request, makePictureWindow),
+                  lineage ? std::optional<std::int64_t>(lineage->id) : std::nullopt);
   });
 }
 
@@ -149,10 +171,24 @@ bool frmMain::checkMutationRate(const QString& rateText) {
   return false;
 }
 
-void frmMain::pictureOpened(const std::shared_ptr<clsObject>& picture) {
+void frmMain::pictureOpened(const std::shared_ptr<clsObject>& picture, std::optional<std::int64_t> savedFrom) {
   // Only a picture that was made is registered and gets a cell: one that
   // failed keeps its window, but Save in it finds nothing to save.
   PictureWindowEvents::instance().notifyOpened(picture);
+  history_->recordMade(*picture, savedFrom);
+}
+
+void frmMain::updateHistoryItems() {
+  F_ReopenClosed_->setEnabled(history_->canReopenClosed());
+  F_ResumeLast_->setEnabled(history_->canResumeLast());
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (historyAsked_) return;
+  historyAsked_ = true;
+  // Opening checks the whole file: once the window is up, from the event loop.
+  QTimer::singleShot(0, history_, [this] { history_->openHistory(); });
 }
 
 frmBoard& frmMain::board() {
@@ -185,6 +221,8 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::endProgram() {
+  // The windows that go with the program are not closed by the user.
+  history_->endRun();
   // exit(), not quit(): quit() would first try to close every window, which
   // runs their close handling and may be refused. The program ends at once.
   QCoreApplication::exit(0);

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolTip>
 #include <map>
 
@@ -46,6 +47,9 @@ struct ExportFilter {
 
 constexpr ImageFraming kWindow = ImageFraming::Window;
 constexpr ImageFraming kWhole = ImageFraming::WholePath;
+
+// A window that has not moved for this long has stopped moving.
+constexpr int kMoveSettleMs = 300;
 
 constexpr ExportFilter kExportFilters[] = {
     {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image (*.png)"), ImageFormat::Png, 1, "png", kWindow},
@@ -115,6 +119,15 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   connect(btnSave_, &QPushButton::clicked, this, &frmObject::btnSave_Click);
   connect(btnDone_, &QPushButton::clicked, this, &frmObject::btnDone_Click);
+
+  // Told to whoever keeps the history; nothing here waits on it.
+  moveSettled_ = new QTimer(this);
+  moveSettled_->setSingleShot(true);
+  moveSettled_->setInterval(kMoveSettleMs);
+  connect(moveSettled_, &QTimer::timeout, this, &frmObject::tellMoved);
+  connect(cbxParent_, &QCheckBox::stateChanged, this, [this](int state) {
+    emit PictureWindowEvents::instance().parentBoxChanged(tag_.toInt(), state == Qt::Checked);
+  });
 }
 
 namespace {
@@ -135,8 +148,21 @@ frmObject::~frmObject() {
 
 void frmObject::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
-  if (event->isAccepted()) PictureWindowEvents::instance().notifyClosed(this);
+  if (!event->isAccepted()) return;
+  if (moveSettled_->isActive()) {
+    moveSettled_->stop();
+    tellMoved();
+  }
+  PictureWindowEvents::instance().notifyClosed(this);
+  emit PictureWindowEvents::instance().closedByUser(tag_.toInt(), pos());
 }
+
+void frmObject::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (isVisible()) moveSettled_->start();
+}
+
+void frmObject::tellMoved() { emit PictureWindowEvents::instance().moved(tag_.toInt(), pos()); }
 
 void frmObject::setTag(const QString& tag) {
   tag_ = tag;
@@ -159,7 +185,8 @@ void frmObject::btnSave_Click() {
     const QString name = txtName_->text();
     if (name.isEmpty()) return;
     if (!picture) return sayNotCreated(tr("saved"));
-    SaveGeneticCode(picture->GenCode, name);
+    const QByteArray bytes = SaveGeneticCode(picture->GenCode, name);
+    emit PictureWindowEvents::instance().saved(picture->ID, name, bytes);
   });
 }
 
@@ -219,6 +246,7 @@ void frmObject::actExportImage_Triggered() {
     if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(chosen->suffix);
     ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), path, chosen->format,
                   chosen->scale, chosen->framing);
+    emit PictureWindowEvents::instance().exported(picture->ID, path);
   });
 }
 
@@ -236,7 +264,11 @@ namespace {
 // an unticked Parent box and is never brought back.
 class PictureWindowHandle final : public PictureWindow {
  public:
-  void Load() override { form_ = new frmObject; }
+  explicit PictureWindowHandle(std::optional<QPoint> position = std::nullopt) : position_(position) {}
+  void Load() override {
+    form_ = new frmObject;
+    if (position_) form_->move(*position_);
+  }
   void SetVisible(bool visible) override { form_->setVisible(visible); }
   void SetTag(const QString& tag) override { form_->setTag(tag); }
   void SetCaption(const QString& caption) override { form_->setWindowTitle(caption); }
@@ -257,11 +289,16 @@ class PictureWindowHandle final : public PictureWindow {
 
  private:
   QPointer<frmObject> form_;
+  std::optional<QPoint> position_;
 };
 
 }  // namespace
 
 std::unique_ptr<PictureWindow> makePictureWindow() { return std::make_unique<PictureWindowHandle>(); }
+
+PictureWindowFactory makePictureWindowAt(std::optional<QPoint> position) {
+  return [position]() -> std::unique_ptr<PictureWindow> { return std::make_unique<PictureWindowHandle>(position); };
+}
 
 frmObject* openWindowOf(int id) {
   const auto it = windowsByNumber().find(id);

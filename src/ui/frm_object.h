@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "picture/picture_window.h"
 #include "ui/picture_view.h"
@@ -12,6 +13,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace pelorin {
 
@@ -49,6 +51,7 @@ class frmObject : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private slots:
   void btnSave_Click();
@@ -69,6 +72,9 @@ class frmObject : public QWidget {
   std::shared_ptr<clsObject> findPicture() const;
   // Tells the user that nothing was done because the picture does not exist.
   void sayNotCreated(const QString& nothingDone);
+  // Tells PictureWindowEvents where the window came to rest, if it moved
+  // since it last told.
+  void tellMoved();
 
   QString tag_;
   QLineEdit* txtName_ = nullptr;
@@ -80,11 +86,16 @@ class frmObject : public QWidget {
   QAction* actCopy_ = nullptr;
   QAction* actExportImage_ = nullptr;
   QAction* actGeneticCode_ = nullptr;
+  // Restarted by each move: the window has stopped moving when it runs out.
+  QTimer* moveSettled_ = nullptr;
 };
 
 // Makes the window of a new picture: a frmObject, reached by the picture
 // through the PictureWindow it returns. Serves as a PictureWindowFactory.
 std::unique_ptr<PictureWindow> makePictureWindow();
+// The same with the window placed at position (its frame's top-left corner,
+// as frmObject::pos() reads it) before it shows, when one is given.
+PictureWindowFactory makePictureWindowAt(std::optional<QPoint> position);
 
 // The window of picture number id while it is open (shown and not closed);
 // else null. The number is the window's tag, the link both ways.

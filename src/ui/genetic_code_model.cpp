@@ -61,6 +61,8 @@ QString GeneticCodeModel::sourceText(const TraitSources::Source& source) const {
       return tr("from picture %1").arg(origin_.parents.at(static_cast<std::size_t>(source.parent)));
     case TraitSources::Kind::Mutated: return origin_.how == PictureOrigin::How::Random ? tr("random") : tr("mutated");
     case TraitSources::Kind::Read:
+      if (origin_.how == PictureOrigin::How::Copied && origin_.copiedFrom)
+        return QStringLiteral("from ") + RecordedPictureText(*origin_.copiedFrom);
       return origin_.how == PictureOrigin::How::Pasted
                  ? tr("from the clipboard")
                  : tr("from the file %1").arg(QFileInfo(origin_.fileName).fileName());

@@ -89,6 +89,8 @@ export QT_QPA_PLATFORM=xcb
 # The same numbers whatever the machine's locale: the tools here and the
 # program, unless a step starts it under other number settings.
 export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# The history and the settings of this test alone, never the user's.
+export XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
 STEP="start"
 APP=""
 # Without tesseract the texts of message windows go unread.

@@ -53,7 +53,7 @@ class FakeWindows {
     };
   }
   // What Open hands a new picture now: the box texts and the ticked pictures.
-  PictureRequest request() const { return {name, rate, TickedPictures()}; }
+  PictureRequest request() const { return {name, rate, TickedPictures(), std::nullopt}; }
   // Creates, initialises and registers a picture, as Open does.
   std::shared_ptr<clsObject> open() { return OpenPicture(request(), factory()); }
 

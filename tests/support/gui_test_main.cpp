@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <iostream>
 
@@ -42,6 +43,13 @@ class FreshState final : public ::testing::EmptyTestEventListener {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The user's own history and settings stay untouched: the history file
+  // and "Keep history" go to a folder of the tests' own.
+  QTemporaryDir userFolders;
+  if (!userFolders.isValid()) return 2;
+  qputenv("XDG_DATA_HOME", userFolders.filePath(QStringLiteral("data")).toLocal8Bit());
+  qputenv("XDG_CONFIG_HOME", userFolders.filePath(QStringLiteral("config")).toLocal8Bit());
+  qputenv("XDG_CACHE_HOME", userFolders.filePath(QStringLiteral("cache")).toLocal8Bit());
   QApplication app(argc, argv);
   NonBlockingDialogs dialogs;
   const pelorin::Seam<pelorin::UserMessages>::Scope messages(dialogs);
