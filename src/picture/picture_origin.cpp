@@ -59,8 +59,8 @@ QString OriginLine(const clsObject& picture) {
       line += QCoreApplication::translate("pelorin::PictureOrigin", "bred from ") + parentList(origin.parents) + atRate;
       break;
     case PictureOrigin::How::Read:
-      line += QCoreApplication::translate("pelorin::PictureOrigin", "read from ") +
-              QFileInfo(origin.fileName).fileName();
+      line +=
+          QCoreApplication::translate("pelorin::PictureOrigin", "read from ") + QFileInfo(origin.fileName).fileName();
       if (origin.savedFrom) {
         line += QCoreApplication::translate("pelorin::PictureOrigin", ", saved from %1,")
                     .arg(RecordedPictureText(*origin.savedFrom));
@@ -71,9 +71,9 @@ QString OriginLine(const clsObject& picture) {
       line += QCoreApplication::translate("pelorin::PictureOrigin", "pasted from the clipboard") + atRate;
       break;
     case PictureOrigin::How::Copied:
-      line += origin.copiedFrom
-                  ? QCoreApplication::translate("pelorin::PictureOrigin", "from %1").arg(RecordedPictureText(*origin.copiedFrom))
-                  : QCoreApplication::translate("pelorin::PictureOrigin", "from a recorded picture");
+      line += origin.copiedFrom ? QCoreApplication::translate("pelorin::PictureOrigin", "from %1")
+                                      .arg(RecordedPictureText(*origin.copiedFrom))
+                                : QCoreApplication::translate("pelorin::PictureOrigin", "from a recorded picture");
       break;
   }
   const int mutated = origin.sources.mutatedCount();

@@ -36,8 +36,8 @@ GeneticCodeModel::GeneticCodeModel(clsObject& picture, QObject* parent)
     const QString name =
         share.kind == TraitSources::Kind::Parent ? tr("picture %1").arg(share.picture) : sourceText(source);
     const QString traits = share.traits == 1 ? tr("%1: %3 trait (%2%)") : tr("%1: %3 traits (%2%)");
-    legend_.push_back({tint(source), traits.arg(name, QString::number(percent(share.traits)),
-                                                QString::number(share.traits))});
+    legend_.push_back(
+        {tint(source), traits.arg(name, QString::number(percent(share.traits)), QString::number(share.traits))});
   }
 }
 

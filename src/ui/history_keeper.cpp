@@ -83,8 +83,8 @@ void HistoryKeeper::showProblem(const QString& text) {
   shown_.insert(text);
   // Later, from the event loop: the problem may arise inside a window's
   // close or Open, where a message box must not run.
-  QTimer::singleShot(
-      0, this, [this, text] { Seam<UserMessages>::current().showFailure(window_, tr("Pelorin"), text); });
+  QTimer::singleShot(0, this,
+                     [this, text] { Seam<UserMessages>::current().showFailure(window_, tr("Pelorin"), text); });
 }
 
 void HistoryKeeper::recorded() { emit changed(); }
@@ -239,14 +239,12 @@ void HistoryKeeper::openRecorded(const history::RecordedPicture& picture) {
   for (int gene = 0; gene < kGeneCount; ++gene) {
     for (int trait = 0; trait < kTraitCount; ++trait) origin.sources.setRead(gene, static_cast<Trait>(trait));
   }
-  reportFailures(window_,
-                 tr("making picture %1 from %2")
-                     .arg(modObject::ObjectCount)
-                     .arg(RecordedPictureText(*origin.copiedFrom)),
-                 [&] {
-                   std::shared_ptr<clsObject> made = recreate(picture, std::nullopt, std::move(origin), std::nullopt);
-                   recordMade(*made, picture.id);
-                 });
+  reportFailures(
+      window_, tr("making picture %1 from %2").arg(modObject::ObjectCount).arg(RecordedPictureText(*origin.copiedFrom)),
+      [&] {
+        std::shared_ptr<clsObject> made = recreate(picture, std::nullopt, std::move(origin), std::nullopt);
+        recordMade(*made, picture.id);
+      });
   emit actionsChanged();
 }
 
