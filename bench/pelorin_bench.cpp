@@ -450,11 +450,16 @@ void BM_MemoryPerOpen(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoryPerOpen)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Failures print instead of opening a modal box that would wait forever.
+// Failures print, and questions are answered no, instead of opening a modal
+// box that would wait forever.
 class PrintedMessages final : public UserMessages {
  public:
   void showFailure(QWidget*, const QString& title, const QString& text) override {
     std::cerr << "[message] " << title.toStdString() << ": " << text.toStdString() << '\n';
+  }
+  bool askYesNo(QWidget*, const QString& title, const QString& question) override {
+    std::cerr << "[question answered no] " << title.toStdString() << ": " << question.toStdString() << '\n';
+    return false;
   }
 };
 

@@ -44,9 +44,10 @@ std::vector<TraitShare> TraitShares(const PictureOrigin& origin) {
   return shares;
 }
 
-QString OriginLine(const clsObject& picture) {
-  const PictureOrigin& origin = picture.Origin;
-  QString line = QCoreApplication::translate("pelorin::PictureOrigin", "Picture %1: ").arg(picture.ID);
+QString OriginLine(const clsObject& picture) { return OriginLine(picture.ID, picture.Origin); }
+
+QString OriginLine(std::int16_t number, const PictureOrigin& origin) {
+  QString line = QCoreApplication::translate("pelorin::PictureOrigin", "Picture %1: ").arg(number);
   const QString atRate =
       QCoreApplication::translate("pelorin::PictureOrigin", " at mutation rate %1").arg(origin.rateText);
   switch (origin.how) {

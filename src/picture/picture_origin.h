@@ -67,6 +67,9 @@ std::vector<TraitShare> TraitShares(const PictureOrigin& origin);
 // 8 Dec 2026 14:02, at mutation rate 0.5",
 // "Picture 9: from picture 12 of the run of 8 Dec 2026 14:02".
 QString OriginLine(const clsObject& picture);
+// The same line for picture number `number` made as origin tells, as the
+// history recorded it.
+QString OriginLine(std::int16_t number, const PictureOrigin& origin);
 
 // "picture 12 of the run of 8 Dec 2026 14:02" (local time), or "picture 12"
 // for a picture of this run.

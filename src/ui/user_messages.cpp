@@ -15,9 +15,15 @@ class MessageBoxMessages final : public UserMessages {
   void showFailure(QWidget* parent, const QString& title, const QString& text) override {
     QMessageBox::critical(parent, title, text);
   }
+  bool askYesNo(QWidget* parent, const QString& title, const QString& question) override {
+    return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+  }
 };
 
 }  // namespace
+
+bool UserMessages::askYesNo(QWidget*, const QString&, const QString&) { return false; }
 
 UserMessages& UserMessages::standard() {
   static MessageBoxMessages messages;

@@ -18,6 +18,11 @@ class UserMessages {
 
   virtual ~UserMessages() = default;
   virtual void showFailure(QWidget* parent, const QString& title, const QString& text) = 0;
+  // A yes/no question; true for yes. The standard one asks with a message box
+  // whose default button is No. This default answers no without asking, so a
+  // replacement that does not override it never lets anything be done that
+  // needs a yes.
+  virtual bool askYesNo(QWidget* parent, const QString& title, const QString& question);
 };
 
 // Runs work. Anything thrown out of it is reported to the user and

@@ -15,11 +15,16 @@
 namespace {
 
 // Modal dialogs would block a test forever: unless a test installs its own
-// seams, messages are printed and file dialogs cancelled.
+// seams, messages are printed, questions answered no and file dialogs
+// cancelled.
 class NonBlockingDialogs final : public pelorin::UserMessages, public pelorin::FileDialogs {
  public:
   void showFailure(QWidget*, const QString& title, const QString& text) override {
     std::cerr << "[message] " << title.toStdString() << ": " << text.toStdString() << '\n';
+  }
+  bool askYesNo(QWidget*, const QString& title, const QString& question) override {
+    std::cerr << "[question answered no] " << title.toStdString() << ": " << question.toStdString() << '\n';
+    return false;
   }
   QString getSaveFileName(QWidget*, const QString& caption, const QString&, const QStringList&, QString*) override {
     std::cerr << "[file dialog cancelled] " << caption.toStdString() << '\n';

@@ -34,14 +34,24 @@ inline void activate(QWidget* window) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
+// Records the failures shown and the questions asked; answers each question
+// with `answer`, as the test sets it.
 class RecordingMessages final : public UserMessages {
  public:
   void showFailure(QWidget* parent, const QString&, const QString& text) override {
     parents << parent;
     texts << text;
   }
+  bool askYesNo(QWidget* parent, const QString&, const QString& question) override {
+    askedOver << parent;
+    questions << question;
+    return answer;
+  }
   QList<QWidget*> parents;
   QStringList texts;
+  QList<QWidget*> askedOver;
+  QStringList questions;
+  bool answer = false;
 };
 
 // Answers every save dialog with the path and filter a test sets.

@@ -47,5 +47,15 @@ INSTANTIATE_TEST_SUITE_P(
                              "Pelorin could not finish what it was doing: an unexpected error occurred."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A replacement written before questions existed answers every one no, so
+// nothing that needs a yes is done behind the user's back.
+TEST(UserMessagesQuestion, UnlessAReplacementAnswersItIsAnsweredNo) {
+  class FailuresOnly final : public UserMessages {
+   public:
+    void showFailure(QWidget*, const QString&, const QString&) override {}
+  } failuresOnly;
+  EXPECT_FALSE(failuresOnly.askYesNo(nullptr, QStringLiteral("Forget Run"), QStringLiteral("Forget?")));
+}
+
 }  // namespace
 }  // namespace pelorin
