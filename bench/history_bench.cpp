@@ -1,12 +1,14 @@
 // The history's costs: recording a picture and an event, the file's size per
-// picture, and what the History window and Resume ask of a large history.
-// --history-pictures=N and --history-runs=M set the large history's size
-// (100000 in 500 runs unless given).
+// picture, what the History window and Resume ask of a large history, and the
+// History window itself over it (offscreen). --history-pictures=N and
+// --history-runs=M set the large history's size (100000 in 500 runs unless
+// given).
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -17,6 +19,12 @@
 #include <random>
 
 #include "history/history_store.h"
+#include "ui/board_view.h"
+#include "ui/controls.h"
+#include "ui/frm_history.h"
+#include "ui/history_actions.h"
+#include "ui/history_cells_model.h"
+#include "ui/history_runs_model.h"
 
 namespace pelorin::history {
 namespace {
@@ -317,6 +325,128 @@ void BM_ResumeData(benchmark::State& state) {
 }
 BENCHMARK(BM_ResumeData)->Unit(benchmark::kMillisecond);
 
+// The program's side of the History window: the history, nothing else.
+class StoreActions final : public HistoryActions {
+ public:
+  explicit StoreActions(HistoryStore& store) : store_(store) {}
+  HistoryStore* store() override { return &store_; }
+  void openRecorded(const RecordedPicture&) override {}
+  bool canResume(RunId) override { return false; }
+  void resume(RunId) override {}
+  bool keepHistory() const override { return true; }
+  void setKeepHistory(bool) override {}
+
+ private:
+  HistoryStore& store_;
+};
+
+// Forgets the runs a benchmark left in the large history: those without
+// pictures, and extra.
+void forgetLeftRuns(std::optional<RunId> extra = std::nullopt) {
+  HistoryStore cleanup(LargeHistory::get().path());
+  for (const RunSummary& run : cleanup.runs()) {
+    if (!run.current && (run.pictures == 0 || run.id == extra)) cleanup.forgetRun(run.id);
+  }
+}
+
+int cellsInView(frmHistory& window) {
+  BoardView& view = window.cellsView();
+  int shown = 0;
+  for (int row = 0; row < window.cellsModel().rowCount(); ++row) {
+    shown += view.visualRect(window.cellsModel().index(row)).intersects(view.viewport()->rect());
+  }
+  return shown;
+}
+
+// The History window opened over the large history: made, shown, and its
+// first screen of cells painted (each drawn from its genetic code), then
+// closed. This run has made no picture, so the newest earlier run is shown.
+// range(0): 0 the window's own size, 1 a large window (1600 x 1000).
+void BM_HistoryWindowOpen(benchmark::State& state) {
+  HistoryStore store(LargeHistory::get().path());
+  StoreActions actions(store);
+  int drawn = 0, runs = 0, inView = 0;
+  for (auto _ : state) {
+    auto* window = new frmHistory(actions);
+    if (state.range(0) == 1) window->resize(1600, 1000);
+    bringToFront(window);
+    QCoreApplication::processEvents();
+
+    state.PauseTiming();
+    drawn = window->cellsModel().imagesDrawn();
+    runs = window->runsModel().rowCount();
+    inView = cellsInView(*window);
+    if (drawn < inView || inView == 0) state.SkipWithError("the first screen of cells was not painted");
+    delete window;
+    state.ResumeTiming();
+  }
+  state.counters["runs"] = runs;
+  state.counters["cells_in_view"] = inView;
+  state.counters["cells_drawn"] = drawn;
+  forgetLeftRuns();
+}
+BENCHMARK(BM_HistoryWindowOpen)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One frame of scrolling the cells of a run of the large history in a window
+// of 1000 x 800: the view moves and every visible cell is painted again.
+// range(0) the step: 0 half a cell, 1 a page, so that every cell is new.
+// range(1): 0 with the images the cache keeps, 1 with none kept (dropped
+// before each frame, untimed), so every cell in view is drawn afresh from its
+// genetic code: the worst frame.
+void BM_HistoryWindowScroll(benchmark::State& state) {
+  HistoryStore store(LargeHistory::get().path());
+  StoreActions actions(store);
+  frmHistory& window = showHistoryWindow(actions);
+  window.resize(1000, 800);
+  QCoreApplication::processEvents();
+  BoardView& view = window.cellsView();
+  QScrollBar* bar = view.verticalScrollBar();
+  const int step = state.range(0) == 0 ? view.cellSize().height() / 2 : view.viewport()->height();
+  const bool cold = state.range(1) == 1;
+  int value = 0;
+  const int drawnBefore = window.cellsModel().imagesDrawn();
+  for (auto _ : state) {
+    if (cold) {
+      state.PauseTiming();
+      window.cellsModel().dropImages();
+      state.ResumeTiming();
+    }
+    value = value + step > bar->maximum() ? 0 : value + step;
+    bar->setValue(value);
+    view.viewport()->repaint();
+  }
+  state.counters["cells"] = window.cellsModel().rowCount();
+  state.counters["cells_in_view"] = cellsInView(window);
+  state.counters["drawn_per_frame"] =
+      static_cast<double>(window.cellsModel().imagesDrawn() - drawnBefore) / static_cast<double>(state.iterations());
+  state.counters["images_kept"] = window.cellsModel().imagesKept();
+  delete &window;
+  forgetLeftRuns();
+}
+BENCHMARK(BM_HistoryWindowScroll)->ArgsProduct({{0, 1}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// What the History window does when the program says the history changed,
+// shown over the large history: it reads the runs again, and the chosen run's
+// pictures when they may have changed. range(0): 0 an ended earlier run
+// chosen; N this run chosen, with N pictures made.
+void BM_HistoryWindowRefresh(benchmark::State& state) {
+  HistoryStore store(LargeHistory::get().path());
+  const auto made = static_cast<int>(state.range(0));
+  Breeder breeder;
+  for (int n = 0; n < made; ++n) store.recordPicture(breeder.next(static_cast<std::int16_t>(n)));
+  StoreActions actions(store);
+  frmHistory& window = showHistoryWindow(actions);
+  QCoreApplication::processEvents();
+  if ((window.chosenRun() == store.currentRun()) != (made > 0)) state.SkipWithError("not the run meant");
+  for (auto _ : state) window.refresh();
+  state.counters["cells"] = window.cellsModel().rowCount();
+  delete &window;
+  const std::optional<RunId> run = store.currentRun();
+  store.endRun();
+  forgetLeftRuns(run);
+}
+BENCHMARK(BM_HistoryWindowRefresh)->Arg(0)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
+
 // Takes --history-pictures=N and --history-runs=M out of the arguments.
 void takeSizeArguments(int& argc, char** argv) {
   int kept = 1;
@@ -339,7 +469,8 @@ int main(int argc, char** argv) {
   pelorin::history::takeSizeArguments(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  QCoreApplication app(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
