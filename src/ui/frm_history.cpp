@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <set>
 
+#include "history/recorded_origin.h"
 #include "platform/numbers.h"
 #include "ui/board_view.h"
 #include "ui/controls.h"
@@ -35,12 +36,12 @@ constexpr int kColumnsShown = 5;
 constexpr int kRowsShown = 3;
 
 QString picturesText(int count) {
-  return count == 1 ? QStringLiteral("1 picture") : QStringLiteral("%1 pictures").arg(plainNumberText(count));
+  return count == 1 ? frmHistory::tr("1 picture") : frmHistory::tr("%1 pictures").arg(plainNumberText(count));
 }
 
 // "This run" or "The run of 8 Dec 2026 14:02:31".
 QString runName(const history::RunSummary& run) {
-  return run.current ? QStringLiteral("This run") : QStringLiteral("The run of %1").arg(RunStartText(run.started));
+  return run.current ? frmHistory::tr("This run") : frmHistory::tr("The run of %1").arg(RunStartText(run.started));
 }
 
 // Its pictures may still change: a run going on (this one, one it
@@ -58,29 +59,29 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
       cells_(new HistoryCellsModel(this)),
       delegate_(new HistoryCellDelegate(this)) {
   setObjectName(QStringLiteral("frmHistory"));
-  setWindowTitle(QStringLiteral("History"));
+  setWindowTitle(tr("History"));
   setAttribute(Qt::WA_DeleteOnClose);
 
-  cbxKeepHistory_ = new QCheckBox(QStringLiteral("&Keep history"), this);
+  cbxKeepHistory_ = new QCheckBox(tr("&Keep history"), this);
   cbxKeepHistory_->setObjectName(QStringLiteral("cbxKeepHistory"));
-  cbxKeepHistory_->setToolTip(QStringLiteral("Record every picture made, and what becomes of it, in the history"));
+  cbxKeepHistory_->setToolTip(tr("Record every picture made, and what becomes of it, in the history"));
   connect(cbxKeepHistory_, &QCheckBox::toggled, this, [this](bool keep) {
     if (!actions_) return;
     actions_->setKeepHistory(keep);
     refresh();
   });
 
-  btnResume_ = new QPushButton(QStringLiteral("&Resume"), this);
+  btnResume_ = new QPushButton(tr("&Resume"), this);
   btnResume_->setObjectName(QStringLiteral("btnResume"));
   btnResume_->setAutoDefault(false);
   btnResume_->setToolTip(
-      QStringLiteral("Continue the chosen run: its open pictures come back, and numbering goes on after its last"));
+      tr("Continue the chosen run: its open pictures come back, and numbering goes on after its last"));
   connect(btnResume_, &QPushButton::clicked, this, &frmHistory::resumeChosenRun);
 
-  btnForget_ = new QPushButton(QStringLiteral("&Forget Run"), this);
+  btnForget_ = new QPushButton(tr("&Forget Run"), this);
   btnForget_->setObjectName(QStringLiteral("btnForget"));
   btnForget_->setAutoDefault(false);
-  btnForget_->setToolTip(QStringLiteral("Remove the chosen run and its pictures from the history (Delete)"));
+  btnForget_->setToolTip(tr("Remove the chosen run and its pictures from the history (Delete)"));
 
   lblStatus_ = new QLabel(this);
   lblStatus_->setObjectName(QStringLiteral("lblStatus"));
@@ -90,7 +91,7 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
 
   runsView_ = new QTreeView(this);
   runsView_->setObjectName(QStringLiteral("lstRuns"));
-  runsView_->setAccessibleName(QStringLiteral("Runs"));
+  runsView_->setAccessibleName(tr("Runs"));
   runsView_->setRootIsDecorated(false);
   runsView_->setUniformRowHeights(true);
   runsView_->setAllColumnsShowFocus(true);
@@ -105,8 +106,11 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
     const int padding = 2 * metrics.horizontalAdvance(QLatin1Char('0'));
     QHeaderView* header = runsView_->header();
     header->setStretchLastSection(false);
+    const QString longest = RunStartText(QDateTime(QDate(2026, 12, 28), QTime(14, 2, 31)));
     header->resizeSection(HistoryRunsModel::StartedColumn,
-                          metrics.horizontalAdvance(QStringLiteral("28 Dec 2026 14:02:31 (continued)")) + padding);
+                          std::max(metrics.horizontalAdvance(longest + HistoryRunsModel::thisRunMark()),
+                                   metrics.horizontalAdvance(longest + HistoryRunsModel::continuedMark())) +
+                              padding);
     for (int column : {HistoryRunsModel::PicturesColumn, HistoryRunsModel::OpenColumn}) {
       const QString title = runs_->headerData(column, Qt::Horizontal).toString();
       header->resizeSection(
@@ -119,7 +123,7 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
             if (!restoring_) showRun(current);
           });
 
-  actForget_ = new QAction(QStringLiteral("Forget Run"), runsView_);
+  actForget_ = new QAction(tr("Forget Run"), runsView_);
   actForget_->setObjectName(QStringLiteral("actForget"));
   actForget_->setShortcut(QKeySequence::Delete);
   actForget_->setShortcutContext(Qt::WidgetShortcut);
@@ -133,7 +137,7 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
 
   cellsView_ = new BoardView(this);
   cellsView_->setObjectName(QStringLiteral("lstPictures"));
-  cellsView_->setAccessibleName(QStringLiteral("Pictures of the chosen run"));
+  cellsView_->setAccessibleName(tr("Pictures of the chosen run"));
   cellsView_->setItemDelegate(delegate_);
   cellsView_->setModel(cells_);
   cellsView_->viewport()->installEventFilter(this);
@@ -249,7 +253,14 @@ void frmHistory::showRun(const QModelIndex& row) {
   }
   chosenRun_ = run->id;
   const bool sameRun = cells_->run() == run->id;
-  if (!sameRun || mayHaveChanged(*run, *runs_, *cells_)) cells_->setPictures(run->id, store->picturesOf(run->id));
+  if (!sameRun || mayHaveChanged(*run, *runs_, *cells_)) {
+    std::vector<history::RecordedPicture> pictures = store->picturesOf(run->id);
+    // Each names the picture it was read or copied from as its own line does.
+    for (history::RecordedPicture& picture : pictures) {
+      picture.origin = history::OriginOf(picture, [this](history::RunId other) { return runs_->inThisRun(other); });
+    }
+    cells_->setPictures(run->id, std::move(pictures));
+  }
   if (!sameRun) cellsView_->scrollToTop();
   updateControls();
 }
@@ -272,10 +283,10 @@ void frmHistory::updateControls() {
   if (run == nullptr) {
     lblRun_->clear();
   } else if (run->pictures == 0) {
-    lblRun_->setText(runName(*run) + QStringLiteral(": no pictures"));
+    lblRun_->setText(tr("%1: no pictures").arg(runName(*run)));
   } else {
-    lblRun_->setText(QStringLiteral("%1: %2, %3 open")
-                         .arg(runName(*run), picturesText(run->pictures), plainNumberText(run->openPictures)));
+    lblRun_->setText(
+        tr("%1: %2, %3 open").arg(runName(*run), picturesText(run->pictures), plainNumberText(run->openPictures)));
   }
 
   const QString status = statusText();
@@ -284,11 +295,11 @@ void frmHistory::updateControls() {
 }
 
 QString frmHistory::statusText() const {
-  if (!actions_) return QStringLiteral("The history is not available.");
+  if (!actions_) return tr("The history is not available.");
   QStringList parts;
-  if (!actions_->keepHistory()) parts << QStringLiteral("Keep history is off: nothing more is recorded.");
+  if (!actions_->keepHistory()) parts << tr("Keep history is off: nothing more is recorded.");
   if (history::HistoryStore* store = actions_->store(); store == nullptr || !store->recording()) {
-    parts << QStringLiteral("The history is not available.");
+    parts << tr("The history is not available.");
     if (store != nullptr && store->problem()) parts << *store->problem();
   }
   return parts.join(QLatin1Char(' '));
@@ -338,11 +349,11 @@ void frmHistory::forgetChosenRun() {
   if (chosen == nullptr || runs_->inThisRun(chosen->id)) return;
   // The question waits on the user, and the history may change meanwhile.
   const history::RunSummary run = *chosen;
-  const QString question =
-      run.pictures == 0 ? QStringLiteral("Forget the run of %1? It holds no pictures.").arg(RunStartText(run.started))
-                        : QStringLiteral("Forget the run of %1 and the %2 it holds? They cannot be brought back.")
-                              .arg(RunStartText(run.started), picturesText(run.pictures));
-  if (!Seam<UserMessages>::current().askYesNo(this, QStringLiteral("Forget Run"), question)) return;
+  const QString question = run.pictures == 0
+                               ? tr("Forget the run of %1? It holds no pictures.").arg(RunStartText(run.started))
+                               : tr("Forget the run of %1 and the %2 it holds? They cannot be brought back.")
+                                     .arg(RunStartText(run.started), picturesText(run.pictures));
+  if (!Seam<UserMessages>::current().askYesNo(this, tr("Forget Run"), question)) return;
   history::HistoryStore* store = actions_ ? actions_->store() : nullptr;
   if (store == nullptr) return;
   // The run that takes its place in the list is chosen next: the one after

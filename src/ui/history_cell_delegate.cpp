@@ -15,7 +15,6 @@ namespace {
 constexpr int kMargin = 4;
 constexpr int kGap = 3;
 constexpr QSize kPictureSize = twipsSize(kPictureWidthTwips, kPictureHeightTwips);
-const QString kClosedText = QStringLiteral("closed");
 
 QStyle* styleOf(const QStyleOptionViewItem& option) {
   return option.widget != nullptr ? option.widget->style() : QApplication::style();
@@ -70,7 +69,7 @@ void HistoryCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   painter->setPen(text);
   painter->drawText(parts.number, Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
   painter->setFont(option.font);
-  if (!open) painter->drawText(parts.number, Qt::AlignRight | Qt::AlignVCenter, kClosedText);
+  if (!open) painter->drawText(parts.number, Qt::AlignRight | Qt::AlignVCenter, tr("closed"));
   const QString origin = index.data(HistoryCellsModel::OriginRole).toString();
   painter->drawText(parts.origin, Qt::AlignLeft | Qt::AlignVCenter,
                     option.fontMetrics.elidedText(origin, Qt::ElideRight, parts.origin.width()));

@@ -70,7 +70,7 @@ QVariant HistoryCellsModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole: return plainNumberText(row->picture.number);
     case Qt::DecorationRole: return imageOf(*row);
     case OriginRole: return originOf(*row);
-    case Qt::ToolTipRole: return row->picture.open ? originOf(*row) : originOf(*row) + QStringLiteral(", closed");
+    case Qt::ToolTipRole: return row->picture.open ? originOf(*row) : tr("%1, closed").arg(originOf(*row));
     case OpenRole: return row->picture.open;
     default: return {};
   }
@@ -95,16 +95,22 @@ void HistoryCellsModel::setPictures(history::RunId run, std::vector<history::Rec
     return;
   }
   // What may change on a picture already shown: open or closed (and its
-  // tick and place, which no cell shows).
+  // tick and place, which no cell shows), and whether a picture its origin
+  // names is of this run (when this run went on to continue that one).
   int first = -1, last = -1;
   for (std::size_t i = 0; i < rows_.size(); ++i) {
-    if (rows_[i].picture.open != pictures[i].open) {
+    Row& row = rows_[i];
+    const history::RecordedPicture& now = pictures[i];
+    const bool renamed =
+        row.picture.origin.savedFrom != now.origin.savedFrom || row.picture.origin.copiedFrom != now.origin.copiedFrom;
+    if (row.picture.open != now.open || renamed) {
       if (first < 0) first = static_cast<int>(i);
       last = static_cast<int>(i);
     }
-    rows_[i].picture = std::move(pictures[i]);
+    if (renamed) row.origin = QString();
+    row.picture = std::move(pictures[i]);
   }
-  if (first >= 0) emit dataChanged(index(first), index(last), {OpenRole, Qt::ToolTipRole});
+  if (first >= 0) emit dataChanged(index(first), index(last), {OpenRole, OriginRole, Qt::ToolTipRole});
   if (pictures.size() > rows_.size()) {
     beginInsertRows({}, static_cast<int>(rows_.size()), static_cast<int>(pictures.size()) - 1);
     for (std::size_t i = rows_.size(); i < pictures.size(); ++i) rows_.push_back(Row{std::move(pictures[i]), {}});

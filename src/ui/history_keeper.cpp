@@ -11,6 +11,7 @@
 #include "app_state/mod_object.h"
 #include "history/code_blob.h"
 #include "history/history_path.h"
+#include "history/recorded_origin.h"
 #include "picture/picture_object.h"
 #include "ui/controls.h"
 #include "ui/frm_object.h"
@@ -194,16 +195,11 @@ std::shared_ptr<clsObject> HistoryKeeper::recreate(const history::RecordedPictur
 }
 
 PictureOrigin HistoryKeeper::originOf(const history::RecordedPicture& record) {
-  PictureOrigin origin = record.origin;
-  if (record.savedFrom) {
-    if (origin.how == PictureOrigin::How::Read) origin.savedFrom = nameOf(*record.savedFrom);
-    if (origin.how == PictureOrigin::How::Copied) origin.copiedFrom = nameOf(*record.savedFrom);
-  }
-  return origin;
+  return history::OriginOf(record, [this](history::RunId run) { return inThisRun(run); });
 }
 
 RecordedPictureName HistoryKeeper::nameOf(const history::PictureRef& ref) const {
-  return RecordedPictureName{ref.number, ref.runStart, inThisRun(ref.run)};
+  return history::NameOf(ref, inThisRun(ref.run));
 }
 
 bool HistoryKeeper::inThisRun(history::RunId run) const {

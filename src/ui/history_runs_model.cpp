@@ -12,7 +12,8 @@ namespace pelorin {
 namespace {
 
 QString picturesText(int count) {
-  return count == 1 ? QStringLiteral("1 picture") : QStringLiteral("%1 pictures").arg(plainNumberText(count));
+  return count == 1 ? HistoryRunsModel::tr("1 picture")
+                    : HistoryRunsModel::tr("%1 pictures").arg(plainNumberText(count));
 }
 
 }  // namespace
@@ -42,6 +43,10 @@ QModelIndex HistoryRunsModel::indexOf(history::RunId run) const {
 
 bool HistoryRunsModel::inThisRun(history::RunId run) const { return thisRun_.count(run) > 0; }
 
+QString HistoryRunsModel::thisRunMark() { return tr(" (this run)"); }
+
+QString HistoryRunsModel::continuedMark() { return tr(" (continued)"); }
+
 QVariant HistoryRunsModel::data(const QModelIndex& index, int role) const {
   const history::RunSummary* run = this->run(index);
   if (run == nullptr) return {};
@@ -51,9 +56,9 @@ QVariant HistoryRunsModel::data(const QModelIndex& index, int role) const {
         case StartedColumn: {
           QString text = RunStartText(run->started);
           if (run->current) {
-            text += QStringLiteral(" (this run)");
+            text += thisRunMark();
           } else if (inThisRun(run->id)) {
-            text += QStringLiteral(" (continued)");
+            text += continuedMark();
           }
           return text;
         }
@@ -71,15 +76,15 @@ QVariant HistoryRunsModel::data(const QModelIndex& index, int role) const {
       return bold;
     }
     case Qt::ToolTipRole: {
-      QString text = run->current ? QStringLiteral("This run, started %1").arg(RunStartText(run->started))
-                                  : QStringLiteral("The run started %1").arg(RunStartText(run->started));
+      QString text = run->current ? tr("This run, started %1").arg(RunStartText(run->started))
+                                  : tr("The run started %1").arg(RunStartText(run->started));
       if (run->ended) {
-        text += QStringLiteral(", ended %1").arg(RunStartText(*run->ended));
+        text += tr(", ended %1").arg(RunStartText(*run->ended));
       } else if (!run->current) {
-        text += QStringLiteral(", never ended (the program was stopped, or is still running)");
+        text += tr(", never ended (the program was stopped, or is still running)");
       }
-      text += QStringLiteral(": %1, %2 open").arg(picturesText(run->pictures), plainNumberText(run->openPictures));
-      if (inThisRun(run->id) && !run->current) text += QStringLiteral("; this run continues it");
+      text += tr(": %1, %2 open").arg(picturesText(run->pictures), plainNumberText(run->openPictures));
+      if (inThisRun(run->id) && !run->current) text += tr("; this run continues it");
       return text;
     }
     case RunRole: return QVariant::fromValue(run->id);
@@ -94,9 +99,9 @@ QVariant HistoryRunsModel::headerData(int section, Qt::Orientation orientation, 
   }
   if (role != Qt::DisplayRole) return {};
   switch (section) {
-    case StartedColumn: return QStringLiteral("Started");
-    case PicturesColumn: return QStringLiteral("Pictures");
-    case OpenColumn: return QStringLiteral("Open");
+    case StartedColumn: return tr("Started");
+    case PicturesColumn: return tr("Pictures");
+    case OpenColumn: return tr("Open");
     default: return {};
   }
 }

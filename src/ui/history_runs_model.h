@@ -48,6 +48,10 @@ class HistoryRunsModel : public QAbstractTableModel {
   // This run or a run it continues (and so cannot be forgotten).
   bool inThisRun(history::RunId run) const;
 
+  // What follows the start of this run, and of a run it continues.
+  static QString thisRunMark();
+  static QString continuedMark();
+
  private:
   std::vector<history::RunSummary> runs_;
   std::set<history::RunId> thisRun_;  // this run and the runs it continues

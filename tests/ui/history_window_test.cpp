@@ -6,6 +6,7 @@
 #include <memory>
 #include <set>
 
+#include "app_state/mod_object.h"
 #include "gui_fixture.h"
 #include "history/history_fixture.h"
 #include "picture/line_geometry.h"
@@ -15,9 +16,11 @@
 #include "picture/picture_surface.h"
 #include "ui/board_view.h"
 #include "ui/frm_history.h"
+#include "ui/frm_object.h"
 #include "ui/history_actions.h"
 #include "ui/history_cell_delegate.h"
 #include "ui/history_cells_model.h"
+#include "ui/history_keeper.h"
 #include "ui/history_runs_model.h"
 
 namespace pelorin {
@@ -259,6 +262,38 @@ TEST_F(HistoryWindowTest, ShowsAChosenRunsPicturesInNumberOrderWithTheirOriginLi
   choose(runA);
   EXPECT_EQ(cells().index(2).data(HistoryCellsModel::OriginRole).toString(),
             "Picture 2: bred from 0 and 1 at mutation rate 0.05; 1 of 448 traits mutated");
+}
+
+// Lineage as the picture's own tooltip gives it: the recorded picture it was
+// read or copied from, named with its run unless it is of this run.
+TEST_F(HistoryWindowTest, ACellsOriginLineNamesThePictureItWasReadOrCopiedFrom) {
+  const std::vector<RecordedPicture> earlier = store->picturesOf(runA);
+  const std::vector<RecordedPicture> continued = store->picturesOf(runB);
+  const struct {
+    PictureOrigin::How how;
+    history::PictureId from;
+    const char* line;
+  } made[] = {
+      {PictureOrigin::How::Read, earlier[2].id,
+       "Picture 4: read from a.txt, saved from picture 2 of the run of 8 Dec 2026 14:02, at mutation rate 0.05"},
+      {PictureOrigin::How::Copied, earlier[0].id, "Picture 5: from picture 0 of the run of 8 Dec 2026 14:02"},
+      {PictureOrigin::How::Copied, continued[1].id, "Picture 6: from picture 1"},
+  };
+  std::int16_t number = 4;
+  for (const auto& picture : made) {
+    history::NewPicture copy = madePicture(number++);
+    copy.origin.how = picture.how;
+    copy.origin.fileName = QStringLiteral("/pictures/a.txt");
+    copy.origin.sources = TraitSources();
+    copy.savedFrom = picture.from;
+    store->recordPicture(copy);
+  }
+  open();
+  ASSERT_EQ(numbers(), QList<int>({2, 3, 4, 5, 6}));
+  for (int row = 2; row < 5; ++row) {
+    EXPECT_EQ(cells().index(row).data(HistoryCellsModel::OriginRole).toString(),
+              QString::fromLatin1(made[row - 2].line));
+  }
 }
 
 TEST_F(HistoryWindowTest, CellsAreDrawnFromTheirCodePixelForPixelOnlyWhenInViewInABoundedCache) {
@@ -530,6 +565,96 @@ TEST_F(HistoryWindowTest, OneWindowBroughtToTheFrontWhenAskedAgainAndGoneWithThe
   elsewhere.reset();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(second, nullptr);
+}
+
+// Over the main window's own keeper of the history: what the window shows is
+// what the main window recorded, and its cells open pictures as the keeper
+// does, the line of a picture made from an earlier run's cell the same in
+// its cell as in its window.
+TEST(HistoryWindowOverTheKeeper, ShowsWhatTheMainWindowRecordedAndOpensItsCellsThroughTheKeeper) {
+  const ScopedNumberFormat english({u'.', u','});
+  testing::RecordingMessages messages;
+  const Seam<UserMessages>::Scope recording(messages);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("pelorin/history.sqlite"));
+  std::unique_ptr<frmMain> main;
+  const auto start = [&] {
+    main = std::make_unique<frmMain>();
+    main->history().openHistory(path);
+    main->show();
+    QCoreApplication::processEvents();
+  };
+  const auto openPicture = [&] {
+    const int number = modObject::ObjectCount;
+    child<QLineEdit>(*main, "txtMutationRate")->setText(QStringLiteral("1"));
+    QTest::mouseClick(child<QPushButton>(*main, "btnOpen"), Qt::LeftButton);
+    return openWindowOf(number);
+  };
+  const auto stop = [&] {
+    main.reset();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->parentWidget() == nullptr) widget->deleteLater();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    modObject::ParentList().clear();
+    modObject::Registry().clear();
+  };
+  start();
+  ASSERT_NE(openPicture(), nullptr);
+  stop();
+  start();
+  ASSERT_NE(openPicture(), nullptr);
+  ASSERT_NE(openPicture(), nullptr);
+  QTest::mouseClick(openWindowOf(0)->btnDone(), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  QPointer<frmHistory> window = &showHistoryWindow(main->history());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  const auto settled = [&] {
+    for (int i = 0; i < 600 && window->refreshPending(); ++i) QTest::qWait(5);
+  };
+  const auto row = [&](int r) {
+    QStringList texts;
+    for (int column = 0; column < HistoryRunsModel::kColumnCount; ++column) {
+      texts << window->runsModel().index(r, column).data().toString();
+    }
+    return texts;
+  };
+  ASSERT_EQ(window->runsModel().rowCount(), 2);
+  EXPECT_TRUE(row(0)[0].endsWith(QStringLiteral(" (this run)")));
+  EXPECT_EQ(row(0).mid(1), QStringList({"2", "1"}));
+  EXPECT_EQ(row(1).mid(1), QStringList({"1", "1"}));
+  HistoryCellsModel& cells = window->cellsModel();
+  ASSERT_EQ(cells.rowCount(), 2);
+  EXPECT_FALSE(cells.index(0).data(HistoryCellsModel::OpenRole).toBool());
+
+  // This run's closed picture comes back as itself.
+  BoardView& view = window->cellsView();
+  testing::activate(window);
+  view.setFocus();
+  view.setCurrentIndex(cells.index(0));
+  QTest::keyClick(&view, Qt::Key_Return);
+  ASSERT_NE(openWindowOf(0), nullptr);
+  settled();
+  EXPECT_TRUE(cells.index(0).data(HistoryCellsModel::OpenRole).toBool());
+  EXPECT_EQ(row(0).mid(1), QStringList({"2", "2"}));
+
+  // An earlier run's picture becomes a new picture of this run.
+  window->chooseRun(window->runsModel().index(1, 0).data(HistoryRunsModel::RunRole).value<RunId>());
+  view.setFocus();
+  view.setCurrentIndex(cells.index(0));
+  QTest::keyClick(&view, Qt::Key_Return);
+  const std::shared_ptr<clsObject> copy = modObject::Registry().find(modObject::RegistryKey(2));
+  ASSERT_NE(copy, nullptr);
+  settled();
+  EXPECT_EQ(row(0).mid(1), QStringList({"3", "3"}));
+  window->chooseRun(*main->history().store()->currentRun());
+  ASSERT_EQ(cells.rowCount(), 3);
+  EXPECT_EQ(cells.index(2).data(HistoryCellsModel::OriginRole).toString(), OriginLine(*copy));
+  EXPECT_TRUE(OriginLine(*copy).startsWith(QStringLiteral("Picture 2: from picture 0 of the run of ")));
+  EXPECT_EQ(messages.texts, QStringList());
+  delete window;
+  stop();
 }
 
 }  // namespace
