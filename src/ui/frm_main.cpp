@@ -1,6 +1,7 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -22,6 +23,7 @@
 #include "platform/twips.h"
 #include "ui/controls.h"
 #include "ui/frm_board.h"
+#include "ui/frm_history.h"
 #include "ui/frm_object.h"
 #include "ui/history_keeper.h"
 #include "ui/label_fit.h"
@@ -77,7 +79,14 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   txtMutationRate_->setFocus();
 }
 
-frmMain::~frmMain() { delete board_.data(); }
+frmMain::~frmMain() {
+  delete board_.data();
+  // The History window works on this window's keeper; it must not outlive it.
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* window = qobject_cast<frmHistory*>(widget);
+    if (window != nullptr && window->actions() == history_) delete window;
+  }
+}
 
 void frmMain::buildControls() {
   auto* client = new QWidget(this);
@@ -128,6 +137,9 @@ void frmMain::buildMenus() {
   QAction* V_Board = addItem(M_View, QStringLiteral("V_Board"), tr("&Board"));
   V_Board->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
   connect(V_Board, &QAction::triggered, this, [this] { bringToFront(&board()); });
+  QAction* V_History = addItem(M_View, QStringLiteral("V_History"), tr("&History"));
+  V_History->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  connect(V_History, &QAction::triggered, this, [this] { showHistoryWindow(*history_); });
 
   QMenu* M_Info = addMenu(bar, QStringLiteral("M_Info"), tr("&Info"));
   QMenu* I_About = addSubmenu(M_Info, QStringLiteral("I_About"), tr("&About"));

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -608,7 +609,17 @@ TEST(HistoryWindowOverTheKeeper, ShowsWhatTheMainWindowRecordedAndOpensItsCellsT
   QTest::mouseClick(openWindowOf(0)->btnDone(), Qt::LeftButton);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
-  QPointer<frmHistory> window = &showHistoryWindow(main->history());
+  // View > History, Ctrl+H, shows the window over the main window's keeper.
+  QAction* viewHistory = child<QAction>(*main, "V_History");
+  EXPECT_EQ(viewHistory->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+  viewHistory->trigger();
+  QPointer<frmHistory> window;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* shown = qobject_cast<frmHistory*>(widget)) window = shown;
+  }
+  ASSERT_FALSE(window.isNull());
+  EXPECT_EQ(window->actions(), &main->history());
+  EXPECT_EQ(&showHistoryWindow(main->history()), window.data());  // still the one window
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
   const auto settled = [&] {
     for (int i = 0; i < 600 && window->refreshPending(); ++i) QTest::qWait(5);
@@ -653,7 +664,8 @@ TEST(HistoryWindowOverTheKeeper, ShowsWhatTheMainWindowRecordedAndOpensItsCellsT
   EXPECT_EQ(cells.index(2).data(HistoryCellsModel::OriginRole).toString(), OriginLine(*copy));
   EXPECT_TRUE(OriginLine(*copy).startsWith(QStringLiteral("Picture 2: from picture 0 of the run of ")));
   EXPECT_EQ(messages.texts, QStringList());
-  delete window;
+  main.reset();
+  EXPECT_TRUE(window.isNull());  // it works on the keeper, so it goes with the main window
   stop();
 }
 
