@@ -358,6 +358,20 @@ exit_program() {
   APP=""
   [ "$code" = 0 ] || fail "the program ended with exit code $code"
 }
+
+# write_seed_file FILE: a small spiral of 64 drawn segments around the start
+# point, in the forms the program writes, so that saving it again gives the
+# same bytes.
+write_seed_file() {
+  LC_ALL=C awk 'BEGIN {
+    for (k = 0; k < 64; k++) {
+      printf "%s\r\n%d\r\n%d\r\n%d\r\nTrue\r\n30\r\n2\r\n\r\n", \
+        (k % 62 == 0 ? "0" : (k % 62) % 10 == 0 ? sprintf("%d", (k % 62) / 10) : sprintf("%.1f", (k % 62) / 10)), \
+        (k * 7) % 256, 200 - k * 3, (k * 4) % 256
+    }
+  }' > "$1"
+}
+
 # Ended: gone, or a zombie waiting for us to collect its exit code.
 exited() { [ ! -e "/proc/$APP" ] || [ "$(awk '{ print $3 }' "/proc/$APP/stat" 2>/dev/null)" = Z ]; }
 

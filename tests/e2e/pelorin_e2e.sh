@@ -41,15 +41,7 @@ wait_gone ErrorMR
 
 # ---------------------------------------------------------------------------
 step "open a hand-made genetic code at rate 0: picture 0 shows it"
-# A small spiral of 64 drawn segments around the start point, in the forms
-# the program writes, so that saving it again gives the same bytes.
-LC_ALL=C awk 'BEGIN {
-  for (k = 0; k < 64; k++) {
-    printf "%s\r\n%d\r\n%d\r\n%d\r\nTrue\r\n30\r\n2\r\n\r\n", \
-      (k % 62 == 0 ? "0" : (k % 62) % 10 == 0 ? sprintf("%d", (k % 62) / 10) : sprintf("%.1f", (k % 62) / 10)), \
-      (k * 7) % 256, 200 - k * 3, (k * 4) % 256
-  }
-}' > seed.gcf
+write_seed_file seed.gcf
 check_code_file seed.gcf
 set_rate "0"
 set_name "seed.gcf"

@@ -40,13 +40,7 @@ start_program pelorin-1.log
 poll 10 test -s "$HISTORY" || fail "no history file at $HISTORY"
 
 step "open pictures 0 to 3, tick 1, close 2"
-LC_ALL=C awk 'BEGIN {
-  for (k = 0; k < 64; k++) {
-    printf "%s\r\n%d\r\n%d\r\n%d\r\nTrue\r\n30\r\n2\r\n\r\n", \
-      (k % 62 == 0 ? "0" : (k % 62) % 10 == 0 ? sprintf("%d", (k % 62) / 10) : sprintf("%.1f", (k % 62) / 10)), \
-      (k * 7) % 256, 200 - k * 3, (k * 4) % 256
-  }
-}' > seed.gcf
+write_seed_file seed.gcf
 set_rate "0"
 set_name "seed.gcf"
 press_open

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <thread>
 
 #include "history/history_store.h"
@@ -18,6 +17,8 @@ using testing::FileBytes;
 using testing::HistoryTest;
 using testing::IntegrityOf;
 using testing::MadePicture;
+using testing::RandomBytes;
+using testing::WriteBytes;
 
 const QDateTime kNow(QDate(2026, 12, 8), QTime(14, 2, 33));
 
@@ -25,13 +26,6 @@ HistoryOptions AtFixedTime() {
   HistoryOptions options;
   options.now = [] { return kNow; };
   return options;
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
 }
 
 // A history holding three pictures, closed cleanly.
@@ -78,41 +72,34 @@ TEST_P(BrokenFile, IsMovedAsideWholeAndANewHistoryBegins) {
   EXPECT_EQ(store.runs().size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(History, BrokenFile,
-                         ::testing::Values(BrokenCase{"RandomBytes",
-                                                      [](const QString& path) {
-                                                        QByteArray bytes(20000, Qt::Uninitialized);
-                                                        QRandomGenerator random(7);
-                                                        for (char& byte : bytes)
-                                                          byte = static_cast<char>(random.bounded(256));
-                                                        WriteFile(path, bytes);
-                                                      },
-                                                      "not a database"},
-                                           BrokenCase{"AnotherProgramsDatabase",
-                                                      [](const QString& path) {
-                                                        WriteFile(path, {});
-                                                        Exec(path,
-                                                             "PRAGMA application_id = 42; CREATE TABLE notes(text)");
-                                                      },
-                                                      "not a Pelorin history"},
-                                           BrokenCase{"DamagedPages",
-                                                      [](const QString& path) {
-                                                        MakeHistory(path);
-                                                        QFile file(path);
-                                                        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-                                                        const qint64 pageSize = 4096;
-                                                        for (qint64 page = 2; page * pageSize < file.size(); ++page) {
-                                                          file.seek(page * pageSize);
-                                                          file.write(QByteArray(16, '\x0d'));
-                                                        }
-                                                      },
-                                                      "failed its check"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    History, BrokenFile,
+    ::testing::Values(BrokenCase{"RandomBytes", [](const QString& path) { WriteBytes(path, RandomBytes(20000, 7)); },
+                                 "not a database"},
+                      BrokenCase{"AnotherProgramsDatabase",
+                                 [](const QString& path) {
+                                   WriteBytes(path, {});
+                                   Exec(path, "PRAGMA application_id = 42; CREATE TABLE notes(text)");
+                                 },
+                                 "not a Pelorin history"},
+                      BrokenCase{"DamagedPages",
+                                 [](const QString& path) {
+                                   MakeHistory(path);
+                                   QFile file(path);
+                                   ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+                                   const qint64 pageSize = 4096;
+                                   for (qint64 page = 2; page * pageSize < file.size(); ++page) {
+                                     file.seek(page * pageSize);
+                                     file.write(QByteArray(16, '\x0d'));
+                                   }
+                                 },
+                                 "failed its check"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HistoryTest, MovedAsideNameThatIsTakenGetsASuffix) {
-  WriteFile(path, "not a database, certainly not");
+  WriteBytes(path, "not a database, certainly not");
   const QString taken = path + QStringLiteral(".broken-20261208-140233");
-  WriteFile(taken, "an earlier broken history");
+  WriteBytes(taken, "an earlier broken history");
   HistoryStore store(path, AtFixedTime());
   EXPECT_EQ(FileBytes(taken), "an earlier broken history");
   EXPECT_EQ(FileBytes(taken + QStringLiteral("-2")), "not a database, certainly not");
@@ -137,7 +124,7 @@ TEST_F(HistoryTest, NewerHistoryIsLeftUntouched) {
 }
 
 TEST_F(HistoryTest, FolderThatCannotBeMadeRecordsNothing) {
-  WriteFile(dir.filePath(QStringLiteral("pelorin")), "a file where the folder should be");
+  WriteBytes(dir.filePath(QStringLiteral("pelorin")), "a file where the folder should be");
   HistoryStore store(path);
   EXPECT_FALSE(store.recording());
   EXPECT_EQ(store.problemKind(), Problem::Unwritable);

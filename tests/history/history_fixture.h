@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <random>
 
@@ -27,6 +28,22 @@ inline GeneticCodeValues SampleCode(unsigned seed) {
     gene.Draw = random() % 2 ? kTrue16 : kFalse16;
   }
   return code;
+}
+
+// Bytes that are no database, the same for the same seed.
+inline QByteArray RandomBytes(int size, unsigned seed) {
+  std::mt19937 random(seed);
+  QByteArray bytes(size, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(random() & 0xff);
+  return bytes;
+}
+
+// Writes bytes to path, making its folder; a test failure when it cannot.
+inline void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 // Every value with its exact bits (NaN payloads and -0.0 included).

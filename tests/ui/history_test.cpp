@@ -36,6 +36,8 @@
 namespace pelorin {
 namespace {
 
+using history::testing::RandomBytes;
+using history::testing::WriteBytes;
 using testing::child;
 namespace stored = history::testing;
 
@@ -435,20 +437,6 @@ struct Trouble {
   bool recordsAfterwards;  // a new history begins
 };
 
-QByteArray RandomBytes(int size) {
-  std::mt19937 random(17);
-  QByteArray bytes(size, '\0');
-  for (char& byte : bytes) byte = static_cast<char>(random() & 0xff);
-  return bytes;
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
 class WhenTheHistoryCannotBeUsed : public History, public ::testing::WithParamInterface<Trouble> {};
 
 TEST_P(WhenTheHistoryCannotBeUsed, TheUserIsToldOnceNamingTheFileAndOpenStillWorks) {
@@ -484,7 +472,7 @@ TEST_P(WhenTheHistoryCannotBeUsed, TheUserIsToldOnceNamingTheFileAndOpenStillWor
 INSTANTIATE_TEST_SUITE_P(Cases, WhenTheHistoryCannotBeUsed,
                          ::testing::Values(Trouble{"RandomBytes",
                                                    [](const QString& path, const QString&) {
-                                                     WriteFile(path, RandomBytes(65536));
+                                                     WriteBytes(path, RandomBytes(65536, 17));
                                                      return history::HistoryOptions{};
                                                    },
                                                    "moved aside", true},
@@ -499,7 +487,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, WhenTheHistoryCannotBeUsed,
                                            Trouble{"FolderCannotBeMade",
                                                    [](const QString&, const QString& folder) {
                                                      // The data folder's parent is a regular file.
-                                                     WriteFile(folder + QStringLiteral("/data"), "not a folder");
+                                                     WriteBytes(folder + QStringLiteral("/data"), "not a folder");
                                                      return history::HistoryOptions{};
                                                    },
                                                    "cannot be made", false}),
