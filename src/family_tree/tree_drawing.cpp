@@ -21,6 +21,8 @@ namespace {
 
 constexpr qreal kMargin = 4;
 constexpr qreal kGap = 2;
+// Device pixels: a line of text lower than this is left out.
+constexpr qreal kSmallestText = 6;
 const QSizeF kPictureSize = QSizeF(twipsSize(kPictureWidthTwips, kPictureHeightTwips)) / 2;
 
 QString Exact(qreal value) { return QString::number(value, 'g', 17); }
@@ -29,9 +31,8 @@ QString Rgb(QColor colour) { return colour.name(QColor::HexRgb); }
 struct TextRows {
   QRectF number, run;
 };
-TextRows RowsIn(const QRectF& cell, const QFont& font) {
+TextRows RowsIn(const QRectF& cell, qreal height) {
   const QRectF picture = PictureRectIn(cell);
-  const qreal height = QFontMetricsF(font).height();
   const QRectF number(cell.left() + kMargin, picture.bottom() + kGap, cell.width() - 2 * kMargin, height);
   return {number, number.translated(0, height)};
 }
@@ -50,7 +51,9 @@ QSizeF FamilyCellSize(const QFont& font) {
 }
 
 QRectF PictureRectIn(const QRectF& cell) {
-  return QRectF(QPointF(cell.center().x() - kPictureSize.width() / 2, cell.top() + kMargin), kPictureSize);
+  // On whole logical pixels: at a whole zoom the image is copied, not scaled.
+  return QRectF(QPointF(std::round(cell.center().x() - kPictureSize.width() / 2), std::round(cell.top() + kMargin)),
+                kPictureSize);
 }
 
 qreal LineWidth(double share) { return 1.0 + 5.0 * std::clamp(share, 0.0, 1.0); }
@@ -61,10 +64,20 @@ QImage CellPicture(const history::RecordedPicture& record, CellFraming framing, 
   SegmentTable lines;
   try {
     ComputeSegments(code, lines);
-    if (framing == CellFraming::WholePath) {
-      return RenderWholePath(code, lines, kPictureSize.toSize(), pixelScale, background);
+    // Painting scales by a device pixel ratio of 1 or more only: a smaller
+    // image is drawn at 1 and scaled down.
+    const bool whole = framing == CellFraming::WholePath;
+    const qreal wanted = whole ? pixelScale : pixelScale / 2;  // the window's picture is twice the cell's
+    const qreal drawn = std::max(1.0, wanted);
+    QImage image = whole ? RenderWholePath(code, lines, kPictureSize.toSize(), drawn, background)
+                         : RenderPicture(code, lines, drawn, background);
+    if (drawn != wanted) {
+      const QSizeF logical = whole ? QSizeF(kPictureSize.toSize()) : kPictureSize;
+      image = image.scaled(QSizeF(logical * pixelScale).toSize().expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio,
+                           Qt::SmoothTransformation);
     }
-    return RenderPicture(code, lines, pixelScale / 2, background);
+    image.setDevicePixelRatio(pixelScale);
+    return image;
   } catch (const std::exception&) {
     // A path that leaves the coordinates: its window drew nothing either.
     return BlankImage(kPictureSize.toSize(), pixelScale, background);
@@ -85,12 +98,24 @@ void PaintFamilyTree(QPainter& painter, const TreeDrawing& drawing, const TreeMa
     const bool near = kin(family.indexOf(line.parent)) && kin(family.indexOf(line.child));
     painter.setOpacity(near ? 1.0 : kFadedOpacity);
     painter.setPen(QPen(drawing.line, width, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    painter.drawPolyline(line.points);
+    // y grows along a line: only the points from the last above the area
+    // to the first below it can show.
+    const QPolygonF& points = line.points;
+    const auto begin = std::upper_bound(points.begin(), points.end(), area.top() - width,
+                                        [](qreal y, const QPointF& p) { return y < p.y(); });
+    const auto end = std::lower_bound(points.begin(), points.end(), area.bottom() + width,
+                                      [](const QPointF& p, qreal y) { return p.y() < y; });
+    const qsizetype first = std::max<qsizetype>(0, (begin - points.begin()) - 1);
+    const qsizetype last = std::min<qsizetype>(points.size() - 1, end - points.begin());
+    if (last > first) painter.drawPolyline(points.constData() + first, static_cast<int>(last - first + 1));
   }
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setFont(drawing.font);
   QFont bold = drawing.font;
   bold.setBold(true);
+  const qreal textHeight = QFontMetricsF(drawing.font).height();
+  // Text too small to read is not worth its shaping (a tree zoomed out).
+  const bool texts = textHeight * pixelScale >= kSmallestText;
   const PictureKey focus = family.focus;
   for (std::size_t i = 0; i < layout.cells.size(); ++i) {
     const QRectF cell = layout.cells[i].rect;
@@ -98,15 +123,23 @@ void PaintFamilyTree(QPainter& painter, const TreeDrawing& drawing, const TreeMa
     const history::RecordedPicture& record = family.records[i];
     painter.setOpacity((kin(i) ? 1.0 : kFadedOpacity) * (record.open ? 1.0 : kClosedOpacity));
     const QRectF picture = PictureRectIn(cell);
-    painter.drawImage(picture, images(i, pixelScale));
-    painter.setPen(drawing.outline);
+    // At its own size: images come at their scale (see CellImages).
+    const QImage image = images(i, pixelScale);
+    if (image.devicePixelRatio() == pixelScale) {
+      painter.drawImage(picture.topLeft(), image);
+    } else {
+      painter.drawImage(picture, image);
+    }
+    painter.setPen(drawing.line);
     painter.drawRect(picture.adjusted(-0.5, -0.5, 0.5, 0.5));
-    const TextRows rows = RowsIn(cell, drawing.font);
-    painter.setPen(drawing.text);
-    painter.setFont(bold);
-    painter.drawText(rows.number, Qt::AlignHCenter | Qt::AlignVCenter, drawing.numbers[i]);
-    painter.setFont(drawing.font);
-    if (!drawing.runs[i].isEmpty()) painter.drawText(rows.run, Qt::AlignHCenter | Qt::AlignVCenter, drawing.runs[i]);
+    if (texts) {
+      const TextRows rows = RowsIn(cell, textHeight);
+      painter.setPen(drawing.text);
+      painter.setFont(bold);
+      painter.drawText(rows.number, Qt::AlignHCenter | Qt::AlignVCenter, drawing.numbers[i]);
+      painter.setFont(drawing.font);
+      if (!drawing.runs[i].isEmpty()) painter.drawText(rows.run, Qt::AlignHCenter | Qt::AlignVCenter, drawing.runs[i]);
+    }
     painter.setOpacity(1.0);
     if (family.graph.cells[i].key == focus) {
       painter.setPen(QPen(drawing.outline, 2));
@@ -196,7 +229,7 @@ QByteArray FamilyTreeSvg(const TreeDrawing& drawing) {
     xml.writeAttribute(QStringLiteral("width"), Exact(place.width() + 1));
     xml.writeAttribute(QStringLiteral("height"), Exact(place.height() + 1));
     xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-    xml.writeAttribute(QStringLiteral("stroke"), Rgb(drawing.outline));
+    xml.writeAttribute(QStringLiteral("stroke"), Rgb(drawing.line));
     const auto text = [&](const QString& content, qreal y, bool bold) {
       if (content.isEmpty()) return;
       xml.writeStartElement(QStringLiteral("text"));

@@ -30,7 +30,9 @@ struct TreeDrawing {
   std::vector<QString> runs;           // runs[i]: its second line (the run's date), or empty
   CellFraming framing = CellFraming::Window;
   QFont font;
-  QColor background, text, line, outline;
+  QColor background, text;
+  QColor line;     // the lines, and the frame around each picture
+  QColor outline;  // around the cell of the picture whose family it is
 };
 
 // What only the screen shows.
@@ -53,10 +55,11 @@ QRectF PictureRectIn(const QRectF& cell);
 qreal LineWidth(double share);
 
 // The picture of record drawn afresh for its place in a cell, pixelScale
-// device pixels per logical pixel (> 0).
+// device pixels per logical pixel (> 0), that device pixel ratio set.
 QImage CellPicture(const history::RecordedPicture& record, CellFraming framing, qreal pixelScale, QColor background);
 
-// The picture of cell i at pixelScale; a provider may hand a kept one.
+// The picture of cell i for pixelScale; a provider may hand a kept one of
+// another scale (its device pixel ratio), which is scaled to its place.
 using CellImages = std::function<QImage(std::size_t cell, qreal pixelScale)>;
 
 // Paints what of the drawing lies in area (logical pixels of the layout) on
