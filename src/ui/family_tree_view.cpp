@@ -68,16 +68,21 @@ void FamilyTreeView::setFraming(family_tree::CellFraming framing) {
   viewport()->update();
 }
 
-QPointF FamilyTreeView::toLayout(QPointF viewPoint) const {
-  return (viewPoint + QPointF(horizontalScrollBar()->value() - kMargin, verticalScrollBar()->value() - kMargin)) /
-         zoom_;
+QPoint FamilyTreeView::origin() const {
+  // A tree smaller than the view stands in its middle.
+  const QSizeF size = scene_ ? scene_->layout.size * zoom_ : QSizeF();
+  const QSize view = viewport()->size();
+  const int left = std::max(kMargin, static_cast<int>((view.width() - std::ceil(size.width())) / 2));
+  const int top = std::max(kMargin, static_cast<int>((view.height() - std::ceil(size.height())) / 2));
+  return QPoint(left - horizontalScrollBar()->value(), top - verticalScrollBar()->value());
 }
+
+QPointF FamilyTreeView::toLayout(QPointF viewPoint) const { return (viewPoint - origin()) / zoom_; }
 
 QRectF FamilyTreeView::cellRectInView(std::size_t cell) const {
   if (!scene_ || cell >= scene_->layout.cells.size()) return {};
   const QRectF rect = scene_->layout.cells[cell].rect;
-  const QPointF origin(kMargin - horizontalScrollBar()->value(), kMargin - verticalScrollBar()->value());
-  return QRectF(rect.topLeft() * zoom_ + origin, rect.size() * zoom_);
+  return QRectF(rect.topLeft() * zoom_ + origin(), rect.size() * zoom_);
 }
 
 std::size_t FamilyTreeView::cellAt(QPointF point) const {
@@ -131,8 +136,10 @@ void FamilyTreeView::setZoom(qreal zoom, std::optional<QPointF> anchor) {
   const QPointF fixed = toLayout(at);
   zoom_ = zoom;
   updateScrollBars();
-  horizontalScrollBar()->setValue(static_cast<int>(std::lround(fixed.x() * zoom_ + kMargin - at.x())));
-  verticalScrollBar()->setValue(static_cast<int>(std::lround(fixed.y() * zoom_ + kMargin - at.y())));
+  // Where fixed now lies, moved back under at.
+  const QPointF now = fixed * zoom_ + QPointF(origin());
+  horizontalScrollBar()->setValue(horizontalScrollBar()->value() + static_cast<int>(std::lround(now.x() - at.x())));
+  verticalScrollBar()->setValue(verticalScrollBar()->value() + static_cast<int>(std::lround(now.y() - at.y())));
   viewport()->update();
 }
 
@@ -194,7 +201,7 @@ void FamilyTreeView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   painter.fillRect(event->rect(), palette().color(QPalette::Base));
   if (!scene_) return;
-  painter.translate(kMargin - horizontalScrollBar()->value(), kMargin - verticalScrollBar()->value());
+  painter.translate(origin());
   painter.scale(zoom_, zoom_);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
   const QRectF area(toLayout(event->rect().topLeft()), toLayout(event->rect().bottomRight() + QPoint(1, 1)));

@@ -84,6 +84,8 @@ class FamilyTreeView : public QAbstractScrollArea {
   bool viewportEvent(QEvent* event) override;
 
  private:
+  // Where the layout's (0, 0) lies in the viewport.
+  QPoint origin() const;
   QPointF toLayout(QPointF viewPoint) const;
   void updateScrollBars();
   void setHovered(std::size_t cell);
