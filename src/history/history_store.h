@@ -155,6 +155,10 @@ class HistoryStore {
   // with neither) and every recorded descendant, across runs, in id order.
   // Empty for an unknown id. A few queries, however large the family.
   std::vector<RecordedPicture> familyOf(PictureId id);
+  // The same read from the history file at path through a connection of its
+  // own, so that any one thread may call it while the store records on
+  // another. Empty when path names no history or it cannot be read.
+  static std::vector<RecordedPicture> ReadFamily(const QString& path, PictureId id);
   // The record of picture number of this run (or of a run it continues);
   // nullopt when none was recorded.
   std::optional<PictureId> pictureNumbered(std::int16_t number) const;
@@ -191,8 +195,6 @@ class HistoryStore {
   std::vector<RunId> chainOf(RunId run);
   void loadNumbers();
   void readParents(RecordedPicture& picture);
-  // readParents for every picture at once.
-  void readParentsOf(std::vector<RecordedPicture>& pictures);
   std::vector<RecordedPicture> readPictures(const char* where, const std::vector<std::int64_t>& values);
   std::int64_t nowMs() const;
 

@@ -127,47 +127,43 @@ void frmFamilyTree::updateTitle(const std::optional<history::RecordedPicture>& r
     return;
   }
   const QString number = plainNumberText(record->number);
-  QDateTime started;
-  if (!inThisRun(record->run) && actions_ && actions_->store() != nullptr) {
-    for (const history::RunSummary& run : actions_->store()->runs()) {
-      if (run.id == record->run) started = run.started;
-    }
-  }
-  setWindowTitle(started.isNull() ? tr("Family tree of picture %1").arg(number)
-                                  : tr("Family tree of picture %1, run of %2").arg(number, RunDateText(started)));
+  const auto start = runStarts_.find(record->run);
+  setWindowTitle(inThisRun(record->run) || start == runStarts_.end()
+                     ? tr("Family tree of picture %1").arg(number)
+                     : tr("Family tree of picture %1, run of %2").arg(number, RunDateText(start->second)));
 }
 
 void frmFamilyTree::showFamilyOf(history::PictureId picture) {
   picture_ = picture;
   history::HistoryStore* store = actions_ ? actions_->store() : nullptr;
   thisRun_.clear();
-  std::vector<history::RecordedPicture> records;
+  runStarts_.clear();
+  std::optional<history::RecordedPicture> focus;
   if (store != nullptr) {
     // This run and, through what each continues, the runs it goes on from.
     std::map<history::RunId, std::optional<history::RunId>> continues;
     std::optional<history::RunId> current;
     for (const history::RunSummary& run : store->runs()) {
       continues[run.id] = run.continues;
+      runStarts_[run.id] = run.started;
       if (run.current) current = run.id;
     }
     while (current && thisRun_.insert(*current).second) current = continues[*current];
-    records = store->familyOf(picture);
-  }
-  std::optional<history::RecordedPicture> focus;
-  for (const history::RecordedPicture& record : records) {
-    if (record.id == picture) focus = record;
+    focus = store->picture(picture);
   }
   updateTitle(focus);
   if (!focus) {
+    ++generation_;  // a layout still running is not wanted
+    scene_.reset();
     lblStatus_->setText(store == nullptr ? tr("The history is not available.")
                                          : tr("This picture is not in the history."));
     view_->setScene(nullptr);
     return;
   }
-  layOut(std::move(records));
+  layOut(store->path());
 }
 
-void frmFamilyTree::layOut(std::vector<history::RecordedPicture> records) {
+void frmFamilyTree::layOut(const QString& historyPath) {
   const int generation = ++generation_;
   ++pending_;
   lblStatus_->setText(tr("Laying out the family tree..."));
@@ -179,16 +175,12 @@ void frmFamilyTree::layOut(std::vector<history::RecordedPicture> records) {
   look.text = palette().color(QPalette::Text);
   look.line = palette().color(QPalette::Dark);
   look.outline = palette().color(QPalette::Highlight);
-  std::map<history::RunId, QDateTime> starts;
-  if (history::HistoryStore* store = actions_ ? actions_->store() : nullptr) {
-    for (const history::RunSummary& run : store->runs()) starts[run.id] = run.started;
-  }
   auto laid = std::make_shared<Laid>();
-  QThread* worker = QThread::create([laid, look, starts, thisRun = thisRun_, records = std::move(records),
-                                     focus = picture_, cell = family_tree::FamilyCellSize(font())]() mutable {
+  QThread* worker = QThread::create([laid, look, historyPath, starts = runStarts_, thisRun = thisRun_, focus = picture_,
+                                     cell = family_tree::FamilyCellSize(font())] {
     try {
       auto scene = std::make_shared<FamilyTreeScene>();
-      scene->family = family_tree::BuildFamily(std::move(records), focus, cell);
+      scene->family = family_tree::BuildFamily(history::HistoryStore::ReadFamily(historyPath, focus), focus, cell);
       scene->layout = family_tree::LayOutFamily(scene->family.graph);
       scene->drawing = look;
       scene->drawing.family = &scene->family;
@@ -231,6 +223,10 @@ void frmFamilyTree::showLaid(Laid& laid) {
   lblStatus_->clear();
   if (laid.failure) {
     reportFailures(this, tr("laying out the family tree"), [&] { std::rethrow_exception(laid.failure); });
+    return;
+  }
+  if (laid.scene->family.records.empty()) {
+    lblStatus_->setText(tr("The family could not be read from the history."));
     return;
   }
   scene_ = laid.scene;

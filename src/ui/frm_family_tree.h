@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QPointer>
 #include <QWidget>
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -24,8 +26,8 @@ struct FamilyTreeScene;
 // The family tree of one recorded picture: the picture, its recorded
 // ancestors and its recorded descendants, across runs, parents above
 // children, a line from each parent to each child as wide as the share of
-// traits it gave. The family is read from the history at once and laid out
-// away from the interface, the window saying so meanwhile. Enter or a double
+// traits it gave. The family is read from the history and laid out away
+// from the interface, the window saying so meanwhile. Enter or a double
 // click opens a picture (HistoryActions::openRecorded); Space ticks or
 // clears the Parent box of an open picture of this run; Ctrl+T shows the
 // current cell's family instead; Home fits the tree, Ctrl+plus and
@@ -60,7 +62,9 @@ class frmFamilyTree final : public QWidget {
 
  private:
   struct Laid;
-  void layOut(std::vector<history::RecordedPicture> records);
+  // Reads the family of picture() from the history at historyPath and lays
+  // it out, away from the interface.
+  void layOut(const QString& historyPath);
   void showLaid(Laid& laid);
   void updateTitle(const std::optional<history::RecordedPicture>& record);
   bool inThisRun(history::RunId run) const { return thisRun_.count(run) > 0; }
@@ -73,6 +77,7 @@ class frmFamilyTree final : public QWidget {
   QPointer<HistoryActions> actions_;
   history::PictureId picture_ = 0;
   std::set<history::RunId> thisRun_;  // this run and the runs it continues
+  std::map<history::RunId, QDateTime> runStarts_;
   FamilyTreeView* view_ = nullptr;
   QCheckBox* cbxWholePaths_ = nullptr;
   QLabel* lblStatus_ = nullptr;

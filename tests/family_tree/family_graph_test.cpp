@@ -117,6 +117,8 @@ TEST_P(FamilyMembersTest, AncestorsAndDescendantsAcrossRuns) {
   const std::vector<RecordedPicture> family = store->familyOf(ids.at(GetParam().focus));
   EXPECT_EQ(namesOf(family), GetParam().members);
   EXPECT_TRUE(std::is_sorted(family.begin(), family.end(), [](auto& x, auto& y) { return x.id < y.id; }));
+  // The same through a connection of its own, while the store holds the file.
+  EXPECT_EQ(namesOf(history::HistoryStore::ReadFamily(path, ids.at(GetParam().focus))), GetParam().members);
   const Family built = BuildFamily(family, ids.at(GetParam().focus), QSizeF(80, 90));
   ASSERT_EQ(built.graph.cells.size(), family.size());
   EXPECT_EQ(built.records[built.indexOf(built.focus)].id, ids.at(GetParam().focus));
@@ -132,7 +134,14 @@ INSTANTIATE_TEST_SUITE_P(ScriptedHistory, FamilyMembersTest,
                                            FamilyCase{"b4", {"b4"}}),
                          [](const auto& info) { return info.param.focus; });
 
-TEST_F(FamilyTest, AnUnknownPictureHasNoFamily) { EXPECT_TRUE(store->familyOf(9999).empty()); }
+TEST_F(FamilyTest, AnUnknownPictureOrFileHasNoFamily) {
+  EXPECT_TRUE(store->familyOf(9999).empty());
+  EXPECT_TRUE(history::HistoryStore::ReadFamily(path, 9999).empty());
+  const QString missing = dir.filePath(QStringLiteral("missing.sqlite"));
+  EXPECT_TRUE(history::HistoryStore::ReadFamily(missing, ids["a3"]).empty());
+  EXPECT_FALSE(QFile::exists(missing));
+  EXPECT_TRUE(history::HistoryStore::ReadFamily(QString(), ids["a3"]).empty());
+}
 
 TEST_F(FamilyTest, EachLineCarriesItsParentsShareAndTheChildsMutations) {
   const Family family = BuildFamily(store->familyOf(ids["b2"]), ids["b2"], QSizeF(80, 90));
