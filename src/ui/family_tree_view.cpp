@@ -304,8 +304,11 @@ bool FamilyTreeView::viewportEvent(QEvent* event) {
   switch (event->type()) {
     case QEvent::ToolTip: {
       const auto* help = static_cast<QHelpEvent*>(event);
-      const std::size_t line = cellAt(help->pos()) == Family::npos ? lineAt(help->pos()) : Family::npos;
-      if (line != Family::npos && scene_) {
+      const std::size_t cell = cellAt(help->pos());
+      const std::size_t line = cell == Family::npos ? lineAt(help->pos()) : Family::npos;
+      if (cell != Family::npos) {
+        QToolTip::showText(help->globalPos(), scene_->cellTips[cell], viewport());
+      } else if (line != Family::npos) {
         QToolTip::showText(help->globalPos(), scene_->lineTips[line], viewport());
       } else {
         QToolTip::hideText();

@@ -19,6 +19,7 @@ struct FamilyTreeScene {
   family_tree::TreeLayout layout;
   family_tree::TreeDrawing drawing;  // over family and layout
   std::vector<QString> lineTips;     // lineTips[i]: the tooltip of layout.lines[i]
+  std::vector<QString> cellTips;     // cellTips[i]: of layout.cells[i], the picture's origin line
 };
 
 // Shows a family tree, parents above children: only what is in view is

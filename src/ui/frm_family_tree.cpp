@@ -15,6 +15,7 @@
 #include "family_tree/tree_drawing.h"
 #include "family_tree/tree_layout.h"
 #include "genetics/trait_sources.h"
+#include "history/recorded_origin.h"
 #include "picture/picture_export.h"
 #include "picture/picture_origin.h"
 #include "picture/picture_surface.h"
@@ -193,6 +194,10 @@ void frmFamilyTree::layOut(const QString& historyPath) {
         names.push_back(RecordedPictureName{record.number, started, ours});
         scene->drawing.numbers.push_back(plainNumberText(record.number));
         scene->drawing.runs.push_back(ours || started.isNull() ? QString() : RunDateText(started));
+        // The line as the picture's own window gives it.
+        const QString origin = OriginLine(
+            record.number, history::OriginOf(record, [&](history::RunId run) { return thisRun.count(run) > 0; }));
+        scene->cellTips.push_back(record.open ? origin : tr("%1, closed").arg(origin));
       }
       for (std::size_t i = 0; i < scene->layout.lines.size(); ++i) {
         const family_tree::PlacedLine& line = scene->layout.lines[i];

@@ -81,6 +81,7 @@ class FamilyTreeWindowTest : public ::testing::Test {
     store = std::make_unique<history::HistoryStore>(path, options());
     history::NewPicture read = madePicture(0);
     read.origin.how = PictureOrigin::How::Read;
+    read.origin.fileName = QStringLiteral("a3.txt");
     read.origin.sources = TraitSources();
     for (int gene = 0; gene < kGeneCount; ++gene) {
       for (int t = 0; t < kTraitCount; ++t) read.origin.sources.setRead(gene, static_cast<Trait>(t));
@@ -220,9 +221,15 @@ TEST_F(FamilyTreeWindowTest, CellsStandWhereTheLayoutPutsThemWithTheirRunsDate) 
   EXPECT_LT(scene.layout.cells[cellOf("a3")].rect.bottom(), scene.layout.cells[cellOf("c0")].rect.top());
 }
 
-TEST_F(FamilyTreeWindowTest, ALineFromAFilesSaverCarriesTheWholeShareInItsTooltip) {
+TEST_F(FamilyTreeWindowTest, TooltipsGiveEachPicturesOriginAndEachLinesShare) {
   open();
   const FamilyTreeScene& scene = *view().scene();
+  EXPECT_EQ(scene.cellTips[cellOf("c0")],
+            QStringLiteral("Picture 0: read from a3.txt, saved from picture 3 of the run of 8 Dec 2026 14:02, at "
+                           "mutation rate 0.05"));
+  EXPECT_TRUE(scene.cellTips[cellOf("a2")].startsWith(QStringLiteral("Picture 2: bred from 0 and 1 at mutation rate")))
+      << scene.cellTips[cellOf("a2")].toStdString();
+  EXPECT_TRUE(scene.cellTips[cellOf("a2")].endsWith(QStringLiteral(", closed")));
   for (std::size_t i = 0; i < scene.layout.lines.size(); ++i) {
     const family_tree::PlacedLine& line = scene.layout.lines[i];
     if (line.child != family_tree::KeyOf(family().records[cellOf("c0")])) continue;
