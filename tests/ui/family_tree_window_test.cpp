@@ -260,6 +260,21 @@ TEST_F(FamilyTreeWindowTest, RestingOnACellFadesAllButItsAncestorsAndDescendants
   EXPECT_EQ(pictureOf(shown(), "a0"), pictureOf(before, "a0"));
 }
 
+TEST_F(FamilyTreeWindowTest, WholePathsFrameEachPicturesWholePathInItsCell) {
+  open();
+  const QImage framed = shown();
+  child<QCheckBox>(*window, "cbxWholePaths")->setChecked(true);
+  const QImage whole = shown();
+  const std::size_t c0 = cellOf("c0");
+  const QImage expected = family_tree::CellPicture(family().records[c0], family_tree::CellFraming::WholePath,
+                                                   view().devicePixelRatioF(), view().scene()->drawing.background);
+  EXPECT_NE(pictureOf(whole, "c0"), pictureOf(framed, "c0"));
+  EXPECT_EQ(pictureOf(whole, "c0"), expected.copy(QRect(QPoint(0, 0), pictureOf(whole, "c0").size()).translated(2, 2))
+                                        .convertToFormat(pictureOf(whole, "c0").format()));
+  child<QCheckBox>(*window, "cbxWholePaths")->setChecked(false);
+  EXPECT_EQ(pictureOf(shown(), "c0"), pictureOf(framed, "c0"));
+}
+
 TEST_F(FamilyTreeWindowTest, EnterAndADoubleClickOpenTheRecordedPicture) {
   open();
   testing::activate(window);
