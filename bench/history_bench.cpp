@@ -18,9 +18,13 @@
 #include <memory>
 #include <random>
 
+#include "family_tree/family_graph.h"
+#include "family_tree/tree_drawing.h"
 #include "history/history_store.h"
 #include "ui/board_view.h"
 #include "ui/controls.h"
+#include "ui/family_tree_view.h"
+#include "ui/frm_family_tree.h"
 #include "ui/frm_history.h"
 #include "ui/history_actions.h"
 #include "ui/history_cells_model.h"
@@ -446,6 +450,107 @@ void BM_HistoryWindowRefresh(benchmark::State& state) {
   forgetLeftRuns(run);
 }
 BENCHMARK(BM_HistoryWindowRefresh)->Arg(0)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// A history of one run of 1,000 pictures as Breeder makes them (each from two
+// of the 64 before it): picture 0's family is nearly all of them.
+class FamilyHistory {
+ public:
+  static FamilyHistory& get() {
+    static FamilyHistory history;
+    return history;
+  }
+  const QString& path() const { return path_; }
+  PictureId first() const { return first_; }
+
+ private:
+  FamilyHistory() {
+    HistoryStore store(path_);
+    Breeder breeder;
+    for (std::int16_t number = 0; number < kPictures; ++number) {
+      const std::optional<PictureId> id = store.recordPicture(breeder.next(number));
+      if (number == 0 && id) first_ = *id;
+    }
+    store.endRun();
+  }
+  static constexpr int kPictures = 1000;
+  QTemporaryDir dir_;
+  QString path_ = dir_.filePath(QStringLiteral("family.sqlite"));
+  PictureId first_ = 0;
+};
+
+// Reading the family of picture 0 from the history: the ids by one recursive
+// query, the records and their parents by two more.
+void BM_FamilyOf(benchmark::State& state) {
+  HistoryStore store(FamilyHistory::get().path());
+  std::size_t pictures = 0;
+  for (auto _ : state) {
+    const std::vector<RecordedPicture> family = store.familyOf(FamilyHistory::get().first());
+    pictures = family.size();
+    benchmark::DoNotOptimize(family);
+  }
+  state.counters["pictures"] = static_cast<double>(pictures);
+}
+BENCHMARK(BM_FamilyOf)->Unit(benchmark::kMillisecond);
+
+// What the family tree window does away from the interface: the family's
+// graph built and laid out.
+void BM_FamilyTreeLayOut(benchmark::State& state) {
+  HistoryStore store(FamilyHistory::get().path());
+  const std::vector<RecordedPicture> records = store.familyOf(FamilyHistory::get().first());
+  std::size_t lines = 0;
+  for (auto _ : state) {
+    const family_tree::Family family = family_tree::BuildFamily(records, FamilyHistory::get().first(), QSizeF(110, 90));
+    const family_tree::TreeLayout layout = family_tree::LayOutFamily(family.graph);
+    lines = layout.lines.size();
+    benchmark::DoNotOptimize(layout);
+  }
+  state.counters["pictures"] = static_cast<double>(records.size());
+  state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_FamilyTreeLayOut)->Unit(benchmark::kMillisecond);
+
+// One frame of the family tree window (1000 x 800) over picture 0's family:
+// range(0) 0 scrolled by a third of the view at full size, 1 zoomed in or out
+// by one Ctrl+wheel step about the middle (alternately, between 0.8 and 1),
+// 2 the whole tree in view (Home), every picture painted. The images in
+// view at the start are drawn before the timing.
+void BM_FamilyTreeFrame(benchmark::State& state) {
+  HistoryStore store(FamilyHistory::get().path());
+  StoreActions actions(store);
+  frmFamilyTree& window = showFamilyTreeWindow(actions, FamilyHistory::get().first());
+  window.resize(1000, 800);
+  while (window.layingOut()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  QCoreApplication::processEvents();
+  FamilyTreeView& view = window.view();
+  const auto mode = state.range(0);
+  if (mode == 2) view.fitAll();
+  QScrollBar* bar = view.horizontalScrollBar();
+  const int step = view.viewport()->width() / 3;
+  int value = 0;
+  bool in = false;
+  view.viewport()->repaint();  // the images in view drawn and kept
+  const int drawnBefore = view.imagesDrawn();
+  for (auto _ : state) {
+    if (mode == 0) {
+      value = value + step > bar->maximum() ? 0 : value + step;
+      bar->setValue(value);
+    } else if (mode == 1) {
+      view.setZoom(in ? 1.0 : 0.8);
+      in = !in;
+    }
+    view.viewport()->repaint();
+  }
+  int inView = 0;
+  for (std::size_t i = 0; i < view.scene()->layout.cells.size(); ++i) {
+    inView += view.cellRectInView(i).intersects(view.viewport()->rect());
+  }
+  state.counters["pictures"] = static_cast<double>(view.scene()->layout.cells.size());
+  state.counters["cells_in_view"] = inView;
+  state.counters["drawn_per_frame"] =
+      static_cast<double>(view.imagesDrawn() - drawnBefore) / static_cast<double>(state.iterations());
+  delete &window;
+}
+BENCHMARK(BM_FamilyTreeFrame)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // Takes --history-pictures=N and --history-runs=M out of the arguments.
 void takeSizeArguments(int& argc, char** argv) {

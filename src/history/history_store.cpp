@@ -74,6 +74,54 @@ QByteArray idList(const std::vector<RunId>& ids) {
   return list;
 }
 
+// Each picture's parents as readParents reads them, for all at once.
+void readParentsOf(Connection& db, std::vector<RecordedPicture>& pictures) {
+  if (pictures.empty()) return;
+  std::vector<std::int64_t> ids;
+  std::unordered_map<PictureId, RecordedPicture*> byId;
+  for (RecordedPicture& picture : pictures) {
+    ids.push_back(picture.id);
+    byId[picture.id] = &picture;
+  }
+  const QByteArray sql =
+      "SELECT a.child, a.number, p.id, p.run, r.started_ms, p.number FROM parent a "
+      "LEFT JOIN picture p ON p.id = a.picture LEFT JOIN run r ON r.id = p.run "
+      "WHERE a.child IN (" +
+      idList(ids) + ") ORDER BY a.child, a.position";
+  Statement query(db, sql.constData());
+  while (query.step()) {
+    RecordedPicture& child = *byId.at(query.integer(0));
+    child.origin.parents.push_back(static_cast<std::int16_t>(query.integer(1)));
+    child.parentRecords.push_back(refAt(query, 2));
+  }
+}
+
+std::vector<RecordedPicture> familyIn(Connection& db, PictureId id) {
+  // Up through parents and savers, down through children and readers,
+  // each by its index; UNION drops what is reached twice.
+  Statement members(db,
+                    "WITH RECURSIVE "
+                    "up(id) AS (SELECT id FROM picture WHERE id = ?1 "
+                    "  UNION SELECT a.picture FROM parent a JOIN up ON a.child = up.id "
+                    "    WHERE a.picture IS NOT NULL "
+                    "  UNION SELECT p.saved_from FROM picture p JOIN up ON p.id = up.id "
+                    "    WHERE p.saved_from IS NOT NULL), "
+                    "down(id) AS (SELECT id FROM picture WHERE id = ?1 "
+                    "  UNION SELECT a.child FROM parent a JOIN down ON a.picture = down.id "
+                    "  UNION SELECT p.id FROM picture p JOIN down ON p.saved_from = down.id) "
+                    "SELECT id FROM up UNION SELECT id FROM down ORDER BY 1");
+  members.bind(1, id);
+  std::vector<std::int64_t> ids;
+  while (members.step()) ids.push_back(members.integer(0));
+  std::vector<RecordedPicture> family;
+  if (ids.empty()) return family;
+  const QByteArray where = "WHERE p.id IN (" + idList(ids) + ") ORDER BY p.id";
+  Statement query(db, (QByteArray("SELECT ") + kPictureColumns + where).constData());
+  while (query.step()) family.push_back(pictureAt(query));
+  readParentsOf(db, family);
+  return family;
+}
+
 }  // namespace
 
 HistoryStore::HistoryStore() = default;
@@ -451,6 +499,29 @@ std::optional<RecordedPicture> HistoryStore::picture(PictureId id) {
         return std::move(found.front());
       },
       std::nullopt);
+}
+
+std::vector<RecordedPicture> HistoryStore::familyOf(PictureId id) {
+  return guarded([&] { return familyIn(*db_, id); }, {});
+}
+
+std::vector<RecordedPicture> HistoryStore::ReadFamily(const QString& path, PictureId id) {
+  if (path.isEmpty() || !QFileInfo(path).isFile()) return {};  // a connection would make the file
+  try {
+    Connection db(path);
+    db.exec("PRAGMA busy_timeout = 5000; PRAGMA query_only = ON");
+    if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) return {};
+    return familyIn(db, id);
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+std::optional<PictureId> HistoryStore::pictureNumbered(std::int16_t number) const {
+  if (!recording()) return std::nullopt;
+  const auto found = numbers_.find(number);
+  if (found == numbers_.end()) return std::nullopt;
+  return found->second;
 }
 
 std::vector<RecordedPicture> HistoryStore::closedPictures() {

@@ -150,6 +150,18 @@ class HistoryStore {
   // Pictures made in run, in number order.
   std::vector<RecordedPicture> picturesOf(RunId run);
   std::optional<RecordedPicture> picture(PictureId id);
+  // The picture recorded as id, every recorded ancestor (through its parents
+  // and the picture that saved the file it was read from, back to pictures
+  // with neither) and every recorded descendant, across runs, in id order.
+  // Empty for an unknown id. A few queries, however large the family.
+  std::vector<RecordedPicture> familyOf(PictureId id);
+  // The same read from the history file at path through a connection of its
+  // own, so that any one thread may call it while the store records on
+  // another. Empty when path names no history or it cannot be read.
+  static std::vector<RecordedPicture> ReadFamily(const QString& path, PictureId id);
+  // The record of picture number of this run (or of a run it continues);
+  // nullopt when none was recorded.
+  std::optional<PictureId> pictureNumbered(std::int16_t number) const;
   // This run's closed pictures (with those of the runs it continues), the
   // most recently closed first.
   std::vector<RecordedPicture> closedPictures();

@@ -88,9 +88,13 @@ QString OriginLine(std::int16_t number, const PictureOrigin& origin) {
 QString RecordedPictureText(const RecordedPictureName& picture) {
   const QString text = QCoreApplication::translate("pelorin::PictureOrigin", "picture %1").arg(picture.number);
   if (picture.thisRun) return text;
-  // Month names as the rest of the line's words: untranslated, English.
   return QCoreApplication::translate("pelorin::PictureOrigin", "%1 of the run of %2")
-      .arg(text, QLocale::c().toString(picture.runStart.toLocalTime(), QStringLiteral("d MMM yyyy HH:mm")));
+      .arg(text, RunDateText(picture.runStart));
+}
+
+QString RunDateText(const QDateTime& runStart) {
+  // Month names as the rest of the origin line's words: untranslated, English.
+  return QLocale::c().toString(runStart.toLocalTime(), QStringLiteral("d MMM yyyy HH:mm"));
 }
 
 }  // namespace pelorin

@@ -75,4 +75,8 @@ QString OriginLine(std::int16_t number, const PictureOrigin& origin);
 // for a picture of this run.
 QString RecordedPictureText(const RecordedPictureName& picture);
 
+// When a run started as the origin lines name it: "8 Dec 2026 14:02"
+// (local time).
+QString RunDateText(const QDateTime& runStart);
+
 }  // namespace pelorin

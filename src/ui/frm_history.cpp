@@ -21,6 +21,7 @@
 #include "platform/numbers.h"
 #include "ui/board_view.h"
 #include "ui/controls.h"
+#include "ui/frm_family_tree.h"
 #include "ui/history_actions.h"
 #include "ui/history_cell_delegate.h"
 #include "ui/history_cells_model.h"
@@ -142,6 +143,18 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   cellsView_->setModel(cells_);
   cellsView_->viewport()->installEventFilter(this);
   connect(cellsView_, &QAbstractItemView::activated, this, &frmHistory::openCell);
+  actFamilyTree_ = new QAction(tr("Family Tree..."), cellsView_);
+  actFamilyTree_->setObjectName(QStringLiteral("actFamilyTree"));
+  actFamilyTree_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  actFamilyTree_->setShortcutContext(Qt::WindowShortcut);
+  cellsView_->addAction(actFamilyTree_);
+  cellsView_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(actFamilyTree_, &QAction::triggered, this, [this] {
+    const history::RecordedPicture* picture = cells_->picture(cellsView_->currentIndex());
+    if (picture == nullptr || !actions_) return;
+    const history::PictureId id = picture->id;
+    reportFailures(this, [&] { showFamilyTreeWindow(*actions_, id); });
+  });
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(cbxKeepHistory_);

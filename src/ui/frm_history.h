@@ -25,7 +25,8 @@ class HistoryRunsModel;
 // started, how many pictures it made, how many are open; this run marked),
 // and the chosen run's pictures as cells in number order, as on the board,
 // closed ones dimmed. Enter or a double click on a cell asks the program to
-// open that picture (HistoryActions::openRecorded). "Resume" resumes the
+// open that picture (HistoryActions::openRecorded); Ctrl+T shows its family
+// tree. "Resume" resumes the
 // chosen run when the program allows it; Delete, or "Forget Run", forgets a
 // chosen earlier run after asking (never this run nor one it continues).
 // "Keep history" switches the recording on and off. It reads the history
@@ -96,6 +97,7 @@ class frmHistory final : public QWidget {
   QPushButton* btnResume_ = nullptr;
   QPushButton* btnForget_ = nullptr;
   QAction* actForget_ = nullptr;
+  QAction* actFamilyTree_ = nullptr;  // Ctrl+T: the current cell's family tree
 
   std::optional<history::RunId> chosenRun_;
   bool restoring_ = false;          // refresh() is choosing the run again

@@ -23,6 +23,7 @@
 #include "platform/twips.h"
 #include "ui/controls.h"
 #include "ui/frm_board.h"
+#include "ui/frm_family_tree.h"
 #include "ui/frm_history.h"
 #include "ui/frm_object.h"
 #include "ui/history_keeper.h"
@@ -65,6 +66,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   buildControls();
   history_ = new HistoryKeeper(this, txtMutationRate_, txtName_);
   connect(history_, &HistoryKeeper::actionsChanged, this, &frmMain::updateHistoryItems);
+  connect(&PictureWindowEvents::instance(), &PictureWindowEvents::familyTreeAsked, this, &frmMain::showFamilyTreeOf);
   buildMenus();
   resize(kClientSize.width(), menuBar()->sizeHint().height() + kClientSize.height());
 
@@ -81,10 +83,14 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
 frmMain::~frmMain() {
   delete board_.data();
-  // The History window works on this window's keeper; it must not outlive it.
+  // The History and family tree windows work on this window's keeper; they
+  // must not outlive it.
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* window = qobject_cast<frmHistory*>(widget);
-    if (window != nullptr && window->actions() == history_) delete window;
+    if (auto* window = qobject_cast<frmHistory*>(widget); window != nullptr && window->actions() == history_) {
+      delete window;
+    } else if (auto* tree = qobject_cast<frmFamilyTree*>(widget); tree != nullptr && tree->actions() == history_) {
+      delete tree;
+    }
   }
 }
 
@@ -188,6 +194,20 @@ void frmMain::pictureOpened(const std::shared_ptr<clsObject>& picture, std::opti
   // failed keeps its window, but Save in it finds nothing to save.
   PictureWindowEvents::instance().notifyOpened(picture);
   history_->recordMade(*picture, savedFrom);
+}
+
+void frmMain::showFamilyTreeOf(int number) {
+  const history::HistoryStore* store = history_->store();
+  const std::optional<history::PictureId> id =
+      store != nullptr ? store->pictureNumbered(static_cast<std::int16_t>(number)) : std::nullopt;
+  if (!id) {
+    QWidget* over = openWindowOf(number);
+    Seam<UserMessages>::current().showFailure(
+        over != nullptr ? over : this, tr("Family Tree"),
+        tr("Picture %1 is not in the history, so its family is not known.").arg(plainNumberText(number)));
+    return;
+  }
+  showFamilyTreeWindow(*history_, *id);
 }
 
 void frmMain::updateHistoryItems() {

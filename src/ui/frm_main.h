@@ -58,6 +58,9 @@ class frmMain : public QMainWindow {
   // Tells the board of a picture that was made and registered, and the
   // history; savedFrom: the record of whoever saved the file it was read from.
   void pictureOpened(const std::shared_ptr<clsObject>& picture, std::optional<std::int64_t> savedFrom = {});
+  // The family tree window of picture number of this run; when the history
+  // holds no record of it, the user is told so.
+  void showFamilyTreeOf(int number);
   // Enables Reopen Closed Picture and Resume Last Run when they can act.
   void updateHistoryItems();
   // Opens a picture whose genetic code is the clipboard's text, as Open

@@ -108,6 +108,8 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
       addPictureAction(QStringLiteral("actExportImage"), tr("Export Image..."), QKeySequence(Qt::CTRL | Qt::Key_E));
   actGeneticCode_ =
       addPictureAction(QStringLiteral("actGeneticCode"), tr("Genetic Code..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+  actFamilyTree_ =
+      addPictureAction(QStringLiteral("actFamilyTree"), tr("Family Tree..."), QKeySequence(Qt::CTRL | Qt::Key_T));
   picDraw_->setContextMenuPolicy(Qt::ActionsContextMenu);
   txtName_->installEventFilter(this);
   picDraw_->installEventFilter(this);
@@ -116,6 +118,8 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(actCopy_, &QAction::triggered, this, &frmObject::actCopy_Triggered);
   connect(actExportImage_, &QAction::triggered, this, &frmObject::actExportImage_Triggered);
   connect(actGeneticCode_, &QAction::triggered, this, &frmObject::actGeneticCode_Triggered);
+  connect(actFamilyTree_, &QAction::triggered, this,
+          [this] { emit PictureWindowEvents::instance().familyTreeAsked(tag_.toInt()); });
 
   connect(btnSave_, &QPushButton::clicked, this, &frmObject::btnSave_Click);
   connect(btnDone_, &QPushButton::clicked, this, &frmObject::btnDone_Click);

@@ -22,7 +22,8 @@ class clsObject;
 // The window of one picture. Closing it (Done or the close box) destroys it;
 // the picture stays registered.
 //
-// Copy (Ctrl+C), Export Image (Ctrl+E) and Genetic Code (Ctrl+G) act on the
+// Copy (Ctrl+C), Export Image (Ctrl+E), Genetic Code (Ctrl+G) and Family
+// Tree (Ctrl+T, told to PictureWindowEvents) act on the
 // picture from anywhere in the window and from picDraw's context menu. Only
 // while the name box has selected text does Ctrl+C stay the box's own,
 // copying that text. picDraw's tooltip tells where the picture came from.
@@ -47,6 +48,7 @@ class frmObject : public QWidget {
   QAction* actCopy() const { return actCopy_; }
   QAction* actExportImage() const { return actExportImage_; }
   QAction* actGeneticCode() const { return actGeneticCode_; }
+  QAction* actFamilyTree() const { return actFamilyTree_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -86,6 +88,7 @@ class frmObject : public QWidget {
   QAction* actCopy_ = nullptr;
   QAction* actExportImage_ = nullptr;
   QAction* actGeneticCode_ = nullptr;
+  QAction* actFamilyTree_ = nullptr;
   // Restarted by each move: the window has stopped moving when it runs out.
   QTimer* moveSettled_ = nullptr;
 };

@@ -41,6 +41,8 @@ class PictureWindowEvents : public QObject {
   // bytes: exactly what was written to path.
   void saved(int number, const QString& path, const QByteArray& bytes);
   void exported(int number, const QString& path);
+  // The user asked for the family tree of picture number.
+  void familyTreeAsked(int number);
 };
 
 }  // namespace pelorin

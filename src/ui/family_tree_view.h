@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QCache>
+#include <QImage>
+#include <QPoint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "family_tree/tree_drawing.h"
+
+namespace pelorin {
+
+// A laid-out family as the family tree window shows it.
+struct FamilyTreeScene {
+  family_tree::Family family;
+  family_tree::TreeLayout layout;
+  family_tree::TreeDrawing drawing;  // over family and layout
+  std::vector<QString> lineTips;     // lineTips[i]: the tooltip of layout.lines[i]
+  std::vector<QString> cellTips;     // cellTips[i]: of layout.cells[i], the picture's origin line
+};
+
+// Shows a family tree, parents above children: only what is in view is
+// painted, each picture drawn from its recorded code when first shown and
+// kept in a cache bounded by size. Drag or scroll to move, Ctrl+wheel to
+// zoom about the mouse; the arrow keys move the current cell to its
+// neighbour; resting the mouse on a cell fades all but its kin. Enter or a
+// double click on a cell, and Space, are told by signals.
+class FamilyTreeView : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  static constexpr qreal kMinZoom = 0.05;
+  static constexpr qreal kMaxZoom = 4.0;
+  // Images kept, in KiB: some screens full of half-size pictures at a
+  // device pixel ratio of 2 (about 47 KiB each there).
+  static constexpr int kImageCacheKiB = 32 * 1024;
+
+  explicit FamilyTreeView(QWidget* parent = nullptr);
+
+  // Shows scene (none: an empty view); the current cell becomes the focus.
+  void setScene(std::shared_ptr<const FamilyTreeScene> scene);
+  const FamilyTreeScene* scene() const { return scene_.get(); }
+  // Cells show their pictures framed so; changing it drops the kept images.
+  void setFraming(family_tree::CellFraming framing);
+
+  qreal zoom() const { return zoom_; }
+  // Zooms to zoom (clamped) keeping the layout point under anchor (viewport
+  // coordinates) where it is; the viewport's centre when none.
+  void setZoom(qreal zoom, std::optional<QPointF> anchor = std::nullopt);
+  // The whole tree in view, at most at full size.
+  void fitAll();
+  // Brings cell into view, at its centre when it is far.
+  void centreOn(std::size_t cell);
+
+  std::size_t currentCell() const { return current_; }
+  void setCurrentCell(std::size_t cell);
+  std::size_t hoveredCell() const { return hovered_; }
+  // One per cell while the mouse rests on a cell, else empty.
+  const std::vector<bool>& kin() const { return kin_; }
+  // Where cell lies in the viewport's coordinates.
+  QRectF cellRectInView(std::size_t cell) const;
+  // The cell at a viewport point; npos for none.
+  std::size_t cellAt(QPointF point) const;
+
+  int imagesDrawn() const { return drawn_; }
+
+ signals:
+  void cellActivated(std::size_t cell);  // Enter, a double click
+  void cellToggled(std::size_t cell);    // Space
+  void currentCellChanged(std::size_t cell);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+
+ private:
+  // Where the layout's (0, 0) lies in the viewport.
+  QPoint origin() const;
+  QPointF toLayout(QPointF viewPoint) const;
+  void updateScrollBars();
+  void setHovered(std::size_t cell);
+  // The neighbour of the current cell in direction key; npos for none.
+  std::size_t neighbour(int key) const;
+  std::size_t lineAt(QPointF viewPoint) const;
+  QImage imageOf(std::size_t cell, qreal pixelScale);
+
+  std::shared_ptr<const FamilyTreeScene> scene_;
+  family_tree::CellFraming framing_ = family_tree::CellFraming::Window;
+  qreal zoom_ = 1.0;
+  std::size_t current_ = family_tree::Family::npos;
+  std::size_t hovered_ = family_tree::Family::npos;
+  std::vector<bool> kin_;
+  std::optional<QPoint> dragFrom_;
+  bool dragged_ = false;
+  struct Kept {
+    QImage image;
+    qreal scale;
+  };
+  QCache<history::PictureId, Kept> images_;
+  int drawn_ = 0;
+};
+
+}  // namespace pelorin
