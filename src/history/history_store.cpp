@@ -108,7 +108,7 @@ void HistoryStore::closeFile() {
   db_.reset();
 }
 
-std::int64_t HistoryStore::nowMs() const { return options_.now().toMSecsSinceEpoch(); }
+std::int64_t HistoryStore::nowMs() const { return (recordTime_ ? *recordTime_ : options_.now()).toMSecsSinceEpoch(); }
 
 void HistoryStore::fail(Problem problem, const QString& message) {
   closeFile();
