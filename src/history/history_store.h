@@ -189,8 +189,9 @@ class HistoryStore {
                    const QByteArray& hash);
   std::vector<RunId> chainOf(RunId run);
   void loadNumbers();
-  void readParents(RecordedPicture& picture);
-  std::vector<RecordedPicture> readPictures(const char* where, const std::vector<std::int64_t>& values);
+  void readParents(std::vector<RecordedPicture>& pictures, const char* where, const std::vector<std::int64_t>& values);
+  std::vector<RecordedPicture> readPictures(const char* where, const char* order,
+                                            const std::vector<std::int64_t>& values);
   std::int64_t nowMs() const;
 
   QString path_;
