@@ -3,6 +3,11 @@
 #include <QMetaObject>
 #include <QObject>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace pelorin::history {
 
 HistoryRecorder::HistoryRecorder(std::unique_ptr<HistoryStore> store)
@@ -56,6 +61,11 @@ void HistoryRecorder::push(std::function<void(HistoryStore&)> write) {
 }
 
 void HistoryRecorder::run() {
+#ifdef __linux__
+  // Below the interface: woken by a record, this thread must not take the
+  // processor from the interface that is still drawing the picture.
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
   std::unique_lock lock(mutex_);
   for (;;) {
     wake_.wait(lock, [this] { return !jobs_.empty() || stopping_; });
