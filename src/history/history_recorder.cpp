@@ -13,6 +13,8 @@ namespace pelorin::history {
 HistoryRecorder::HistoryRecorder(std::unique_ptr<HistoryStore> store)
     : store_(std::move(store)), owner_(std::make_unique<QObject>()), recording_(store_->recording()) {
   store_->setProblemHandler([this](const QString& message) {
+    // Before the owner can hear of it: a store with a problem may have stopped.
+    recording_ = store_->recording();
     {
       const std::lock_guard lock(mutex_);
       problem_ = message;
