@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "platform/failure.h"
 
@@ -25,21 +26,47 @@ constexpr int kCodeBytes = clsGenSeq::kGeneCount * (kShortTraits * 2 + 8);
 // The most a blob holds: a genetic code, or wide trait sources.
 constexpr int kLargestRaw = std::max(kCodeBytes, 2 * TraitSources::kCount);
 
+// One deflate stream per thread, reset for each blob: setting a stream up
+// costs more than deflating the few hundred bytes of a blob.
+class Deflater {
+ public:
+  Deflater() {
+    ready_ = deflateInit2(&stream_, kLevel, Z_DEFLATED, -kWindowBits, kMemLevel, Z_DEFAULT_STRATEGY) == Z_OK;
+  }
+  ~Deflater() {
+    if (ready_) deflateEnd(&stream_);
+  }
+  Deflater(const Deflater&) = delete;
+  Deflater& operator=(const Deflater&) = delete;
+
+  // The raw deflate stream of in, into out (capacity bytes); its size, or
+  // none when it does not fit.
+  std::optional<qsizetype> deflateInto(const QByteArray& in, char* out, qsizetype capacity) {
+    if (!ready_ || deflateReset(&stream_) != Z_OK) return std::nullopt;
+    stream_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.constData()));
+    stream_.avail_in = static_cast<uInt>(in.size());
+    stream_.next_out = reinterpret_cast<Bytef*>(out);
+    stream_.avail_out = static_cast<uInt>(capacity);
+    if (deflate(&stream_, Z_FINISH) != Z_STREAM_END) return std::nullopt;
+    return static_cast<qsizetype>(stream_.total_out);
+  }
+
+ private:
+  // Blobs of a few hundred bytes, mostly runs: the fastest level finds
+  // nearly all there is to find.
+  static constexpr int kLevel = Z_BEST_SPEED;
+  z_stream stream_{};
+  bool ready_ = false;
+};
+
 QByteArray pack(const QByteArray& raw, bool deflated) {
   QByteArray blob(1 + raw.size(), Qt::Uninitialized);
-  z_stream stream{};
-  if (deflated &&
-      deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -kWindowBits, kMemLevel, Z_DEFAULT_STRATEGY) == Z_OK) {
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(raw.constData()));
-    stream.avail_in = static_cast<uInt>(raw.size());
-    stream.next_out = reinterpret_cast<Bytef*>(blob.data() + 1);
-    stream.avail_out = static_cast<uInt>(raw.size() - 1);  // must gain at least a byte
-    const bool done = deflate(&stream, Z_FINISH) == Z_STREAM_END;
-    const auto size = static_cast<qsizetype>(stream.total_out);
-    deflateEnd(&stream);
-    if (done) {
+  if (deflated) {
+    thread_local Deflater deflater;
+    // Must gain at least a byte.
+    if (const auto size = deflater.deflateInto(raw, blob.data() + 1, raw.size() - 1)) {
       blob[0] = kDeflated;
-      blob.resize(1 + size);
+      blob.resize(1 + *size);
       return blob;
     }
   }

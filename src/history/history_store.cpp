@@ -156,7 +156,7 @@ void HistoryStore::closeFile() {
   db_.reset();
 }
 
-std::int64_t HistoryStore::nowMs() const { return options_.now().toMSecsSinceEpoch(); }
+std::int64_t HistoryStore::nowMs() const { return (recordTime_ ? *recordTime_ : options_.now()).toMSecsSinceEpoch(); }
 
 void HistoryStore::fail(Problem problem, const QString& message) {
   closeFile();
@@ -463,38 +463,52 @@ std::vector<RunSummary> HistoryStore::runs() {
       {});
 }
 
-void HistoryStore::readParents(RecordedPicture& picture) {
-  const StatementLease queryLease = db_->prepared(
-      "SELECT a.number, p.id, p.run, r.started_ms, p.number FROM parent a "
-      "LEFT JOIN picture p ON p.id = a.picture LEFT JOIN run r ON r.id = p.run "
-      "WHERE a.child = ? ORDER BY a.position");
-  Statement& query = *queryLease;
-  query.bind(1, picture.id);
-  while (query.step()) {
-    picture.origin.parents.push_back(static_cast<std::int16_t>(query.integer(0)));
-    picture.parentRecords.push_back(refAt(query, 1));
-  }
-}
-
-std::vector<RecordedPicture> HistoryStore::readPictures(const char* where, const std::vector<std::int64_t>& values) {
-  std::vector<RecordedPicture> result;
-  const QByteArray sql = QByteArray("SELECT ") + kPictureColumns + where;
+// The parents of every picture `where` selects, in one query: reading them
+// picture by picture costs a query each.
+void HistoryStore::readParents(std::vector<RecordedPicture>& pictures, const char* where,
+                               const std::vector<std::int64_t>& values) {
+  if (pictures.empty()) return;
+  std::unordered_map<PictureId, RecordedPicture*> byId;
+  for (RecordedPicture& picture : pictures) byId.emplace(picture.id, &picture);
+  const QByteArray sql = QByteArray(
+                             "SELECT a.child, a.number, q.id, q.run, qr.started_ms, q.number FROM picture p "
+                             "JOIN parent a ON a.child = p.id LEFT JOIN picture q ON q.id = a.picture "
+                             "LEFT JOIN run qr ON qr.id = q.run ") +
+                         where + " ORDER BY a.child, a.position";
   const StatementLease queryLease = db_->prepared(sql.constData());
   Statement& query = *queryLease;
   for (std::size_t i = 0; i < values.size(); ++i) query.bind(static_cast<int>(i + 1), values[i]);
-  while (query.step()) result.push_back(pictureAt(query));
-  for (RecordedPicture& picture : result) readParents(picture);
+  while (query.step()) {
+    const auto found = byId.find(query.integer(0));
+    if (found == byId.end()) continue;
+    found->second->origin.parents.push_back(static_cast<std::int16_t>(query.integer(1)));
+    found->second->parentRecords.push_back(refAt(query, 2));
+  }
+}
+
+// where: a condition on p, the pictures; order: how they come.
+std::vector<RecordedPicture> HistoryStore::readPictures(const char* where, const char* order,
+                                                        const std::vector<std::int64_t>& values) {
+  std::vector<RecordedPicture> result;
+  const QByteArray sql = QByteArray("SELECT ") + kPictureColumns + where + ' ' + order;
+  {
+    const StatementLease queryLease = db_->prepared(sql.constData());
+    Statement& query = *queryLease;
+    for (std::size_t i = 0; i < values.size(); ++i) query.bind(static_cast<int>(i + 1), values[i]);
+    while (query.step()) result.push_back(pictureAt(query));
+  }
+  readParents(result, where, values);
   return result;
 }
 
 std::vector<RecordedPicture> HistoryStore::picturesOf(RunId run) {
-  return guarded([&] { return readPictures("WHERE p.run = ? ORDER BY p.number, p.id", {run}); }, {});
+  return guarded([&] { return readPictures("WHERE p.run = ?", "ORDER BY p.number, p.id", {run}); }, {});
 }
 
 std::optional<RecordedPicture> HistoryStore::picture(PictureId id) {
   return guarded(
       [&]() -> std::optional<RecordedPicture> {
-        auto found = readPictures("WHERE p.id = ?", {id});
+        auto found = readPictures("WHERE p.id = ?", "", {id});
         if (found.empty()) return std::nullopt;
         return std::move(found.front());
       },
@@ -527,8 +541,8 @@ std::optional<PictureId> HistoryStore::pictureNumbered(std::int16_t number) cons
 std::vector<RecordedPicture> HistoryStore::closedPictures() {
   return guarded(
       [&] {
-        const QByteArray where = "WHERE p.run IN (" + idList(chain_) + ") AND p.open = 0 ORDER BY p.closed_event DESC";
-        return readPictures(where.constData(), {});
+        const QByteArray where = "WHERE p.run IN (" + idList(chain_) + ") AND p.open = 0";
+        return readPictures(where.constData(), "ORDER BY p.closed_event DESC", {});
       },
       {});
 }
@@ -559,7 +573,8 @@ std::optional<ResumeData> HistoryStore::resumeData(RunId run) {
         ResumeData data;
         data.run = run;
         const QByteArray in = "p.run IN (" + idList(chain) + ")";
-        data.openPictures = readPictures(("WHERE " + in + " AND p.open = 1 ORDER BY p.number, p.id").constData(), {});
+        data.openPictures =
+            readPictures(("WHERE " + in + " AND p.open = 1").constData(), "ORDER BY p.number, p.id", {});
         Statement last(
             *db_,
             ("SELECT p.rate_box, p.name_box FROM picture p WHERE " + in + " ORDER BY p.id DESC LIMIT 1").constData());

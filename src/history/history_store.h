@@ -107,7 +107,8 @@ struct HistoryOptions {
 // Each record is one transaction, written when called. Nothing here throws:
 // on any failure the store sets one problem, stops recording (record calls
 // do nothing, queries return empty) and the program goes on without it.
-// Use from one thread; two stores (two processes) may share one file.
+// Use from one thread at a time (HistoryRecorder writes on a thread of its
+// own); two stores (two processes) may share one file.
 class HistoryStore {
  public:
   // Records nothing and has no problem: the history switched off.
@@ -181,6 +182,12 @@ class HistoryStore {
   // SHA-256 of bytes, as recorded for a save.
   static QByteArray HashOf(const QByteArray& bytes);
 
+  // The store's clock (HistoryOptions::now).
+  QDateTime now() const { return options_.now(); }
+  // Records that follow are timed at `at` instead of now() (none: by the
+  // clock again), for a writer that writes them after they happened.
+  void setRecordTime(std::optional<QDateTime> at) { recordTime_ = std::move(at); }
+
  private:
   void open(const QString& path);
   bool openChecked();
@@ -194,12 +201,14 @@ class HistoryStore {
                    const QByteArray& hash);
   std::vector<RunId> chainOf(RunId run);
   void loadNumbers();
-  void readParents(RecordedPicture& picture);
-  std::vector<RecordedPicture> readPictures(const char* where, const std::vector<std::int64_t>& values);
+  void readParents(std::vector<RecordedPicture>& pictures, const char* where, const std::vector<std::int64_t>& values);
+  std::vector<RecordedPicture> readPictures(const char* where, const char* order,
+                                            const std::vector<std::int64_t>& values);
   std::int64_t nowMs() const;
 
   QString path_;
   HistoryOptions options_;
+  std::optional<QDateTime> recordTime_;
   std::unique_ptr<Connection> db_;
   std::unique_ptr<Checkpointer> checkpointer_;  // goes before db_
   RunId run_ = 0;

@@ -119,7 +119,8 @@ QByteArray Statement::blob(int column) const {
   return QByteArray(data, sqlite3_column_bytes(stmt_, column));
 }
 
-Transaction::Transaction(Connection& db) : db_(db) { db_.exec("BEGIN IMMEDIATE"); }
+// Kept prepared, as every record begins and commits one.
+Transaction::Transaction(Connection& db) : db_(db) { db_.prepared("BEGIN IMMEDIATE")->run(); }
 
 Transaction::~Transaction() {
   // A failed COMMIT (a full disk) may have ended the transaction already.
@@ -127,7 +128,7 @@ Transaction::~Transaction() {
 }
 
 void Transaction::commit() {
-  db_.exec("COMMIT");
+  db_.prepared("COMMIT")->run();
   open_ = false;
 }
 

@@ -173,7 +173,7 @@ void frmMain::openPicture(QWidget* reportTo) {
     PictureRequest request{name, rateText, TickedPictures(), std::nullopt};
     // A file some recorded picture saved: the new picture names it.
     std::optional<HistoryKeeper::Lineage> lineage;
-    if (history_->store() != nullptr && FileExists(name)) {
+    if (history_->recording() && FileExists(name)) {
       QFile file(name);
       if (file.open(QIODevice::ReadOnly)) lineage = history_->lineageOf(file.readAll());
       if (lineage) request.savedFrom = lineage->name;

@@ -38,17 +38,17 @@ HistoryKeeper::HistoryKeeper(QWidget* window, QLineEdit* rateBox, QLineEdit* nam
   connect(&events, &PictureWindowEvents::moved, this, &HistoryKeeper::moved);
   connect(&events, &PictureWindowEvents::parentBoxChanged, this, [this](int number, bool ticked) {
     if (!recording() || restoring_) return;
-    store_->recordParentBox(static_cast<std::int16_t>(number), ticked);
+    recorder_->recordParentBox(static_cast<std::int16_t>(number), ticked);
     recorded();
   });
   connect(&events, &PictureWindowEvents::saved, this, [this](int number, const QString& path, const QByteArray& bytes) {
     if (!recording()) return;
-    store_->recordSaved(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath(), bytes);
+    recorder_->recordSaved(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath(), bytes);
     recorded();
   });
   connect(&events, &PictureWindowEvents::exported, this, [this](int number, const QString& path) {
     if (!recording()) return;
-    store_->recordExported(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath());
+    recorder_->recordExported(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath());
     recorded();
   });
 }
@@ -63,21 +63,25 @@ void HistoryKeeper::openHistory(const QString& path, const history::HistoryOptio
   path_ = path;
   options_ = options;
   if (!keepHistory()) return;
-  store_ = std::make_unique<history::HistoryStore>(path_, options_);
-  store_->setProblemHandler([this](const QString& text) { showProblem(text); });
-  if (const auto run = store_->currentRun()) chain_ = {*run};
+  startRecording();
+  if (const auto run = settled().currentRun()) chain_ = {*run};
   findEarlierRun();
   emit actionsChanged();
   emit changed();
 }
 
 void HistoryKeeper::endRun() {
-  if (store_) store_->endRun();
-  store_.reset();
+  if (recorder_) recorder_->endRun();
+  recorder_.reset();
   ended_ = true;
 }
 
-history::HistoryStore* HistoryKeeper::store() { return recording() ? store_.get() : nullptr; }
+void HistoryKeeper::startRecording() {
+  recorder_ = std::make_unique<history::HistoryRecorder>(std::make_unique<history::HistoryStore>(path_, options_));
+  recorder_->setProblemHandler([this](const QString& text) { showProblem(text); });
+}
+
+history::HistoryStore* HistoryKeeper::store() { return recording() ? &settled() : nullptr; }
 
 void HistoryKeeper::showProblem(const QString& text) {
   if (shown_.contains(text)) return;
@@ -99,14 +103,14 @@ void HistoryKeeper::recordMade(clsObject& picture, std::optional<history::Pictur
   made.savedFrom = savedFrom;
   if (rateBox_) made.rateBoxText = rateBox_->text();
   if (nameBox_) made.nameBoxText = nameBox_->text();
-  store_->recordPicture(made);
+  recorder_->recordPicture(made);
   recorded();
   emit actionsChanged();
 }
 
 std::optional<HistoryKeeper::Lineage> HistoryKeeper::lineageOf(const QByteArray& fileBytes) {
   if (!recording()) return std::nullopt;
-  const std::optional<history::PictureRef> saver = store_->savedBy(fileBytes);
+  const std::optional<history::PictureRef> saver = settled().savedBy(fileBytes);
   if (!saver) return std::nullopt;
   return Lineage{nameOf(*saver), saver->id};
 }
@@ -118,7 +122,7 @@ void HistoryKeeper::closedByUser(int number, QPoint position) {
   closed_.erase(std::remove(closed_.begin(), closed_.end(), id), closed_.end());
   closed_.push_back(id);
   if (recording()) {
-    store_->recordClosed(id);
+    recorder_->recordClosed(id);
     recorded();
   }
   emit actionsChanged();
@@ -130,7 +134,7 @@ void HistoryKeeper::moved(int number, QPoint position) {
   if (known != positions_.end() && known->second == position) return;
   positions_[id] = position;
   if (!recording() || restoring_) return;
-  store_->recordMoved(id, position);
+  recorder_->recordMoved(id, position);
   recorded();
 }
 
@@ -172,7 +176,7 @@ void HistoryKeeper::reopen(std::int16_t number, const history::RecordedPicture* 
   });
   restoring_ = false;
   if (recording()) {
-    store_->recordReopened(number);
+    recorder_->recordReopened(number);
     recorded();
   }
   emit actionsChanged();
@@ -209,7 +213,7 @@ bool HistoryKeeper::inThisRun(history::RunId run) const {
 void HistoryKeeper::findEarlierRun() {
   lastEarlierRun_.reset();
   if (!recording()) return;
-  for (const history::RunSummary& run : store_->runs()) {  // newest first
+  for (const history::RunSummary& run : settled().runs()) {  // newest first
     runStarts_[run.id] = run.started;
     if (!lastEarlierRun_ && !inThisRun(run.id) && !run.current) lastEarlierRun_ = run.id;
   }
@@ -218,7 +222,7 @@ void HistoryKeeper::findEarlierRun() {
 QDateTime HistoryKeeper::runStart(history::RunId run) {
   if (const auto found = runStarts_.find(run); found != runStarts_.end()) return found->second;
   if (!recording()) return {};
-  for (const history::RunSummary& summary : store_->runs()) runStarts_[summary.id] = summary.started;
+  for (const history::RunSummary& summary : settled().runs()) runStarts_[summary.id] = summary.started;
   const auto found = runStarts_.find(run);
   return found != runStarts_.end() ? found->second : QDateTime();
 }
@@ -255,12 +259,12 @@ void HistoryKeeper::resumeLast() {
 
 void HistoryKeeper::resume(history::RunId run) {
   if (!canResume(run)) return;
-  std::optional<history::ResumeData> data = store_->resumeData(run);
-  if (!data || !store_->continueRun(run)) return;
+  std::optional<history::ResumeData> data = settled().resumeData(run);
+  if (!data || !settled().continueRun(run)) return;
   resumed_ = true;
   // This run, then the run it continues, and the runs that one continued.
   std::map<history::RunId, std::optional<history::RunId>> continues;
-  for (const history::RunSummary& summary : store_->runs()) continues[summary.id] = summary.continues;
+  for (const history::RunSummary& summary : settled().runs()) continues[summary.id] = summary.continues;
   for (std::optional<history::RunId> next = run; next && !inThisRun(*next);) {
     chain_.push_back(*next);
     const auto found = continues.find(*next);
@@ -280,7 +284,7 @@ void HistoryKeeper::resume(history::RunId run) {
       }
     });
   }
-  std::vector<history::RecordedPicture> closed = store_->closedPictures();  // the most recent first
+  std::vector<history::RecordedPicture> closed = settled().closedPictures();  // the most recent first
   for (auto record = closed.rbegin(); record != closed.rend(); ++record) {
     if (registered(record->number)) continue;
     closed_.push_back(record->number);
@@ -296,17 +300,16 @@ bool HistoryKeeper::keepHistory() const { return QSettings().value(QLatin1String
 
 void HistoryKeeper::setKeepHistory(bool keep) {
   QSettings().setValue(QLatin1String(kKeepHistoryKey), keep);
-  if (!keep && store_) {
-    if (const auto run = store_->currentRun()) stoppedRun_ = *run;
-    store_->endRun();
-    store_.reset();
-  } else if (keep && !store_ && opened_ && !ended_) {
+  if (!keep && recorder_) {
+    if (const auto run = settled().currentRun()) stoppedRun_ = *run;
+    recorder_->endRun();
+    recorder_.reset();
+  } else if (keep && !recorder_ && opened_ && !ended_) {
     // Recording again: a new run that continues the one this program
     // stopped, so that its pictures' events go on where they were.
-    store_ = std::make_unique<history::HistoryStore>(path_, options_);
-    store_->setProblemHandler([this](const QString& text) { showProblem(text); });
-    if (const auto run = store_->currentRun()) {
-      if (stoppedRun_ && store_->continueRun(*stoppedRun_)) {
+    startRecording();
+    if (const auto run = settled().currentRun()) {
+      if (stoppedRun_ && settled().continueRun(*stoppedRun_)) {
         chain_.insert(chain_.begin(), *run);
       } else {
         chain_ = {*run};

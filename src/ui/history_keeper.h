@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "history/history_recorder.h"
 #include "history/history_store.h"
 #include "picture/picture_origin.h"
 #include "ui/history_actions.h"
@@ -51,6 +52,8 @@ class HistoryKeeper final : public HistoryActions {
 
   // The history file this keeper opens or opened.
   QString path() const { return path_; }
+  // True while pictures and events are recorded.
+  bool recording() const { return recorder_ && recorder_->recording(); }
 
   // A picture made by Open or the clipboard, after it was registered.
   // savedFrom: the record lineageOf() found for the file it was read from.
@@ -86,7 +89,10 @@ class HistoryKeeper final : public HistoryActions {
   void actionsChanged();
 
  private:
-  bool recording() const { return store_ && store_->recording(); }
+  // Opens the history at path_ and records into it from now on.
+  void startRecording();
+  // The store once everything recorded so far is written: to read.
+  history::HistoryStore& settled() { return recorder_->settled(); }
   void showProblem(const QString& text);
   void closedByUser(int number, QPoint position);
   void moved(int number, QPoint position);
@@ -110,7 +116,7 @@ class HistoryKeeper final : public HistoryActions {
   QPointer<QLineEdit> nameBox_;
   QString path_;
   history::HistoryOptions options_;
-  std::unique_ptr<history::HistoryStore> store_;
+  std::unique_ptr<history::HistoryRecorder> recorder_;
   std::optional<history::RunId> ownRun_;  // the run this program started first
   std::vector<history::RunId> chain_;     // this run and the runs it continues
   std::map<history::RunId, QDateTime> runStarts_;

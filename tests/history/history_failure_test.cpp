@@ -1,10 +1,13 @@
 // The history's failures: each leaves one message naming the file, keeps the
 // user's file (or moves it aside whole) and lets the program go on.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <chrono>
 #include <thread>
 
 #include "history/history_store.h"
@@ -208,6 +211,78 @@ TEST_F(HistoryTest, TwoStoresOnOneFileBothRecordEverything) {
     ASSERT_EQ(pictures.size(), static_cast<std::size_t>(kEach));
     EXPECT_TRUE(pictures.back().ticked);
     EXPECT_EQ(pictures.back().parentRecords[0]->run, run);
+  }
+}
+
+// What a recording process reports back through its pipe.
+struct ProcessOutcome {
+  RunId run = 0;
+  int recorded = 0;
+  Problem problem = Problem::Failed;
+  double longestMs = 0;  // the longest single record, lock waits included
+};
+
+// A second program: a child process that waits for the go on start, records
+// count pictures (each ticked after it is made) in a run of its own and
+// writes its outcome to result. Returns the child's id.
+pid_t StartRecordingProcess(const QString& path, int count, int start, int result) {
+  const pid_t pid = fork();
+  if (pid != 0) return pid;
+  char go = 0;
+  ProcessOutcome outcome;
+  if (read(start, &go, 1) == 1) {
+    HistoryStore store(path);
+    for (std::int16_t number = 0; number < count; ++number) {
+      const auto begun = std::chrono::steady_clock::now();
+      const auto parents = number > 0 ? std::vector<std::int16_t>{0} : std::vector<std::int16_t>{};
+      if (store.recordPicture(MadePicture(number, parents))) ++outcome.recorded;
+      store.recordParentBox(number, true);
+      const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - begun;
+      outcome.longestMs = std::max(outcome.longestMs, took.count());
+    }
+    outcome.run = store.currentRun().value_or(0);
+    outcome.problem = store.problemKind();
+    store.endRun();
+  }
+  const bool written = write(result, &outcome, sizeof outcome) == static_cast<ssize_t>(sizeof outcome);
+  _exit(written ? 0 : 1);
+}
+
+// Two programs write one history at once, each waiting for the other's
+// transactions on the file's locks: neither loses a picture, and neither
+// waits long on the other (well within the busy timeout).
+TEST_F(HistoryTest, TwoProcessesOnOneFileBothRecordEverything) {
+  constexpr int kEach = 300;
+  constexpr double kLongestWaitMs = 1000;
+  MakeHistory(path);
+  int start[2], result[2];
+  ASSERT_EQ(pipe(start), 0);
+  ASSERT_EQ(pipe(result), 0);
+  const pid_t children[] = {StartRecordingProcess(path, kEach, start[0], result[1]),
+                            StartRecordingProcess(path, kEach, start[0], result[1])};
+  ASSERT_GT(children[0], 0);
+  ASSERT_GT(children[1], 0);
+  ASSERT_EQ(write(start[1], "go", 2), 2);
+  std::vector<ProcessOutcome> outcomes;
+  for (pid_t child : children) {
+    int status = -1;
+    EXPECT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    ProcessOutcome outcome;
+    if (read(result[0], &outcome, sizeof outcome) == static_cast<ssize_t>(sizeof outcome)) outcomes.push_back(outcome);
+  }
+  for (int fd : {start[0], start[1], result[0], result[1]}) close(fd);
+  ASSERT_EQ(outcomes.size(), 2u);
+  EXPECT_NE(outcomes[0].run, outcomes[1].run);
+  HistoryStore check(path);
+  for (const ProcessOutcome& outcome : outcomes) {
+    EXPECT_EQ(outcome.problem, Problem::None);
+    EXPECT_EQ(outcome.recorded, kEach);
+    EXPECT_LT(outcome.longestMs, kLongestWaitMs);
+    const auto pictures = check.picturesOf(outcome.run);
+    ASSERT_EQ(pictures.size(), static_cast<std::size_t>(kEach));
+    EXPECT_TRUE(std::all_of(pictures.begin(), pictures.end(), [](const RecordedPicture& p) { return p.ticked; }));
+    EXPECT_EQ(pictures.back().parentRecords[0]->run, outcome.run);
   }
 }
 

@@ -1,0 +1,132 @@
+#include "history/history_recorder.h"
+
+#include <QMetaObject>
+#include <QObject>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+namespace pelorin::history {
+
+HistoryRecorder::HistoryRecorder(std::unique_ptr<HistoryStore> store)
+    : store_(std::move(store)), owner_(std::make_unique<QObject>()), recording_(store_->recording()) {
+  store_->setProblemHandler([this](const QString& message) {
+    // Before the owner can hear of it: a store with a problem may have stopped.
+    recording_ = store_->recording();
+    {
+      const std::lock_guard lock(mutex_);
+      problem_ = message;
+    }
+    QMetaObject::invokeMethod(
+        owner_.get(), [this] { deliverProblem(); }, Qt::QueuedConnection);
+  });
+  thread_ = std::thread([this] { run(); });
+}
+
+HistoryRecorder::~HistoryRecorder() {
+  {
+    const std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_one();
+  thread_.join();
+}
+
+void HistoryRecorder::setProblemHandler(std::function<void(const QString&)> handler) {
+  handler_ = std::move(handler);
+  const HistoryStore& store = settled();
+  if (const auto problem = store.problem()) {
+    const std::lock_guard lock(mutex_);
+    problem_ = *problem;
+  }
+  deliverProblem();
+}
+
+void HistoryRecorder::deliverProblem() {
+  std::optional<QString> problem;
+  {
+    const std::lock_guard lock(mutex_);
+    problem.swap(problem_);
+  }
+  if (problem && handler_) handler_(*problem);
+}
+
+void HistoryRecorder::push(std::function<void(HistoryStore&)> write) {
+  if (!recording()) return;
+  {
+    const std::lock_guard lock(mutex_);
+    jobs_.push_back(Job{store_->now(), std::move(write)});
+  }
+  wake_.notify_one();
+}
+
+void HistoryRecorder::run() {
+#ifdef __linux__
+  // Below the interface: woken by a record, this thread must not take the
+  // processor from the interface that is still drawing the picture.
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    wake_.wait(lock, [this] { return !jobs_.empty() || stopping_; });
+    if (jobs_.empty()) break;  // stopping, with everything written
+    Job job = std::move(jobs_.front());
+    jobs_.pop_front();
+    busy_ = true;
+    lock.unlock();
+    store_->setRecordTime(job.at);
+    job.write(*store_);
+    store_->setRecordTime(std::nullopt);
+    recording_ = store_->recording();
+    lock.lock();
+    busy_ = false;
+    if (jobs_.empty()) written_.notify_all();
+  }
+}
+
+HistoryStore& HistoryRecorder::settled() {
+  {
+    std::unique_lock lock(mutex_);
+    written_.wait(lock, [this] { return jobs_.empty() && !busy_; });
+  }
+  deliverProblem();
+  return *store_;
+}
+
+void HistoryRecorder::recordPicture(const NewPicture& picture) {
+  push([picture](HistoryStore& store) { store.recordPicture(picture); });
+}
+
+void HistoryRecorder::recordClosed(std::int16_t number) {
+  push([number](HistoryStore& store) { store.recordClosed(number); });
+}
+
+void HistoryRecorder::recordReopened(std::int16_t number) {
+  push([number](HistoryStore& store) { store.recordReopened(number); });
+}
+
+void HistoryRecorder::recordMoved(std::int16_t number, QPoint position) {
+  push([number, position](HistoryStore& store) { store.recordMoved(number, position); });
+}
+
+void HistoryRecorder::recordParentBox(std::int16_t number, bool ticked) {
+  push([number, ticked](HistoryStore& store) { store.recordParentBox(number, ticked); });
+}
+
+void HistoryRecorder::recordSaved(std::int16_t number, const QString& path, const QByteArray& bytes) {
+  push([number, path, bytes](HistoryStore& store) { store.recordSaved(number, path, bytes); });
+}
+
+void HistoryRecorder::recordExported(std::int16_t number, const QString& path) {
+  push([number, path](HistoryStore& store) { store.recordExported(number, path); });
+}
+
+void HistoryRecorder::endRun() {
+  push([](HistoryStore& store) { store.endRun(); });
+  settled();
+  recording_ = false;
+}
+
+}  // namespace pelorin::history

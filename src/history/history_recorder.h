@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "history/history_store.h"
+
+class QObject;
+
+namespace pelorin::history {
+
+// Writes an open store's records on a thread of its own, so that the thread
+// that records (the interface) never waits on the disk or on another
+// program's write lock: each record call copies what it records, with the
+// time it is called, into a queue and returns. The thread writes each in one
+// transaction of its own, in the order called.
+//
+// Made, used and destroyed on one thread, the owner's. A problem the writing
+// meets is handed to the problem handler on that thread, from its event loop
+// (or sooner, from settled()). Killed, the program loses only the records
+// still queued: those called since the last one written.
+class HistoryRecorder {
+ public:
+  explicit HistoryRecorder(std::unique_ptr<HistoryStore> store);
+  // Writes what is queued, then stops; the run stays without an end unless
+  // endRun() ran.
+  ~HistoryRecorder();
+  HistoryRecorder(const HistoryRecorder&) = delete;
+  HistoryRecorder& operator=(const HistoryRecorder&) = delete;
+
+  // False once the store stopped recording (a problem, or endRun()), as of
+  // the last record written.
+  bool recording() const { return recording_.load(); }
+  // As HistoryStore's, called on the owner's thread; with the problem at
+  // once if the store has one already.
+  void setProblemHandler(std::function<void(const QString&)> handler);
+
+  void recordPicture(const NewPicture& picture);
+  void recordClosed(std::int16_t number);
+  void recordReopened(std::int16_t number);
+  void recordMoved(std::int16_t number, QPoint position);
+  void recordParentBox(std::int16_t number, bool ticked);
+  void recordSaved(std::int16_t number, const QString& path, const QByteArray& bytes);
+  void recordExported(std::int16_t number, const QString& path);
+  // Writes what is queued and ends the run; records nothing more.
+  void endRun();
+
+  // Waits until every record called so far is written, then hands over the
+  // store: the owner reads it (and may call it directly) until its next
+  // record call.
+  HistoryStore& settled();
+
+ private:
+  struct Job {
+    QDateTime at;  // when it was called: the time recorded
+    std::function<void(HistoryStore&)> write;
+  };
+  void push(std::function<void(HistoryStore&)> write);
+  void run();
+  void deliverProblem();
+
+  std::unique_ptr<HistoryStore> store_;
+  std::unique_ptr<QObject> owner_;  // lives on the owner's thread: problems are posted to it
+  std::function<void(const QString&)> handler_;
+  std::atomic<bool> recording_;
+
+  std::mutex mutex_;
+  std::condition_variable wake_;     // a job queued, or stopping
+  std::condition_variable written_;  // the queue ran dry
+  std::deque<Job> jobs_;
+  bool busy_ = false;
+  bool stopping_ = false;
+  std::optional<QString> problem_;  // met on the thread, not yet handed over
+  std::thread thread_;
+};
+
+}  // namespace pelorin::history
