@@ -61,6 +61,29 @@ void FamilyTreeView::setScene(std::shared_ptr<const FamilyTreeScene> scene) {
   emit currentCellChanged(current_);
 }
 
+void FamilyTreeView::replaceScene(std::shared_ptr<const FamilyTreeScene> scene) {
+  if (!scene_ || !scene) {
+    setScene(std::move(scene));
+    return;
+  }
+  const std::size_t previous = current_;
+  const std::optional<family_tree::PictureKey> currentKey =
+      current_ < scene_->family.graph.cells.size() ? std::optional(scene_->family.graph.cells[current_].key)
+                                                   : std::nullopt;
+  const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
+  scene_ = std::move(scene);
+  images_.clear();
+  hovered_ = Family::npos;
+  kin_.clear();
+  current_ = currentKey ? scene_->family.indexOf(*currentKey) : Family::npos;
+  if (current_ == Family::npos) current_ = scene_->family.indexOf(scene_->family.focus);
+  updateScrollBars();
+  horizontalScrollBar()->setValue(scrolled.x());
+  verticalScrollBar()->setValue(scrolled.y());
+  viewport()->update();
+  if (current_ != previous) emit currentCellChanged(current_);
+}
+
 void FamilyTreeView::setFraming(family_tree::CellFraming framing) {
   if (framing == framing_) return;
   framing_ = framing;

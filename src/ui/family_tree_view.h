@@ -42,6 +42,9 @@ class FamilyTreeView : public QAbstractScrollArea {
 
   // Shows scene (none: an empty view); the current cell becomes the focus.
   void setScene(std::shared_ptr<const FamilyTreeScene> scene);
+  // Shows scene, the same family read again: the zoom, the scrolled place
+  // and the current cell (by its picture, when still there) stay.
+  void replaceScene(std::shared_ptr<const FamilyTreeScene> scene);
   const FamilyTreeScene* scene() const { return scene_.get(); }
   // Cells show their pictures framed so; changing it drops the kept images.
   void setFraming(family_tree::CellFraming framing);

@@ -6,7 +6,9 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QShowEvent>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <exception>
 #include <map>
@@ -109,6 +111,15 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
 
   // The window goes with the program's actions.
   connect(&actions, &QObject::destroyed, this, &QObject::deleteLater);
+  // A picture made, closed or reopened changes what the tree shows; a burst
+  // of changes is read once.
+  refreshTimer_ = new QTimer(this);
+  refreshTimer_->setSingleShot(true);
+  refreshTimer_->setInterval(kRefreshDelayMs);
+  connect(refreshTimer_, &QTimer::timeout, this, &frmFamilyTree::refresh);
+  connect(&actions, &HistoryActions::changed, this, [this] {
+    if (!refreshTimer_->isActive()) refreshTimer_->start();
+  });
   resize(720, 540);
   showFamilyOf(picture);
   view_->setFocus();
@@ -134,7 +145,27 @@ void frmFamilyTree::updateTitle(const std::optional<history::RecordedPicture>& r
                      : tr("Family tree of picture %1, run of %2").arg(number, RunDateText(start->second)));
 }
 
-void frmFamilyTree::showFamilyOf(history::PictureId picture) {
+bool frmFamilyTree::refreshPending() const { return refreshTimer_->isActive() || stale_; }
+
+void frmFamilyTree::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (stale_) refresh();
+}
+
+void frmFamilyTree::refresh() {
+  if (!isVisible()) {
+    stale_ = true;
+    return;
+  }
+  stale_ = false;
+  // Nothing shown yet: the layout under way reads what is recorded by then.
+  if (scene_) readFamily(picture_, true);
+}
+
+void frmFamilyTree::showFamilyOf(history::PictureId picture) { readFamily(picture, false); }
+
+void frmFamilyTree::readFamily(history::PictureId picture, bool keepView) {
+  keepView_ = keepView;
   picture_ = picture;
   history::HistoryStore* store = actions_ ? actions_->store() : nullptr;
   thisRun_.clear();
@@ -167,7 +198,7 @@ void frmFamilyTree::showFamilyOf(history::PictureId picture) {
 void frmFamilyTree::layOut(const QString& historyPath) {
   const int generation = ++generation_;
   ++pending_;
-  lblStatus_->setText(tr("Laying out the family tree..."));
+  if (!keepView_) lblStatus_->setText(tr("Laying out the family tree..."));
 
   // What the worker needs from the interface, read here.
   family_tree::TreeDrawing look;
@@ -235,7 +266,7 @@ void frmFamilyTree::showLaid(Laid& laid) {
     return;
   }
   scene_ = laid.scene;
-  view_->setScene(scene_);
+  keepView_ ? view_->replaceScene(scene_) : view_->setScene(scene_);
   const std::size_t pictures = scene_->family.records.size();
   lblStatus_->setText(pictures == 1 ? tr("1 picture") : tr("%1 pictures").arg(plainNumberText(pictures)));
 }

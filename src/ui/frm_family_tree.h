@@ -15,6 +15,7 @@
 class QAction;
 class QCheckBox;
 class QLabel;
+class QTimer;
 class QThread;
 
 namespace pelorin {
@@ -50,6 +51,11 @@ class frmFamilyTree final : public QWidget {
   void showFamilyOf(history::PictureId picture);
   // True from asking for a layout until it is shown.
   bool layingOut() const { return pending_ > 0; }
+  // True while a change the program reported waits to be read (the window
+  // reads the family again, keeping its view, kRefreshDelayMs after a
+  // change; a hidden window once it is shown again).
+  bool refreshPending() const;
+  static constexpr int kRefreshDelayMs = 200;
   // True once the user closed it (it is then deleted).
   bool closing() const { return closing_; }
 
@@ -59,12 +65,16 @@ class frmFamilyTree final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct Laid;
   // Reads the family of picture() from the history at historyPath and lays
   // it out, away from the interface.
   void layOut(const QString& historyPath);
+  // Reads picture's family; keepView: the same family again, the view stays.
+  void readFamily(history::PictureId picture, bool keepView);
+  void refresh();
   void showLaid(Laid& laid);
   void updateTitle(const std::optional<history::RecordedPicture>& record);
   bool inThisRun(history::RunId run) const { return thisRun_.count(run) > 0; }
@@ -88,6 +98,9 @@ class frmFamilyTree final : public QWidget {
   int pending_ = 0;
   int generation_ = 0;  // of the newest layout asked for: older ones are dropped
   bool closing_ = false;
+  bool keepView_ = false;           // the newest layout asked for refreshes the one shown
+  QTimer* refreshTimer_ = nullptr;  // runs while a reported change waits
+  bool stale_ = false;              // a change came while hidden
 };
 
 // Shows the family tree window of picture over actions, making it on first

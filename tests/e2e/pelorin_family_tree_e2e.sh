@@ -93,15 +93,24 @@ for parent in 0 1; do
 done
 [ "${CELL_Y[2]}" -lt "${CELL_Y[4]}" ] || fail "picture 2 does not stand above 4"
 
-step "close picture 0; Enter on its cell in the tree reopens it"
+step "close picture 0: the tree dims it; Enter on its cell reopens it"
 press_done "${P[0]}"
 wait_gone 0
+sleep 1  # the tree reads the family again
+shot "$TREE" tree-closed
+find_picture tree-closed 0
+! found "$FD" || fail "closed picture 0 is not dimmed in the tree"
 click_at $((TREE_X + CELL_X[0] + 28)) $((TREE_Y + CELL_Y[0] + 26))
 sleep 0.2
 xdotool key --clearmodifiers Return
 P[0]="$(picture_window 0)"
 capture_picture "${P[0]}" reopened0
 same_picture pic0 reopened0
+sleep 1
+shot "$TREE" tree-reopened
+find_picture tree-reopened 0
+found "$FD" && [ "$FX,$FY" = "${CELL_X[0]},${CELL_Y[0]}" ] ||
+  fail "reopened picture 0 is not shown in its place in the tree (best place $FX,$FY differs by $FD)"
 
 exit_program
 echo "PASS"

@@ -287,6 +287,40 @@ TEST_F(FamilyTreeWindowTest, EnterAndADoubleClickOpenTheRecordedPicture) {
   EXPECT_EQ(actions.opened, (std::vector<history::PictureId>{ids["a1"], ids["c0"]}));
 }
 
+TEST_F(FamilyTreeWindowTest, ReadsTheFamilyAgainWhenTheHistoryChangesKeepingItsView) {
+  open();
+  view().setZoom(2.0);
+  view().setCurrentCell(cellOf("a1"));
+  const QPoint scrolled(view().horizontalScrollBar()->value(), view().verticalScrollBar()->value());
+  const auto isOpen = [&](const char* name) { return family().records[cellOf(name)].open; };
+  ASSERT_TRUE(isOpen("c1"));
+
+  // A close and a new child of c2, reported together, are read once.
+  store->recordClosed(1);
+  ids["c3"] = *store->recordPicture(madePicture(3, {2}));
+  emit actions.changed();
+  emit actions.changed();
+  EXPECT_TRUE(window->refreshPending());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->refreshPending() && !window->layingOut(); }, 10000));
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(isOpen("c1"));
+  EXPECT_EQ(family().records.size(), 8u);
+  EXPECT_EQ(view().zoom(), 2.0);
+  EXPECT_EQ(QPoint(view().horizontalScrollBar()->value(), view().verticalScrollBar()->value()), scrolled);
+  EXPECT_EQ(view().currentCell(), cellOf("a1"));
+
+  // Hidden, it waits until it is shown again.
+  window->hide();
+  store->recordReopened(1);
+  emit actions.changed();
+  QTest::qWait(3 * frmFamilyTree::kRefreshDelayMs);
+  EXPECT_FALSE(isOpen("c1"));
+  window->show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window->refreshPending() && !window->layingOut(); }, 10000));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(isOpen("c1"));
+}
+
 TEST_F(FamilyTreeWindowTest, SpaceTicksTheParentBoxOfAnOpenPictureOfThisRunOnly) {
   pictureWindow = new frmObject;
   pictureWindow->setTag(QStringLiteral("1"));
