@@ -1,6 +1,5 @@
 #include "ui/board_delegate.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -10,21 +9,15 @@
 #include "picture/whole_path.h"
 #include "platform/twips.h"
 #include "ui/board_model.h"
+#include "ui/picture_cell.h"
 
 namespace pelorin {
 
 namespace {
 
-constexpr int kMargin = 4;
-// Between the picture and the row of number and Parent box.
-constexpr int kGap = 3;
 constexpr QSize kPictureSize = twipsSize(kPictureWidthTwips, kPictureHeightTwips);
 // Rendered pictures kept, in KiB: a few screens full at the largest zoom.
 constexpr int kRenderedCacheKiB = 64 * 1024;
-
-QStyle* styleOf(const QStyleOptionViewItem& option) {
-  return option.widget != nullptr ? option.widget->style() : QApplication::style();
-}
 
 // The Parent box's caption, as the picture window's box reads.
 QString parentText() { return BoardDelegate::tr("Parent"); }
@@ -50,7 +43,7 @@ BoardDelegate::BoardDelegate(QObject* parent) : QStyledItemDelegate(parent), ren
 void BoardDelegate::setZoom(int zoom) { zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom); }
 
 BoardDelegate::CellLayout BoardDelegate::layout(const QRect& cell, const QStyleOptionViewItem& option) const {
-  const QStyle* style = styleOf(option);
+  const QStyle* style = StyleOf(option);
   const QFontMetrics& metrics = option.fontMetrics;
   const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, option.widget);
   const int boxWidth = indicator + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, option.widget) +
@@ -59,8 +52,8 @@ BoardDelegate::CellLayout BoardDelegate::layout(const QRect& cell, const QStyleO
       std::max(style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, option.widget), metrics.height()) + 2;
 
   CellLayout parts;
-  parts.picture = QRect(cell.topLeft() + QPoint(kMargin, kMargin), kPictureSize * zoom_);
-  const int rowTop = parts.picture.bottom() + 1 + kGap;
+  parts.picture = QRect(cell.topLeft() + QPoint(kCellMargin, kCellMargin), kPictureSize * zoom_);
+  const int rowTop = parts.picture.bottom() + 1 + kCellGap;
   parts.parentBox = QRect(parts.picture.right() + 1 - boxWidth, rowTop, boxWidth, rowHeight);
   parts.number = QRect(parts.picture.left(), rowTop, parts.parentBox.left() - parts.picture.left(), rowHeight);
   parts.origin = QRect(parts.picture.left(), rowTop + rowHeight, parts.picture.width(), metrics.height());
@@ -69,7 +62,7 @@ BoardDelegate::CellLayout BoardDelegate::layout(const QRect& cell, const QStyleO
 
 QSize BoardDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
   const CellLayout parts = layout(QRect(), option);
-  return QSize(parts.picture.width() + 2 * kMargin, parts.origin.bottom() + 1 + kMargin);
+  return QSize(parts.picture.width() + 2 * kCellMargin, parts.origin.bottom() + 1 + kCellMargin);
 }
 
 const QImage* BoardDelegate::rendered(const QModelIndex& index, qreal dpr) const {
@@ -96,20 +89,11 @@ const QImage* BoardDelegate::rendered(const QModelIndex& index, qreal dpr) const
 void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
   const QVariant shown = index.data(Qt::DecorationRole);
   if (!shown.isValid()) return;  // its window is gone
-  QStyle* style = styleOf(option);
+  QStyle* style = StyleOf(option);
   const CellLayout parts = layout(option.rect, option);
   const bool selected = option.state & QStyle::State_Selected;
 
-  style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, option.widget);
-  // Under the picture: some styles tint the focus frame's inside.
-  if (option.state & QStyle::State_HasFocus) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(option.widget);
-    focus.rect = option.rect.adjusted(1, 1, -1, -1);
-    focus.state = option.state | QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-    focus.backgroundColor = option.palette.color(selected ? QPalette::Highlight : QPalette::Base);
-    style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
-  }
+  DrawCellPanel(painter, option);
 
   painter->save();
   painter->setPen(option.palette.color(QPalette::Mid));

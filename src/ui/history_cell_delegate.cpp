@@ -1,24 +1,17 @@
 #include "ui/history_cell_delegate.h"
 
-#include <QApplication>
 #include <QPainter>
 
 #include "picture/picture_surface.h"
 #include "platform/twips.h"
 #include "ui/history_cells_model.h"
+#include "ui/picture_cell.h"
 
 namespace pelorin {
 
 namespace {
 
-// As on the board.
-constexpr int kMargin = 4;
-constexpr int kGap = 3;
 constexpr QSize kPictureSize = twipsSize(kPictureWidthTwips, kPictureHeightTwips);
-
-QStyle* styleOf(const QStyleOptionViewItem& option) {
-  return option.widget != nullptr ? option.widget->style() : QApplication::style();
-}
 
 }  // namespace
 
@@ -28,8 +21,8 @@ HistoryCellDelegate::CellLayout HistoryCellDelegate::layout(const QRect& cell,
                                                             const QStyleOptionViewItem& option) const {
   const int rowHeight = option.fontMetrics.height() + 2;
   CellLayout parts;
-  parts.picture = QRect(cell.topLeft() + QPoint(kMargin, kMargin), kPictureSize);
-  const int rowTop = parts.picture.bottom() + 1 + kGap;
+  parts.picture = QRect(cell.topLeft() + QPoint(kCellMargin, kCellMargin), kPictureSize);
+  const int rowTop = parts.picture.bottom() + 1 + kCellGap;
   parts.number = QRect(parts.picture.left(), rowTop, parts.picture.width(), rowHeight);
   parts.origin = QRect(parts.picture.left(), rowTop + rowHeight, parts.picture.width(), option.fontMetrics.height());
   return parts;
@@ -37,24 +30,15 @@ HistoryCellDelegate::CellLayout HistoryCellDelegate::layout(const QRect& cell,
 
 QSize HistoryCellDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
   const CellLayout parts = layout(QRect(), option);
-  return QSize(parts.picture.width() + 2 * kMargin, parts.origin.bottom() + 1 + kMargin);
+  return QSize(parts.picture.width() + 2 * kCellMargin, parts.origin.bottom() + 1 + kCellMargin);
 }
 
 void HistoryCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-  QStyle* style = styleOf(option);
   const CellLayout parts = layout(option.rect, option);
   const bool selected = option.state & QStyle::State_Selected;
   const bool open = index.data(HistoryCellsModel::OpenRole).toBool();
 
-  style->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, painter, option.widget);
-  if (option.state & QStyle::State_HasFocus) {
-    QStyleOptionFocusRect focus;
-    focus.initFrom(option.widget);
-    focus.rect = option.rect.adjusted(1, 1, -1, -1);
-    focus.state = option.state | QStyle::State_KeyboardFocusChange | QStyle::State_Item;
-    focus.backgroundColor = option.palette.color(selected ? QPalette::Highlight : QPalette::Base);
-    style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
-  }
+  DrawCellPanel(painter, option);
 
   painter->save();
   if (!open) painter->setOpacity(kClosedOpacity);
