@@ -71,6 +71,13 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   view_ = new FamilyTreeView(this);
   view_->setObjectName(QStringLiteral("treeView"));
   view_->setAccessibleName(tr("Family tree"));
+  // The cells are painted, not widgets: a screen reader hears the current
+  // cell through the view's description.
+  connect(view_, &FamilyTreeView::currentCellChanged, this, [this](std::size_t cell) {
+    const FamilyTreeScene* scene = view_->scene();
+    view_->setAccessibleDescription(scene != nullptr && cell < scene->cellTips.size() ? scene->cellTips[cell]
+                                                                                      : QString());
+  });
   connect(cbxWholePaths_, &QCheckBox::toggled, this, [this](bool whole) {
     view_->setFraming(whole ? family_tree::CellFraming::WholePath : family_tree::CellFraming::Window);
   });

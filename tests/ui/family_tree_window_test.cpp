@@ -221,7 +221,7 @@ TEST_F(FamilyTreeWindowTest, CellsStandWhereTheLayoutPutsThemWithTheirRunsDate) 
   EXPECT_LT(scene.layout.cells[cellOf("a3")].rect.bottom(), scene.layout.cells[cellOf("c0")].rect.top());
 }
 
-TEST_F(FamilyTreeWindowTest, TooltipsGiveEachPicturesOriginAndEachLinesShare) {
+TEST_F(FamilyTreeWindowTest, TooltipsAndTheCurrentCellsDescriptionGiveOriginsAndShares) {
   open();
   const FamilyTreeScene& scene = *view().scene();
   EXPECT_EQ(scene.cellTips[cellOf("c0")],
@@ -230,6 +230,10 @@ TEST_F(FamilyTreeWindowTest, TooltipsGiveEachPicturesOriginAndEachLinesShare) {
   EXPECT_TRUE(scene.cellTips[cellOf("a2")].startsWith(QStringLiteral("Picture 2: bred from 0 and 1 at mutation rate")))
       << scene.cellTips[cellOf("a2")].toStdString();
   EXPECT_TRUE(scene.cellTips[cellOf("a2")].endsWith(QStringLiteral(", closed")));
+  // The current cell's line is what a screen reader hears of the view.
+  EXPECT_EQ(view().accessibleDescription(), scene.cellTips[cellOf("c2")]);
+  view().setCurrentCell(cellOf("a2"));
+  EXPECT_EQ(view().accessibleDescription(), scene.cellTips[cellOf("a2")]);
   for (std::size_t i = 0; i < scene.layout.lines.size(); ++i) {
     const family_tree::PlacedLine& line = scene.layout.lines[i];
     if (line.child != family_tree::KeyOf(family().records[cellOf("c0")])) continue;
