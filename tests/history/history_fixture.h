@@ -30,6 +30,17 @@ inline GeneticCodeValues SampleCode(unsigned seed) {
   return code;
 }
 
+// Options whose clock reads clock and moves it on a second: each record
+// stands a second after the one before.
+inline HistoryOptions SteppingClock(QDateTime& clock) {
+  HistoryOptions options;
+  options.now = [&clock] {
+    clock = clock.addSecs(1);
+    return clock.addSecs(-1);
+  };
+  return options;
+}
+
 // Bytes that are no database, the same for the same seed.
 inline QByteArray RandomBytes(int size, unsigned seed) {
   std::mt19937 random(seed);

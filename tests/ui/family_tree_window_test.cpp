@@ -97,14 +97,7 @@ class FamilyTreeWindowTest : public ::testing::Test {
     delete pictureWindow;
   }
 
-  history::HistoryOptions options() {
-    history::HistoryOptions options;
-    options.now = [this] {
-      clock = clock.addSecs(1);
-      return clock.addSecs(-1);
-    };
-    return options;
-  }
+  history::HistoryOptions options() { return history::testing::SteppingClock(clock); }
 
   frmFamilyTree& open(const char* name = "c2") {
     window = &showFamilyTreeWindow(actions, ids.at(name));
@@ -502,12 +495,7 @@ TEST(FamilyTreeOverTheKeeper, OpensFromAPictureWindowAndTheHistoryWindowAndGoesW
   main.reset();
   EXPECT_TRUE(tree.isNull());
   EXPECT_TRUE(second.isNull());
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->parentWidget() == nullptr) widget->deleteLater();
-  }
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  modObject::ParentList().clear();
-  modObject::Registry().clear();
+  testing::endProgram(main);
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
+#include "app_state/mod_object.h"
 #include "platform/numbers.h"
 #include "ui/file_dialogs.h"
 #include "ui/frm_main.h"
@@ -27,6 +29,18 @@ T* child(const QObject& parent, const char* name) {
   T* found = parent.findChild<T*>(QString::fromLatin1(name));
   EXPECT_NE(found, nullptr) << name;
   return found;
+}
+
+// The program ends as when it quits, no window closed by the user: the main
+// window, every window left with it, and the pictures it kept.
+inline void endProgram(std::unique_ptr<frmMain>& main) {
+  main.reset();
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->parentWidget() == nullptr) widget->deleteLater();
+  }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  modObject::ParentList().clear();
+  modObject::Registry().clear();
 }
 
 inline void activate(QWidget* window) {

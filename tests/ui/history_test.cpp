@@ -105,15 +105,7 @@ class History : public ::testing::Test {
 
   // The program ends: the main window and every window with it, as when it
   // quits (no window is closed by the user).
-  void stop() {
-    main.reset();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (widget->parentWidget() == nullptr) widget->deleteLater();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    modObject::ParentList().clear();
-    modObject::Registry().clear();
-  }
+  void stop() { testing::endProgram(main); }
 
   void restart(const history::HistoryOptions& options = {}) {
     stop();

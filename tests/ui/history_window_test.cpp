@@ -105,14 +105,7 @@ class HistoryWindowTest : public ::testing::Test {
     EXPECT_EQ(history::testing::IntegrityOf(path), "ok");
   }
 
-  history::HistoryOptions options() {
-    history::HistoryOptions options;
-    options.now = [this] {
-      clock = clock.addSecs(1);
-      return clock.addSecs(-1);
-    };
-    return options;
-  }
+  history::HistoryOptions options() { return history::testing::SteppingClock(clock); }
   RunId pastRun(const QDateTime& start, int pictures, const std::set<int>& closed, bool ended) {
     clock = start;
     history::HistoryStore past(path, options());
@@ -591,15 +584,7 @@ TEST(HistoryWindowOverTheKeeper, ShowsWhatTheMainWindowRecordedAndOpensItsCellsT
     QTest::mouseClick(child<QPushButton>(*main, "btnOpen"), Qt::LeftButton);
     return openWindowOf(number);
   };
-  const auto stop = [&] {
-    main.reset();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (widget->parentWidget() == nullptr) widget->deleteLater();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    modObject::ParentList().clear();
-    modObject::Registry().clear();
-  };
+  const auto stop = [&] { testing::endProgram(main); };
   start();
   ASSERT_NE(openPicture(), nullptr);
   stop();
