@@ -1,13 +1,14 @@
 #pragma once
 
+#include <QApplication>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QWidget;
 
 namespace pelorin {
 
@@ -32,5 +33,19 @@ QLineEdit* addTextBox(QWidget* parent, const QString& name, QRect box);
 
 // Shows window (restored if minimised), raises it and makes it active.
 void bringToFront(QWidget* window);
+
+// The top-level Window that is the one asked for (isIt), or a new one from
+// make() when there is none, brought to the front.
+template <typename Window, typename IsIt, typename Make>
+Window& showOneWindow(IsIt isIt, Make make) {
+  Window* window = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* open = qobject_cast<Window*>(widget);
+    if (open != nullptr && isIt(*open)) window = open;
+  }
+  if (window == nullptr) window = make();
+  bringToFront(window);
+  return *window;
+}
 
 }  // namespace pelorin

@@ -1,14 +1,11 @@
 #include "ui/frm_family_tree.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QShowEvent>
 #include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <exception>
 #include <map>
@@ -23,6 +20,7 @@
 #include "picture/picture_surface.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
+#include "ui/change_follower.h"
 #include "ui/controls.h"
 #include "ui/family_tree_view.h"
 #include "ui/file_dialogs.h"
@@ -118,15 +116,8 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
 
   // The window goes with the program's actions.
   connect(&actions, &QObject::destroyed, this, &QObject::deleteLater);
-  // A picture made, closed or reopened changes what the tree shows; a burst
-  // of changes is read once.
-  refreshTimer_ = new QTimer(this);
-  refreshTimer_->setSingleShot(true);
-  refreshTimer_->setInterval(kRefreshDelayMs);
-  connect(refreshTimer_, &QTimer::timeout, this, &frmFamilyTree::refresh);
-  connect(&actions, &HistoryActions::changed, this, [this] {
-    if (!refreshTimer_->isActive()) refreshTimer_->start();
-  });
+  // A picture made, closed or reopened changes what the tree shows.
+  follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
   resize(720, 540);
   showFamilyOf(picture);
   view_->setFocus();
@@ -152,19 +143,10 @@ void frmFamilyTree::updateTitle(const std::optional<history::RecordedPicture>& r
                      : tr("Family tree of picture %1, run of %2").arg(number, RunDateText(start->second)));
 }
 
-bool frmFamilyTree::refreshPending() const { return refreshTimer_->isActive() || stale_; }
-
-void frmFamilyTree::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (stale_) refresh();
-}
+bool frmFamilyTree::refreshPending() const { return follower_->pending(); }
 
 void frmFamilyTree::refresh() {
-  if (!isVisible()) {
-    stale_ = true;
-    return;
-  }
-  stale_ = false;
+  follower_->done();
   // Nothing shown yet: the layout under way reads what is recorded by then.
   if (scene_) readFamily(picture_, true);
 }
@@ -334,16 +316,11 @@ void frmFamilyTree::closeEvent(QCloseEvent* event) {
 }
 
 frmFamilyTree& showFamilyTreeWindow(HistoryActions& actions, history::PictureId picture) {
-  frmFamilyTree* window = nullptr;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* open = qobject_cast<frmFamilyTree*>(widget);
-    if (open != nullptr && open->actions() == &actions && open->picture() == picture && !open->closing()) {
-      window = open;
-    }
-  }
-  if (window == nullptr) window = new frmFamilyTree(actions, picture);
-  bringToFront(window);
-  return *window;
+  return showOneWindow<frmFamilyTree>(
+      [&](const frmFamilyTree& open) {
+        return open.actions() == &actions && open.picture() == picture && !open.closing();
+      },
+      [&] { return new frmFamilyTree(actions, picture); });
 }
 
 }  // namespace pelorin

@@ -15,11 +15,11 @@
 class QAction;
 class QCheckBox;
 class QLabel;
-class QTimer;
 class QThread;
 
 namespace pelorin {
 
+class ChangeFollower;
 class FamilyTreeView;
 class HistoryActions;
 struct FamilyTreeScene;
@@ -52,10 +52,9 @@ class frmFamilyTree final : public QWidget {
   // True from asking for a layout until it is shown.
   bool layingOut() const { return pending_ > 0; }
   // True while a change the program reported waits to be read (the window
-  // reads the family again, keeping its view, kRefreshDelayMs after a
-  // change; a hidden window once it is shown again).
+  // reads the family again, keeping its view, ChangeFollower::kDelayMs
+  // after a change; a hidden window once it is shown again).
   bool refreshPending() const;
-  static constexpr int kRefreshDelayMs = 200;
   // True once the user closed it (it is then deleted).
   bool closing() const { return closing_; }
 
@@ -65,7 +64,6 @@ class frmFamilyTree final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   struct Laid;
@@ -98,9 +96,8 @@ class frmFamilyTree final : public QWidget {
   int pending_ = 0;
   int generation_ = 0;  // of the newest layout asked for: older ones are dropped
   bool closing_ = false;
-  bool keepView_ = false;           // the newest layout asked for refreshes the one shown
-  QTimer* refreshTimer_ = nullptr;  // runs while a reported change waits
-  bool stale_ = false;              // a change came while hidden
+  bool keepView_ = false;  // the newest layout asked for refreshes the one shown
+  ChangeFollower* follower_ = nullptr;
 };
 
 // Shows the family tree window of picture over actions, making it on first

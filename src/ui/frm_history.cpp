@@ -1,7 +1,6 @@
 #include "ui/frm_history.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -11,7 +10,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
-#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,6 +18,7 @@
 #include "history/recorded_origin.h"
 #include "platform/numbers.h"
 #include "ui/board_view.h"
+#include "ui/change_follower.h"
 #include "ui/controls.h"
 #include "ui/frm_family_tree.h"
 #include "ui/history_actions.h"
@@ -183,17 +182,7 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   // The window goes with the program's actions; until then it never asks
   // them anything once they are gone.
   connect(&actions, &QObject::destroyed, this, &QObject::deleteLater);
-  refreshTimer_ = new QTimer(this);
-  refreshTimer_->setSingleShot(true);
-  refreshTimer_->setInterval(kRefreshDelayMs);
-  connect(refreshTimer_, &QTimer::timeout, this, [this] {
-    if (isVisible()) {
-      refresh();
-    } else {
-      stale_ = true;
-    }
-  });
-  connect(&actions, &HistoryActions::changed, this, &frmHistory::refreshSoon);
+  follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
 
   int runsWidth = runsView_->frameWidth() * 2 + runsView_->verticalScrollBar()->sizeHint().width();
   for (int section = 0; section < HistoryRunsModel::kColumnCount; ++section) {
@@ -216,8 +205,7 @@ void frmHistory::chooseRun(history::RunId run) {
 void frmHistory::refresh() {
   QElapsedTimer reading;
   reading.start();
-  refreshTimer_->stop();
-  stale_ = false;
+  follower_->done();
   history::HistoryStore* store = actions_ ? actions_->store() : nullptr;
   std::vector<history::RunSummary> runs = store != nullptr ? store->runs() : std::vector<history::RunSummary>{};
 
@@ -252,7 +240,7 @@ void frmHistory::refresh() {
   restoring_ = false;
   showRun(chosen);
   const auto took = static_cast<int>(std::min<qint64>(reading.elapsed(), kMaxRefreshDelayMs));
-  refreshTimer_->setInterval(std::clamp(took * kRefreshCostShare, kRefreshDelayMs, kMaxRefreshDelayMs));
+  follower_->setInterval(std::clamp(took * kRefreshCostShare, ChangeFollower::kDelayMs, kMaxRefreshDelayMs));
 }
 
 void frmHistory::showRun(const QModelIndex& row) {
@@ -318,16 +306,7 @@ QString frmHistory::statusText() const {
   return parts.join(QLatin1Char(' '));
 }
 
-void frmHistory::refreshSoon() {
-  if (!refreshTimer_->isActive()) refreshTimer_->start();
-}
-
-bool frmHistory::refreshPending() const { return refreshTimer_->isActive(); }
-
-void frmHistory::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (stale_) refresh();
-}
+bool frmHistory::refreshPending() const { return follower_->pending(); }
 
 void frmHistory::closeEvent(QCloseEvent* event) {
   closing_ = true;
@@ -383,14 +362,9 @@ void frmHistory::forgetChosenRun() {
 }
 
 frmHistory& showHistoryWindow(HistoryActions& actions) {
-  frmHistory* window = nullptr;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* open = qobject_cast<frmHistory*>(widget);
-    if (open != nullptr && open->actions() == &actions && !open->closing()) window = open;
-  }
-  if (window == nullptr) window = new frmHistory(actions);
-  bringToFront(window);
-  return *window;
+  return showOneWindow<frmHistory>(
+      [&](const frmHistory& open) { return open.actions() == &actions && !open.closing(); },
+      [&] { return new frmHistory(actions); });
 }
 
 }  // namespace pelorin

@@ -10,12 +10,12 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTimer;
 class QTreeView;
 
 namespace pelorin {
 
 class BoardView;
+class ChangeFollower;
 class HistoryActions;
 class HistoryCellDelegate;
 class HistoryCellsModel;
@@ -56,28 +56,23 @@ class frmHistory final : public QWidget {
 
   // True once the user closed it (it is then deleted).
   bool closing() const { return closing_; }
-  // A change the program told of waits to be read (see refreshSoon).
+  // A change the program told of waits to be read.
   bool refreshPending() const;
 
   // How long after a change the history is read again: at least
-  // kRefreshDelayMs, and kRefreshCostShare times what the last reading took
+  // ChangeFollower::kDelayMs, and kRefreshCostShare times what the last reading took
   // (some 25 ms over 100,000 pictures, more for a long run chosen), up to
   // kMaxRefreshDelayMs. Each Open, tick, close or move records a change, so
   // while the user works the window spends at most a tenth of the time
   // reading.
-  static constexpr int kRefreshDelayMs = 200;
   static constexpr int kRefreshCostShare = 10;
   static constexpr int kMaxRefreshDelayMs = 2000;
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // A moment after the first change not yet read (see kRefreshDelayMs): one
-  // reading for many changes.
-  void refreshSoon();
   void showRun(const QModelIndex& row);
   void updateControls();
   QString statusText() const;
@@ -100,9 +95,8 @@ class frmHistory final : public QWidget {
   QAction* actFamilyTree_ = nullptr;  // Ctrl+T: the current cell's family tree
 
   std::optional<history::RunId> chosenRun_;
-  bool restoring_ = false;          // refresh() is choosing the run again
-  QTimer* refreshTimer_ = nullptr;  // runs while refreshSoon() waits
-  bool stale_ = false;              // a change came while hidden
+  bool restoring_ = false;  // refresh() is choosing the run again
+  ChangeFollower* follower_ = nullptr;
   bool closing_ = false;
 };
 

@@ -143,15 +143,10 @@ void GeneticCodeWindow::actCopy_Triggered() {
 }
 
 GeneticCodeWindow* showGeneticCodeWindow(clsObject& picture) {
-  GeneticCodeWindow* window = nullptr;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* open = qobject_cast<GeneticCodeWindow*>(widget);
-    // A window closed but not yet deleted is gone for the user.
-    if (open != nullptr && open->pictureNumber() == picture.ID && !open->isHidden()) window = open;
-  }
-  if (window == nullptr) window = new GeneticCodeWindow(picture);
-  bringToFront(window);
-  return window;
+  // A window closed but not yet deleted is gone for the user.
+  return &showOneWindow<GeneticCodeWindow>(
+      [&](const GeneticCodeWindow& open) { return open.pictureNumber() == picture.ID && !open.isHidden(); },
+      [&] { return new GeneticCodeWindow(picture); });
 }
 
 }  // namespace pelorin

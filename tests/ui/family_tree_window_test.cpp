@@ -18,6 +18,7 @@
 #include "history/history_fixture.h"
 #include "picture/line_geometry.h"
 #include "ui/board_view.h"
+#include "ui/change_follower.h"
 #include "ui/family_tree_view.h"
 #include "ui/frm_family_tree.h"
 #include "ui/frm_history.h"
@@ -310,7 +311,7 @@ TEST_F(FamilyTreeWindowTest, ReadsTheFamilyAgainWhenTheHistoryChangesKeepingItsV
   window->hide();
   store->recordReopened(1);
   emit actions.changed();
-  QTest::qWait(3 * frmFamilyTree::kRefreshDelayMs);
+  QTest::qWait(3 * ChangeFollower::kDelayMs);
   EXPECT_FALSE(isOpen("c1"));
   window->show();
   ASSERT_TRUE(QTest::qWaitFor([&] { return !window->refreshPending() && !window->layingOut(); }, 10000));
