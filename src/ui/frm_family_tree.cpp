@@ -114,8 +114,9 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   column->addLayout(controls);
   column->addWidget(view_, 1);
 
-  // The window goes with the program's actions.
-  connect(&actions, &QObject::destroyed, this, &QObject::deleteLater);
+  // The window goes with the program's actions, at once: the program may
+  // be ending, with no event loop left to delete it later.
+  connect(&actions, &QObject::destroyed, this, [this] { delete this; });
   // A picture made, closed or reopened changes what the tree shows.
   follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
   resize(720, 540);

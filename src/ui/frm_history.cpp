@@ -179,9 +179,9 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   column->addWidget(lblStatus_);
   column->addWidget(splitter, 1);
 
-  // The window goes with the program's actions; until then it never asks
-  // them anything once they are gone.
-  connect(&actions, &QObject::destroyed, this, &QObject::deleteLater);
+  // The window goes with the program's actions, at once: the program may
+  // be ending, with no event loop left to delete it later.
+  connect(&actions, &QObject::destroyed, this, [this] { delete this; });
   follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
 
   int runsWidth = runsView_->frameWidth() * 2 + runsView_->verticalScrollBar()->sizeHint().width();

@@ -1,7 +1,6 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -81,18 +80,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   txtMutationRate_->setFocus();
 }
 
-frmMain::~frmMain() {
-  delete board_.data();
-  // The History and family tree windows work on this window's keeper; they
-  // must not outlive it.
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* window = qobject_cast<frmHistory*>(widget); window != nullptr && window->actions() == history_) {
-      delete window;
-    } else if (auto* tree = qobject_cast<frmFamilyTree*>(widget); tree != nullptr && tree->actions() == history_) {
-      delete tree;
-    }
-  }
-}
+frmMain::~frmMain() { delete board_.data(); }
 
 void frmMain::buildControls() {
   auto* client = new QWidget(this);
