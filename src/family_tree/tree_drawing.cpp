@@ -25,9 +25,6 @@ constexpr qreal kGap = 2;
 constexpr qreal kSmallestText = 6;
 const QSizeF kPictureSize = QSizeF(twipsSize(kPictureWidthTwips, kPictureHeightTwips)) / 2;
 
-QString Exact(qreal value) { return QString::number(value, 'g', 17); }
-QString Rgb(QColor colour) { return colour.name(QColor::HexRgb); }
-
 struct TextRows {
   QRectF number, run;
 };
@@ -159,26 +156,16 @@ QByteArray FamilyTreeSvg(const TreeDrawing& drawing) {
   const QSize pictureSize = twipsSize(kPictureWidthTwips, kPictureHeightTwips);
   QByteArray svg;
   QXmlStreamWriter xml(&svg);
-  xml.setAutoFormatting(true);
-  xml.writeStartDocument();
-  xml.writeStartElement(QStringLiteral("svg"));
-  xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-  const QString width = Exact(std::ceil(layout.size.width())), height = Exact(std::ceil(layout.size.height()));
-  xml.writeAttribute(QStringLiteral("width"), width);
-  xml.writeAttribute(QStringLiteral("height"), height);
-  xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(width, height));
-  xml.writeEmptyElement(QStringLiteral("rect"));
-  xml.writeAttribute(QStringLiteral("width"), width);
-  xml.writeAttribute(QStringLiteral("height"), height);
-  xml.writeAttribute(QStringLiteral("fill"), Rgb(drawing.background));
+  StartSvg(xml, SvgNumber(std::ceil(layout.size.width())), SvgNumber(std::ceil(layout.size.height())),
+           drawing.background);
   for (const PlacedLine& line : layout.lines) {
     QStringList points;
-    for (const QPointF& point : line.points) points << Exact(point.x()) + QLatin1Char(',') + Exact(point.y());
+    for (const QPointF& point : line.points) points << SvgNumber(point.x()) + QLatin1Char(',') + SvgNumber(point.y());
     xml.writeEmptyElement(QStringLiteral("polyline"));
     xml.writeAttribute(QStringLiteral("points"), points.join(QLatin1Char(' ')));
     xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-    xml.writeAttribute(QStringLiteral("stroke"), Rgb(drawing.line));
-    xml.writeAttribute(QStringLiteral("stroke-width"), Exact(LineWidth(line.share)));
+    xml.writeAttribute(QStringLiteral("stroke"), SvgColour(drawing.line));
+    xml.writeAttribute(QStringLiteral("stroke-width"), SvgNumber(LineWidth(line.share)));
   }
   for (std::size_t i = 0; i < layout.cells.size(); ++i) {
     const history::RecordedPicture& record = family.records[i];
@@ -186,7 +173,7 @@ QByteArray FamilyTreeSvg(const TreeDrawing& drawing) {
     const QRectF place = PictureRectIn(cell);
     xml.writeStartElement(QStringLiteral("g"));
     xml.writeAttribute(QStringLiteral("id"), QStringLiteral("picture-%1-%2").arg(record.run).arg(record.number));
-    if (!record.open) xml.writeAttribute(QStringLiteral("opacity"), Exact(kClosedOpacity));
+    if (!record.open) xml.writeAttribute(QStringLiteral("opacity"), SvgNumber(kClosedOpacity));
     // A nested svg clips what it holds to its viewport: the segments stay in
     // the cell.
     clsGenSeq code;
@@ -201,10 +188,10 @@ QByteArray FamilyTreeSvg(const TreeDrawing& drawing) {
       picture.clear();
     }
     xml.writeStartElement(QStringLiteral("svg"));
-    xml.writeAttribute(QStringLiteral("x"), Exact(place.x()));
-    xml.writeAttribute(QStringLiteral("y"), Exact(place.y()));
-    xml.writeAttribute(QStringLiteral("width"), Exact(place.width()));
-    xml.writeAttribute(QStringLiteral("height"), Exact(place.height()));
+    xml.writeAttribute(QStringLiteral("x"), SvgNumber(place.x()));
+    xml.writeAttribute(QStringLiteral("y"), SvgNumber(place.y()));
+    xml.writeAttribute(QStringLiteral("width"), SvgNumber(place.width()));
+    xml.writeAttribute(QStringLiteral("height"), SvgNumber(place.height()));
     xml.writeAttribute(QStringLiteral("viewBox"),
                        QStringLiteral("0 0 %1 %2").arg(pictureSize.width()).arg(pictureSize.height()));
     xml.writeAttribute(QStringLiteral("overflow"), QStringLiteral("hidden"));
@@ -224,23 +211,24 @@ QByteArray FamilyTreeSvg(const TreeDrawing& drawing) {
     }
     xml.writeEndElement();
     xml.writeEmptyElement(QStringLiteral("rect"));
-    xml.writeAttribute(QStringLiteral("x"), Exact(place.x() - 0.5));
-    xml.writeAttribute(QStringLiteral("y"), Exact(place.y() - 0.5));
-    xml.writeAttribute(QStringLiteral("width"), Exact(place.width() + 1));
-    xml.writeAttribute(QStringLiteral("height"), Exact(place.height() + 1));
+    xml.writeAttribute(QStringLiteral("x"), SvgNumber(place.x() - 0.5));
+    xml.writeAttribute(QStringLiteral("y"), SvgNumber(place.y() - 0.5));
+    xml.writeAttribute(QStringLiteral("width"), SvgNumber(place.width() + 1));
+    xml.writeAttribute(QStringLiteral("height"), SvgNumber(place.height() + 1));
     xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-    xml.writeAttribute(QStringLiteral("stroke"), Rgb(drawing.line));
+    xml.writeAttribute(QStringLiteral("stroke"), SvgColour(drawing.line));
     const auto text = [&](const QString& content, qreal y, bool bold) {
       if (content.isEmpty()) return;
       xml.writeStartElement(QStringLiteral("text"));
-      xml.writeAttribute(QStringLiteral("x"), Exact(cell.center().x()));
-      xml.writeAttribute(QStringLiteral("y"), Exact(y));
+      xml.writeAttribute(QStringLiteral("x"), SvgNumber(cell.center().x()));
+      xml.writeAttribute(QStringLiteral("y"), SvgNumber(y));
       xml.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
       xml.writeAttribute(QStringLiteral("font-family"), drawing.font.family());
-      xml.writeAttribute(QStringLiteral("font-size"),
-                         Exact(drawing.font.pointSizeF() > 0 ? drawing.font.pointSizeF() : 9.0) + QStringLiteral("pt"));
+      xml.writeAttribute(
+          QStringLiteral("font-size"),
+          SvgNumber(drawing.font.pointSizeF() > 0 ? drawing.font.pointSizeF() : 9.0) + QStringLiteral("pt"));
       if (bold) xml.writeAttribute(QStringLiteral("font-weight"), QStringLiteral("bold"));
-      xml.writeAttribute(QStringLiteral("fill"), Rgb(drawing.text));
+      xml.writeAttribute(QStringLiteral("fill"), SvgColour(drawing.text));
       xml.writeCharacters(content);
       xml.writeEndElement();
     };
@@ -250,12 +238,12 @@ QByteArray FamilyTreeSvg(const TreeDrawing& drawing) {
     xml.writeEndElement();
     if (KeyOf(record) == family.focus) {
       xml.writeEmptyElement(QStringLiteral("rect"));
-      xml.writeAttribute(QStringLiteral("x"), Exact(cell.x() + 1));
-      xml.writeAttribute(QStringLiteral("y"), Exact(cell.y() + 1));
-      xml.writeAttribute(QStringLiteral("width"), Exact(cell.width() - 2));
-      xml.writeAttribute(QStringLiteral("height"), Exact(cell.height() - 2));
+      xml.writeAttribute(QStringLiteral("x"), SvgNumber(cell.x() + 1));
+      xml.writeAttribute(QStringLiteral("y"), SvgNumber(cell.y() + 1));
+      xml.writeAttribute(QStringLiteral("width"), SvgNumber(cell.width() - 2));
+      xml.writeAttribute(QStringLiteral("height"), SvgNumber(cell.height() - 2));
       xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-      xml.writeAttribute(QStringLiteral("stroke"), Rgb(drawing.outline));
+      xml.writeAttribute(QStringLiteral("stroke"), SvgColour(drawing.outline));
       xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("2"));
     }
   }

@@ -17,16 +17,32 @@ namespace pelorin {
 
 namespace {
 
-// The shortest text that reads back as the same double.
-QString exact(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
-
 QPointF pixels(std::int16_t x, std::int16_t y) { return QPointF(twipsToPixelsF(x), twipsToPixelsF(y)); }
 
-QString rgb(const QColor& colour) {
+}  // namespace
+
+// The shortest text that reads back as the same double.
+QString SvgNumber(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
+
+QString SvgColour(const QColor& colour) {
   return QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
 }
 
-}  // namespace
+void StartSvg(QXmlStreamWriter& xml, const QString& width, const QString& height, QColor background,
+              const QXmlStreamAttributes& attributes) {
+  xml.setAutoFormatting(true);
+  xml.writeStartDocument();
+  xml.writeStartElement(QStringLiteral("svg"));
+  xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+  xml.writeAttribute(QStringLiteral("width"), width);
+  xml.writeAttribute(QStringLiteral("height"), height);
+  xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(width, height));
+  xml.writeAttributes(attributes);
+  xml.writeEmptyElement(QStringLiteral("rect"));
+  xml.writeAttribute(QStringLiteral("width"), width);
+  xml.writeAttribute(QStringLiteral("height"), height);
+  xml.writeAttribute(QStringLiteral("fill"), SvgColour(background));
+}
 
 QImage RenderPicture(clsGenSeq& code, const SegmentTable& lines, qreal scale, QColor background) {
   PictureSurface surface(kPictureWidthTwips, kPictureHeightTwips, scale, background);
@@ -40,28 +56,19 @@ QByteArray SegmentsSvg(clsGenSeq& code, const SegmentTable& lines, QSize logical
   const QString height = QString::number(logicalSize.height());
   QByteArray svg;
   QXmlStreamWriter xml(&svg);
-  xml.setAutoFormatting(true);
-  xml.writeStartDocument();
-  xml.writeStartElement(QStringLiteral("svg"));
-  xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-  xml.writeAttribute(QStringLiteral("width"), width);
-  xml.writeAttribute(QStringLiteral("height"), height);
-  xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("0 0 %1 %2").arg(width, height));
+  QXmlStreamAttributes crisp;
   // The window draws without anti-aliasing.
-  xml.writeAttribute(QStringLiteral("shape-rendering"), QStringLiteral("crispEdges"));
-  xml.writeEmptyElement(QStringLiteral("rect"));
-  xml.writeAttribute(QStringLiteral("width"), width);
-  xml.writeAttribute(QStringLiteral("height"), height);
-  xml.writeAttribute(QStringLiteral("fill"), rgb(background));
+  crisp.append(QStringLiteral("shape-rendering"), QStringLiteral("crispEdges"));
+  StartSvg(xml, width, height, background, crisp);
   ForEachDrawnSegment(code, lines, [&](const clsLine& line, const clsGene& gene) {
     const PlacedSegment placed = place(line, gene);
     xml.writeEmptyElement(QStringLiteral("line"));
-    xml.writeAttribute(QStringLiteral("x1"), exact(placed.start.x()));
-    xml.writeAttribute(QStringLiteral("y1"), exact(placed.start.y()));
-    xml.writeAttribute(QStringLiteral("x2"), exact(placed.end.x()));
-    xml.writeAttribute(QStringLiteral("y2"), exact(placed.end.y()));
-    xml.writeAttribute(QStringLiteral("stroke"), rgb(GeneColour(gene)));
-    xml.writeAttribute(QStringLiteral("stroke-width"), exact(placed.penWidth));
+    xml.writeAttribute(QStringLiteral("x1"), SvgNumber(placed.start.x()));
+    xml.writeAttribute(QStringLiteral("y1"), SvgNumber(placed.start.y()));
+    xml.writeAttribute(QStringLiteral("x2"), SvgNumber(placed.end.x()));
+    xml.writeAttribute(QStringLiteral("y2"), SvgNumber(placed.end.y()));
+    xml.writeAttribute(QStringLiteral("stroke"), SvgColour(GeneColour(gene)));
+    xml.writeAttribute(QStringLiteral("stroke-width"), SvgNumber(placed.penWidth));
     xml.writeAttribute(QStringLiteral("stroke-linecap"), QStringLiteral("square"));
   });
   xml.writeEndElement();

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QSize>
 #include <QString>
+#include <QXmlStreamWriter>
 #include <functional>
 
 #include "picture/line_geometry.h"
@@ -22,6 +23,16 @@ struct PlacedSegment {
   qreal penWidth;
 };
 using SegmentPlacement = std::function<PlacedSegment(const clsLine& line, const clsGene& gene)>;
+
+// What every SVG this program writes shares: numbers written so they read
+// back as the same doubles, colours as rgb(r,g,b), and the opening of the
+// document: the <svg> element of width x height user units (logical pixels)
+// with its viewBox and any further attributes, then a background rect over
+// all of it. The caller writes the rest and ends the document.
+QString SvgNumber(double value);
+QString SvgColour(const QColor& colour);
+void StartSvg(QXmlStreamWriter& xml, const QString& width, const QString& height, QColor background,
+              const QXmlStreamAttributes& attributes = {});
 
 // SVG text of a picture of logicalSize: a background rect over all of it,
 // then one <line> per drawn segment in gene order where place puts it, with
