@@ -49,39 +49,33 @@ FamilyTreeView::FamilyTreeView(QWidget* parent) : QAbstractScrollArea(parent), i
   viewport()->setBackgroundRole(QPalette::Base);
 }
 
-void FamilyTreeView::setScene(std::shared_ptr<const FamilyTreeScene> scene) {
+void FamilyTreeView::setScene(std::shared_ptr<const FamilyTreeScene> scene) { showScene(std::move(scene), false); }
+
+void FamilyTreeView::replaceScene(std::shared_ptr<const FamilyTreeScene> scene) {
+  showScene(std::move(scene), scene_ != nullptr);
+}
+
+void FamilyTreeView::showScene(std::shared_ptr<const FamilyTreeScene> scene, bool keepView) {
+  keepView = keepView && scene != nullptr;
+  std::optional<family_tree::PictureKey> currentKey;
+  if (keepView && current_ < scene_->family.graph.cells.size()) currentKey = scene_->family.graph.cells[current_].key;
+  const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
   scene_ = std::move(scene);
   images_.clear();  // the same id may now be another picture's (a forgotten run)
   hovered_ = Family::npos;
   kin_.clear();
-  current_ = scene_ ? scene_->family.indexOf(scene_->family.focus) : Family::npos;
+  current_ = Family::npos;
+  if (scene_ && currentKey) current_ = scene_->family.indexOf(*currentKey);
+  if (scene_ && current_ == Family::npos) current_ = scene_->family.indexOf(scene_->family.focus);
   updateScrollBars();
-  if (current_ != Family::npos) centreOn(current_);
-  viewport()->update();
-  emit currentCellChanged(current_);
-}
-
-void FamilyTreeView::replaceScene(std::shared_ptr<const FamilyTreeScene> scene) {
-  if (!scene_ || !scene) {
-    setScene(std::move(scene));
-    return;
+  if (keepView) {
+    horizontalScrollBar()->setValue(scrolled.x());
+    verticalScrollBar()->setValue(scrolled.y());
+  } else if (current_ != Family::npos) {
+    centreOn(current_);
   }
-  const std::size_t previous = current_;
-  const std::optional<family_tree::PictureKey> currentKey =
-      current_ < scene_->family.graph.cells.size() ? std::optional(scene_->family.graph.cells[current_].key)
-                                                   : std::nullopt;
-  const QPoint scrolled(horizontalScrollBar()->value(), verticalScrollBar()->value());
-  scene_ = std::move(scene);
-  images_.clear();
-  hovered_ = Family::npos;
-  kin_.clear();
-  current_ = currentKey ? scene_->family.indexOf(*currentKey) : Family::npos;
-  if (current_ == Family::npos) current_ = scene_->family.indexOf(scene_->family.focus);
-  updateScrollBars();
-  horizontalScrollBar()->setValue(scrolled.x());
-  verticalScrollBar()->setValue(scrolled.y());
   viewport()->update();
-  if (current_ != previous) emit currentCellChanged(current_);
+  emit currentCellChanged(current_);  // its picture is read anew, even where its index is not
 }
 
 void FamilyTreeView::setFraming(family_tree::CellFraming framing) {

@@ -88,6 +88,9 @@ class FamilyTreeView : public QAbstractScrollArea {
   bool viewportEvent(QEvent* event) override;
 
  private:
+  // Shows scene; keepView: the zoom, the scrolled place and the current
+  // cell's picture stay.
+  void showScene(std::shared_ptr<const FamilyTreeScene> scene, bool keepView);
   // Where the layout's (0, 0) lies in the viewport.
   QPoint origin() const;
   QPointF toLayout(QPointF viewPoint) const;

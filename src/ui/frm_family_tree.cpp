@@ -187,7 +187,6 @@ void frmFamilyTree::readFamily(history::PictureId picture, bool keepView) {
 
 void frmFamilyTree::layOut(const QString& historyPath) {
   const int generation = ++generation_;
-  ++pending_;
   if (!keepView_) lblStatus_->setText(tr("Laying out the family tree..."));
 
   // What the worker needs from the interface, read here.
@@ -239,7 +238,6 @@ void frmFamilyTree::layOut(const QString& historyPath) {
   connect(worker, &QThread::finished, this, [this, worker, laid, generation] {
     std::erase(workers_, worker);
     worker->deleteLater();
-    --pending_;
     if (generation == generation_) showLaid(*laid);
   });
   worker->start();

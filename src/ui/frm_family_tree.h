@@ -50,7 +50,7 @@ class frmFamilyTree final : public QWidget {
   // Shows picture's family instead: read again and laid out anew.
   void showFamilyOf(history::PictureId picture);
   // True from asking for a layout until it is shown.
-  bool layingOut() const { return pending_ > 0; }
+  bool layingOut() const { return !workers_.empty(); }
   // True while a change the program reported waits to be read (the window
   // reads the family again, keeping its view, ChangeFollower::kDelayMs
   // after a change; a hidden window once it is shown again).
@@ -93,8 +93,7 @@ class frmFamilyTree final : public QWidget {
   QAction* actExport_ = nullptr;
   std::shared_ptr<const FamilyTreeScene> scene_;
   std::vector<QThread*> workers_;  // laying out; waited for on deletion
-  int pending_ = 0;
-  int generation_ = 0;  // of the newest layout asked for: older ones are dropped
+  int generation_ = 0;             // of the newest layout asked for: older ones are dropped
   bool closing_ = false;
   bool keepView_ = false;  // the newest layout asked for refreshes the one shown
   ChangeFollower* follower_ = nullptr;
