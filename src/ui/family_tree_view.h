@@ -71,9 +71,9 @@ class FamilyTreeView : public QAbstractScrollArea {
   int imagesDrawn() const { return drawn_; }
 
  signals:
-  void cellActivated(std::size_t cell);  // Enter, a double click
-  void cellToggled(std::size_t cell);    // Space
-  void currentCellChanged(std::size_t cell);
+  void cellActivated(std::size_t cell);       // Enter, a double click
+  void cellToggled(std::size_t cell);         // Space
+  void currentCellChanged(std::size_t cell);  // also when a scene is shown: its record is new
 
  protected:
   void paintEvent(QPaintEvent* event) override;
