@@ -22,14 +22,14 @@
 #include "family_tree/tree_drawing.h"
 #include "history/history_recorder.h"
 #include "history/history_store.h"
-#include "ui/board_view.h"
-#include "ui/controls.h"
-#include "ui/family_tree_view.h"
-#include "ui/frm_family_tree.h"
-#include "ui/frm_history.h"
-#include "ui/history_actions.h"
-#include "ui/history_cells_model.h"
-#include "ui/history_runs_model.h"
+#include "ui/common/cell_grid_view.h"
+#include "ui/common/controls.h"
+#include "ui/family_tree/family_tree_view.h"
+#include "ui/family_tree/frm_family_tree.h"
+#include "ui/history/frm_history.h"
+#include "ui/common/history_actions.h"
+#include "ui/history/history_cells_model.h"
+#include "ui/history/history_runs_model.h"
 
 namespace pelorin::history {
 namespace {
@@ -389,7 +389,7 @@ void forgetLeftRuns(std::optional<RunId> extra = std::nullopt) {
 }
 
 int cellsInView(frmHistory& window) {
-  BoardView& view = window.cellsView();
+  CellGridView& view = window.cellsView();
   int shown = 0;
   for (int row = 0; row < window.cellsModel().rowCount(); ++row) {
     shown += view.visualRect(window.cellsModel().index(row)).intersects(view.viewport()->rect());
@@ -438,7 +438,7 @@ void BM_HistoryWindowScroll(benchmark::State& state) {
   frmHistory& window = showHistoryWindow(actions);
   window.resize(1000, 800);
   QCoreApplication::processEvents();
-  BoardView& view = window.cellsView();
+  CellGridView& view = window.cellsView();
   QScrollBar* bar = view.verticalScrollBar();
   const int step = state.range(0) == 0 ? view.cellSize().height() / 2 : view.viewport()->height();
   const bool cold = state.range(1) == 1;

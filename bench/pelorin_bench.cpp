@@ -28,14 +28,14 @@
 #include "platform/random.h"
 #include "support/fake_picture_window.h"
 #include "support/fixed_random.h"
-#include "ui/board_model.h"
-#include "ui/board_view.h"
-#include "ui/frm_board.h"
-#include "ui/frm_main.h"
-#include "ui/frm_object.h"
-#include "ui/genetic_code_window.h"
-#include "ui/history_keeper.h"
-#include "ui/user_messages.h"
+#include "ui/board/board_model.h"
+#include "ui/common/cell_grid_view.h"
+#include "ui/board/frm_board.h"
+#include "ui/main/frm_main.h"
+#include "ui/picture_window/frm_object.h"
+#include "ui/picture_window/genetic_code_window.h"
+#include "ui/main/history_keeper.h"
+#include "ui/common/user_messages.h"
 
 namespace pelorin {
 namespace {
@@ -345,7 +345,7 @@ void BM_BoardScroll(benchmark::State& state) {
   board.resize(1000, 800);
   board.show();
   QCoreApplication::processEvents();
-  BoardView& view = board.view();
+  CellGridView& view = board.view();
   QScrollBar* bar = view.verticalScrollBar();
   const int step = state.range(2) == 0 ? view.cellSize().height() / 2 : view.viewport()->height();
   int value = 0;

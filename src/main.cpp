@@ -2,11 +2,11 @@
 #include <QIcon>
 
 #include "app_state/mod_object.h"
-#include "ui/accessibility.h"
-#include "ui/frm_main.h"
-#include "ui/frm_object.h"
-#include "ui/genetic_code_window.h"
-#include "ui/icon_box.h"
+#include "ui/common/accessibility.h"
+#include "ui/main/frm_main.h"
+#include "ui/picture_window/frm_object.h"
+#include "ui/picture_window/genetic_code_window.h"
+#include "ui/dialogs/icon_box.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

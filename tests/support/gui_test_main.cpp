@@ -8,9 +8,9 @@
 #include <iostream>
 
 #include "app_state/mod_object.h"
-#include "ui/accessibility.h"
-#include "ui/file_dialogs.h"
-#include "ui/user_messages.h"
+#include "ui/common/accessibility.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/common/user_messages.h"
 
 namespace {
 

@@ -1,0 +1,129 @@
+#include "ui/board/board_model.h"
+
+#include <QCheckBox>
+#include <algorithm>
+
+#include "app_state/mod_object.h"
+#include "picture/picture_object.h"
+#include "picture/picture_origin.h"
+#include "picture/picture_surface.h"
+#include "platform/numbers.h"
+#include "ui/common/controls.h"
+#include "ui/picture_window/frm_object.h"
+#include "ui/picture_window/picture_window_events.h"
+
+namespace pelorin {
+
+BoardModel::BoardModel(QObject* parent) : QAbstractListModel(parent) {
+  for (const auto& [key, picture] : modObject::Registry()) add(picture);
+  PictureWindowEvents& events = PictureWindowEvents::instance();
+  connect(&events, &PictureWindowEvents::opened, this, &BoardModel::add);
+  connect(&events, &PictureWindowEvents::closed, this, &BoardModel::remove);
+}
+
+int BoardModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+const BoardModel::Row* BoardModel::rowAt(const QModelIndex& index) const {
+  // No cell (no current one, say) is no fault: checkIndex would warn.
+  if (!index.isValid()) return nullptr;
+  if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) return nullptr;
+  return &rows_[static_cast<std::size_t>(index.row())];
+}
+
+std::vector<BoardModel::Row>::const_iterator BoardModel::lowerBound(int id) const {
+  return std::lower_bound(rows_.begin(), rows_.end(), id,
+                          [](const Row& row, int wanted) { return row.picture->ID < wanted; });
+}
+
+QVariant BoardModel::data(const QModelIndex& index, int role) const {
+  const Row* row = rowAt(index);
+  if (row == nullptr) return {};
+  switch (role) {
+    case Qt::DisplayRole: return plainNumberText(row->picture->ID);
+    case Qt::ToolTipRole:
+    case OriginRole: return row->origin;
+    case PictureRole: return QVariant::fromValue(row->picture);
+    case Qt::DecorationRole:
+      if (!row->window) return {};
+      return row->window->picDraw()->surface().image();
+    case Qt::BackgroundRole:
+      if (!row->window) return {};
+      return row->window->picDraw()->surface().background();
+    case Qt::CheckStateRole:
+      if (!row->window) return {};
+      return row->window->cbxParent()->checkState();
+    default: return {};
+  }
+}
+
+bool BoardModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  const Row* row = rowAt(index);
+  if (row == nullptr || role != Qt::CheckStateRole || !row->window) return false;
+  // The box tells the model back (stateChanged), as it does for a click in
+  // the window.
+  row->window->cbxParent()->setCheckState(value.value<Qt::CheckState>() == Qt::Checked ? Qt::Checked : Qt::Unchecked);
+  return true;
+}
+
+Qt::ItemFlags BoardModel::flags(const QModelIndex& index) const {
+  if (rowAt(index) == nullptr) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
+}
+
+std::shared_ptr<clsObject> BoardModel::picture(const QModelIndex& index) const {
+  const Row* row = rowAt(index);
+  return row != nullptr ? row->picture : nullptr;
+}
+
+frmObject* BoardModel::window(const QModelIndex& index) const {
+  const Row* row = rowAt(index);
+  return row != nullptr ? row->window.data() : nullptr;
+}
+
+QModelIndex BoardModel::indexOf(int id) const {
+  const auto it = lowerBound(id);
+  if (it == rows_.end() || it->picture->ID != id) return {};
+  return index(static_cast<int>(it - rows_.begin()));
+}
+
+void BoardModel::bringToFront(const QModelIndex& index) const {
+  frmObject* form = window(index);
+  if (form == nullptr) return;
+  pelorin::bringToFront(form);
+}
+
+void BoardModel::closeWindow(const QModelIndex& index) const {
+  if (frmObject* form = window(index)) form->close();
+}
+
+void BoardModel::add(const std::shared_ptr<clsObject>& picture) {
+  frmObject* form = picture ? openWindowOf(picture->ID) : nullptr;
+  if (form == nullptr) return;
+  const int id = picture->ID;
+  // Numbers only grow, so this is nearly always the end.
+  const auto it = lowerBound(id);
+  if (it != rows_.end() && it->picture->ID == id) return;
+  const int position = static_cast<int>(it - rows_.begin());
+  beginInsertRows({}, position, position);
+  rows_.insert(it, Row{picture, form, OriginLine(*picture)});
+  endInsertRows();
+  connect(form->cbxParent(), &QCheckBox::stateChanged, this, [this, id] {
+    const QModelIndex changed = indexOf(id);
+    if (changed.isValid()) emit dataChanged(changed, changed, {Qt::CheckStateRole});
+  });
+}
+
+void BoardModel::remove(frmObject* window) {
+  for (std::size_t i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].window != window) continue;
+    const int position = static_cast<int>(i);
+    beginRemoveRows({}, position, position);
+    rows_.erase(rows_.begin() + position);
+    endRemoveRows();
+    return;
+  }
+}
+
+}  // namespace pelorin

@@ -1,0 +1,37 @@
+#include "ui/common/controls.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace pelorin {
+
+QLabel* addLabel(QWidget* parent, const QString& name, QRect box, const QString& text) {
+  auto* label = placed(new QLabel(text, parent), name, box);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QPushButton* addButton(QWidget* parent, const QString& name, QRect box, const QString& text) {
+  return placed(new QPushButton(text, parent), name, box);
+}
+
+QCheckBox* addCheckBox(QWidget* parent, const QString& name, QRect box, const QString& text) {
+  return placed(new QCheckBox(text, parent), name, box);
+}
+
+QLineEdit* addTextBox(QWidget* parent, const QString& name, QRect box) {
+  return placed(new QLineEdit(parent), name, box);
+}
+
+void bringToFront(QWidget* window) {
+  if (window->isMinimized()) window->showNormal();
+  else window->show();
+  window->raise();
+  window->activateWindow();
+}
+
+}  // namespace pelorin

@@ -1,0 +1,61 @@
+#include "ui/common/user_messages.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <new>
+
+#include "platform/failure.h"
+
+namespace pelorin {
+
+namespace {
+
+class MessageBoxMessages final : public UserMessages {
+ public:
+  void showFailure(QWidget* parent, const QString& title, const QString& text) override {
+    QMessageBox::critical(parent, title, text);
+  }
+  bool askYesNo(QWidget* parent, const QString& title, const QString& question) override {
+    return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+  }
+};
+
+}  // namespace
+
+bool UserMessages::askYesNo(QWidget*, const QString&, const QString&) { return false; }
+
+UserMessages& UserMessages::standard() {
+  static MessageBoxMessages messages;
+  return messages;
+}
+
+bool reportFailures(QWidget* parent, const QString& doing, const std::function<void()>& work) {
+  const auto unfinished = [&doing] {
+    return doing.isEmpty()
+               ? QCoreApplication::translate("pelorin::UserMessages", "Pelorin could not finish what it was doing")
+               : QCoreApplication::translate("pelorin::UserMessages", "Could not finish %1").arg(doing);
+  };
+  QString text;
+  try {
+    work();
+    return true;
+  } catch (const Failure& failure) {
+    text = failure.message();
+  } catch (const std::bad_alloc&) {
+    text = unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": not enough memory.");
+  } catch (...) {
+    text = unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": an unexpected error occurred.");
+  }
+  // Reporting must not throw out of a slot either.
+  try {
+    Seam<UserMessages>::current().showFailure(parent, QCoreApplication::translate("pelorin::UserMessages", "Pelorin"),
+                                              text);
+  } catch (...) {
+  }
+  return false;
+}
+
+bool reportFailures(QWidget* parent, const std::function<void()>& work) { return reportFailures(parent, {}, work); }
+
+}  // namespace pelorin

@@ -1,0 +1,325 @@
+#include "ui/family_tree/frm_family_tree.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QThread>
+#include <QVBoxLayout>
+#include <exception>
+#include <map>
+
+#include "family_tree/family_graph.h"
+#include "family_tree/tree_drawing.h"
+#include "family_tree/tree_layout.h"
+#include "genetics/trait_sources.h"
+#include "history/recorded_origin.h"
+#include "picture/picture_export.h"
+#include "picture/picture_origin.h"
+#include "picture/picture_surface.h"
+#include "platform/file_access.h"
+#include "platform/numbers.h"
+#include "ui/common/change_follower.h"
+#include "ui/common/controls.h"
+#include "ui/family_tree/family_tree_view.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/picture_window/frm_object.h"
+#include "ui/common/history_actions.h"
+#include "ui/common/user_messages.h"
+
+namespace pelorin {
+
+namespace {
+
+using family_tree::Family;
+
+// The export formats offered, the first the default.
+struct ExportFilter {
+  const char* text;
+  bool svg;
+  int scale;
+};
+constexpr ExportFilter kExportFilters[] = {
+    {QT_TRANSLATE_NOOP("pelorin::frmFamilyTree", "SVG image (*.svg)"), true, 1},
+    {QT_TRANSLATE_NOOP("pelorin::frmFamilyTree", "PNG image (*.png)"), false, 1},
+    {QT_TRANSLATE_NOOP("pelorin::frmFamilyTree", "PNG image, 2x (*.png)"), false, 2},
+};
+
+}  // namespace
+
+// A layout finished away from the interface: the scene, or what went wrong.
+struct frmFamilyTree::Laid {
+  std::shared_ptr<FamilyTreeScene> scene;
+  std::exception_ptr failure;
+};
+
+frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture, QWidget* parent)
+    : QWidget(parent, Qt::Window), actions_(&actions) {
+  setObjectName(QStringLiteral("frmFamilyTree"));
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  cbxWholePaths_ = new QCheckBox(tr("&Whole Paths"), this);
+  cbxWholePaths_->setObjectName(QStringLiteral("cbxWholePaths"));
+  cbxWholePaths_->setToolTip(tr("Show each picture's whole path, framed to its cell"));
+  lblStatus_ = new QLabel(this);
+  lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+  lblStatus_->setTextFormat(Qt::PlainText);
+
+  view_ = new FamilyTreeView(this);
+  view_->setObjectName(QStringLiteral("treeView"));
+  view_->setAccessibleName(tr("Family tree"));
+  // The cells are painted, not widgets: a screen reader hears the current
+  // cell through the view's description.
+  connect(view_, &FamilyTreeView::currentCellChanged, this, [this](std::size_t cell) {
+    const FamilyTreeScene* scene = view_->scene();
+    view_->setAccessibleDescription(scene != nullptr && cell < scene->cellTips.size() ? scene->cellTips[cell]
+                                                                                      : QString());
+  });
+  connect(cbxWholePaths_, &QCheckBox::toggled, this, [this](bool whole) {
+    view_->setFraming(whole ? family_tree::CellFraming::WholePath : family_tree::CellFraming::Window);
+  });
+  connect(view_, &FamilyTreeView::cellActivated, this, &frmFamilyTree::openCell);
+  connect(view_, &FamilyTreeView::cellToggled, this, &frmFamilyTree::tickCell);
+
+  const auto addWindowAction = [this](const QString& name, const QString& text, const QList<QKeySequence>& keys) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    view_->addAction(action);
+    return action;
+  };
+  actRecentre_ = addWindowAction(QStringLiteral("actFamilyTree"), tr("Family Tree of This Picture"),
+                                 {QKeySequence(Qt::CTRL | Qt::Key_T)});
+  connect(actRecentre_, &QAction::triggered, this, &frmFamilyTree::recentre);
+  actExport_ =
+      addWindowAction(QStringLiteral("actExport"), tr("Export Family Tree..."), {QKeySequence(Qt::CTRL | Qt::Key_E)});
+  connect(actExport_, &QAction::triggered, this, &frmFamilyTree::exportTree);
+  QAction* fit = addWindowAction(QStringLiteral("actFit"), tr("Whole Tree"), {QKeySequence(Qt::Key_Home)});
+  connect(fit, &QAction::triggered, view_, &FamilyTreeView::fitAll);
+  QAction* zoomIn = addWindowAction(QStringLiteral("actZoomIn"), tr("Zoom In"),
+                                    {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  connect(zoomIn, &QAction::triggered, this, [this] { view_->setZoom(view_->zoom() * 1.25); });
+  QAction* zoomOut = addWindowAction(QStringLiteral("actZoomOut"), tr("Zoom Out"), {QKeySequence::ZoomOut});
+  connect(zoomOut, &QAction::triggered, this, [this] { view_->setZoom(view_->zoom() / 1.25); });
+  view_->setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  auto* controls = new QHBoxLayout;
+  controls->addWidget(cbxWholePaths_);
+  controls->addStretch();
+  controls->addWidget(lblStatus_);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(controls);
+  column->addWidget(view_, 1);
+
+  // The window goes with the program's actions, at once: the program may
+  // be ending, with no event loop left to delete it later.
+  connect(&actions, &QObject::destroyed, this, [this] { delete this; });
+  // A picture made, closed or reopened changes what the tree shows.
+  follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
+  resize(720, 540);
+  showFamilyOf(picture);
+  view_->setFocus();
+}
+
+frmFamilyTree::~frmFamilyTree() {
+  // A layout still running writes only into what it owns; it ends soon.
+  for (QThread* worker : workers_) {
+    worker->wait();
+    delete worker;
+  }
+}
+
+void frmFamilyTree::updateTitle(const std::optional<history::RecordedPicture>& record) {
+  if (!record) {
+    setWindowTitle(tr("Family tree"));
+    return;
+  }
+  const QString number = plainNumberText(record->number);
+  const auto start = runStarts_.find(record->run);
+  setWindowTitle(inThisRun(record->run) || start == runStarts_.end()
+                     ? tr("Family tree of picture %1").arg(number)
+                     : tr("Family tree of picture %1, run of %2").arg(number, RunDateText(start->second)));
+}
+
+bool frmFamilyTree::refreshPending() const { return follower_->pending(); }
+
+void frmFamilyTree::refresh() {
+  follower_->done();
+  // Nothing shown yet: the layout under way reads what is recorded by then.
+  if (scene_) readFamily(picture_, true);
+}
+
+void frmFamilyTree::showFamilyOf(history::PictureId picture) { readFamily(picture, false); }
+
+void frmFamilyTree::readFamily(history::PictureId picture, bool keepView) {
+  keepView_ = keepView;
+  picture_ = picture;
+  history::HistoryStore* store = actions_ ? actions_->store() : nullptr;
+  thisRun_.clear();
+  runStarts_.clear();
+  std::optional<history::RecordedPicture> focus;
+  if (store != nullptr) {
+    // This run and, through what each continues, the runs it goes on from.
+    std::map<history::RunId, std::optional<history::RunId>> continues;
+    std::optional<history::RunId> current;
+    for (const history::RunSummary& run : store->runs()) {
+      continues[run.id] = run.continues;
+      runStarts_[run.id] = run.started;
+      if (run.current) current = run.id;
+    }
+    while (current && thisRun_.insert(*current).second) current = continues[*current];
+    focus = store->picture(picture);
+  }
+  updateTitle(focus);
+  if (!focus) {
+    ++generation_;  // a layout still running is not wanted
+    scene_.reset();
+    lblStatus_->setText(store == nullptr ? tr("The history is not available.")
+                                         : tr("This picture is not in the history."));
+    view_->setScene(nullptr);
+    return;
+  }
+  layOut(store->path());
+}
+
+void frmFamilyTree::layOut(const QString& historyPath) {
+  const int generation = ++generation_;
+  if (!keepView_) lblStatus_->setText(tr("Laying out the family tree..."));
+
+  // What the worker needs from the interface, read here.
+  family_tree::TreeDrawing look;
+  look.font = font();
+  look.background = systemWindowBackground();
+  look.text = palette().color(QPalette::Text);
+  look.line = palette().color(QPalette::Dark);
+  look.outline = palette().color(QPalette::Highlight);
+  auto laid = std::make_shared<Laid>();
+  QThread* worker = QThread::create([laid, look, historyPath, starts = runStarts_, thisRun = thisRun_, focus = picture_,
+                                     cell = family_tree::FamilyCellSize(font())] {
+    try {
+      auto scene = std::make_shared<FamilyTreeScene>();
+      scene->family = family_tree::BuildFamily(history::HistoryStore::ReadFamily(historyPath, focus), focus, cell);
+      scene->layout = family_tree::LayOutFamily(scene->family.graph);
+      scene->drawing = look;
+      scene->drawing.family = &scene->family;
+      scene->drawing.layout = &scene->layout;
+      std::vector<RecordedPictureName> names;
+      for (const history::RecordedPicture& record : scene->family.records) {
+        const bool ours = thisRun.count(record.run) > 0;
+        const auto start = starts.find(record.run);
+        const QDateTime started = start != starts.end() ? start->second : QDateTime();
+        names.push_back(RecordedPictureName{record.number, started, ours});
+        scene->drawing.numbers.push_back(plainNumberText(record.number));
+        scene->drawing.runs.push_back(ours || started.isNull() ? QString() : RunDateText(started));
+        // The line as the picture's own window gives it.
+        const QString origin = OriginLine(
+            record.number, history::OriginOf(record, [&](history::RunId run) { return thisRun.count(run) > 0; }));
+        scene->cellTips.push_back(record.open ? origin : tr("%1, closed").arg(origin));
+      }
+      for (std::size_t i = 0; i < scene->layout.lines.size(); ++i) {
+        const family_tree::PlacedLine& line = scene->layout.lines[i];
+        const RecordedPictureName& parent = names[scene->family.indexOf(line.parent)];
+        const RecordedPictureName& child = names[scene->family.indexOf(line.child)];
+        scene->lineTips.push_back(tr("From %1 to %2: %3% of its traits; %4 of %5 traits mutated")
+                                      .arg(RecordedPictureText(parent), RecordedPictureText(child))
+                                      .arg(qRound(line.share * 100))
+                                      .arg(scene->family.mutated[i])
+                                      .arg(TraitSources::kCount));
+      }
+      laid->scene = std::move(scene);
+    } catch (...) {
+      laid->failure = std::current_exception();
+    }
+  });
+  workers_.push_back(worker);
+  connect(worker, &QThread::finished, this, [this, worker, laid, generation] {
+    std::erase(workers_, worker);
+    worker->deleteLater();
+    if (generation == generation_) showLaid(*laid);
+  });
+  worker->start();
+}
+
+void frmFamilyTree::showLaid(Laid& laid) {
+  lblStatus_->clear();
+  if (laid.failure) {
+    reportFailures(this, tr("laying out the family tree"), [&] { std::rethrow_exception(laid.failure); });
+    return;
+  }
+  if (laid.scene->family.records.empty()) {
+    lblStatus_->setText(tr("The family could not be read from the history."));
+    return;
+  }
+  scene_ = laid.scene;
+  keepView_ ? view_->replaceScene(scene_) : view_->setScene(scene_);
+  const std::size_t pictures = scene_->family.records.size();
+  lblStatus_->setText(pictures == 1 ? tr("1 picture") : tr("%1 pictures").arg(plainNumberText(pictures)));
+}
+
+const history::RecordedPicture* frmFamilyTree::recordAt(std::size_t cell) const {
+  if (!scene_ || cell >= scene_->family.records.size()) return nullptr;
+  return &scene_->family.records[cell];
+}
+
+void frmFamilyTree::openCell(std::size_t cell) {
+  const history::RecordedPicture* record = recordAt(cell);
+  if (record == nullptr || !actions_) return;
+  const history::RecordedPicture chosen = *record;
+  reportFailures(this, [&] { actions_->openRecorded(chosen); });
+}
+
+void frmFamilyTree::tickCell(std::size_t cell) {
+  const history::RecordedPicture* record = recordAt(cell);
+  if (record == nullptr || !inThisRun(record->run)) return;
+  if (frmObject* window = openWindowOf(record->number)) window->cbxParent()->toggle();
+}
+
+void frmFamilyTree::recentre() {
+  const history::RecordedPicture* record = recordAt(view_->currentCell());
+  if (record == nullptr || record->id == picture_) return;
+  const history::PictureId chosen = record->id;
+  reportFailures(this, [&] { showFamilyOf(chosen); });
+}
+
+void frmFamilyTree::exportTo(const QString& path, bool svg, int scale) const {
+  if (!scene_) return;
+  family_tree::TreeDrawing drawing = scene_->drawing;
+  drawing.framing =
+      cbxWholePaths_->isChecked() ? family_tree::CellFraming::WholePath : family_tree::CellFraming::Window;
+  WriteFileAtomically(
+      path, svg ? family_tree::FamilyTreeSvg(drawing) : PngBytes(family_tree::FamilyTreeImage(drawing, scale), path));
+}
+
+void frmFamilyTree::exportTree() {
+  if (!scene_) return;
+  QStringList filters;
+  for (const ExportFilter& filter : kExportFilters) filters << tr(filter.text);
+  QString chosen = filters.front();
+  const QString suggested =
+      tr("family-tree-%1.svg").arg(scene_->drawing.numbers[scene_->family.indexOf(scene_->family.focus)]);
+  const QString path =
+      Seam<FileDialogs>::current().getSaveFileName(this, tr("Export Family Tree"), suggested, filters, &chosen);
+  if (path.isEmpty()) return;
+  const auto index = std::max<qsizetype>(0, filters.indexOf(chosen));
+  const ExportFilter& filter = kExportFilters[index];
+  reportFailures(this, tr("exporting the family tree to \"%1\"").arg(path),
+                 [&] { exportTo(path, filter.svg, filter.scale); });
+}
+
+void frmFamilyTree::closeEvent(QCloseEvent* event) {
+  closing_ = true;
+  QWidget::closeEvent(event);
+}
+
+frmFamilyTree& showFamilyTreeWindow(HistoryActions& actions, history::PictureId picture) {
+  return showOneWindow<frmFamilyTree>(
+      [&](const frmFamilyTree& open) {
+        return open.actions() == &actions && open.picture() == picture && !open.closing();
+      },
+      [&] { return new frmFamilyTree(actions, picture); });
+}
+
+}  // namespace pelorin

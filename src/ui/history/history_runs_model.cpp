@@ -1,0 +1,138 @@
+#include "ui/history/history_runs_model.h"
+
+#include <QFont>
+#include <QLocale>
+#include <algorithm>
+#include <map>
+
+#include "platform/numbers.h"
+
+namespace pelorin {
+
+namespace {
+
+QString picturesText(int count) {
+  return count == 1 ? HistoryRunsModel::tr("1 picture")
+                    : HistoryRunsModel::tr("%1 pictures").arg(plainNumberText(count));
+}
+
+}  // namespace
+
+QString RunStartText(const QDateTime& started) {
+  return QLocale::c().toString(started, QStringLiteral("d MMM yyyy HH:mm:ss"));
+}
+
+HistoryRunsModel::HistoryRunsModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int HistoryRunsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(runs_.size());
+}
+
+int HistoryRunsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
+
+const history::RunSummary* HistoryRunsModel::run(const QModelIndex& index) const {
+  if (!index.isValid() || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    return nullptr;
+  return &runs_[static_cast<std::size_t>(index.row())];
+}
+
+QModelIndex HistoryRunsModel::indexOf(history::RunId run) const {
+  const auto it = std::find_if(runs_.begin(), runs_.end(), [run](const auto& r) { return r.id == run; });
+  return it == runs_.end() ? QModelIndex() : index(static_cast<int>(it - runs_.begin()), StartedColumn);
+}
+
+bool HistoryRunsModel::inThisRun(history::RunId run) const { return thisRun_.count(run) > 0; }
+
+QString HistoryRunsModel::thisRunMark() { return tr(" (this run)"); }
+
+QString HistoryRunsModel::continuedMark() { return tr(" (continued)"); }
+
+QVariant HistoryRunsModel::data(const QModelIndex& index, int role) const {
+  const history::RunSummary* run = this->run(index);
+  if (run == nullptr) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+      switch (index.column()) {
+        case StartedColumn: {
+          QString text = RunStartText(run->started);
+          if (run->current) {
+            text += thisRunMark();
+          } else if (inThisRun(run->id)) {
+            text += continuedMark();
+          }
+          return text;
+        }
+        case PicturesColumn: return plainNumberText(run->pictures);
+        case OpenColumn: return plainNumberText(run->openPictures);
+        default: return {};
+      }
+    case Qt::TextAlignmentRole:
+      if (index.column() == StartedColumn) return {};
+      return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+    case Qt::FontRole: {
+      if (!run->current) return {};
+      QFont bold;
+      bold.setBold(true);
+      return bold;
+    }
+    case Qt::ToolTipRole: {
+      QString text = run->current ? tr("This run, started %1").arg(RunStartText(run->started))
+                                  : tr("The run started %1").arg(RunStartText(run->started));
+      if (run->ended) {
+        text += tr(", ended %1").arg(RunStartText(*run->ended));
+      } else if (!run->current) {
+        text += tr(", never ended (the program was stopped, or is still running)");
+      }
+      text += tr(": %1, %2 open").arg(picturesText(run->pictures), plainNumberText(run->openPictures));
+      if (inThisRun(run->id) && !run->current) text += tr("; this run continues it");
+      return text;
+    }
+    case RunRole: return QVariant::fromValue(run->id);
+    default: return {};
+  }
+}
+
+QVariant HistoryRunsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal) return {};
+  if (role == Qt::TextAlignmentRole && section != StartedColumn) {
+    return QVariant::fromValue(Qt::Alignment(Qt::AlignRight | Qt::AlignVCenter));
+  }
+  if (role != Qt::DisplayRole) return {};
+  switch (section) {
+    case StartedColumn: return tr("Started");
+    case PicturesColumn: return tr("Pictures");
+    case OpenColumn: return tr("Open");
+    default: return {};
+  }
+}
+
+Qt::ItemFlags HistoryRunsModel::flags(const QModelIndex& index) const {
+  if (run(index) == nullptr) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+void HistoryRunsModel::setRuns(std::vector<history::RunSummary> runs) {
+  // This run, then each run the one before continues.
+  std::map<history::RunId, const history::RunSummary*> byId;
+  for (const history::RunSummary& run : runs) byId[run.id] = &run;
+  std::set<history::RunId> thisRun;
+  const auto current = std::find_if(runs.begin(), runs.end(), [](const auto& run) { return run.current; });
+  for (const history::RunSummary* run = current == runs.end() ? nullptr : &*current;
+       run != nullptr && thisRun.insert(run->id).second;) {
+    const auto next = run->continues ? byId.find(*run->continues) : byId.end();
+    run = next == byId.end() ? nullptr : next->second;
+  }
+
+  const bool sameRows = std::equal(runs.begin(), runs.end(), runs_.begin(), runs_.end(),
+                                   [](const auto& a, const auto& b) { return a.id == b.id; });
+  if (!sameRows) beginResetModel();
+  runs_ = std::move(runs);
+  thisRun_ = std::move(thisRun);
+  if (!sameRows) {
+    endResetModel();
+  } else if (!runs_.empty()) {
+    emit dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+  }
+}
+
+}  // namespace pelorin

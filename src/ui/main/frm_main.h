@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "ui/dialogs/dialogs.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace pelorin {
+
+class clsObject;
+class frmBoard;
+class HistoryKeeper;
+
+// The start-up window: the mutation-rate and name boxes, Open, and the menus.
+// Constructing it gives the application state its start values and loads
+// the information dialogs. Open hands the model the boxes' texts and the
+// ticked pictures. File > Exit and closing it end the event loop at once.
+// It owns the keeper of the history, which opens the history file once the
+// window has shown; File > Reopen Closed Picture and Resume Last Run use it.
+class frmMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit frmMain(QWidget* parent = nullptr);
+  ~frmMain() override;
+
+  Dialogs& dialogs() { return dialogs_; }
+
+  // Open: shows ErrorMR when the rate box holds no number, otherwise
+  // creates, draws and registers the next picture. A failure is reported
+  // to the user over reportTo.
+  void openPicture(QWidget* reportTo);
+
+  // The board, made on first use; shown from View > Board.
+  frmBoard& board();
+
+  // The history's keeper: what a History window asks of the program.
+  HistoryKeeper& history() { return *history_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildControls();
+  void buildMenus();
+  void btnOpen_Click();
+  // False, with ErrorMR shown, when rateText is no number.
+  bool checkMutationRate(const QString& rateText);
+  // Tells the board of a picture that was made and registered, and the
+  // history; savedFrom: the record of whoever saved the file it was read from.
+  void pictureOpened(const std::shared_ptr<clsObject>& picture, std::optional<std::int64_t> savedFrom = {});
+  // The family tree window of picture number of this run; when the history
+  // holds no record of it, the user is told so.
+  void showFamilyTreeOf(int number);
+  // Enables Reopen Closed Picture and Resume Last Run when they can act.
+  void updateHistoryItems();
+  // Opens a picture whose genetic code is the clipboard's text, as Open
+  // opens a genetic code file of that text; text that is not a whole genetic
+  // code, or a clipboard without text, makes nothing and is reported.
+  void F_NewFromClipboard_Click();
+  // Ends the history's run cleanly, then the event loop.
+  void endProgram();
+
+  Dialogs dialogs_;
+  QPointer<frmBoard> board_;
+  QLineEdit* txtMutationRate_ = nullptr;
+  QLabel* lblMutationRate_ = nullptr;
+  QPushButton* btnOpen_ = nullptr;
+  QLineEdit* txtName_ = nullptr;
+  HistoryKeeper* history_ = nullptr;
+  QAction* F_ReopenClosed_ = nullptr;
+  QAction* F_ResumeLast_ = nullptr;
+  bool historyAsked_ = false;  // the history's opening is scheduled
+};
+
+}  // namespace pelorin

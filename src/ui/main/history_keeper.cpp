@@ -1,0 +1,324 @@
+#include "ui/main/history_keeper.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTimer>
+#include <algorithm>
+#include <limits>
+
+#include "app_state/mod_object.h"
+#include "history/code_blob.h"
+#include "history/history_path.h"
+#include "history/recorded_origin.h"
+#include "picture/picture_object.h"
+#include "ui/common/controls.h"
+#include "ui/picture_window/frm_object.h"
+#include "ui/picture_window/picture_window_events.h"
+#include "ui/common/user_messages.h"
+
+namespace pelorin {
+
+namespace {
+
+// "Keep history" in the program's settings (QCoreApplication's names).
+constexpr const char* kKeepHistoryKey = "history/keep";
+
+std::shared_ptr<clsObject> registered(std::int16_t number) {
+  return modObject::Registry().find(modObject::RegistryKey(number));
+}
+
+}  // namespace
+
+HistoryKeeper::HistoryKeeper(QWidget* window, QLineEdit* rateBox, QLineEdit* nameBox)
+    : HistoryActions(window), window_(window), rateBox_(rateBox), nameBox_(nameBox) {
+  auto& events = PictureWindowEvents::instance();
+  connect(&events, &PictureWindowEvents::closedByUser, this, &HistoryKeeper::closedByUser);
+  connect(&events, &PictureWindowEvents::moved, this, &HistoryKeeper::moved);
+  connect(&events, &PictureWindowEvents::parentBoxChanged, this, [this](int number, bool ticked) {
+    if (!recording() || restoring_) return;
+    recorder_->recordParentBox(static_cast<std::int16_t>(number), ticked);
+    recorded();
+  });
+  connect(&events, &PictureWindowEvents::saved, this, [this](int number, const QString& path, const QByteArray& bytes) {
+    if (!recording()) return;
+    recorder_->recordSaved(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath(), bytes);
+    recorded();
+  });
+  connect(&events, &PictureWindowEvents::exported, this, [this](int number, const QString& path) {
+    if (!recording()) return;
+    recorder_->recordExported(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath());
+    recorded();
+  });
+}
+
+HistoryKeeper::~HistoryKeeper() { endRun(); }
+
+void HistoryKeeper::openHistory() { openHistory(history::DefaultHistoryFilePath()); }
+
+void HistoryKeeper::openHistory(const QString& path, const history::HistoryOptions& options) {
+  if (opened_ || ended_) return;
+  opened_ = true;
+  path_ = path;
+  options_ = options;
+  if (!keepHistory()) return;
+  startRecording();
+  if (const auto run = settled().currentRun()) chain_ = {*run};
+  findEarlierRun();
+  emit actionsChanged();
+  emit changed();
+}
+
+void HistoryKeeper::endRun() {
+  if (recorder_) recorder_->endRun();
+  recorder_.reset();
+  ended_ = true;
+}
+
+void HistoryKeeper::startRecording() {
+  recorder_ = std::make_unique<history::HistoryRecorder>(std::make_unique<history::HistoryStore>(path_, options_));
+  recorder_->setProblemHandler([this](const QString& text) { showProblem(text); });
+}
+
+history::HistoryStore* HistoryKeeper::store() { return recording() ? &settled() : nullptr; }
+
+void HistoryKeeper::showProblem(const QString& text) {
+  if (shown_.contains(text)) return;
+  shown_.insert(text);
+  // Later, from the event loop: the problem may arise inside a window's
+  // close or Open, where a message box must not run.
+  QTimer::singleShot(0, this,
+                     [this, text] { Seam<UserMessages>::current().showFailure(window_, tr("Pelorin"), text); });
+}
+
+void HistoryKeeper::recorded() { emit changed(); }
+
+void HistoryKeeper::recordMade(clsObject& picture, std::optional<history::PictureId> savedFrom) {
+  if (!recording() || restoring_) return;
+  history::NewPicture made;
+  made.number = picture.ID;
+  made.code = history::ValuesOf(picture.GenCode);
+  made.origin = picture.Origin;
+  made.savedFrom = savedFrom;
+  if (rateBox_) made.rateBoxText = rateBox_->text();
+  if (nameBox_) made.nameBoxText = nameBox_->text();
+  recorder_->recordPicture(made);
+  recorded();
+  emit actionsChanged();
+}
+
+std::optional<HistoryKeeper::Lineage> HistoryKeeper::lineageOf(const QByteArray& fileBytes) {
+  if (!recording()) return std::nullopt;
+  const std::optional<history::PictureRef> saver = settled().savedBy(fileBytes);
+  if (!saver) return std::nullopt;
+  return Lineage{nameOf(*saver), saver->id};
+}
+
+void HistoryKeeper::closedByUser(int number, QPoint position) {
+  const auto id = static_cast<std::int16_t>(number);
+  positions_[id] = position;
+  if (!registered(id)) return;  // a picture that failed: nothing to bring back
+  closed_.erase(std::remove(closed_.begin(), closed_.end(), id), closed_.end());
+  closed_.push_back(id);
+  if (recording()) {
+    recorder_->recordClosed(id);
+    recorded();
+  }
+  emit actionsChanged();
+}
+
+void HistoryKeeper::moved(int number, QPoint position) {
+  const auto id = static_cast<std::int16_t>(number);
+  const auto known = positions_.find(id);
+  if (known != positions_.end() && known->second == position) return;
+  positions_[id] = position;
+  if (!recording() || restoring_) return;
+  recorder_->recordMoved(id, position);
+  recorded();
+}
+
+bool HistoryKeeper::canReopenClosed() const { return !closed_.empty(); }
+
+void HistoryKeeper::reopenClosed() {
+  if (closed_.empty()) return;
+  reopen(closed_.back(), nullptr);
+}
+
+void HistoryKeeper::reopen(std::int16_t number, const history::RecordedPicture* record) {
+  if (frmObject* open = openWindowOf(number)) {
+    bringToFront(open);
+    return;
+  }
+  closed_.erase(std::remove(closed_.begin(), closed_.end(), number), closed_.end());
+  std::optional<history::RecordedPicture> kept;
+  if (const auto found = closedRecords_.find(number); found != closedRecords_.end()) {
+    kept = std::move(found->second);
+    closedRecords_.erase(found);
+  }
+  if (record == nullptr && kept) record = &*kept;
+  std::optional<QPoint> position;
+  if (const auto found = positions_.find(number); found != positions_.end()) {
+    position = found->second;
+  } else if (record != nullptr) {
+    position = record->position;
+  }
+  const std::shared_ptr<clsObject> picture = registered(number);
+  if (picture == nullptr && record == nullptr) return;
+  restoring_ = true;
+  reportFailures(window_, tr("reopening picture %1").arg(number), [&] {
+    if (picture) {
+      picture->Reopen(makePictureWindowAt(position));
+      PictureWindowEvents::instance().notifyOpened(picture);
+    } else {
+      recreate(*record, number, originOf(*record), position);
+    }
+  });
+  restoring_ = false;
+  if (recording()) {
+    recorder_->recordReopened(number);
+    recorded();
+  }
+  emit actionsChanged();
+}
+
+std::shared_ptr<clsObject> HistoryKeeper::recreate(const history::RecordedPicture& record,
+                                                   std::optional<std::int16_t> number, PictureOrigin origin,
+                                                   std::optional<QPoint> position) {
+  clsGenSeq code;
+  history::CopyInto(record.code, code);
+  // The picture's name was the name box's when Open made it; a pasted or
+  // copied picture has none.
+  const bool named = origin.how != PictureOrigin::How::Pasted && origin.how != PictureOrigin::How::Copied;
+  std::shared_ptr<clsObject> picture =
+      OpenRecordedPicture(number, std::move(code), std::move(origin), named ? record.nameBoxText : QString(),
+                          makePictureWindowAt(position));
+  if (position) positions_[picture->ID] = *position;
+  PictureWindowEvents::instance().notifyOpened(picture);
+  return picture;
+}
+
+PictureOrigin HistoryKeeper::originOf(const history::RecordedPicture& record) {
+  return history::OriginOf(record, [this](history::RunId run) { return inThisRun(run); });
+}
+
+RecordedPictureName HistoryKeeper::nameOf(const history::PictureRef& ref) const {
+  return history::NameOf(ref, inThisRun(ref.run));
+}
+
+bool HistoryKeeper::inThisRun(history::RunId run) const {
+  return std::find(chain_.begin(), chain_.end(), run) != chain_.end();
+}
+
+void HistoryKeeper::findEarlierRun() {
+  lastEarlierRun_.reset();
+  if (!recording()) return;
+  for (const history::RunSummary& run : settled().runs()) {  // newest first
+    runStarts_[run.id] = run.started;
+    if (!lastEarlierRun_ && !inThisRun(run.id) && !run.current) lastEarlierRun_ = run.id;
+  }
+}
+
+QDateTime HistoryKeeper::runStart(history::RunId run) {
+  if (const auto found = runStarts_.find(run); found != runStarts_.end()) return found->second;
+  if (!recording()) return {};
+  for (const history::RunSummary& summary : settled().runs()) runStarts_[summary.id] = summary.started;
+  const auto found = runStarts_.find(run);
+  return found != runStarts_.end() ? found->second : QDateTime();
+}
+
+void HistoryKeeper::openRecorded(const history::RecordedPicture& picture) {
+  if (inThisRun(picture.run)) {
+    reopen(picture.number, &picture);
+    return;
+  }
+  // A new picture of this run with exactly that genetic code, naming it.
+  PictureOrigin origin;
+  origin.how = PictureOrigin::How::Copied;
+  origin.copiedFrom = nameOf(history::PictureRef{picture.id, picture.run, runStart(picture.run), picture.number});
+  for (int gene = 0; gene < kGeneCount; ++gene) {
+    for (int trait = 0; trait < kTraitCount; ++trait) origin.sources.setRead(gene, static_cast<Trait>(trait));
+  }
+  reportFailures(
+      window_, tr("making picture %1 from %2").arg(modObject::ObjectCount).arg(RecordedPictureText(*origin.copiedFrom)),
+      [&] {
+        std::shared_ptr<clsObject> made = recreate(picture, std::nullopt, std::move(origin), std::nullopt);
+        recordMade(*made, picture.id);
+      });
+  emit actionsChanged();
+}
+
+bool HistoryKeeper::canResume(history::RunId run) {
+  return recording() && !resumed_ && !inThisRun(run) && modObject::ObjectCount == 0 &&
+         modObject::Registry().count() == 0 && !runStart(run).isNull();
+}
+
+void HistoryKeeper::resumeLast() {
+  if (lastEarlierRun_) resume(*lastEarlierRun_);
+}
+
+void HistoryKeeper::resume(history::RunId run) {
+  if (!canResume(run)) return;
+  std::optional<history::ResumeData> data = settled().resumeData(run);
+  if (!data || !settled().continueRun(run)) return;
+  resumed_ = true;
+  // This run, then the run it continues, and the runs that one continued.
+  std::map<history::RunId, std::optional<history::RunId>> continues;
+  for (const history::RunSummary& summary : settled().runs()) continues[summary.id] = summary.continues;
+  for (std::optional<history::RunId> next = run; next && !inThisRun(*next);) {
+    chain_.push_back(*next);
+    const auto found = continues.find(*next);
+    next = found != continues.end() ? found->second : std::nullopt;
+  }
+  restoring_ = true;
+  if (rateBox_) rateBox_->setText(data->rateBoxText);
+  if (nameBox_) nameBox_->setText(data->nameBoxText);
+  if (data->highestNumber && *data->highestNumber < std::numeric_limits<std::int16_t>::max()) {
+    modObject::ObjectCount = static_cast<std::int16_t>(*data->highestNumber + 1);
+  }
+  for (const history::RecordedPicture& record : data->openPictures) {
+    reportFailures(window_, tr("bringing back picture %1").arg(record.number), [&] {
+      recreate(record, record.number, originOf(record), record.position);
+      if (record.ticked) {
+        if (frmObject* form = openWindowOf(record.number)) form->cbxParent()->setChecked(true);
+      }
+    });
+  }
+  std::vector<history::RecordedPicture> closed = settled().closedPictures();  // the most recent first
+  for (auto record = closed.rbegin(); record != closed.rend(); ++record) {
+    if (registered(record->number)) continue;
+    closed_.push_back(record->number);
+    if (record->position) positions_[record->number] = *record->position;
+    closedRecords_[record->number] = std::move(*record);
+  }
+  restoring_ = false;
+  emit actionsChanged();
+  emit changed();
+}
+
+bool HistoryKeeper::keepHistory() const { return QSettings().value(QLatin1String(kKeepHistoryKey), true).toBool(); }
+
+void HistoryKeeper::setKeepHistory(bool keep) {
+  QSettings().setValue(QLatin1String(kKeepHistoryKey), keep);
+  if (!keep && recorder_) {
+    if (const auto run = settled().currentRun()) stoppedRun_ = *run;
+    recorder_->endRun();
+    recorder_.reset();
+  } else if (keep && !recorder_ && opened_ && !ended_) {
+    // Recording again: a new run that continues the one this program
+    // stopped, so that its pictures' events go on where they were.
+    startRecording();
+    if (const auto run = settled().currentRun()) {
+      if (stoppedRun_ && settled().continueRun(*stoppedRun_)) {
+        chain_.insert(chain_.begin(), *run);
+      } else {
+        chain_ = {*run};
+      }
+    }
+    findEarlierRun();
+  }
+  emit actionsChanged();
+  emit changed();
+}
+
+}  // namespace pelorin

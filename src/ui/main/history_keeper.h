@@ -1,0 +1,137 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "history/history_recorder.h"
+#include "history/history_store.h"
+#include "picture/picture_origin.h"
+#include "ui/common/history_actions.h"
+
+class QLineEdit;
+class QWidget;
+
+namespace pelorin {
+
+class clsObject;
+
+// The main window's keeper of the history: opens the history file, records
+// each picture made and what the user does in its window as it happens, and
+// brings pictures back (Reopen Closed Picture, Resume Last Run, the History
+// window's actions). The program works the same without it: a history that
+// cannot be used is named to the user once, and nothing else changes.
+//
+// Reopening this run's closed pictures needs no history: they are still in
+// the registry. Everything else that brings a picture back reads the history.
+class HistoryKeeper final : public HistoryActions {
+  Q_OBJECT
+
+ public:
+  // window: the parent of messages. rateBox, nameBox: the main window's
+  // boxes, read when a picture is recorded and set by Resume.
+  HistoryKeeper(QWidget* window, QLineEdit* rateBox, QLineEdit* nameBox);
+  // Ends the run cleanly (the program is ending).
+  ~HistoryKeeper() override;
+
+  // Opens the history at DefaultHistoryFilePath(), unless "Keep history" is
+  // off or a history is open already. Runs quick_check over the whole file:
+  // call it once the main window shows.
+  void openHistory();
+  // The same at path, with options (tests).
+  void openHistory(const QString& path, const history::HistoryOptions& options = {});
+  // The program is quitting: the run ends; nothing later is recorded (the
+  // windows that go with the program are not closed by the user).
+  void endRun();
+
+  // The history file this keeper opens or opened.
+  QString path() const { return path_; }
+  // True while pictures and events are recorded.
+  bool recording() const { return recorder_ && recorder_->recording(); }
+
+  // A picture made by Open or the clipboard, after it was registered.
+  // savedFrom: the record lineageOf() found for the file it was read from.
+  void recordMade(clsObject& picture, std::optional<history::PictureId> savedFrom = std::nullopt);
+
+  // The recorded picture whose last save wrote exactly fileBytes, as a
+  // picture read from them names it, and its record.
+  struct Lineage {
+    RecordedPictureName name;
+    history::PictureId id = 0;
+  };
+  std::optional<Lineage> lineageOf(const QByteArray& fileBytes);
+
+  // Reopen Closed Picture: the picture of this run closed most recently,
+  // as itself; false when there is none.
+  bool canReopenClosed() const;
+  void reopenClosed();
+  // Resume Last Run: the newest earlier run, while this run has made no picture.
+  std::optional<history::RunId> lastEarlierRun() const { return lastEarlierRun_; }
+  bool canResumeLast() { return lastEarlierRun_ && canResume(*lastEarlierRun_); }
+  void resumeLast();
+
+  // HistoryActions.
+  history::HistoryStore* store() override;
+  void openRecorded(const history::RecordedPicture& picture) override;
+  bool canResume(history::RunId run) override;
+  void resume(history::RunId run) override;
+  bool keepHistory() const override;
+  void setKeepHistory(bool keep) override;
+
+ signals:
+  // What Reopen Closed Picture and Resume Last Run may do has changed.
+  void actionsChanged();
+
+ private:
+  // Opens the history at path_ and records into it from now on.
+  void startRecording();
+  // The store once everything recorded so far is written: to read.
+  history::HistoryStore& settled() { return recorder_->settled(); }
+  void showProblem(const QString& text);
+  void closedByUser(int number, QPoint position);
+  void moved(int number, QPoint position);
+  void recorded();
+  // Reopens picture number of this run: from the registry, or from its record.
+  void reopen(std::int16_t number, const history::RecordedPicture* record);
+  // Makes a picture of this run from record (its own number, or the next
+  // when number is none) at position, registers it and tells the board.
+  std::shared_ptr<clsObject> recreate(const history::RecordedPicture& record, std::optional<std::int16_t> number,
+                                      PictureOrigin origin, std::optional<QPoint> position);
+  // The origin as the record holds it, naming the picture it was read from
+  // or copied from.
+  PictureOrigin originOf(const history::RecordedPicture& record);
+  RecordedPictureName nameOf(const history::PictureRef& ref) const;
+  bool inThisRun(history::RunId run) const;
+  void findEarlierRun();
+  QDateTime runStart(history::RunId run);
+
+  QPointer<QWidget> window_;
+  QPointer<QLineEdit> rateBox_;
+  QPointer<QLineEdit> nameBox_;
+  QString path_;
+  history::HistoryOptions options_;
+  std::unique_ptr<history::HistoryRecorder> recorder_;
+  std::optional<history::RunId> ownRun_;  // the run this program started first
+  std::vector<history::RunId> chain_;     // this run and the runs it continues
+  std::map<history::RunId, QDateTime> runStarts_;
+  std::optional<history::RunId> lastEarlierRun_;
+  QSet<QString> shown_;                       // problem messages already shown
+  bool restoring_ = false;                    // re-creating pictures: nothing to record
+  bool opened_ = false;                       // openHistory() ran
+  bool ended_ = false;                        // endRun() ran: nothing more opens
+  bool resumed_ = false;                      // this run continues another
+  std::optional<history::RunId> stoppedRun_;  // recorded until "Keep history" went off
+  // Numbers of this run's closed pictures, the most recently closed last;
+  // the records of those that are not in the registry (of resumed runs).
+  std::vector<std::int16_t> closed_;
+  std::map<std::int16_t, history::RecordedPicture> closedRecords_;
+  std::map<std::int16_t, QPoint> positions_;  // where each window last rested
+};
+
+}  // namespace pelorin

@@ -1,0 +1,313 @@
+#include "ui/picture_window/frm_object.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolTip>
+#include <map>
+
+#include "app_state/mod_object.h"
+#include "genetics/genetic_code_file.h"
+#include "picture/line_geometry.h"
+#include "picture/picture_export.h"
+#include "picture/picture_object.h"
+#include "picture/picture_surface.h"
+#include "platform/twips.h"
+#include "ui/common/controls.h"
+#include "ui/common/file_dialogs.h"
+#include "ui/picture_window/genetic_code_window.h"
+#include "ui/common/label_fit.h"
+#include "ui/picture_window/picture_window_events.h"
+#include "ui/common/user_messages.h"
+
+namespace pelorin {
+
+namespace {
+
+// The export formats, one per name filter of the file dialog.
+struct ExportFilter {
+  const char* filter;  // shown through tr()
+  ImageFormat format;
+  int scale;
+  const char* suffix;
+  ImageFraming framing;
+};
+
+constexpr ImageFraming kWindow = ImageFraming::Window;
+constexpr ImageFraming kWhole = ImageFraming::WholePath;
+
+// A window that has not moved for this long has stopped moving.
+constexpr int kMoveSettleMs = 300;
+
+constexpr ExportFilter kExportFilters[] = {
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image (*.png)"), ImageFormat::Png, 1, "png", kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, 2x (*.png)"), ImageFormat::Png, 2, "png", kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, 4x (*.png)"), ImageFormat::Png, 4, "png", kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "SVG image (*.svg)"), ImageFormat::Svg, 1, "svg", kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path (*.png)"), ImageFormat::Png, 1, "png", kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path, 2x (*.png)"), ImageFormat::Png, 2, "png", kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path, 4x (*.png)"), ImageFormat::Png, 4, "png", kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "SVG image, whole path (*.svg)"), ImageFormat::Svg, 1, "svg", kWhole},
+};
+
+}  // namespace
+
+frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("frmObject"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setWindowTitle(tr("ID"));
+  resize(twipsSize(3255, 2295));
+
+  txtName_ = addTextBox(this, QStringLiteral("txtName"), twipsRect(960, 1800, 2175, 375));
+  btnSave_ = addButton(this, QStringLiteral("btnSave"), twipsRect(120, 720, 1095, 375), tr("Save"));
+  picDraw_ = placed(new PictureView(this), QStringLiteral("picDraw"), twipsRect(1440, 120, 1695, 1575));
+  btnDone_ = addButton(this, QStringLiteral("btnDone"), twipsRect(120, 240, 1095, 375), tr("Done"));
+  cbxParent_ = addCheckBox(this, QStringLiteral("cbxParent"), twipsRect(240, 1200, 1095, 375), tr("Parent"));
+  lblName_ = addLabel(this, QStringLiteral("lblName"), twipsRect(240, 1800, 615, 255), tr("Name:"));
+  fitTextToBoxes(this);
+  lblName_->setBuddy(txtName_);
+  txtName_->setAccessibleName(tr("Name"));
+  picDraw_->setAccessibleName(tr("Picture"));
+  picDraw_->setFocusPolicy(Qt::TabFocus);
+  setTabOrder(txtName_, btnSave_);
+  setTabOrder(btnSave_, picDraw_);
+  setTabOrder(picDraw_, btnDone_);
+  setTabOrder(btnDone_, cbxParent_);
+  txtName_->setFocus();
+
+  // Done is the cancel button: Escape closes. Enter stays free for the name box.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, btnDone_, &QPushButton::click);
+
+  // Window-wide, and offered on the picture itself.
+  const auto addPictureAction = [this](const QString& name, const QString& text, const QKeySequence& shortcut) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    picDraw_->addAction(action);
+    return action;
+  };
+  actCopy_ = addPictureAction(QStringLiteral("actCopy"), tr("Copy"), QKeySequence::Copy);
+  actExportImage_ =
+      addPictureAction(QStringLiteral("actExportImage"), tr("Export Image..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+  actGeneticCode_ =
+      addPictureAction(QStringLiteral("actGeneticCode"), tr("Genetic Code..."), QKeySequence(Qt::CTRL | Qt::Key_G));
+  actFamilyTree_ =
+      addPictureAction(QStringLiteral("actFamilyTree"), tr("Family Tree..."), QKeySequence(Qt::CTRL | Qt::Key_T));
+  picDraw_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  txtName_->installEventFilter(this);
+  picDraw_->installEventFilter(this);
+  // Pictures are compared side by side: the origin shows in any window.
+  setAttribute(Qt::WA_AlwaysShowToolTips);
+  connect(actCopy_, &QAction::triggered, this, &frmObject::actCopy_Triggered);
+  connect(actExportImage_, &QAction::triggered, this, &frmObject::actExportImage_Triggered);
+  connect(actGeneticCode_, &QAction::triggered, this, &frmObject::actGeneticCode_Triggered);
+  connect(actFamilyTree_, &QAction::triggered, this,
+          [this] { emit PictureWindowEvents::instance().familyTreeAsked(tag_.toInt()); });
+
+  connect(btnSave_, &QPushButton::clicked, this, &frmObject::btnSave_Click);
+  connect(btnDone_, &QPushButton::clicked, this, &frmObject::btnDone_Click);
+
+  // Told to whoever keeps the history; nothing here waits on it.
+  moveSettled_ = new QTimer(this);
+  moveSettled_->setSingleShot(true);
+  moveSettled_->setInterval(kMoveSettleMs);
+  connect(moveSettled_, &QTimer::timeout, this, &frmObject::tellMoved);
+  connect(cbxParent_, &QCheckBox::stateChanged, this, [this](int state) {
+    emit PictureWindowEvents::instance().parentBoxChanged(tag_.toInt(), state == Qt::Checked);
+  });
+}
+
+namespace {
+
+// The picture windows by their tag's number, while they exist.
+std::map<int, frmObject*>& windowsByNumber() {
+  static std::map<int, frmObject*> windows;
+  return windows;
+}
+
+}  // namespace
+
+frmObject::~frmObject() {
+  const auto it = windowsByNumber().find(tag_.toInt());
+  if (it != windowsByNumber().end() && it->second == this) windowsByNumber().erase(it);
+  PictureWindowEvents::instance().notifyClosed(this);
+}
+
+void frmObject::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (!event->isAccepted()) return;
+  if (moveSettled_->isActive()) {
+    moveSettled_->stop();
+    tellMoved();
+  }
+  PictureWindowEvents::instance().notifyClosed(this);
+  emit PictureWindowEvents::instance().closedByUser(tag_.toInt(), pos());
+}
+
+void frmObject::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (isVisible()) moveSettled_->start();
+}
+
+void frmObject::tellMoved() { emit PictureWindowEvents::instance().moved(tag_.toInt(), pos()); }
+
+void frmObject::setTag(const QString& tag) {
+  tag_ = tag;
+  windowsByNumber()[tag.toInt()] = this;
+  picDraw_->setAccessibleName(tr("Picture %1").arg(tag));
+}
+
+std::shared_ptr<clsObject> frmObject::findPicture() const {
+  return modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
+}
+
+void frmObject::sayNotCreated(const QString& nothingDone) {
+  Seam<UserMessages>::current().showFailure(
+      this, tr("Pelorin"), tr("Nothing was %1: picture %2 could not be created.").arg(nothingDone, tag_));
+}
+
+void frmObject::btnSave_Click() {
+  reportFailures(this, tr("saving picture %1 to \"%2\"").arg(tag_, txtName()->text()), [this] {
+    const std::shared_ptr<clsObject> picture = findPicture();
+    const QString name = txtName_->text();
+    if (name.isEmpty()) return;
+    if (!picture) return sayNotCreated(tr("saved"));
+    const QByteArray bytes = SaveGeneticCode(picture->GenCode, name);
+    emit PictureWindowEvents::instance().saved(picture->ID, name, bytes);
+  });
+}
+
+void frmObject::btnDone_Click() { close(); }
+
+bool frmObject::eventFilter(QObject* watched, QEvent* event) {
+  // The name box claims Ctrl+C whenever it has the focus; without a
+  // selection it would copy nothing, so the key goes to the window's Copy.
+  if (watched == txtName_ && event->type() == QEvent::ShortcutOverride &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) && !txtName_->hasSelectedText()) {
+    event->ignore();
+    return true;
+  }
+  // The origin is asked for when the tooltip is due: the picture is
+  // registered only after its window has been drawn.
+  if (watched == picDraw_ && event->type() == QEvent::ToolTip) {
+    if (const std::shared_ptr<clsObject> picture = findPicture()) {
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), OriginLine(*picture), picDraw_);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void frmObject::actCopy_Triggered() {
+  reportFailures(this, tr("copying picture %1").arg(tag_), [this] {
+    const std::shared_ptr<clsObject> picture = findPicture();
+    if (!picture) return sayNotCreated(tr("copied"));
+    auto data = std::make_unique<QMimeData>();
+    data->setImageData(picDraw_->surface().image());
+    data->setText(QString::fromLatin1(GeneticCodeText(picture->GenCode)));
+    QGuiApplication::clipboard()->setMimeData(data.release());
+  });
+}
+
+void frmObject::actExportImage_Triggered() {
+  reportFailures(this, tr("exporting picture %1").arg(tag_), [this] {
+    const std::shared_ptr<clsObject> picture = findPicture();
+    if (!picture) return sayNotCreated(tr("exported"));
+    QStringList filters;
+    for (const ExportFilter& entry : kExportFilters) filters << tr(entry.filter);
+    // Offered beside the genetic code file the name box names, if any.
+    QString base = txtName_->text();
+    const QString suffix = QFileInfo(base).suffix();
+    if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
+    if (base.isEmpty()) base = tr("Pelorin %1").arg(tag_);
+    QString filter = filters.front();
+    QString path = Seam<FileDialogs>::current().getSaveFileName(this, tr("Export Image"), base + QStringLiteral(".png"),
+                                                                filters, &filter);
+    if (path.isEmpty()) return;
+    const ExportFilter* chosen = &kExportFilters[0];
+    for (const ExportFilter& entry : kExportFilters) {
+      if (filter == tr(entry.filter)) chosen = &entry;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(chosen->suffix);
+    ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), path, chosen->format,
+                  chosen->scale, chosen->framing);
+    emit PictureWindowEvents::instance().exported(picture->ID, path);
+  });
+}
+
+void frmObject::actGeneticCode_Triggered() {
+  reportFailures(this, [this] {
+    const std::shared_ptr<clsObject> picture = findPicture();
+    if (!picture) return sayNotCreated(tr("shown"));
+    showGeneticCodeWindow(*picture);
+  });
+}
+
+namespace {
+
+// The picture's handle on its window: once the window is closed it reads as
+// an unticked Parent box and is never brought back.
+class PictureWindowHandle final : public PictureWindow {
+ public:
+  explicit PictureWindowHandle(std::optional<QPoint> position = std::nullopt) : position_(position) {}
+  void Load() override {
+    form_ = new frmObject;
+    if (position_) form_->move(*position_);
+  }
+  void SetVisible(bool visible) override { form_->setVisible(visible); }
+  void SetTag(const QString& tag) override { form_->setTag(tag); }
+  void SetCaption(const QString& caption) override { form_->setWindowTitle(caption); }
+  void SetNameText(const QString& name) override { form_->txtName()->setText(name); }
+  PictureSurface& PicDraw() override { return form_->picDraw()->surface(); }
+  void Refresh() override {
+    if (form_) form_->picDraw()->update();
+  }
+  int ParentValue() const override {
+    if (!form_) return 0;
+    switch (form_->cbxParent()->checkState()) {
+      case Qt::Checked: return 1;
+      case Qt::PartiallyChecked: return 2;
+      case Qt::Unchecked: break;
+    }
+    return 0;
+  }
+
+ private:
+  QPointer<frmObject> form_;
+  std::optional<QPoint> position_;
+};
+
+}  // namespace
+
+std::unique_ptr<PictureWindow> makePictureWindow() { return std::make_unique<PictureWindowHandle>(); }
+
+PictureWindowFactory makePictureWindowAt(std::optional<QPoint> position) {
+  return [position]() -> std::unique_ptr<PictureWindow> { return std::make_unique<PictureWindowHandle>(position); };
+}
+
+frmObject* openWindowOf(int id) {
+  const auto it = windowsByNumber().find(id);
+  frmObject* form = it != windowsByNumber().end() ? it->second : nullptr;
+  return form != nullptr && form->isVisible() ? form : nullptr;
+}
+
+}  // namespace pelorin

@@ -1,0 +1,131 @@
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QXmlStreamReader>
+
+#include "app_state/mod_object.h"
+#include "genetics/genetic_code_file.h"
+#include "support/gui_fixture.h"
+#include "picture/picture_object.h"
+#include "picture/picture_surface.h"
+#include "picture/whole_path.h"
+
+namespace pelorin {
+namespace {
+
+// One picture opened from the main window; any message must be expected.
+class PictureWindow : public testing::MainWindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(window = open(), nullptr);
+    picture = modObject::Registry().find(modObject::RegistryKey(0));
+    QApplication::clipboard()->clear();
+    testing::activate(window);
+  }
+  void TearDown() override { EXPECT_EQ(messages.texts, expected); }
+  const QImage& shown() { return window->picDraw()->surface().image(); }
+
+  std::shared_ptr<clsObject> picture;
+  frmObject* window = nullptr;
+  QStringList expected;
+};
+
+TEST_F(PictureWindow, CtrlCCopiesThePictureAndItsCodeUnlessTheNameBoxHasASelection) {
+  window->txtName()->setText(QStringLiteral("pic.txt"));
+  const std::pair<QWidget*, bool> cases[] = {
+      {window->picDraw(), false}, {window->txtName(), false}, {window->txtName(), true}};
+  for (const auto& [focus, selection] : cases) {
+    SCOPED_TRACE(focus->objectName().toStdString() + (selection ? " with a selection" : ""));
+    focus->setFocus();
+    if (selection) window->txtName()->setSelection(0, 3);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    ASSERT_EQ(copied->hasImage(), !selection);
+    EXPECT_EQ(copied->text(),
+              selection ? QStringLiteral("pic") : QString::fromLatin1(GeneticCodeText(picture->GenCode)));
+    if (!selection) {
+      EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()), shown());
+    }
+  }
+}
+
+class CtrlE : public PictureWindow,
+              public ::testing::WithParamInterface<std::tuple<const char*, const char*, const char*, int, bool>> {};
+
+// The filter chosen, the name typed and the name written, the scale (0: SVG), and whether the whole path is framed.
+TEST_P(CtrlE, ExportsAsTheChosenFilterSays) {
+  const auto [filter, typed, written, scale, whole] = GetParam();
+  dialogs.path = dir.filePath(QString::fromLatin1(typed));
+  dialogs.filter = QString::fromLatin1(filter);
+  QTest::keyClick(window, Qt::Key_E, Qt::ControlModifier);
+  ASSERT_EQ(dialogs.asked, 1);
+  EXPECT_TRUE(dialogs.offered.contains(dialogs.filter));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QString::fromLatin1(written)});
+  QFile file(dir.filePath(QString::fromLatin1(written)));
+  const QColor background = window->picDraw()->surface().background();
+  if (scale == 0) {
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    int lines = 0, drawn = 0;
+    while (!xml.atEnd())
+      lines += xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("line");
+    EXPECT_FALSE(xml.hasError());
+    for (std::int16_t i = 0; i < 64; ++i) drawn += picture->GenCode.GetGDraw(i) != 0;
+    EXPECT_EQ(lines, drawn);
+    if (whole && file.seek(0)) {
+      EXPECT_EQ(file.readAll(), WholePathSvg(picture->GenCode, picture->Segments(), QSize(113, 105), background));
+    }
+    return;
+  }
+  const QImage image(file.fileName());
+  EXPECT_EQ(image.size(), shown().size() / shown().devicePixelRatio() * scale);
+  if (whole) {
+    const QImage framed = RenderWholePath(picture->GenCode, picture->Segments(), QSize(113, 105), scale, background);
+    EXPECT_EQ(image.convertToFormat(framed.format()), framed);
+  } else if (scale == 1 && shown().devicePixelRatio() == 1.0) {
+    EXPECT_EQ(image.convertToFormat(shown().format()), shown());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Filters, CtrlE,
+                         ::testing::Values(std::tuple{"PNG image (*.png)", "pic.png", "pic.png", 1, false},
+                                           std::tuple{"PNG image, 2x (*.png)", "pic.png", "pic.png", 2, false},
+                                           std::tuple{"PNG image, 4x (*.png)", "pic", "pic.png", 4, false},
+                                           std::tuple{"SVG image (*.svg)", "pic", "pic.svg", 0, false},
+                                           std::tuple{"PNG image, whole path (*.png)", "pic", "pic.png", 1, true},
+                                           std::tuple{"PNG image, whole path, 2x (*.png)", "w.png", "w.png", 2, true},
+                                           std::tuple{"SVG image, whole path (*.svg)", "pic", "pic.svg", 0, true}));
+
+TEST_F(PictureWindow, CancelledExportOrOneIntoAMissingFolderLeavesNothingAndTheFailureIsReported) {
+  window->actExportImage()->trigger();
+  EXPECT_EQ(dialogs.asked, 1);
+  EXPECT_TRUE(messages.texts.isEmpty());
+  dialogs.path = dir.filePath(QStringLiteral("missing/pic.png"));
+  dialogs.filter = QStringLiteral("PNG image, 2x (*.png)");
+  window->actExportImage()->trigger();
+  ASSERT_EQ(messages.texts.size(), 1);
+  EXPECT_TRUE(messages.texts[0].startsWith(QStringLiteral("File access error in \"%1\": ").arg(dialogs.path)));
+  EXPECT_EQ(messages.parents[0], window);
+  expected = messages.texts;
+  EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+}
+
+TEST_F(PictureWindow, WindowWithoutPictureSaysSoForCopyAndExportAndAsksNothing) {
+  frmObject empty;
+  empty.setTag(QStringLiteral("7"));
+  empty.actCopy()->trigger();
+  empty.actExportImage()->trigger();
+  expected = {QStringLiteral("Nothing was copied: picture 7 could not be created."),
+              QStringLiteral("Nothing was exported: picture 7 could not be created.")};
+  EXPECT_EQ(messages.parents, QList<QWidget*>({&empty, &empty}));
+  EXPECT_EQ(dialogs.asked, 0);
+  const QMimeData* copied = QApplication::clipboard()->mimeData();
+  EXPECT_TRUE(copied == nullptr || !copied->hasImage());
+}
+
+}  // namespace
+}  // namespace pelorin
