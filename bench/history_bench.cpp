@@ -23,11 +23,11 @@
 #include "history/history_recorder.h"
 #include "history/history_store.h"
 #include "ui/common/cell_grid_view.h"
-#include "ui/common/controls.h"
+#include "ui/common/front_window.h"
+#include "ui/common/history_actions.h"
 #include "ui/family_tree/family_tree_view.h"
 #include "ui/family_tree/frm_family_tree.h"
 #include "ui/history/frm_history.h"
-#include "ui/common/history_actions.h"
 #include "ui/history/history_cells_model.h"
 #include "ui/history/history_runs_model.h"
 

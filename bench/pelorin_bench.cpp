@@ -13,13 +13,13 @@
 #include <string>
 
 #include "app_state/mod_genes.h"
-#include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
 #include "history/code_blob.h"
 #include "history/history_store.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_object.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
 #include "picture/rendering.h"
 #include "platform/failure.h"
@@ -29,13 +29,13 @@
 #include "support/fake_picture_window.h"
 #include "support/fixed_random.h"
 #include "ui/board/board_model.h"
-#include "ui/common/cell_grid_view.h"
 #include "ui/board/frm_board.h"
+#include "ui/common/cell_grid_view.h"
+#include "ui/common/user_messages.h"
 #include "ui/main/frm_main.h"
+#include "ui/main/history_keeper.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/genetic_code_window.h"
-#include "ui/main/history_keeper.h"
-#include "ui/common/user_messages.h"
 
 namespace pelorin {
 namespace {
@@ -77,8 +77,7 @@ BENCHMARK(BM_Rnd);
 // Opens `count` pictures with their Parent boxes ticked.
 void openParents(testing::FakeWindows& windows, int count) {
   for (int i = 0; i < count; ++i) {
-    windows.open();
-    windows.windows.back()->parent = 1;
+    windows.setParentBox(windows.open()->ID, 1);
   }
 }
 

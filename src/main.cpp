@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app_state/mod_object.h"
+#include "picture/picture_registry.h"
 #include "ui/common/accessibility.h"
+#include "ui/dialogs/icon_box.h"
 #include "ui/main/frm_main.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/genetic_code_window.h"
-#include "ui/dialogs/icon_box.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

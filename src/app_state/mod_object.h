@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QString>
 #include <cstdint>
 
-#include "platform/keyed_collection.h"
-
 namespace pelorin {
-class clsObject;
-}
+
+// A picture's number: 0 for the first picture of a run, then 1, 2, ... in
+// the order of creation; never reused within a run. Shown as plain digits
+// (the window's title and tag); the registry keys it with a leading blank.
+using PictureNumber = std::int16_t;
+
+}  // namespace pelorin
 
 namespace pelorin::modObject {
 
@@ -15,23 +17,13 @@ namespace pelorin::modObject {
 inline constexpr std::int16_t kStartX = 850;
 inline constexpr std::int16_t kStartY = 800;
 
-// Start point of every picture's first segment, in twips. Set at start-up.
+// Start point of every picture's first segment, in twips. Set at start-up
+// and never changed: the geometry reads it anew for every picture.
 extern std::int16_t OriginX;
 extern std::int16_t OriginY;
 
 // The number the next picture takes.
-extern std::int16_t ObjectCount;
-
-// Every picture completed in this run, under its registry key, in order of
-// creation. Nothing removes an entry.
-KeyedCollection<clsObject>& Registry();
-
-// The parents of the latest breeding, under keys " 0", " 1", ...; kept until
-// the next breeding.
-KeyedCollection<clsObject>& ParentList();
-
-// The key of picture number id: " 0", " 12".
-QString RegistryKey(long long id);
+extern PictureNumber ObjectCount;
 
 void ResetObjectState();
 

@@ -1,9 +1,9 @@
 #include "picture/picture_object.h"
 
-#include "app_state/mod_errors.h"
 #include "app_state/mod_genes.h"
 #include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
 #include "picture/rendering.h"
 #include "platform/failure.h"
@@ -17,9 +17,9 @@ namespace {
 // Records the rate just taken from rateText, with the text as the box held
 // it; the rate's own text when the box held no number (the rate then kept
 // its value).
-void recordRate(PictureOrigin& origin, const QString& rateText) {
+void recordRate(PictureOrigin& origin, const modGenes::RateText& rateText) {
   origin.rate = modGenes::MutationRate;
-  origin.rateText = modErrors::CheckMutationRate(rateText) ? rateText.trimmed() : doubleText(modGenes::MutationRate);
+  origin.rateText = rateText.value ? rateText.text.trimmed() : doubleText(modGenes::MutationRate);
 }
 
 // Puts parents into the parent list under keys " 0", " 1", ...; returns
@@ -54,7 +54,7 @@ void clsObject::Init(const PictureRequest& request, const PictureWindowFactory& 
   }
 }
 
-void clsObject::InitFromText(const QString& text, const QString& source, const QString& rateText,
+void clsObject::InitFromText(const QString& text, const QString& source, const modGenes::RateText& rateText,
                              const PictureWindowFactory& makeWindow) {
   // The failure Init would give for the numbers used up, before anything is read.
   try {
@@ -84,11 +84,11 @@ void clsObject::InitFromText(const QString& text, const QString& source, const Q
 void clsObject::openWindow(const PictureWindowFactory& makeWindow) {
   ID = modObject::ObjectCount;
   modObject::ObjectCount = checkedAdd16(modObject::ObjectCount, 1);
-  GenCode.Init();
+  GenCode.Init();  // a no-op: the sequence makes its genes when first touched
   this->makeWindow(makeWindow);
 }
 
-void clsObject::InitRecorded(std::int16_t id, clsGenSeq&& code, PictureOrigin origin, const QString& name,
+void clsObject::InitRecorded(PictureNumber id, clsGenSeq&& code, PictureOrigin origin, const QString& name,
                              const PictureWindowFactory& makeWindow) {
   Name = name;
   ID = id;
@@ -100,6 +100,7 @@ void clsObject::InitRecorded(std::int16_t id, clsGenSeq&& code, PictureOrigin or
 }
 
 void clsObject::Reopen(const PictureWindowFactory& makeWindow) {
+  parentBox_ = 0;
   this->makeWindow(makeWindow);
   ComputeSegments(GenCode, Lines);
   drawSegments();
@@ -117,7 +118,7 @@ void clsObject::drawSegments() {
 void clsObject::makeWindow(const PictureWindowFactory& makeWindow) {
   Display = makeWindow();
   Display->Load();
-  // The surface always keeps a retained image: nothing to switch on.
+  // The surface keeps what is drawn on it from the start (a retained image).
   Display->SetVisible(true);
   Display->SetTag(plainNumberText(ID));
   Display->SetCaption(plainNumberText(ID));
@@ -151,7 +152,7 @@ void clsObject::MakeGenes(const PictureRequest& request) {
   recordRate(Origin, request.rateText);
 }
 
-int clsObject::ParentBoxValue() const { return Display ? Display->ParentValue() : 0; }
+int clsObject::ParentBoxValue() const { return Display && Display->IsOpen() ? parentBox_ : 0; }
 
 std::shared_ptr<clsObject> OpenPicture(const PictureRequest& request, const PictureWindowFactory& makeWindow) {
   auto picture = std::make_shared<clsObject>();
@@ -160,7 +161,8 @@ std::shared_ptr<clsObject> OpenPicture(const PictureRequest& request, const Pict
   return picture;
 }
 
-std::shared_ptr<clsObject> OpenPictureFromText(const QString& text, const QString& source, const QString& rateText,
+std::shared_ptr<clsObject> OpenPictureFromText(const QString& text, const QString& source,
+                                               const modGenes::RateText& rateText,
                                                const PictureWindowFactory& makeWindow) {
   auto picture = std::make_shared<clsObject>();
   picture->InitFromText(text, source, rateText, makeWindow);
@@ -168,11 +170,11 @@ std::shared_ptr<clsObject> OpenPictureFromText(const QString& text, const QStrin
   return picture;
 }
 
-std::shared_ptr<clsObject> OpenRecordedPicture(std::optional<std::int16_t> number, clsGenSeq&& code,
+std::shared_ptr<clsObject> OpenRecordedPicture(std::optional<PictureNumber> number, clsGenSeq&& code,
                                                PictureOrigin origin, const QString& name,
                                                const PictureWindowFactory& makeWindow) {
   auto picture = std::make_shared<clsObject>();
-  std::int16_t id = 0;
+  PictureNumber id = 0;
   if (number) {
     id = *number;
   } else {

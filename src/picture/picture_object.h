@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "app_state/mod_genes.h"
+#include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_origin.h"
@@ -19,7 +21,7 @@ class clsObject;
 // when Open was pressed, and the pictures ticked as parents then.
 struct PictureRequest {
   QString name;                                     // the name box: a genetic code file to read, if it names one
-  QString rateText;                                 // the mutation-rate box
+  modGenes::RateText rateText;                      // the mutation-rate box
   std::vector<std::shared_ptr<clsObject>> parents;  // in registry order
   // The recorded picture that saved exactly the bytes of the file name
   // names, when the history knows one: a picture read from it names it.
@@ -33,7 +35,7 @@ class clsObject {
   QString Name;                            // the name box at Init
   clsGenSeq GenCode;                       // the genetic code
   std::unique_ptr<PictureWindow> Display;  // created by Init
-  std::int16_t ID = 0;                     // 0 for the first picture of a run
+  PictureNumber ID = 0;                    // 0 for the first picture of a run
   PictureOrigin Origin;                    // how the genetic code was made
 
   // Takes the request's name and the next number, opens a window made by
@@ -47,15 +49,16 @@ class clsObject {
   // before the picture takes a number, so text that is not a whole genetic
   // code fails (naming source, line and trait) with no number used and no
   // window. A later failure names source too. The picture's name is empty.
-  void InitFromText(const QString& text, const QString& source, const QString& rateText,
+  void InitFromText(const QString& text, const QString& source, const modGenes::RateText& rateText,
                     const PictureWindowFactory& makeWindow);
   // Init for a picture the history recorded: number id, exactly code and
   // origin, named name. Takes no number from modObject::ObjectCount and
   // draws nothing at random.
-  void InitRecorded(std::int16_t id, clsGenSeq&& code, PictureOrigin origin, const QString& name,
+  void InitRecorded(PictureNumber id, clsGenSeq&& code, PictureOrigin origin, const QString& name,
                     const PictureWindowFactory& makeWindow);
   // A picture whose window was closed gets a new one made by makeWindow,
-  // showing the same number, name and drawing (computed again from its code).
+  // showing the same number, name and drawing (computed again from its code)
+  // and, as every new window, a clear Parent box.
   void Reopen(const PictureWindowFactory& makeWindow);
   // Sources the genetic code, computes the segments, then draws them.
   void Display_Draw(const PictureRequest& request);
@@ -69,7 +72,8 @@ class clsObject {
   // Sources the genetic code, then computes the segments.
   void MakeObj(const PictureRequest& request);
 
-  // The Parent box of the picture's window; 0 once the window is closed.
+  // What the picture's Parent box shows: 0 clear, 1 ticked, 2 greyed; 0
+  // once the window is closed. Set through PictureRegistry::setParentBox.
   int ParentBoxValue() const;
 
   const SegmentTable& Segments() const { return Lines; }
@@ -83,19 +87,23 @@ class clsObject {
   void drawSegments();
 
   SegmentTable Lines;
+  int parentBox_ = 0;  // the Parent box's value while the window is open
+
+  friend class PictureRegistry;
 };
 
 // Makes the next picture as Open does (Init), then registers it. A picture
 // that fails is not registered: its window, if it got one, stays.
 std::shared_ptr<clsObject> OpenPicture(const PictureRequest& request, const PictureWindowFactory& makeWindow);
 // The same for a picture whose genetic code is text (InitFromText).
-std::shared_ptr<clsObject> OpenPictureFromText(const QString& text, const QString& source, const QString& rateText,
+std::shared_ptr<clsObject> OpenPictureFromText(const QString& text, const QString& source,
+                                               const modGenes::RateText& rateText,
                                                const PictureWindowFactory& makeWindow);
 
 // Makes a picture the history recorded (clsObject::InitRecorded), as
 // number, or the next number when none, then registers it. Nothing is drawn
 // at random: the picture is exactly code.
-std::shared_ptr<clsObject> OpenRecordedPicture(std::optional<std::int16_t> number, clsGenSeq&& code,
+std::shared_ptr<clsObject> OpenRecordedPicture(std::optional<PictureNumber> number, clsGenSeq&& code,
                                                PictureOrigin origin, const QString& name,
                                                const PictureWindowFactory& makeWindow);
 

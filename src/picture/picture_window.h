@@ -26,9 +26,9 @@ class PictureWindow {
   // Shows what was drawn on the surface since the window last showed it.
   virtual void Refresh() = 0;
 
-  // The Parent box: 0 clear, 1 ticked, 2 greyed. A closed window reads 0 and
-  // is not brought back.
-  virtual int ParentValue() const = 0;
+  // False once the user closed the window; it is not brought back (a picture
+  // reopened gets a new one).
+  virtual bool IsOpen() const = 0;
 };
 
 // Makes the window of a new picture, not yet loaded: the user interface

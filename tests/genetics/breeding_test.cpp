@@ -3,10 +3,10 @@
 #include <cmath>
 #include <string>
 
-#include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
+#include "picture/picture_registry.h"
 #include "platform/numbers.h"
 #include "support/fake_picture_window.h"
 #include "support/fixed_random.h"
@@ -44,7 +44,7 @@ class Breeding : public ::testing::Test {
   std::shared_ptr<clsObject> parent(int seed, bool ticked) {
     auto picture = windows.open();
     fillDistinct(picture->GenCode, seed);
-    windows.windows.back()->parent = ticked ? 1 : 0;
+    windows.setParentBox(picture->ID, ticked ? 1 : 0);
     return picture;
   }
 
@@ -151,7 +151,7 @@ TEST_F(Breeding, RateJustBelowOneMutatesTraitByTraitInRecordOrder) {
 
 TEST_F(Breeding, UntouchedParentGeneGivesZeros) {
   auto empty = windows.open();
-  windows.windows.back()->parent = 1;
+  windows.setParentBox(empty->ID, 1);
   empty->GenCode = clsGenSeq();  // a parent whose genes were never touched
   bred();
   EXPECT_EQ(child.GetGLength(10), 0);
@@ -160,8 +160,8 @@ TEST_F(Breeding, UntouchedParentGeneGivesZeros) {
 }
 
 TEST_F(Breeding, GreyedBoxIsNotAParent) {
-  parent(1, false);
-  windows.windows.back()->parent = 2;
+  const auto greyed = parent(1, false);
+  windows.setParentBox(greyed->ID, 2);
   ScriptedRandom script({}, 0.5f);
   bred();
   EXPECT_EQ(modObject::ParentList().count(), 0u);
@@ -175,7 +175,8 @@ class RecordedSources : public Breeding, public ::testing::WithParamInterface<st
 TEST_P(RecordedSources, NameTheParentEachDrawChoseOrTheMutation) {
   const auto& [parentCount, rate] = GetParam();
   for (int p = 0; p <= parentCount; ++p) parent(p + 1, false);
-  for (std::size_t k = 1; k < windows.windows.size(); ++k) windows.windows[k]->parent = 1;  // once all exist; not 0
+  for (std::size_t k = 1; k < windows.windows.size(); ++k)
+    windows.setParentBox(static_cast<PictureNumber>(k), 1);  // once all exist; not 0
   windows.rate = QString::fromLatin1(rate);
   testing::FixedRandom varied(static_cast<std::uint64_t>(parentCount));
   std::vector<float> draws(64 * 14);

@@ -4,8 +4,8 @@
 
 #include <QTemporaryDir>
 
-#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
+#include "picture/picture_registry.h"
 #include "platform/failure.h"
 #include "support/failure_of.h"
 #include "support/fake_picture_window.h"

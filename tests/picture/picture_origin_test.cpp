@@ -22,7 +22,8 @@ TEST(Origins, BredRandomReadAndPastedPicturesRecordHowTheyWereMade) {
   testing::FakeWindows windows;
   EXPECT_EQ(OriginLine(*windows.open()), QStringLiteral("Picture 0: random"));
   for (int i = 1; i < 4; ++i) windows.open();
-  windows.windows[3]->parent = windows.windows[1]->parent = 1;
+  windows.setParentBox(3, 1);
+  windows.setParentBox(1, 1);
   windows.rate = QStringLiteral("  0.05 ");
   {
     testing::ScriptedRandom script({0.01f, 0.5f}, 0.9f);  // gene 0's Angle mutates, the rest from picture 3

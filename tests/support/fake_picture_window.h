@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "app_state/mod_object.h"
 #include "picture/picture_object.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
 #include "picture/picture_window.h"
 
@@ -15,7 +15,6 @@ class FakePictureWindow final : public PictureWindow {
   struct State {
     bool visible = false, closed = false;
     QString tag, caption, name;
-    int parent = 0;
     int refreshes = 0;
     std::unique_ptr<PictureSurface> surface;
   };
@@ -28,7 +27,7 @@ class FakePictureWindow final : public PictureWindow {
   void SetNameText(const QString& name) override { s_->name = name; }
   PictureSurface& PicDraw() override { return *s_->surface; }
   void Refresh() override { ++s_->refreshes; }
-  int ParentValue() const override { return s_->closed ? 0 : s_->parent; }
+  bool IsOpen() const override { return !s_->closed; }
 
  private:
   std::shared_ptr<State> s_;
@@ -56,6 +55,8 @@ class FakeWindows {
   PictureRequest request() const { return {name, rate, TickedPictures(), std::nullopt}; }
   // Creates, initialises and registers a picture, as Open does.
   std::shared_ptr<clsObject> open() { return OpenPicture(request(), factory()); }
+  // Sets the Parent box of registered picture number, as its window would.
+  static void setParentBox(PictureNumber number, int value) { modObject::Registry().setParentBox(number, value); }
 
   QString rate = QStringLiteral(" 0"), name;  // the main window's boxes
   std::vector<std::shared_ptr<FakePictureWindow::State>> windows;

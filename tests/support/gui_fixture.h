@@ -9,12 +9,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app_state/mod_object.h"
+#include "picture/picture_registry.h"
 #include "platform/numbers.h"
 #include "ui/common/file_dialogs.h"
+#include "ui/common/user_messages.h"
 #include "ui/main/frm_main.h"
 #include "ui/picture_window/frm_object.h"
-#include "ui/common/user_messages.h"
 
 namespace pelorin::testing {
 

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <iostream>
 
-#include "app_state/mod_object.h"
+#include "picture/picture_registry.h"
 #include "ui/common/accessibility.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/user_messages.h"

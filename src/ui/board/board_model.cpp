@@ -1,21 +1,25 @@
 #include "ui/board/board_model.h"
 
-#include <QCheckBox>
 #include <algorithm>
 
-#include "app_state/mod_object.h"
 #include "picture/picture_object.h"
 #include "picture/picture_origin.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
 #include "platform/numbers.h"
-#include "ui/common/controls.h"
+#include "ui/common/front_window.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_events.h"
+#include "ui/picture_window/picture_window_handle.h"
 
 namespace pelorin {
 
 BoardModel::BoardModel(QObject* parent) : QAbstractListModel(parent) {
   for (const auto& [key, picture] : modObject::Registry()) add(picture);
+  connect(&modObject::Registry(), &PictureRegistry::parentBoxChanged, this, [this](PictureNumber number) {
+    const QModelIndex changed = indexOf(number);
+    if (changed.isValid()) emit dataChanged(changed, changed, {Qt::CheckStateRole});
+  });
   PictureWindowEvents& events = PictureWindowEvents::instance();
   connect(&events, &PictureWindowEvents::opened, this, &BoardModel::add);
   connect(&events, &PictureWindowEvents::closed, this, &BoardModel::remove);
@@ -32,9 +36,9 @@ const BoardModel::Row* BoardModel::rowAt(const QModelIndex& index) const {
   return &rows_[static_cast<std::size_t>(index.row())];
 }
 
-std::vector<BoardModel::Row>::const_iterator BoardModel::lowerBound(int id) const {
+std::vector<BoardModel::Row>::const_iterator BoardModel::lowerBound(PictureNumber id) const {
   return std::lower_bound(rows_.begin(), rows_.end(), id,
-                          [](const Row& row, int wanted) { return row.picture->ID < wanted; });
+                          [](const Row& row, PictureNumber wanted) { return row.picture->ID < wanted; });
 }
 
 QVariant BoardModel::data(const QModelIndex& index, int role) const {
@@ -53,7 +57,7 @@ QVariant BoardModel::data(const QModelIndex& index, int role) const {
       return row->window->picDraw()->surface().background();
     case Qt::CheckStateRole:
       if (!row->window) return {};
-      return row->window->cbxParent()->checkState();
+      return row->picture->ParentBoxValue() == 1 ? Qt::Checked : Qt::Unchecked;
     default: return {};
   }
 }
@@ -61,9 +65,8 @@ QVariant BoardModel::data(const QModelIndex& index, int role) const {
 bool BoardModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   const Row* row = rowAt(index);
   if (row == nullptr || role != Qt::CheckStateRole || !row->window) return false;
-  // The box tells the model back (stateChanged), as it does for a click in
-  // the window.
-  row->window->cbxParent()->setCheckState(value.value<Qt::CheckState>() == Qt::Checked ? Qt::Checked : Qt::Unchecked);
+  // The registry tells every view back (parentBoxChanged), this one too.
+  modObject::Registry().setParentBox(row->picture->ID, value.value<Qt::CheckState>() == Qt::Checked ? 1 : 0);
   return true;
 }
 
@@ -82,7 +85,7 @@ frmObject* BoardModel::window(const QModelIndex& index) const {
   return row != nullptr ? row->window.data() : nullptr;
 }
 
-QModelIndex BoardModel::indexOf(int id) const {
+QModelIndex BoardModel::indexOf(PictureNumber id) const {
   const auto it = lowerBound(id);
   if (it == rows_.end() || it->picture->ID != id) return {};
   return index(static_cast<int>(it - rows_.begin()));
@@ -101,7 +104,7 @@ void BoardModel::closeWindow(const QModelIndex& index) const {
 void BoardModel::add(const std::shared_ptr<clsObject>& picture) {
   frmObject* form = picture ? openWindowOf(picture->ID) : nullptr;
   if (form == nullptr) return;
-  const int id = picture->ID;
+  const PictureNumber id = picture->ID;
   // Numbers only grow, so this is nearly always the end.
   const auto it = lowerBound(id);
   if (it != rows_.end() && it->picture->ID == id) return;
@@ -109,10 +112,6 @@ void BoardModel::add(const std::shared_ptr<clsObject>& picture) {
   beginInsertRows({}, position, position);
   rows_.insert(it, Row{picture, form, OriginLine(*picture)});
   endInsertRows();
-  connect(form->cbxParent(), &QCheckBox::stateChanged, this, [this, id] {
-    const QModelIndex changed = indexOf(id);
-    if (changed.isValid()) emit dataChanged(changed, changed, {Qt::CheckStateRole});
-  });
 }
 
 void BoardModel::remove(frmObject* window) {

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "app_state/mod_object.h"
+
 namespace pelorin {
 
 class clsObject;
@@ -12,7 +14,7 @@ class frmObject;
 
 // The pictures whose windows are open, one row each in number order. Each
 // row is a registered picture and its window; the check state of a row is
-// that window's Parent box, read and written there. Rows come and go with
+// the picture's Parent box (PictureRegistry), which its window shows too. Rows come and go with
 // the windows (PictureWindowEvents). Caches each row's origin line, which
 // never changes once the picture is made.
 //
@@ -39,7 +41,7 @@ class BoardModel : public QAbstractListModel {
   std::shared_ptr<clsObject> picture(const QModelIndex& index) const;
   frmObject* window(const QModelIndex& index) const;
   // The row of picture number id, or an invalid index.
-  QModelIndex indexOf(int id) const;
+  QModelIndex indexOf(PictureNumber id) const;
 
   // Brings the row's window to the front, restored if minimised; nothing
   // for an invalid index.
@@ -59,7 +61,7 @@ class BoardModel : public QAbstractListModel {
   void remove(frmObject* window);
   const Row* rowAt(const QModelIndex& index) const;
   // The first row whose number is not below id.
-  std::vector<Row>::const_iterator lowerBound(int id) const;
+  std::vector<Row>::const_iterator lowerBound(PictureNumber id) const;
 
   std::vector<Row> rows_;
 };

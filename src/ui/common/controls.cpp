@@ -27,11 +27,4 @@ QLineEdit* addTextBox(QWidget* parent, const QString& name, QRect box) {
   return placed(new QLineEdit(parent), name, box);
 }
 
-void bringToFront(QWidget* window) {
-  if (window->isMinimized()) window->showNormal();
-  else window->show();
-  window->raise();
-  window->activateWindow();
-}
-
 }  // namespace pelorin

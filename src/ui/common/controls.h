@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QApplication>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -12,10 +11,10 @@ class QPushButton;
 
 namespace pelorin {
 
-// Every window places its controls this way: each control is named as in the
-// window's layout table and set at a fixed box (twipsRect), without a Qt
-// layout, so nothing moves when the window is resized. The controls are
-// children of parent, which owns them.
+// The main window, the picture window and the dialogs place their controls
+// this way: each control is named and set at a fixed box in logical pixels
+// (twipsRect), without a Qt layout, so nothing moves when the window is
+// resized. The controls are children of parent, which owns them.
 
 // Names control and sets it at box; returns control.
 template <typename Control>
@@ -30,22 +29,5 @@ QLabel* addLabel(QWidget* parent, const QString& name, QRect box, const QString&
 QPushButton* addButton(QWidget* parent, const QString& name, QRect box, const QString& text);
 QCheckBox* addCheckBox(QWidget* parent, const QString& name, QRect box, const QString& text);
 QLineEdit* addTextBox(QWidget* parent, const QString& name, QRect box);
-
-// Shows window (restored if minimised), raises it and makes it active.
-void bringToFront(QWidget* window);
-
-// The top-level Window that is the one asked for (isIt), or a new one from
-// make() when there is none, brought to the front.
-template <typename Window, typename IsIt, typename Make>
-Window& showOneWindow(IsIt isIt, Make make) {
-  Window* window = nullptr;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    auto* open = qobject_cast<Window*>(widget);
-    if (open != nullptr && isIt(*open)) window = open;
-  }
-  if (window == nullptr) window = make();
-  bringToFront(window);
-  return *window;
-}
 
 }  // namespace pelorin

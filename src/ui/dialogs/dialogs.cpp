@@ -1,12 +1,12 @@
 #include "ui/dialogs/dialogs.h"
 
+#include "ui/common/front_window.h"
+#include "ui/common/label_fit.h"
 #include "ui/dialogs/about_author.h"
 #include "ui/dialogs/about_pelorin.h"
 #include "ui/dialogs/about_quorvel.h"
-#include "ui/common/controls.h"
 #include "ui/dialogs/error_mr.h"
 #include "ui/dialogs/info_dialog.h"
-#include "ui/common/label_fit.h"
 #include "ui/dialogs/license_dialog.h"
 
 namespace pelorin {

@@ -16,17 +16,21 @@
 #include "genetics/trait_sources.h"
 #include "history/recorded_origin.h"
 #include "picture/picture_export.h"
+#include "picture/picture_object.h"
 #include "picture/picture_origin.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "ui/common/change_follower.h"
-#include "ui/common/controls.h"
-#include "ui/family_tree/family_tree_view.h"
+#include "ui/common/export_filters.h"
 #include "ui/common/file_dialogs.h"
-#include "ui/picture_window/frm_object.h"
+#include "ui/common/front_window.h"
 #include "ui/common/history_actions.h"
 #include "ui/common/user_messages.h"
+#include "ui/family_tree/family_tree_view.h"
+#include "ui/picture_window/frm_object.h"
+#include "ui/picture_window/picture_window_handle.h"
 
 namespace pelorin {
 
@@ -34,16 +38,13 @@ namespace {
 
 using family_tree::Family;
 
-// The export formats offered, the first the default.
-struct ExportFilter {
-  const char* text;
-  bool svg;
-  int scale;
-};
+// The export formats offered, the first the default. The framing is the
+// window's Whole Paths box.
+constexpr const char* kContext = "pelorin::frmFamilyTree";
 constexpr ExportFilter kExportFilters[] = {
-    {QT_TRANSLATE_NOOP("pelorin::frmFamilyTree", "SVG image (*.svg)"), true, 1},
-    {QT_TRANSLATE_NOOP("pelorin::frmFamilyTree", "PNG image (*.png)"), false, 1},
-    {QT_TRANSLATE_NOOP("pelorin::frmFamilyTree", "PNG image, 2x (*.png)"), false, 2},
+    {QT_TRANSLATE_NOOP("pelorin::frmFamilyTree", "SVG image (*.svg)"), ImageFormat::Svg, 1, ImageFraming::Window},
+    {QT_TRANSLATE_NOOP("pelorin::frmFamilyTree", "PNG image (*.png)"), ImageFormat::Png, 1, ImageFraming::Window},
+    {QT_TRANSLATE_NOOP("pelorin::frmFamilyTree", "PNG image, 2x (*.png)"), ImageFormat::Png, 2, ImageFraming::Window},
 };
 
 }  // namespace
@@ -274,7 +275,9 @@ void frmFamilyTree::openCell(std::size_t cell) {
 void frmFamilyTree::tickCell(std::size_t cell) {
   const history::RecordedPicture* record = recordAt(cell);
   if (record == nullptr || !inThisRun(record->run)) return;
-  if (frmObject* window = openWindowOf(record->number)) window->cbxParent()->toggle();
+  if (openWindowOf(record->number) == nullptr) return;
+  const int value = modObject::Registry().picture(record->number)->ParentBoxValue();
+  modObject::Registry().setParentBox(record->number, value == 1 ? 0 : 1);
 }
 
 void frmFamilyTree::recentre() {
@@ -295,18 +298,16 @@ void frmFamilyTree::exportTo(const QString& path, bool svg, int scale) const {
 
 void frmFamilyTree::exportTree() {
   if (!scene_) return;
-  QStringList filters;
-  for (const ExportFilter& filter : kExportFilters) filters << tr(filter.text);
+  const QStringList filters = exportFilterTexts(kExportFilters, kContext);
   QString chosen = filters.front();
   const QString suggested =
       tr("family-tree-%1.svg").arg(scene_->drawing.numbers[scene_->family.indexOf(scene_->family.focus)]);
   const QString path =
       Seam<FileDialogs>::current().getSaveFileName(this, tr("Export Family Tree"), suggested, filters, &chosen);
   if (path.isEmpty()) return;
-  const auto index = std::max<qsizetype>(0, filters.indexOf(chosen));
-  const ExportFilter& filter = kExportFilters[index];
+  const ExportFilter& filter = chosenExportFilter(kExportFilters, chosen, kContext);
   reportFailures(this, tr("exporting the family tree to \"%1\"").arg(path),
-                 [&] { exportTo(path, filter.svg, filter.scale); });
+                 [&] { exportTo(path, filter.format == ImageFormat::Svg, filter.scale); });
 }
 
 void frmFamilyTree::closeEvent(QCloseEvent* event) {

@@ -19,13 +19,13 @@
 #include "platform/numbers.h"
 #include "ui/common/cell_grid_view.h"
 #include "ui/common/change_follower.h"
-#include "ui/common/controls.h"
-#include "ui/family_tree/frm_family_tree.h"
+#include "ui/common/front_window.h"
 #include "ui/common/history_actions.h"
+#include "ui/common/user_messages.h"
+#include "ui/family_tree/frm_family_tree.h"
 #include "ui/history/history_cell_delegate.h"
 #include "ui/history/history_cells_model.h"
 #include "ui/history/history_runs_model.h"
-#include "ui/common/user_messages.h"
 
 namespace pelorin {
 

@@ -13,22 +13,23 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app_state/mod_errors.h"
 #include "app_state/mod_genes.h"
 #include "app_state/mod_object.h"
 #include "picture/picture_object.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
-#include "ui/common/controls.h"
 #include "ui/board/frm_board.h"
+#include "ui/common/controls.h"
+#include "ui/common/front_window.h"
+#include "ui/common/label_fit.h"
+#include "ui/common/user_messages.h"
 #include "ui/family_tree/frm_family_tree.h"
 #include "ui/history/frm_history.h"
-#include "ui/picture_window/frm_object.h"
 #include "ui/main/history_keeper.h"
-#include "ui/common/label_fit.h"
+#include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_events.h"
-#include "ui/common/user_messages.h"
+#include "ui/picture_window/picture_window_handle.h"
 
 namespace pelorin {
 
@@ -63,8 +64,12 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(tr("Main"));
   buildControls();
-  history_ = new HistoryKeeper(this, txtMutationRate_, txtName_);
+  history_ = new HistoryKeeper(this, [this] { return boxTexts(); });
   connect(history_, &HistoryKeeper::actionsChanged, this, &frmMain::updateHistoryItems);
+  connect(history_, &HistoryKeeper::boxesResumed, this, [this](const HistoryKeeper::BoxTexts& boxes) {
+    txtMutationRate_->setText(boxes.rate);
+    txtName_->setText(boxes.name);
+  });
   connect(&PictureWindowEvents::instance(), &PictureWindowEvents::familyTreeAsked, this, &frmMain::showFamilyTreeOf);
   buildMenus();
   resize(kClientSize.width(), menuBar()->sizeHint().height() + kClientSize.height());
@@ -104,7 +109,7 @@ void frmMain::buildControls() {
   btnOpen_->setDefault(false);
   connect(btnOpen_, &QPushButton::clicked, this, &frmMain::btnOpen_Click);
 
-  // The label takes no focus; Tab passes over it.
+  // The tab order of the layout; the label takes no focus, so Tab passes over it.
   setTabOrder(txtMutationRate_, lblMutationRate_);
   setTabOrder(lblMutationRate_, btnOpen_);
   setTabOrder(btnOpen_, txtName_);
@@ -125,7 +130,9 @@ void frmMain::buildMenus() {
   F_ResumeLast_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
   connect(F_ResumeLast_, &QAction::triggered, history_, &HistoryKeeper::resumeLast);
   updateHistoryItems();
-  connect(addItem(M_File, QStringLiteral("F_Exit"), tr("&Exit")), &QAction::triggered, this, [this] { endProgram(); });
+  QAction* F_Exit = addItem(M_File, QStringLiteral("F_Exit"), tr("&Exit"));
+  F_Exit->setShortcuts(QKeySequence::Quit);
+  connect(F_Exit, &QAction::triggered, this, [this] { endProgram(); });
 
   QMenu* M_View = addMenu(bar, QStringLiteral("M_View"), tr("&View"));
   QAction* V_Board = addItem(M_View, QStringLiteral("V_Board"), tr("&Board"));
@@ -151,14 +158,17 @@ void frmMain::buildMenus() {
 
 void frmMain::btnOpen_Click() { openPicture(this); }
 
+HistoryKeeper::BoxTexts frmMain::boxTexts() const { return {txtMutationRate_->text(), txtName_->text()}; }
+
 void frmMain::openPicture(QWidget* reportTo) {
-  const QString name = txtName_->text();
-  QString doing = tr("making picture %1").arg(modObject::ObjectCount);
-  if (!name.isEmpty()) doing += tr(" named \"%1\"").arg(name);
-  reportFailures(reportTo, doing, [this, &name] {
-    const QString rateText = txtMutationRate_->text();
-    if (!checkMutationRate(rateText)) return;
-    PictureRequest request{name, rateText, TickedPictures(), std::nullopt};
+  const HistoryKeeper::BoxTexts boxes = boxTexts();
+  const QString& name = boxes.name;
+  const QString doing = name.isEmpty() ? tr("making picture %1").arg(modObject::ObjectCount)
+                                       : tr("making picture %1 named \"%2\"").arg(modObject::ObjectCount).arg(name);
+  reportFailures(reportTo, doing, [this, &boxes, &name] {
+    const modGenes::RateText rate(boxes.rate);
+    if (!checkMutationRate(rate)) return;
+    PictureRequest request{name, rate, TickedPictures(), std::nullopt};
     // A file some recorded picture saved: the new picture names it.
     std::optional<HistoryKeeper::Lineage> lineage;
     if (history_->recording() && FileExists(name)) {
@@ -166,28 +176,28 @@ void frmMain::openPicture(QWidget* reportTo) {
       if (file.open(QIODevice::ReadOnly)) lineage = history_->lineageOf(file.readAll());
       if (lineage) request.savedFrom = lineage->name;
     }
-    pictureOpened(OpenPicture(request, makePictureWindow),
+    pictureOpened(OpenPicture(request, makePictureWindow), boxes,
                   lineage ? std::optional<std::int64_t>(lineage->id) : std::nullopt);
   });
 }
 
-bool frmMain::checkMutationRate(const QString& rateText) {
-  if (modErrors::CheckMutationRate(rateText)) return true;
+bool frmMain::checkMutationRate(const modGenes::RateText& rate) {
+  if (rate.value) return true;
   dialogs_.show(DialogId::ErrorMR);
   return false;
 }
 
-void frmMain::pictureOpened(const std::shared_ptr<clsObject>& picture, std::optional<std::int64_t> savedFrom) {
+void frmMain::pictureOpened(const std::shared_ptr<clsObject>& picture, const HistoryKeeper::BoxTexts& boxes,
+                            std::optional<std::int64_t> savedFrom) {
   // Only a picture that was made is registered and gets a cell: one that
   // failed keeps its window, but Save in it finds nothing to save.
   PictureWindowEvents::instance().notifyOpened(picture);
-  history_->recordMade(*picture, savedFrom);
+  history_->recordMade(*picture, boxes, savedFrom);
 }
 
-void frmMain::showFamilyTreeOf(int number) {
+void frmMain::showFamilyTreeOf(PictureNumber number) {
   const history::HistoryStore* store = history_->store();
-  const std::optional<history::PictureId> id =
-      store != nullptr ? store->pictureNumbered(static_cast<std::int16_t>(number)) : std::nullopt;
+  const std::optional<history::PictureId> id = store != nullptr ? store->pictureNumbered(number) : std::nullopt;
   if (!id) {
     QWidget* over = openWindowOf(number);
     Seam<UserMessages>::current().showFailure(
@@ -222,8 +232,9 @@ frmBoard& frmMain::board() {
 
 void frmMain::F_NewFromClipboard_Click() {
   reportFailures(this, [this] {
-    const QString rateText = txtMutationRate_->text();
-    if (!checkMutationRate(rateText)) return;
+    const HistoryKeeper::BoxTexts boxes = boxTexts();
+    const modGenes::RateText rate(boxes.rate);
+    if (!checkMutationRate(rate)) return;
     const QString text = QGuiApplication::clipboard()->text();
     // An image alone, say: there is no line to point at.
     if (text.isEmpty()) {
@@ -231,7 +242,7 @@ void frmMain::F_NewFromClipboard_Click() {
                                                 tr("No picture was made: the clipboard holds no text."));
       return;
     }
-    pictureOpened(OpenPictureFromText(text, tr("the clipboard text"), rateText, makePictureWindow));
+    pictureOpened(OpenPictureFromText(text, tr("the clipboard text"), rate, makePictureWindow), boxes);
   });
 }
 

@@ -6,7 +6,10 @@
 #include <memory>
 #include <optional>
 
+#include "app_state/mod_genes.h"
+#include "app_state/mod_object.h"
 #include "ui/dialogs/dialogs.h"
+#include "ui/main/history_keeper.h"
 
 class QAction;
 class QLabel;
@@ -17,7 +20,6 @@ namespace pelorin {
 
 class clsObject;
 class frmBoard;
-class HistoryKeeper;
 
 // The start-up window: the mutation-rate and name boxes, Open, and the menus.
 // Constructing it gives the application state its start values and loads
@@ -53,14 +55,17 @@ class frmMain : public QMainWindow {
   void buildControls();
   void buildMenus();
   void btnOpen_Click();
-  // False, with ErrorMR shown, when rateText is no number.
-  bool checkMutationRate(const QString& rateText);
+  // The two boxes' texts as they stand.
+  HistoryKeeper::BoxTexts boxTexts() const;
+  // False, with ErrorMR shown, when rate is no number.
+  bool checkMutationRate(const modGenes::RateText& rate);
   // Tells the board of a picture that was made and registered, and the
   // history; savedFrom: the record of whoever saved the file it was read from.
-  void pictureOpened(const std::shared_ptr<clsObject>& picture, std::optional<std::int64_t> savedFrom = {});
+  void pictureOpened(const std::shared_ptr<clsObject>& picture, const HistoryKeeper::BoxTexts& boxes,
+                     std::optional<std::int64_t> savedFrom = {});
   // The family tree window of picture number of this run; when the history
   // holds no record of it, the user is told so.
-  void showFamilyTreeOf(int number);
+  void showFamilyTreeOf(PictureNumber number);
   // Enables Reopen Closed Picture and Resume Last Run when they can act.
   void updateHistoryItems();
   // Opens a picture whose genetic code is the clipboard's text, as Open

@@ -1,22 +1,21 @@
 #include "ui/main/history_keeper.h"
 
-#include <QCheckBox>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QSettings>
 #include <QTimer>
 #include <algorithm>
 #include <limits>
 
-#include "app_state/mod_object.h"
 #include "history/code_blob.h"
 #include "history/history_path.h"
 #include "history/recorded_origin.h"
 #include "picture/picture_object.h"
-#include "ui/common/controls.h"
+#include "picture/picture_registry.h"
+#include "ui/common/front_window.h"
+#include "ui/common/user_messages.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_events.h"
-#include "ui/common/user_messages.h"
+#include "ui/picture_window/picture_window_handle.h"
 
 namespace pelorin {
 
@@ -25,30 +24,29 @@ namespace {
 // "Keep history" in the program's settings (QCoreApplication's names).
 constexpr const char* kKeepHistoryKey = "history/keep";
 
-std::shared_ptr<clsObject> registered(std::int16_t number) {
-  return modObject::Registry().find(modObject::RegistryKey(number));
-}
+std::shared_ptr<clsObject> registered(PictureNumber number) { return modObject::Registry().picture(number); }
 
 }  // namespace
 
-HistoryKeeper::HistoryKeeper(QWidget* window, QLineEdit* rateBox, QLineEdit* nameBox)
-    : HistoryActions(window), window_(window), rateBox_(rateBox), nameBox_(nameBox) {
+HistoryKeeper::HistoryKeeper(QWidget* window, std::function<BoxTexts()> boxTexts)
+    : HistoryActions(window), window_(window), boxTexts_(std::move(boxTexts)) {
   auto& events = PictureWindowEvents::instance();
   connect(&events, &PictureWindowEvents::closedByUser, this, &HistoryKeeper::closedByUser);
   connect(&events, &PictureWindowEvents::moved, this, &HistoryKeeper::moved);
-  connect(&events, &PictureWindowEvents::parentBoxChanged, this, [this](int number, bool ticked) {
+  connect(&modObject::Registry(), &PictureRegistry::parentBoxChanged, this, [this](PictureNumber number, int value) {
     if (!recording() || restoring_) return;
-    recorder_->recordParentBox(static_cast<std::int16_t>(number), ticked);
+    recorder_->recordParentBox(number, value == 1);
     recorded();
   });
-  connect(&events, &PictureWindowEvents::saved, this, [this](int number, const QString& path, const QByteArray& bytes) {
+  connect(&events, &PictureWindowEvents::saved, this,
+          [this](PictureNumber number, const QString& path, const QByteArray& bytes) {
+            if (!recording()) return;
+            recorder_->recordSaved(number, QFileInfo(path).absoluteFilePath(), bytes);
+            recorded();
+          });
+  connect(&events, &PictureWindowEvents::exported, this, [this](PictureNumber number, const QString& path) {
     if (!recording()) return;
-    recorder_->recordSaved(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath(), bytes);
-    recorded();
-  });
-  connect(&events, &PictureWindowEvents::exported, this, [this](int number, const QString& path) {
-    if (!recording()) return;
-    recorder_->recordExported(static_cast<std::int16_t>(number), QFileInfo(path).absoluteFilePath());
+    recorder_->recordExported(number, QFileInfo(path).absoluteFilePath());
     recorded();
   });
 }
@@ -94,15 +92,15 @@ void HistoryKeeper::showProblem(const QString& text) {
 
 void HistoryKeeper::recorded() { emit changed(); }
 
-void HistoryKeeper::recordMade(clsObject& picture, std::optional<history::PictureId> savedFrom) {
+void HistoryKeeper::recordMade(clsObject& picture, const BoxTexts& boxes, std::optional<history::PictureId> savedFrom) {
   if (!recording() || restoring_) return;
   history::NewPicture made;
   made.number = picture.ID;
   made.code = history::ValuesOf(picture.GenCode);
   made.origin = picture.Origin;
   made.savedFrom = savedFrom;
-  if (rateBox_) made.rateBoxText = rateBox_->text();
-  if (nameBox_) made.nameBoxText = nameBox_->text();
+  made.rateBoxText = boxes.rate;
+  made.nameBoxText = boxes.name;
   recorder_->recordPicture(made);
   recorded();
   emit actionsChanged();
@@ -115,8 +113,7 @@ std::optional<HistoryKeeper::Lineage> HistoryKeeper::lineageOf(const QByteArray&
   return Lineage{nameOf(*saver), saver->id};
 }
 
-void HistoryKeeper::closedByUser(int number, QPoint position) {
-  const auto id = static_cast<std::int16_t>(number);
+void HistoryKeeper::closedByUser(PictureNumber id, QPoint position) {
   positions_[id] = position;
   if (!registered(id)) return;  // a picture that failed: nothing to bring back
   closed_.erase(std::remove(closed_.begin(), closed_.end(), id), closed_.end());
@@ -128,8 +125,7 @@ void HistoryKeeper::closedByUser(int number, QPoint position) {
   emit actionsChanged();
 }
 
-void HistoryKeeper::moved(int number, QPoint position) {
-  const auto id = static_cast<std::int16_t>(number);
+void HistoryKeeper::moved(PictureNumber id, QPoint position) {
   const auto known = positions_.find(id);
   if (known != positions_.end() && known->second == position) return;
   positions_[id] = position;
@@ -145,7 +141,7 @@ void HistoryKeeper::reopenClosed() {
   reopen(closed_.back(), nullptr);
 }
 
-void HistoryKeeper::reopen(std::int16_t number, const history::RecordedPicture* record) {
+void HistoryKeeper::reopen(PictureNumber number, const history::RecordedPicture* record) {
   if (frmObject* open = openWindowOf(number)) {
     bringToFront(open);
     return;
@@ -183,7 +179,7 @@ void HistoryKeeper::reopen(std::int16_t number, const history::RecordedPicture* 
 }
 
 std::shared_ptr<clsObject> HistoryKeeper::recreate(const history::RecordedPicture& record,
-                                                   std::optional<std::int16_t> number, PictureOrigin origin,
+                                                   std::optional<PictureNumber> number, PictureOrigin origin,
                                                    std::optional<QPoint> position) {
   clsGenSeq code;
   history::CopyInto(record.code, code);
@@ -243,7 +239,7 @@ void HistoryKeeper::openRecorded(const history::RecordedPicture& picture) {
       window_, tr("making picture %1 from %2").arg(modObject::ObjectCount).arg(RecordedPictureText(*origin.copiedFrom)),
       [&] {
         std::shared_ptr<clsObject> made = recreate(picture, std::nullopt, std::move(origin), std::nullopt);
-        recordMade(*made, picture.id);
+        recordMade(*made, boxTexts_(), picture.id);
       });
   emit actionsChanged();
 }
@@ -271,8 +267,7 @@ void HistoryKeeper::resume(history::RunId run) {
     next = found != continues.end() ? found->second : std::nullopt;
   }
   restoring_ = true;
-  if (rateBox_) rateBox_->setText(data->rateBoxText);
-  if (nameBox_) nameBox_->setText(data->nameBoxText);
+  emit boxesResumed(BoxTexts{data->rateBoxText, data->nameBoxText});
   if (data->highestNumber && *data->highestNumber < std::numeric_limits<std::int16_t>::max()) {
     modObject::ObjectCount = static_cast<std::int16_t>(*data->highestNumber + 1);
   }
@@ -280,7 +275,7 @@ void HistoryKeeper::resume(history::RunId run) {
     reportFailures(window_, tr("bringing back picture %1").arg(record.number), [&] {
       recreate(record, record.number, originOf(record), record.position);
       if (record.ticked) {
-        if (frmObject* form = openWindowOf(record.number)) form->cbxParent()->setChecked(true);
+        if (openWindowOf(record.number) != nullptr) modObject::Registry().setParentBox(record.number, 1);
       }
     });
   }

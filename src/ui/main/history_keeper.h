@@ -5,17 +5,18 @@
 #include <QSet>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "app_state/mod_object.h"
 #include "history/history_recorder.h"
 #include "history/history_store.h"
 #include "picture/picture_origin.h"
 #include "ui/common/history_actions.h"
 
-class QLineEdit;
 class QWidget;
 
 namespace pelorin {
@@ -34,9 +35,15 @@ class HistoryKeeper final : public HistoryActions {
   Q_OBJECT
 
  public:
-  // window: the parent of messages. rateBox, nameBox: the main window's
-  // boxes, read when a picture is recorded and set by Resume.
-  HistoryKeeper(QWidget* window, QLineEdit* rateBox, QLineEdit* nameBox);
+  // The main window's rate and name boxes' texts.
+  struct BoxTexts {
+    QString rate;
+    QString name;
+  };
+
+  // window: the parent of messages. boxTexts: the main window's boxes as
+  // they stand, recorded with a picture the History window asks for.
+  HistoryKeeper(QWidget* window, std::function<BoxTexts()> boxTexts);
   // Ends the run cleanly (the program is ending).
   ~HistoryKeeper() override;
 
@@ -55,9 +62,11 @@ class HistoryKeeper final : public HistoryActions {
   // True while pictures and events are recorded.
   bool recording() const { return recorder_ && recorder_->recording(); }
 
-  // A picture made by Open or the clipboard, after it was registered.
-  // savedFrom: the record lineageOf() found for the file it was read from.
-  void recordMade(clsObject& picture, std::optional<history::PictureId> savedFrom = std::nullopt);
+  // A picture made by Open or the clipboard, after it was registered, with
+  // the boxes' texts it was made from. savedFrom: the record lineageOf()
+  // found for the file it was read from.
+  void recordMade(clsObject& picture, const BoxTexts& boxes,
+                  std::optional<history::PictureId> savedFrom = std::nullopt);
 
   // The recorded picture whose last save wrote exactly fileBytes, as a
   // picture read from them names it, and its record.
@@ -87,6 +96,8 @@ class HistoryKeeper final : public HistoryActions {
  signals:
   // What Reopen Closed Picture and Resume Last Run may do has changed.
   void actionsChanged();
+  // Resume brought back the boxes' texts of the run it continues.
+  void boxesResumed(const pelorin::HistoryKeeper::BoxTexts& boxes);
 
  private:
   // Opens the history at path_ and records into it from now on.
@@ -94,14 +105,14 @@ class HistoryKeeper final : public HistoryActions {
   // The store once everything recorded so far is written: to read.
   history::HistoryStore& settled() { return recorder_->settled(); }
   void showProblem(const QString& text);
-  void closedByUser(int number, QPoint position);
-  void moved(int number, QPoint position);
+  void closedByUser(PictureNumber number, QPoint position);
+  void moved(PictureNumber number, QPoint position);
   void recorded();
   // Reopens picture number of this run: from the registry, or from its record.
-  void reopen(std::int16_t number, const history::RecordedPicture* record);
+  void reopen(PictureNumber number, const history::RecordedPicture* record);
   // Makes a picture of this run from record (its own number, or the next
   // when number is none) at position, registers it and tells the board.
-  std::shared_ptr<clsObject> recreate(const history::RecordedPicture& record, std::optional<std::int16_t> number,
+  std::shared_ptr<clsObject> recreate(const history::RecordedPicture& record, std::optional<PictureNumber> number,
                                       PictureOrigin origin, std::optional<QPoint> position);
   // The origin as the record holds it, naming the picture it was read from
   // or copied from.
@@ -112,8 +123,7 @@ class HistoryKeeper final : public HistoryActions {
   QDateTime runStart(history::RunId run);
 
   QPointer<QWidget> window_;
-  QPointer<QLineEdit> rateBox_;
-  QPointer<QLineEdit> nameBox_;
+  std::function<BoxTexts()> boxTexts_;
   QString path_;
   history::HistoryOptions options_;
   std::unique_ptr<history::HistoryRecorder> recorder_;
@@ -129,9 +139,9 @@ class HistoryKeeper final : public HistoryActions {
   std::optional<history::RunId> stoppedRun_;  // recorded until "Keep history" went off
   // Numbers of this run's closed pictures, the most recently closed last;
   // the records of those that are not in the registry (of resumed runs).
-  std::vector<std::int16_t> closed_;
-  std::map<std::int16_t, history::RecordedPicture> closedRecords_;
-  std::map<std::int16_t, QPoint> positions_;  // where each window last rested
+  std::vector<PictureNumber> closed_;
+  std::map<PictureNumber, history::RecordedPicture> closedRecords_;
+  std::map<PictureNumber, QPoint> positions_;  // where each window last rested
 };
 
 }  // namespace pelorin

@@ -16,34 +16,25 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolTip>
-#include <map>
 
-#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
 #include "platform/twips.h"
 #include "ui/common/controls.h"
+#include "ui/common/export_filters.h"
 #include "ui/common/file_dialogs.h"
-#include "ui/picture_window/genetic_code_window.h"
 #include "ui/common/label_fit.h"
-#include "ui/picture_window/picture_window_events.h"
 #include "ui/common/user_messages.h"
+#include "ui/picture_window/genetic_code_window.h"
+#include "ui/picture_window/picture_window_events.h"
 
 namespace pelorin {
 
 namespace {
-
-// The export formats, one per name filter of the file dialog.
-struct ExportFilter {
-  const char* filter;  // shown through tr()
-  ImageFormat format;
-  int scale;
-  const char* suffix;
-  ImageFraming framing;
-};
 
 constexpr ImageFraming kWindow = ImageFraming::Window;
 constexpr ImageFraming kWhole = ImageFraming::WholePath;
@@ -51,15 +42,16 @@ constexpr ImageFraming kWhole = ImageFraming::WholePath;
 // A window that has not moved for this long has stopped moving.
 constexpr int kMoveSettleMs = 300;
 
+constexpr const char* kContext = "pelorin::frmObject";
 constexpr ExportFilter kExportFilters[] = {
-    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image (*.png)"), ImageFormat::Png, 1, "png", kWindow},
-    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, 2x (*.png)"), ImageFormat::Png, 2, "png", kWindow},
-    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, 4x (*.png)"), ImageFormat::Png, 4, "png", kWindow},
-    {QT_TRANSLATE_NOOP("pelorin::frmObject", "SVG image (*.svg)"), ImageFormat::Svg, 1, "svg", kWindow},
-    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path (*.png)"), ImageFormat::Png, 1, "png", kWhole},
-    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path, 2x (*.png)"), ImageFormat::Png, 2, "png", kWhole},
-    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path, 4x (*.png)"), ImageFormat::Png, 4, "png", kWhole},
-    {QT_TRANSLATE_NOOP("pelorin::frmObject", "SVG image, whole path (*.svg)"), ImageFormat::Svg, 1, "svg", kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image (*.png)"), ImageFormat::Png, 1, kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, 2x (*.png)"), ImageFormat::Png, 2, kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, 4x (*.png)"), ImageFormat::Png, 4, kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "SVG image (*.svg)"), ImageFormat::Svg, 1, kWindow},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path (*.png)"), ImageFormat::Png, 1, kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path, 2x (*.png)"), ImageFormat::Png, 2, kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "PNG image, whole path, 4x (*.png)"), ImageFormat::Png, 4, kWhole},
+    {QT_TRANSLATE_NOOP("pelorin::frmObject", "SVG image, whole path (*.svg)"), ImageFormat::Svg, 1, kWhole},
 };
 
 }  // namespace
@@ -69,6 +61,7 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
+  // The title until the picture gives its number, at once.
   setWindowTitle(tr("ID"));
   resize(twipsSize(3255, 2295));
 
@@ -90,7 +83,7 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   txtName_->setFocus();
 
   // Done is the cancel button: Escape closes. Enter stays free for the name box.
-  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  auto* escape = new QShortcut(QKeySequence::Cancel, this);
   connect(escape, &QShortcut::activated, btnDone_, &QPushButton::click);
 
   // Window-wide, and offered on the picture itself.
@@ -119,7 +112,7 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(actExportImage_, &QAction::triggered, this, &frmObject::actExportImage_Triggered);
   connect(actGeneticCode_, &QAction::triggered, this, &frmObject::actGeneticCode_Triggered);
   connect(actFamilyTree_, &QAction::triggered, this,
-          [this] { emit PictureWindowEvents::instance().familyTreeAsked(tag_.toInt()); });
+          [this] { emit PictureWindowEvents::instance().familyTreeAsked(number_); });
 
   connect(btnSave_, &QPushButton::clicked, this, &frmObject::btnSave_Click);
   connect(btnDone_, &QPushButton::clicked, this, &frmObject::btnDone_Click);
@@ -129,26 +122,16 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   moveSettled_->setSingleShot(true);
   moveSettled_->setInterval(kMoveSettleMs);
   connect(moveSettled_, &QTimer::timeout, this, &frmObject::tellMoved);
-  connect(cbxParent_, &QCheckBox::stateChanged, this, [this](int state) {
-    emit PictureWindowEvents::instance().parentBoxChanged(tag_.toInt(), state == Qt::Checked);
+  // The box is a view of the picture's Parent box: a click changes the
+  // picture's, and the box shows whatever changes it (the board, say).
+  connect(cbxParent_, &QCheckBox::clicked, this,
+          [this](bool ticked) { modObject::Registry().setParentBox(number_, ticked ? 1 : 0); });
+  connect(&modObject::Registry(), &PictureRegistry::parentBoxChanged, this, [this](PictureNumber number, int value) {
+    if (number == number_) cbxParent_->setChecked(value == 1);
   });
 }
 
-namespace {
-
-// The picture windows by their tag's number, while they exist.
-std::map<int, frmObject*>& windowsByNumber() {
-  static std::map<int, frmObject*> windows;
-  return windows;
-}
-
-}  // namespace
-
-frmObject::~frmObject() {
-  const auto it = windowsByNumber().find(tag_.toInt());
-  if (it != windowsByNumber().end() && it->second == this) windowsByNumber().erase(it);
-  PictureWindowEvents::instance().notifyClosed(this);
-}
+frmObject::~frmObject() { PictureWindowEvents::instance().notifyClosed(this); }
 
 void frmObject::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
@@ -158,7 +141,7 @@ void frmObject::closeEvent(QCloseEvent* event) {
     tellMoved();
   }
   PictureWindowEvents::instance().notifyClosed(this);
-  emit PictureWindowEvents::instance().closedByUser(tag_.toInt(), pos());
+  emit PictureWindowEvents::instance().closedByUser(number_, pos());
 }
 
 void frmObject::moveEvent(QMoveEvent* event) {
@@ -166,21 +149,18 @@ void frmObject::moveEvent(QMoveEvent* event) {
   if (isVisible()) moveSettled_->start();
 }
 
-void frmObject::tellMoved() { emit PictureWindowEvents::instance().moved(tag_.toInt(), pos()); }
+void frmObject::tellMoved() { emit PictureWindowEvents::instance().moved(number_, pos()); }
 
 void frmObject::setTag(const QString& tag) {
   tag_ = tag;
-  windowsByNumber()[tag.toInt()] = this;
+  number_ = static_cast<PictureNumber>(tag.toInt());
   picDraw_->setAccessibleName(tr("Picture %1").arg(tag));
 }
 
-std::shared_ptr<clsObject> frmObject::findPicture() const {
-  return modObject::Registry().find(modObject::RegistryKey(tag_.toLongLong()));
-}
+std::shared_ptr<clsObject> frmObject::findPicture() const { return modObject::Registry().picture(number_); }
 
-void frmObject::sayNotCreated(const QString& nothingDone) {
-  Seam<UserMessages>::current().showFailure(
-      this, tr("Pelorin"), tr("Nothing was %1: picture %2 could not be created.").arg(nothingDone, tag_));
+void frmObject::sayNotCreated(const QString& message) {
+  Seam<UserMessages>::current().showFailure(this, tr("Pelorin"), message.arg(tag_));
 }
 
 void frmObject::btnSave_Click() {
@@ -188,7 +168,7 @@ void frmObject::btnSave_Click() {
     const std::shared_ptr<clsObject> picture = findPicture();
     const QString name = txtName_->text();
     if (name.isEmpty()) return;
-    if (!picture) return sayNotCreated(tr("saved"));
+    if (!picture) return sayNotCreated(tr("Nothing was saved: picture %1 could not be created."));
     const QByteArray bytes = SaveGeneticCode(picture->GenCode, name);
     emit PictureWindowEvents::instance().saved(picture->ID, name, bytes);
   });
@@ -220,7 +200,7 @@ bool frmObject::eventFilter(QObject* watched, QEvent* event) {
 void frmObject::actCopy_Triggered() {
   reportFailures(this, tr("copying picture %1").arg(tag_), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
-    if (!picture) return sayNotCreated(tr("copied"));
+    if (!picture) return sayNotCreated(tr("Nothing was copied: picture %1 could not be created."));
     auto data = std::make_unique<QMimeData>();
     data->setImageData(picDraw_->surface().image());
     data->setText(QString::fromLatin1(GeneticCodeText(picture->GenCode)));
@@ -231,9 +211,8 @@ void frmObject::actCopy_Triggered() {
 void frmObject::actExportImage_Triggered() {
   reportFailures(this, tr("exporting picture %1").arg(tag_), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
-    if (!picture) return sayNotCreated(tr("exported"));
-    QStringList filters;
-    for (const ExportFilter& entry : kExportFilters) filters << tr(entry.filter);
+    if (!picture) return sayNotCreated(tr("Nothing was exported: picture %1 could not be created."));
+    const QStringList filters = exportFilterTexts(kExportFilters, kContext);
     // Offered beside the genetic code file the name box names, if any.
     QString base = txtName_->text();
     const QString suffix = QFileInfo(base).suffix();
@@ -243,13 +222,10 @@ void frmObject::actExportImage_Triggered() {
     QString path = Seam<FileDialogs>::current().getSaveFileName(this, tr("Export Image"), base + QStringLiteral(".png"),
                                                                 filters, &filter);
     if (path.isEmpty()) return;
-    const ExportFilter* chosen = &kExportFilters[0];
-    for (const ExportFilter& entry : kExportFilters) {
-      if (filter == tr(entry.filter)) chosen = &entry;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + QLatin1String(chosen->suffix);
-    ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), path, chosen->format,
-                  chosen->scale, chosen->framing);
+    const ExportFilter& chosen = chosenExportFilter(kExportFilters, filter, kContext);
+    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + exportSuffix(chosen.format);
+    ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), path, chosen.format,
+                  chosen.scale, chosen.framing);
     emit PictureWindowEvents::instance().exported(picture->ID, path);
   });
 }
@@ -257,57 +233,9 @@ void frmObject::actExportImage_Triggered() {
 void frmObject::actGeneticCode_Triggered() {
   reportFailures(this, [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
-    if (!picture) return sayNotCreated(tr("shown"));
+    if (!picture) return sayNotCreated(tr("Nothing was shown: picture %1 could not be created."));
     showGeneticCodeWindow(*picture);
   });
-}
-
-namespace {
-
-// The picture's handle on its window: once the window is closed it reads as
-// an unticked Parent box and is never brought back.
-class PictureWindowHandle final : public PictureWindow {
- public:
-  explicit PictureWindowHandle(std::optional<QPoint> position = std::nullopt) : position_(position) {}
-  void Load() override {
-    form_ = new frmObject;
-    if (position_) form_->move(*position_);
-  }
-  void SetVisible(bool visible) override { form_->setVisible(visible); }
-  void SetTag(const QString& tag) override { form_->setTag(tag); }
-  void SetCaption(const QString& caption) override { form_->setWindowTitle(caption); }
-  void SetNameText(const QString& name) override { form_->txtName()->setText(name); }
-  PictureSurface& PicDraw() override { return form_->picDraw()->surface(); }
-  void Refresh() override {
-    if (form_) form_->picDraw()->update();
-  }
-  int ParentValue() const override {
-    if (!form_) return 0;
-    switch (form_->cbxParent()->checkState()) {
-      case Qt::Checked: return 1;
-      case Qt::PartiallyChecked: return 2;
-      case Qt::Unchecked: break;
-    }
-    return 0;
-  }
-
- private:
-  QPointer<frmObject> form_;
-  std::optional<QPoint> position_;
-};
-
-}  // namespace
-
-std::unique_ptr<PictureWindow> makePictureWindow() { return std::make_unique<PictureWindowHandle>(); }
-
-PictureWindowFactory makePictureWindowAt(std::optional<QPoint> position) {
-  return [position]() -> std::unique_ptr<PictureWindow> { return std::make_unique<PictureWindowHandle>(position); };
-}
-
-frmObject* openWindowOf(int id) {
-  const auto it = windowsByNumber().find(id);
-  frmObject* form = it != windowsByNumber().end() ? it->second : nullptr;
-  return form != nullptr && form->isVisible() ? form : nullptr;
 }
 
 }  // namespace pelorin

@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "picture/picture_window.h"
+#include "app_state/mod_object.h"
 #include "ui/picture_window/picture_view.h"
 
 class QAction;
@@ -20,7 +20,8 @@ namespace pelorin {
 class clsObject;
 
 // The window of one picture. Closing it (Done or the close box) destroys it;
-// the picture stays registered.
+// the picture stays registered. Its Parent box shows the picture's own
+// (PictureRegistry) and changes it.
 //
 // Copy (Ctrl+C), Export Image (Ctrl+E), Genetic Code (Ctrl+G) and Family
 // Tree (Ctrl+T, told to PictureWindowEvents) act on the
@@ -38,6 +39,8 @@ class frmObject : public QWidget {
   QString tag() const { return tag_; }
   // Also names the picture "Picture <tag>" for screen readers.
   void setTag(const QString& tag);
+  // The number the tag names.
+  PictureNumber number() const { return number_; }
 
   // The controls the picture and the tests reach; the window owns them.
   QLineEdit* txtName() const { return txtName_; }
@@ -72,13 +75,15 @@ class frmObject : public QWidget {
   // The window's picture, through the tag and the registry; null when the
   // picture could not be created.
   std::shared_ptr<clsObject> findPicture() const;
-  // Tells the user that nothing was done because the picture does not exist.
-  void sayNotCreated(const QString& nothingDone);
+  // Tells the user that nothing was done because the picture does not exist:
+  // message is a whole sentence with %1 for the picture's number.
+  void sayNotCreated(const QString& message);
   // Tells PictureWindowEvents where the window came to rest, if it moved
   // since it last told.
   void tellMoved();
 
   QString tag_;
+  PictureNumber number_ = 0;
   QLineEdit* txtName_ = nullptr;
   QPushButton* btnSave_ = nullptr;
   PictureView* picDraw_ = nullptr;
@@ -92,16 +97,5 @@ class frmObject : public QWidget {
   // Restarted by each move: the window has stopped moving when it runs out.
   QTimer* moveSettled_ = nullptr;
 };
-
-// Makes the window of a new picture: a frmObject, reached by the picture
-// through the PictureWindow it returns. Serves as a PictureWindowFactory.
-std::unique_ptr<PictureWindow> makePictureWindow();
-// The same with the window placed at position (its frame's top-left corner,
-// as frmObject::pos() reads it) before it shows, when one is given.
-PictureWindowFactory makePictureWindowAt(std::optional<QPoint> position);
-
-// The window of picture number id while it is open (shown and not closed);
-// else null. The number is the window's tag, the link both ways.
-frmObject* openWindowOf(int id);
 
 }  // namespace pelorin

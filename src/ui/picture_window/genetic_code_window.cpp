@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "picture/picture_object.h"
-#include "ui/common/controls.h"
+#include "ui/common/front_window.h"
 #include "ui/picture_window/genetic_code_model.h"
 
 namespace pelorin {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+#include "app_state/mod_object.h"
+
 namespace pelorin {
 
 class clsObject;
@@ -13,7 +15,8 @@ class frmObject;
 
 // Tells whoever shows the open pictures (the board) when a picture window
 // starts and stops counting as open, and whoever keeps the history what the
-// user did in a picture window. One instance for the process; all on the
+// user did in a picture window (the Parent box is the registry's to tell:
+// PictureRegistry::parentBoxChanged). One instance for the process; all on the
 // user-interface thread.
 class PictureWindowEvents : public QObject {
   Q_OBJECT
@@ -34,15 +37,14 @@ class PictureWindowEvents : public QObject {
   // What the user did in the window of picture number, each told once when
   // it happened. Closed by the user (Done, the close box), at position: not
   // the windows that go when the program ends.
-  void closedByUser(int number, QPoint position);
+  void closedByUser(pelorin::PictureNumber number, QPoint position);
   // The window stopped moving at position (its frame's top-left corner).
-  void moved(int number, QPoint position);
-  void parentBoxChanged(int number, bool ticked);
+  void moved(pelorin::PictureNumber number, QPoint position);
   // bytes: exactly what was written to path.
-  void saved(int number, const QString& path, const QByteArray& bytes);
-  void exported(int number, const QString& path);
+  void saved(pelorin::PictureNumber number, const QString& path, const QByteArray& bytes);
+  void exported(pelorin::PictureNumber number, const QString& path);
   // The user asked for the family tree of picture number.
-  void familyTreeAsked(int number);
+  void familyTreeAsked(pelorin::PictureNumber number);
 };
 
 }  // namespace pelorin

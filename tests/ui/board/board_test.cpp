@@ -5,18 +5,18 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 
-#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
-#include "support/gui_fixture.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_origin.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
 #include "picture/whole_path.h"
+#include "support/gui_fixture.h"
 #include "ui/board/board_delegate.h"
 #include "ui/board/board_model.h"
-#include "ui/common/cell_grid_view.h"
 #include "ui/board/frm_board.h"
+#include "ui/common/cell_grid_view.h"
 
 namespace pelorin {
 namespace {

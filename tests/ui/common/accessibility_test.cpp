@@ -1,9 +1,9 @@
 #include <QAccessible>
 #include <algorithm>
 
-#include "app_state/mod_object.h"
-#include "support/gui_fixture.h"
 #include "picture/picture_object.h"
+#include "picture/picture_registry.h"
+#include "support/gui_fixture.h"
 
 namespace pelorin {
 namespace {

@@ -14,18 +14,20 @@
 #include "family_tree/family_graph.h"
 #include "family_tree/tree_layout.h"
 #include "genetics/gene_sequence.h"
-#include "support/gui_fixture.h"
 #include "history/history_fixture.h"
 #include "picture/line_geometry.h"
+#include "picture/picture_object.h"
+#include "support/gui_fixture.h"
 #include "ui/common/cell_grid_view.h"
 #include "ui/common/change_follower.h"
+#include "ui/common/history_actions.h"
 #include "ui/family_tree/family_tree_view.h"
 #include "ui/family_tree/frm_family_tree.h"
 #include "ui/history/frm_history.h"
-#include "ui/picture_window/frm_object.h"
-#include "ui/common/history_actions.h"
 #include "ui/history/history_cells_model.h"
 #include "ui/main/history_keeper.h"
+#include "ui/picture_window/frm_object.h"
+#include "ui/picture_window/picture_window_handle.h"
 
 namespace pelorin {
 namespace {
@@ -320,9 +322,9 @@ TEST_F(FamilyTreeWindowTest, ReadsTheFamilyAgainWhenTheHistoryChangesKeepingItsV
 }
 
 TEST_F(FamilyTreeWindowTest, SpaceTicksTheParentBoxOfAnOpenPictureOfThisRunOnly) {
-  pictureWindow = new frmObject;
-  pictureWindow->setTag(QStringLiteral("1"));
-  pictureWindow->show();
+  // Picture 1 of this run, open in its window.
+  OpenRecordedPicture(1, clsGenSeq(), PictureOrigin(), QString(), makePictureWindow);
+  pictureWindow = openWindowOf(1);
   open();
   testing::activate(window);
   view().setFocus();

@@ -7,22 +7,23 @@
 #include <memory>
 #include <set>
 
-#include "app_state/mod_object.h"
-#include "support/gui_fixture.h"
 #include "history/history_fixture.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_origin.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
+#include "support/gui_fixture.h"
 #include "ui/common/cell_grid_view.h"
-#include "ui/history/frm_history.h"
-#include "ui/picture_window/frm_object.h"
 #include "ui/common/history_actions.h"
+#include "ui/history/frm_history.h"
 #include "ui/history/history_cell_delegate.h"
 #include "ui/history/history_cells_model.h"
-#include "ui/main/history_keeper.h"
 #include "ui/history/history_runs_model.h"
+#include "ui/main/history_keeper.h"
+#include "ui/picture_window/frm_object.h"
+#include "ui/picture_window/picture_window_handle.h"
 
 namespace pelorin {
 namespace {

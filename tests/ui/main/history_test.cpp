@@ -20,18 +20,20 @@
 #include <random>
 #include <thread>
 
-#include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
-#include "support/gui_fixture.h"
 #include "history/history_fixture.h"
 #include "history/history_store.h"
 #include "picture/picture_object.h"
 #include "picture/picture_origin.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
+#include "support/gui_fixture.h"
 #include "support/scripted_random.h"
-#include "ui/picture_window/genetic_code_window.h"
 #include "ui/main/history_keeper.h"
+#include "ui/picture_window/frm_object.h"
+#include "ui/picture_window/genetic_code_window.h"
+#include "ui/picture_window/picture_window_handle.h"
 
 namespace pelorin {
 namespace {

@@ -6,11 +6,11 @@
 
 #include "app_state/mod_errors.h"
 #include "app_state/mod_genes.h"
-#include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
-#include "support/gui_fixture.h"
+#include "picture/picture_registry.h"
 #include "platform/numbers.h"
+#include "support/gui_fixture.h"
 
 namespace pelorin {
 namespace {

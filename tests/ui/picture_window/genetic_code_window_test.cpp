@@ -9,11 +9,11 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
-#include "support/gui_fixture.h"
 #include "picture/picture_object.h"
+#include "picture/picture_registry.h"
 #include "platform/numbers.h"
+#include "support/gui_fixture.h"
 #include "ui/picture_window/genetic_code_model.h"
 
 namespace pelorin {

@@ -5,12 +5,12 @@
 #include <QMimeData>
 #include <QXmlStreamReader>
 
-#include "app_state/mod_object.h"
 #include "genetics/genetic_code_file.h"
-#include "support/gui_fixture.h"
 #include "picture/picture_object.h"
+#include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
 #include "picture/whole_path.h"
+#include "support/gui_fixture.h"
 
 namespace pelorin {
 namespace {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QApplication>
+#include <QWidget>
+
+namespace pelorin {
+
+// Shows window (restored if minimised), raises it and makes it active.
+void bringToFront(QWidget* window);
+
+// The top-level Window that is the one asked for (isIt), or a new one from
+// make() when there is none, brought to the front: one window of a kind.
+template <typename Window, typename IsIt, typename Make>
+Window& showOneWindow(IsIt isIt, Make make) {
+  Window* window = nullptr;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    auto* open = qobject_cast<Window*>(widget);
+    if (open != nullptr && isIt(*open)) window = open;
+  }
+  if (window == nullptr) window = make();
+  bringToFront(window);
+  return *window;
+}
+
+}  // namespace pelorin
