@@ -99,27 +99,27 @@ void HistoryRecorder::recordPicture(const NewPicture& picture) {
   push([picture](HistoryStore& store) { store.recordPicture(picture); });
 }
 
-void HistoryRecorder::recordClosed(std::int16_t number) {
+void HistoryRecorder::recordClosed(PictureNumber number) {
   push([number](HistoryStore& store) { store.recordClosed(number); });
 }
 
-void HistoryRecorder::recordReopened(std::int16_t number) {
+void HistoryRecorder::recordReopened(PictureNumber number) {
   push([number](HistoryStore& store) { store.recordReopened(number); });
 }
 
-void HistoryRecorder::recordMoved(std::int16_t number, QPoint position) {
+void HistoryRecorder::recordMoved(PictureNumber number, QPoint position) {
   push([number, position](HistoryStore& store) { store.recordMoved(number, position); });
 }
 
-void HistoryRecorder::recordParentBox(std::int16_t number, bool ticked) {
+void HistoryRecorder::recordParentBox(PictureNumber number, bool ticked) {
   push([number, ticked](HistoryStore& store) { store.recordParentBox(number, ticked); });
 }
 
-void HistoryRecorder::recordSaved(std::int16_t number, const QString& path, const QByteArray& bytes) {
+void HistoryRecorder::recordSaved(PictureNumber number, const QString& path, const QByteArray& bytes) {
   push([number, path, bytes](HistoryStore& store) { store.recordSaved(number, path, bytes); });
 }
 
-void HistoryRecorder::recordExported(std::int16_t number, const QString& path) {
+void HistoryRecorder::recordExported(PictureNumber number, const QString& path) {
   push([number, path](HistoryStore& store) { store.recordExported(number, path); });
 }
 

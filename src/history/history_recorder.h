@@ -12,6 +12,7 @@
 #include <optional>
 #include <thread>
 
+#include "app_state/mod_object.h"
 #include "history/history_store.h"
 
 class QObject;
@@ -45,12 +46,12 @@ class HistoryRecorder {
   void setProblemHandler(std::function<void(const QString&)> handler);
 
   void recordPicture(const NewPicture& picture);
-  void recordClosed(std::int16_t number);
-  void recordReopened(std::int16_t number);
-  void recordMoved(std::int16_t number, QPoint position);
-  void recordParentBox(std::int16_t number, bool ticked);
-  void recordSaved(std::int16_t number, const QString& path, const QByteArray& bytes);
-  void recordExported(std::int16_t number, const QString& path);
+  void recordClosed(PictureNumber number);
+  void recordReopened(PictureNumber number);
+  void recordMoved(PictureNumber number, QPoint position);
+  void recordParentBox(PictureNumber number, bool ticked);
+  void recordSaved(PictureNumber number, const QString& path, const QByteArray& bytes);
+  void recordExported(PictureNumber number, const QString& path);
   // Writes what is queued and ends the run; records nothing more.
   void endRun();
 

@@ -368,7 +368,7 @@ std::optional<PictureId> HistoryStore::recordPicture(const NewPicture& picture) 
       std::nullopt);
 }
 
-void HistoryStore::recordEvent(std::int16_t number, int kind, std::optional<QPoint> position, const QString& path,
+void HistoryStore::recordEvent(PictureNumber number, int kind, std::optional<QPoint> position, const QString& path,
                                const QByteArray& hash) {
   guarded(
       [&] {
@@ -420,16 +420,16 @@ void HistoryStore::recordEvent(std::int16_t number, int kind, std::optional<QPoi
       0);
 }
 
-void HistoryStore::recordClosed(std::int16_t number) { recordEvent(number, kClosed, std::nullopt, {}, {}); }
-void HistoryStore::recordReopened(std::int16_t number) { recordEvent(number, kReopened, std::nullopt, {}, {}); }
-void HistoryStore::recordMoved(std::int16_t number, QPoint position) { recordEvent(number, kMoved, position, {}, {}); }
-void HistoryStore::recordParentBox(std::int16_t number, bool ticked) {
+void HistoryStore::recordClosed(PictureNumber number) { recordEvent(number, kClosed, std::nullopt, {}, {}); }
+void HistoryStore::recordReopened(PictureNumber number) { recordEvent(number, kReopened, std::nullopt, {}, {}); }
+void HistoryStore::recordMoved(PictureNumber number, QPoint position) { recordEvent(number, kMoved, position, {}, {}); }
+void HistoryStore::recordParentBox(PictureNumber number, bool ticked) {
   recordEvent(number, ticked ? kTicked : kCleared, std::nullopt, {}, {});
 }
-void HistoryStore::recordSaved(std::int16_t number, const QString& path, const QByteArray& bytes) {
+void HistoryStore::recordSaved(PictureNumber number, const QString& path, const QByteArray& bytes) {
   recordEvent(number, kSaved, std::nullopt, path, HashOf(bytes));
 }
-void HistoryStore::recordExported(std::int16_t number, const QString& path) {
+void HistoryStore::recordExported(PictureNumber number, const QString& path) {
   recordEvent(number, kExported, std::nullopt, path, {});
 }
 
@@ -531,7 +531,7 @@ std::vector<RecordedPicture> HistoryStore::ReadFamily(const QString& path, Pictu
   }
 }
 
-std::optional<PictureId> HistoryStore::pictureNumbered(std::int16_t number) const {
+std::optional<PictureId> HistoryStore::pictureNumbered(PictureNumber number) const {
   if (!recording()) return std::nullopt;
   const auto found = numbers_.find(number);
   if (found == numbers_.end()) return std::nullopt;

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app_state/mod_object.h"
 #include "history/code_blob.h"
 #include "picture/picture_origin.h"
 
@@ -42,13 +43,13 @@ struct PictureRef {
   PictureId id = 0;
   RunId run = 0;
   QDateTime runStart;
-  std::int16_t number = 0;
+  PictureNumber number = 0;
   bool operator==(const PictureRef&) const = default;
 };
 
 // A picture just made, as Open (or Reopen, Resume, History) made it.
 struct NewPicture {
-  std::int16_t number = 0;
+  PictureNumber number = 0;
   GeneticCodeValues code{};
   PictureOrigin origin;  // parents by number: resolved to this run's (and its continued runs') records
   // The picture that saved the file this one was read from (savedBy()).
@@ -61,7 +62,7 @@ struct NewPicture {
 struct RecordedPicture {
   PictureId id = 0;
   RunId run = 0;
-  std::int16_t number = 0;
+  PictureNumber number = 0;
   QDateTime made;
   GeneticCodeValues code{};
   PictureOrigin origin;
@@ -92,7 +93,7 @@ struct ResumeData {
   std::vector<RecordedPicture> openPictures;  // of R and the runs R continues, in number order
   QString rateBoxText;                        // as the last picture made there found them
   QString nameBoxText;
-  std::optional<std::int16_t> highestNumber;  // none when R made no picture
+  std::optional<PictureNumber> highestNumber;  // none when R made no picture
 };
 
 struct HistoryOptions {
@@ -138,13 +139,13 @@ class HistoryStore {
   std::optional<PictureId> recordPicture(const NewPicture& picture);
   // Later events on a picture of this run (or of a run it continues), by
   // number; a number never recorded is ignored.
-  void recordClosed(std::int16_t number);
-  void recordReopened(std::int16_t number);  // also clears the Parent tick
-  void recordMoved(std::int16_t number, QPoint position);
-  void recordParentBox(std::int16_t number, bool ticked);
+  void recordClosed(PictureNumber number);
+  void recordReopened(PictureNumber number);  // also clears the Parent tick
+  void recordMoved(PictureNumber number, QPoint position);
+  void recordParentBox(PictureNumber number, bool ticked);
   // bytes: exactly what was written to path.
-  void recordSaved(std::int16_t number, const QString& path, const QByteArray& bytes);
-  void recordExported(std::int16_t number, const QString& path);
+  void recordSaved(PictureNumber number, const QString& path, const QByteArray& bytes);
+  void recordExported(PictureNumber number, const QString& path);
 
   // Newest first.
   std::vector<RunSummary> runs();
@@ -162,7 +163,7 @@ class HistoryStore {
   static std::vector<RecordedPicture> ReadFamily(const QString& path, PictureId id);
   // The record of picture number of this run (or of a run it continues);
   // nullopt when none was recorded.
-  std::optional<PictureId> pictureNumbered(std::int16_t number) const;
+  std::optional<PictureId> pictureNumbered(PictureNumber number) const;
   // This run's closed pictures (with those of the runs it continues), the
   // most recently closed first.
   std::vector<RecordedPicture> closedPictures();
@@ -197,7 +198,7 @@ class HistoryStore {
   void failWith(const std::exception& failure);
   template <typename F>
   auto guarded(F&& action, decltype(action()) fallback) -> decltype(action());
-  void recordEvent(std::int16_t number, int kind, std::optional<QPoint> position, const QString& path,
+  void recordEvent(PictureNumber number, int kind, std::optional<QPoint> position, const QString& path,
                    const QByteArray& hash);
   std::vector<RunId> chainOf(RunId run);
   void loadNumbers();

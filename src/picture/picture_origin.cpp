@@ -19,7 +19,7 @@ QString parentList(const std::vector<std::int16_t>& parents) {
   if (parents.size() > kParentsListed)
     return QCoreApplication::translate("pelorin::PictureOrigin", "%1 parents").arg(parents.size());
   QStringList numbers;
-  for (std::int16_t number : parents) numbers << QString::number(number);
+  for (PictureNumber number : parents) numbers << QString::number(number);
   const QString last = numbers.takeLast();
   return numbers.isEmpty() ? last
                            : numbers.join(QStringLiteral(", ")) +
@@ -46,7 +46,7 @@ std::vector<TraitShare> TraitShares(const PictureOrigin& origin) {
 
 QString OriginLine(const clsObject& picture) { return OriginLine(picture.ID, picture.Origin); }
 
-QString OriginLine(std::int16_t number, const PictureOrigin& origin) {
+QString OriginLine(PictureNumber number, const PictureOrigin& origin) {
   QString line = QCoreApplication::translate("pelorin::PictureOrigin", "Picture %1: ").arg(number);
   const QString atRate =
       QCoreApplication::translate("pelorin::PictureOrigin", " at mutation rate %1").arg(origin.rateText);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "app_state/mod_object.h"
 #include "genetics/trait_sources.h"
 
 namespace pelorin {
@@ -16,7 +17,7 @@ class clsObject;
 // run of 8 Dec 2026 14:02", or "picture 12" when it is of this run (or of a
 // run this one continues: the numbers are the same).
 struct RecordedPictureName {
-  std::int16_t number = 0;
+  PictureNumber number = 0;
   QDateTime runStart;
   bool thisRun = false;
   bool operator==(const RecordedPictureName&) const = default;
@@ -69,7 +70,7 @@ std::vector<TraitShare> TraitShares(const PictureOrigin& origin);
 QString OriginLine(const clsObject& picture);
 // The same line for picture number `number` made as origin tells, as the
 // history recorded it.
-QString OriginLine(std::int16_t number, const PictureOrigin& origin);
+QString OriginLine(PictureNumber number, const PictureOrigin& origin);
 
 // "picture 12 of the run of 8 Dec 2026 14:02" (local time), or "picture 12"
 // for a picture of this run.

@@ -38,6 +38,25 @@ TEST_F(PictureObject, PicturesAreNumberedAndTheirWindowsTitled) {
   EXPECT_EQ(modObject::Registry().keyAt(1), QStringLiteral(" 1"));
 }
 
+// The box is the picture's: every change is told once, a closed window reads
+// clear, and the window a reopened picture gets starts clear.
+TEST_F(PictureObject, TheParentBoxIsThePicturesToldOnceClearOnceClosedAndOnReopen) {
+  auto picture = windows.open();
+  std::vector<std::pair<PictureNumber, int>> told;
+  const auto connection = QObject::connect(&modObject::Registry(), &PictureRegistry::parentBoxChanged,
+                                           [&](PictureNumber number, int value) { told.emplace_back(number, value); });
+  FakeWindows::setParentBox(0, 1);
+  FakeWindows::setParentBox(0, 1);
+  FakeWindows::setParentBox(7, 1);  // no such picture
+  EXPECT_EQ(picture->ParentBoxValue(), 1);
+  windows.windows[0]->closed = true;
+  EXPECT_EQ(picture->ParentBoxValue(), 0);
+  picture->Reopen(windows.factory());
+  EXPECT_EQ(picture->ParentBoxValue(), 0);
+  QObject::disconnect(connection);
+  EXPECT_EQ(told, (std::vector<std::pair<PictureNumber, int>>{{0, 1}}));
+}
+
 TEST_F(PictureObject, CounterAtItsLimitFailsBeforeAnyWindow) {
   modObject::ObjectCount = 32766;
   auto last = windows.open();

@@ -268,8 +268,8 @@ void HistoryKeeper::resume(history::RunId run) {
   }
   restoring_ = true;
   emit boxesResumed(BoxTexts{data->rateBoxText, data->nameBoxText});
-  if (data->highestNumber && *data->highestNumber < std::numeric_limits<std::int16_t>::max()) {
-    modObject::ObjectCount = static_cast<std::int16_t>(*data->highestNumber + 1);
+  if (data->highestNumber && *data->highestNumber < std::numeric_limits<PictureNumber>::max()) {
+    modObject::ObjectCount = static_cast<PictureNumber>(*data->highestNumber + 1);
   }
   for (const history::RecordedPicture& record : data->openPictures) {
     reportFailures(window_, tr("bringing back picture %1").arg(record.number), [&] {
