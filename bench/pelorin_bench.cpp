@@ -28,6 +28,7 @@
 #include "platform/random.h"
 #include "support/fake_picture_window.h"
 #include "support/fixed_random.h"
+#include "support/printed_dialogs.h"
 #include "ui/board/board_model.h"
 #include "ui/board/frm_board.h"
 #include "ui/common/cell_grid_view.h"
@@ -449,19 +450,6 @@ void BM_MemoryPerOpen(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoryPerOpen)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Failures print, and questions are answered no, instead of opening a modal
-// box that would wait forever.
-class PrintedMessages final : public UserMessages {
- public:
-  void showFailure(QWidget*, const QString& title, const QString& text) override {
-    std::cerr << "[message] " << title.toStdString() << ": " << text.toStdString() << '\n';
-  }
-  bool askYesNo(QWidget*, const QString& title, const QString& question) override {
-    std::cerr << "[question answered no] " << title.toStdString() << ": " << question.toStdString() << '\n';
-    return false;
-  }
-};
-
 }  // namespace
 }  // namespace pelorin
 
@@ -479,8 +467,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // The rates above are written with '.'; every run measures the same work.
   pelorin::ScopedNumberFormat english({u'.', u','});
-  pelorin::PrintedMessages messages;
-  const pelorin::Seam<pelorin::UserMessages>::Scope printed(messages);
+  pelorin::testing::PrintedDialogs dialogs;
+  const pelorin::Seam<pelorin::UserMessages>::Scope printed(dialogs);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   pelorin::modObject::ParentList().clear();

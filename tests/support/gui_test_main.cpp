@@ -5,32 +5,12 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <iostream>
 
 #include "picture/picture_registry.h"
+#include "support/printed_dialogs.h"
 #include "ui/common/accessibility.h"
-#include "ui/common/file_dialogs.h"
-#include "ui/common/user_messages.h"
 
 namespace {
-
-// Modal dialogs would block a test forever: unless a test installs its own
-// seams, messages are printed, questions answered no and file dialogs
-// cancelled.
-class NonBlockingDialogs final : public pelorin::UserMessages, public pelorin::FileDialogs {
- public:
-  void showFailure(QWidget*, const QString& title, const QString& text) override {
-    std::cerr << "[message] " << title.toStdString() << ": " << text.toStdString() << '\n';
-  }
-  bool askYesNo(QWidget*, const QString& title, const QString& question) override {
-    std::cerr << "[question answered no] " << title.toStdString() << ": " << question.toStdString() << '\n';
-    return false;
-  }
-  QString getSaveFileName(QWidget*, const QString& caption, const QString&, const QStringList&, QString*) override {
-    std::cerr << "[file dialog cancelled] " << caption.toStdString() << '\n';
-    return {};
-  }
-};
 
 // Every test starts with no pictures and no windows left by the one before.
 class FreshState final : public ::testing::EmptyTestEventListener {
@@ -56,7 +36,8 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", userFolders.filePath(QStringLiteral("config")).toLocal8Bit());
   qputenv("XDG_CACHE_HOME", userFolders.filePath(QStringLiteral("cache")).toLocal8Bit());
   QApplication app(argc, argv);
-  NonBlockingDialogs dialogs;
+  // Unless a test installs its own seams.
+  pelorin::testing::PrintedDialogs dialogs;
   const pelorin::Seam<pelorin::UserMessages>::Scope messages(dialogs);
   const pelorin::Seam<pelorin::FileDialogs>::Scope fileDialogs(dialogs);
   pelorin::installAccessibility();
