@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "ui/common/picture_cell.h"
+
 namespace pelorin {
 
 class clsObject;
@@ -25,7 +27,7 @@ class BoardModel : public QAbstractListModel {
   Q_OBJECT
 
  public:
-  enum Role { OriginRole = Qt::UserRole, PictureRole };
+  enum Role { PictureRole = kFirstOwnRole };
 
   explicit BoardModel(QObject* parent = nullptr);
 

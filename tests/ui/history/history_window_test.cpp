@@ -8,21 +8,21 @@
 #include <set>
 
 #include "app_state/mod_object.h"
-#include "support/gui_fixture.h"
 #include "history/history_fixture.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_origin.h"
 #include "picture/picture_surface.h"
+#include "support/gui_fixture.h"
 #include "ui/common/cell_grid_view.h"
-#include "ui/history/frm_history.h"
-#include "ui/picture_window/frm_object.h"
 #include "ui/common/history_actions.h"
+#include "ui/history/frm_history.h"
 #include "ui/history/history_cell_delegate.h"
 #include "ui/history/history_cells_model.h"
-#include "ui/main/history_keeper.h"
 #include "ui/history/history_runs_model.h"
+#include "ui/main/history_keeper.h"
+#include "ui/picture_window/frm_object.h"
 
 namespace pelorin {
 namespace {
@@ -244,7 +244,7 @@ TEST_F(HistoryWindowTest, ShowsAChosenRunsPicturesInNumberOrderWithTheirOriginLi
       clsObject made;
       made.ID = picture.number;
       made.Origin = picture.origin;
-      EXPECT_EQ(cell.data(HistoryCellsModel::OriginRole).toString(), OriginLine(made));
+      EXPECT_EQ(cell.data(OriginRole).toString(), OriginLine(made));
       EXPECT_EQ(cell.data(Qt::ToolTipRole).toString(),
                 OriginLine(made) + (want.open[row] ? QString() : QStringLiteral(", closed")));
       // An open picture's cell shows it as it is; a closed one's dimmed.
@@ -252,9 +252,9 @@ TEST_F(HistoryWindowTest, ShowsAChosenRunsPicturesInNumberOrderWithTheirOriginLi
       EXPECT_EQ(painted == rendered(picture).convertToFormat(QImage::Format_RGB32), want.open[row]);
     }
   }
-  EXPECT_EQ(cells().index(1).data(HistoryCellsModel::OriginRole).toString(), "Picture 3: random");
+  EXPECT_EQ(cells().index(1).data(OriginRole).toString(), "Picture 3: random");
   choose(runA);
-  EXPECT_EQ(cells().index(2).data(HistoryCellsModel::OriginRole).toString(),
+  EXPECT_EQ(cells().index(2).data(OriginRole).toString(),
             "Picture 2: bred from 0 and 1 at mutation rate 0.05; 1 of 448 traits mutated");
 }
 
@@ -285,8 +285,7 @@ TEST_F(HistoryWindowTest, ACellsOriginLineNamesThePictureItWasReadOrCopiedFrom) 
   open();
   ASSERT_EQ(numbers(), QList<int>({2, 3, 4, 5, 6}));
   for (int row = 2; row < 5; ++row) {
-    EXPECT_EQ(cells().index(row).data(HistoryCellsModel::OriginRole).toString(),
-              QString::fromLatin1(made[row - 2].line));
+    EXPECT_EQ(cells().index(row).data(OriginRole).toString(), QString::fromLatin1(made[row - 2].line));
   }
 }
 
@@ -646,7 +645,7 @@ TEST(HistoryWindowOverTheKeeper, ShowsWhatTheMainWindowRecordedAndOpensItsCellsT
   EXPECT_EQ(row(0).mid(1), QStringList({"3", "3"}));
   window->chooseRun(*main->history().store()->currentRun());
   ASSERT_EQ(cells.rowCount(), 3);
-  EXPECT_EQ(cells.index(2).data(HistoryCellsModel::OriginRole).toString(), OriginLine(*copy));
+  EXPECT_EQ(cells.index(2).data(OriginRole).toString(), OriginLine(*copy));
   EXPECT_TRUE(OriginLine(*copy).startsWith(QStringLiteral("Picture 2: from picture 0 of the run of ")));
   EXPECT_EQ(messages.texts, QStringList());
   main.reset();
