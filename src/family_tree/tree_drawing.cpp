@@ -5,11 +5,9 @@
 #include <QXmlStreamWriter>
 #include <algorithm>
 #include <cmath>
-#include <exception>
+#include <optional>
 
-#include "genetics/gene_sequence.h"
-#include "history/code_blob.h"
-#include "picture/line_geometry.h"
+#include "history/recorded_drawing.h"
 #include "picture/picture_export.h"
 #include "picture/picture_surface.h"
 #include "picture/whole_path.h"
@@ -56,29 +54,24 @@ QRectF PictureRectIn(const QRectF& cell) {
 qreal LineWidth(double share) { return 1.0 + 5.0 * std::clamp(share, 0.0, 1.0); }
 
 QImage CellPicture(const history::RecordedPicture& record, CellFraming framing, qreal pixelScale, QColor background) {
-  clsGenSeq code;
-  history::CopyInto(record.code, code);
-  SegmentTable lines;
-  try {
-    ComputeSegments(code, lines);
-    // Painting scales by a device pixel ratio of 1 or more only: a smaller
-    // image is drawn at 1 and scaled down.
-    const bool whole = framing == CellFraming::WholePath;
-    const qreal wanted = whole ? pixelScale : pixelScale / 2;  // the window's picture is twice the cell's
-    const qreal drawn = std::max(1.0, wanted);
-    QImage image = whole ? RenderWholePath(code, lines, kPictureSize.toSize(), drawn, background)
-                         : RenderPicture(code, lines, drawn, background);
-    if (drawn != wanted) {
-      const QSizeF logical = whole ? QSizeF(kPictureSize.toSize()) : kPictureSize;
-      image = image.scaled(QSizeF(logical * pixelScale).toSize().expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio,
-                           Qt::SmoothTransformation);
-    }
-    image.setDevicePixelRatio(pixelScale);
-    return image;
-  } catch (const std::exception&) {
-    // A path that leaves the coordinates: its window drew nothing either.
-    return BlankImage(kPictureSize.toSize(), pixelScale, background);
+  // Painting scales by a device pixel ratio of 1 or more only: a smaller
+  // image is drawn at 1 and scaled down.
+  const bool whole = framing == CellFraming::WholePath;
+  const qreal wanted = whole ? pixelScale : pixelScale / 2;  // the window's picture is twice the cell's
+  const qreal drawn = std::max(1.0, wanted);
+  std::optional<QImage> image = history::DrawRecordedCode(record.code, [&](clsGenSeq& code, const SegmentTable& lines) {
+    return whole ? RenderWholePath(code, lines, kPictureSize.toSize(), drawn, background)
+                 : RenderPicture(code, lines, drawn, background);
+  });
+  // A path that leaves the coordinates: its window drew nothing either.
+  if (!image) return BlankImage(kPictureSize.toSize(), pixelScale, background);
+  if (drawn != wanted) {
+    const QSizeF logical = whole ? QSizeF(kPictureSize.toSize()) : kPictureSize;
+    image = image->scaled(QSizeF(logical * pixelScale).toSize().expandedTo(QSize(1, 1)), Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
   }
+  image->setDevicePixelRatio(pixelScale);
+  return *std::move(image);
 }
 
 void PaintFamilyTree(QPainter& painter, const TreeDrawing& drawing, const TreeMarks& marks, const QRectF& area,
@@ -174,19 +167,14 @@ QByteArray FamilyTreeSvg(const TreeDrawing& drawing) {
     xml.writeStartElement(QStringLiteral("g"));
     xml.writeAttribute(QStringLiteral("id"), QStringLiteral("picture-%1-%2").arg(record.run).arg(record.number));
     if (!record.open) xml.writeAttribute(QStringLiteral("opacity"), SvgNumber(kClosedOpacity));
+    // A path that leaves the coordinates draws nothing, as in its window.
+    const QByteArray picture = history::DrawRecordedCode(record.code, [&](clsGenSeq& code, const SegmentTable& lines) {
+                                 return drawing.framing == CellFraming::WholePath
+                                            ? WholePathSvg(code, lines, pictureSize, drawing.background)
+                                            : PictureSvg(code, lines, drawing.background);
+                               }).value_or(QByteArray());
     // A nested svg clips what it holds to its viewport: the segments stay in
     // the cell.
-    clsGenSeq code;
-    history::CopyInto(record.code, code);
-    SegmentTable lines;
-    QByteArray picture;
-    try {
-      ComputeSegments(code, lines);
-      picture = drawing.framing == CellFraming::WholePath ? WholePathSvg(code, lines, pictureSize, drawing.background)
-                                                          : PictureSvg(code, lines, drawing.background);
-    } catch (const std::exception&) {
-      picture.clear();
-    }
     xml.writeStartElement(QStringLiteral("svg"));
     xml.writeAttribute(QStringLiteral("x"), SvgNumber(place.x()));
     xml.writeAttribute(QStringLiteral("y"), SvgNumber(place.y()));

@@ -92,9 +92,11 @@ QString RecordedPictureText(const RecordedPictureName& picture) {
       .arg(text, RunDateText(picture.runStart));
 }
 
-QString RunDateText(const QDateTime& runStart) {
+QString RunDateText(const QDateTime& runStart, RunDateDetail detail) {
   // Month names as the rest of the origin line's words: untranslated, English.
-  return QLocale::c().toString(runStart.toLocalTime(), QStringLiteral("d MMM yyyy HH:mm"));
+  const QString format =
+      detail == RunDateDetail::Seconds ? QStringLiteral("d MMM yyyy HH:mm:ss") : QStringLiteral("d MMM yyyy HH:mm");
+  return QLocale::c().toString(runStart.toLocalTime(), format);
 }
 
 }  // namespace pelorin

@@ -76,8 +76,13 @@ QString OriginLine(PictureNumber number, const PictureOrigin& origin);
 // for a picture of this run.
 QString RecordedPictureText(const RecordedPictureName& picture);
 
-// When a run started as the origin lines name it: "8 Dec 2026 14:02"
-// (local time).
-QString RunDateText(const QDateTime& runStart);
+// How finely a run's date is told: to the minute, as the origin lines and
+// the family tree name a run, or to the second, as the History window does.
+enum class RunDateDetail { Minutes, Seconds };
+
+// When a run started (or ended): "8 Dec 2026 14:02", or "8 Dec 2026 14:02:31"
+// with Seconds; in local time, English month names whatever the locale, as
+// every text of the program.
+QString RunDateText(const QDateTime& runStart, RunDateDetail detail = RunDateDetail::Minutes);
 
 }  // namespace pelorin

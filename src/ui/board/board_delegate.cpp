@@ -38,31 +38,28 @@ QStyleOptionButton parentBoxOption(const QStyleOptionViewItem& option, const QRe
 
 }  // namespace
 
-BoardDelegate::BoardDelegate(QObject* parent) : QStyledItemDelegate(parent), rendered_(kRenderedCacheKiB) {}
+BoardDelegate::BoardDelegate(QObject* parent) : PictureCellDelegate(parent), rendered_(kRenderedCacheKiB) {}
 
 void BoardDelegate::setZoom(int zoom) { zoom_ = std::clamp(zoom, kMinZoom, kMaxZoom); }
 
-BoardDelegate::CellLayout BoardDelegate::layout(const QRect& cell, const QStyleOptionViewItem& option) const {
-  const QStyle* style = StyleOf(option);
-  const QFontMetrics& metrics = option.fontMetrics;
-  const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, option.widget);
-  const int boxWidth = indicator + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, option.widget) +
-                       metrics.horizontalAdvance(parentText()) + 2;
-  const int rowHeight =
-      std::max(style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, option.widget), metrics.height()) + 2;
+QSize BoardDelegate::pictureSize() const { return kPictureSize * zoom_; }
 
-  CellLayout parts;
-  parts.picture = QRect(cell.topLeft() + QPoint(kCellMargin, kCellMargin), kPictureSize * zoom_);
-  const int rowTop = parts.picture.bottom() + 1 + kCellGap;
-  parts.parentBox = QRect(parts.picture.right() + 1 - boxWidth, rowTop, boxWidth, rowHeight);
-  parts.number = QRect(parts.picture.left(), rowTop, parts.parentBox.left() - parts.picture.left(), rowHeight);
-  parts.origin = QRect(parts.picture.left(), rowTop + rowHeight, parts.picture.width(), metrics.height());
-  return parts;
+int BoardDelegate::numberRowHeight(const QStyleOptionViewItem& option) const {
+  // The Parent box shares the number's row.
+  const QStyle* style = StyleOf(option);
+  return std::max(style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, option.widget), option.fontMetrics.height()) +
+         2;
 }
 
-QSize BoardDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-  const CellLayout parts = layout(QRect(), option);
-  return QSize(parts.picture.width() + 2 * kCellMargin, parts.origin.bottom() + 1 + kCellMargin);
+BoardDelegate::CellLayout BoardDelegate::layout(const QRect& cell, const QStyleOptionViewItem& option) const {
+  const QStyle* style = StyleOf(option);
+  const int indicator = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, option.widget);
+  const int boxWidth = indicator + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, option.widget) +
+                       option.fontMetrics.horizontalAdvance(parentText()) + 2;
+  CellLayout parts{cellLayout(cell, option), {}};
+  parts.parentBox = QRect(parts.picture.right() + 1 - boxWidth, parts.number.top(), boxWidth, parts.number.height());
+  parts.number.setRight(parts.parentBox.left() - 1);
+  return parts;
 }
 
 const QImage* BoardDelegate::rendered(const QModelIndex& index, qreal dpr) const {
@@ -91,13 +88,11 @@ void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   if (!shown.isValid()) return;  // its window is gone
   QStyle* style = StyleOf(option);
   const CellLayout parts = layout(option.rect, option);
-  const bool selected = option.state & QStyle::State_Selected;
 
   DrawCellPanel(painter, option);
 
   painter->save();
-  painter->setPen(option.palette.color(QPalette::Mid));
-  painter->drawRect(parts.picture.adjusted(-1, -1, 0, 0));
+  drawPictureFrame(painter, option, parts.picture);
   if (zoom_ == 1 && !wholePaths_) {
     // The window's own retained image: what the window shows (QImage shares
     // its pixels, so nothing is copied).
@@ -107,16 +102,7 @@ void BoardDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   } else {
     painter->fillRect(parts.picture, index.data(Qt::BackgroundRole).value<QColor>());
   }
-
-  QFont bold = option.font;
-  bold.setBold(true);
-  painter->setFont(bold);
-  painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-  painter->drawText(parts.number, Qt::AlignLeft | Qt::AlignVCenter, index.data(Qt::DisplayRole).toString());
-  painter->setFont(option.font);
-  const QString origin = index.data(BoardModel::OriginRole).toString();
-  painter->drawText(parts.origin, Qt::AlignLeft | Qt::AlignVCenter,
-                    option.fontMetrics.elidedText(origin, Qt::ElideRight, parts.origin.width()));
+  drawTexts(painter, option, index, parts);
   painter->restore();
 
   const QStyleOptionButton box =

@@ -2,18 +2,19 @@
 
 #include <QCache>
 #include <QImage>
-#include <QStyledItemDelegate>
+
+#include "ui/common/picture_cell.h"
 
 namespace pelorin {
 
 // Draws one cell of the board: the picture, below it the number and the
-// Parent box, then the origin line shortened to the cell. Every cell has the
-// same size, set by the zoom. At zoom 1 the picture is its window's retained
-// image itself; at 2 and 3 it is drawn afresh at that scale, and with whole
-// paths on it is the whole path framed to the cell (kept while likely to be
-// shown again). Clicking the box or pressing Space ticks or clears it through
+// Parent box, then the origin line shortened to the cell (PictureCellDelegate).
+// Every cell has the same size, set by the zoom. At zoom 1 the picture is its
+// window's retained image itself; at 2 and 3 it is drawn afresh at that
+// scale, and with whole paths on it is the whole path framed to the cell
+// (kept while likely to be shown again). Clicking the box or pressing Space ticks or clears it through
 // the model's CheckStateRole.
-class BoardDelegate : public QStyledItemDelegate {
+class BoardDelegate : public PictureCellDelegate {
   Q_OBJECT
 
  public:
@@ -31,19 +32,17 @@ class BoardDelegate : public QStyledItemDelegate {
   void setWholePaths(bool on) { wholePaths_ = on; }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-  // The one size of every cell, in logical pixels.
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
-  // Where the parts of a cell lie, in the coordinates cell is given in.
-  struct CellLayout {
-    QRect picture;
-    QRect number;
+  // Where the parts of a cell lie, in the coordinates cell is given in; the
+  // number's row ends where the Parent box begins.
+  struct CellLayout : PictureCellDelegate::CellLayout {
     QRect parentBox;
-    QRect origin;
   };
   CellLayout layout(const QRect& cell, const QStyleOptionViewItem& option) const;
 
  protected:
+  QSize pictureSize() const override;
+  int numberRowHeight(const QStyleOptionViewItem& option) const override;
   bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
 

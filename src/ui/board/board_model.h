@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app_state/mod_object.h"
+#include "ui/common/picture_cell.h"
 
 namespace pelorin {
 
@@ -27,7 +28,7 @@ class BoardModel : public QAbstractListModel {
   Q_OBJECT
 
  public:
-  enum Role { OriginRole = Qt::UserRole, PictureRole };
+  enum Role { PictureRole = kFirstOwnRole };
 
   explicit BoardModel(QObject* parent = nullptr);
 

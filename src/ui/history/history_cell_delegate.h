@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "ui/common/picture_cell.h"
 
 namespace pelorin {
 
@@ -9,7 +9,7 @@ namespace pelorin {
 // closed picture, the word "closed", then the origin line (OriginRole)
 // shortened to the cell. A closed picture's cell is dimmed. Every cell has
 // the same size.
-class HistoryCellDelegate : public QStyledItemDelegate {
+class HistoryCellDelegate : public PictureCellDelegate {
   Q_OBJECT
 
  public:
@@ -19,16 +19,12 @@ class HistoryCellDelegate : public QStyledItemDelegate {
   explicit HistoryCellDelegate(QObject* parent = nullptr);
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-  // The one size of every cell, in logical pixels.
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
   // Where the parts of a cell lie, in the coordinates cell is given in.
-  struct CellLayout {
-    QRect picture;
-    QRect number;
-    QRect origin;
-  };
-  CellLayout layout(const QRect& cell, const QStyleOptionViewItem& option) const;
+  CellLayout layout(const QRect& cell, const QStyleOptionViewItem& option) const { return cellLayout(cell, option); }
+
+ protected:
+  QSize pictureSize() const override;
 };
 
 }  // namespace pelorin

@@ -1,12 +1,10 @@
 #include "ui/history/history_cells_model.h"
 
 #include <algorithm>
-#include <exception>
 #include <memory>
+#include <optional>
 
-#include "genetics/gene_sequence.h"
-#include "history/code_blob.h"
-#include "picture/line_geometry.h"
+#include "history/recorded_drawing.h"
 #include "picture/picture_export.h"
 #include "picture/picture_origin.h"
 #include "picture/picture_surface.h"
@@ -45,17 +43,12 @@ const QString& HistoryCellsModel::originOf(const Row& row) const {
 QImage HistoryCellsModel::imageOf(const Row& row) const {
   if (const QImage* kept = images_.object(row.picture.id)) return *kept;
   const QColor background = systemWindowBackground();
-  clsGenSeq code;
-  history::CopyInto(row.picture.code, code);
-  SegmentTable lines;
-  auto image = std::make_unique<QImage>();
-  try {
-    ComputeSegments(code, lines);
-    *image = RenderPicture(code, lines, ratio_, background);
-  } catch (const std::exception&) {
-    // A path that leaves the coordinates: its window drew nothing either.
-    *image = BlankImage(twipsSize(kPictureWidthTwips, kPictureHeightTwips), ratio_, background);
-  }
+  std::optional<QImage> drawn = history::DrawRecordedCode(
+      row.picture.code,
+      [&](clsGenSeq& code, const SegmentTable& lines) { return RenderPicture(code, lines, ratio_, background); });
+  // A path that leaves the coordinates: its window drew nothing either.
+  if (!drawn) drawn = BlankImage(twipsSize(kPictureWidthTwips, kPictureHeightTwips), ratio_, background);
+  auto image = std::make_unique<QImage>(*std::move(drawn));
   ++drawn_;
   const QImage shown = *image;
   const auto kib = static_cast<int>(std::max<qsizetype>(1, image->sizeInBytes() / 1024));

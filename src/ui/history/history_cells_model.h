@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "history/history_store.h"
+#include "ui/common/picture_cell.h"
 
 namespace pelorin {
 
@@ -24,7 +25,7 @@ class HistoryCellsModel : public QAbstractListModel {
   Q_OBJECT
 
  public:
-  enum Role { OriginRole = Qt::UserRole, OpenRole };
+  enum Role { OpenRole = kFirstOwnRole };
 
   // Images kept, in KiB: a few screens full of cells at a device pixel ratio
   // of 2 (about 190 KiB a picture there, 47 KiB at 1).

@@ -1,7 +1,6 @@
 #include "ui/history/history_runs_model.h"
 
 #include <QFont>
-#include <QLocale>
 #include <algorithm>
 #include <map>
 
@@ -17,10 +16,6 @@ QString picturesText(int count) {
 }
 
 }  // namespace
-
-QString RunStartText(const QDateTime& started) {
-  return QLocale::c().toString(started, QStringLiteral("d MMM yyyy HH:mm:ss"));
-}
 
 HistoryRunsModel::HistoryRunsModel(QObject* parent) : QAbstractTableModel(parent) {}
 

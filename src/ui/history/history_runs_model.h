@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "history/history_store.h"
+#include "picture/picture_origin.h"
 
 namespace pelorin {
 
-// A run as the History window names it: its start, "8 Dec 2026 14:02:31"
-// (English month names, whatever the locale, as every text of the program).
-QString RunStartText(const QDateTime& started);
+// A run as the History window names it: its start (or end) to the second,
+// "8 Dec 2026 14:02:31".
+inline QString RunStartText(const QDateTime& started) { return RunDateText(started, RunDateDetail::Seconds); }
 
 // The runs of the history, newest first, one row each: when it started (this
 // run marked, and the runs it continues), how many pictures it made and how
