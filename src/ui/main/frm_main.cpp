@@ -130,9 +130,9 @@ void frmMain::buildMenus() {
   F_ResumeLast_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
   connect(F_ResumeLast_, &QAction::triggered, history_, &HistoryKeeper::resumeLast);
   updateHistoryItems();
-  QAction* F_Exit = addItem(M_File, QStringLiteral("F_Exit"), tr("&Exit"));
-  F_Exit->setShortcuts(QKeySequence::Quit);
-  connect(F_Exit, &QAction::triggered, this, [this] { endProgram(); });
+  // Exit keeps no shortcut (Ctrl+Q on many desktops): the main window's own
+  // items have none, only their access keys.
+  connect(addItem(M_File, QStringLiteral("F_Exit"), tr("&Exit")), &QAction::triggered, this, [this] { endProgram(); });
 
   QMenu* M_View = addMenu(bar, QStringLiteral("M_View"), tr("&View"));
   QAction* V_Board = addItem(M_View, QStringLiteral("V_Board"), tr("&Board"));
