@@ -51,10 +51,10 @@ QVariant BoardModel::data(const QModelIndex& index, int role) const {
     case PictureRole: return QVariant::fromValue(row->picture);
     case Qt::DecorationRole:
       if (!row->window) return {};
-      return row->window->picDraw()->surface().image();
+      return row->picture->Display->PicDraw().image();
     case Qt::BackgroundRole:
       if (!row->window) return {};
-      return row->window->picDraw()->surface().background();
+      return row->picture->Display->PicDraw().background();
     case Qt::CheckStateRole:
       if (!row->window) return {};
       return row->picture->ParentBoxValue() == 1 ? Qt::Checked : Qt::Unchecked;
