@@ -31,15 +31,23 @@ void Report(benchmark::State& state, const FamilyGraph& graph, const TreeLayout&
   state.counters["dummies"] = passing;
 }
 
-// Our own layered layout: layering, dummies, crossing reduction, x.
-void BM_LayOutFamily(benchmark::State& state) {
-  const FamilyGraph graph = BreedingTree(static_cast<int>(state.range(0)));
+// Times layOut over the breeding tree of state.range(0) pictures, reports
+// the last layout's measures and returns it.
+template <typename LayOut>
+TreeLayout TimeLayout(benchmark::State& state, const FamilyGraph& graph, LayOut layOut) {
   TreeLayout layout;
   for (auto _ : state) {
-    layout = LayOutFamily(graph);
+    layout = layOut();
     benchmark::DoNotOptimize(layout);
   }
   Report(state, graph, layout);
+  return layout;
+}
+
+// Our own layered layout: layering, dummies, crossing reduction, x.
+void BM_LayOutFamily(benchmark::State& state) {
+  const FamilyGraph graph = BreedingTree(static_cast<int>(state.range(0)));
+  TimeLayout(state, graph, [&] { return LayOutFamily(graph); });
 }
 BENCHMARK(BM_LayOutFamily)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
@@ -49,12 +57,7 @@ BENCHMARK(BM_LayOutFamily)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 void BM_Dot(benchmark::State& state) {
   const FamilyGraph graph = BreedingTree(static_cast<int>(state.range(0)));
   const DotContext context;
-  TreeLayout layout;
-  for (auto _ : state) {
-    layout = LayOutWithDot(context, graph);
-    benchmark::DoNotOptimize(layout);
-  }
-  Report(state, graph, layout);
+  TimeLayout(state, graph, [&] { return LayOutWithDot(context, graph); });
 }
 BENCHMARK(BM_Dot)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
@@ -63,12 +66,7 @@ BENCHMARK(BM_Dot)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 void BM_DotFreeRanks(benchmark::State& state) {
   const FamilyGraph graph = BreedingTree(static_cast<int>(state.range(0)));
   const DotContext context;
-  TreeLayout layout;
-  for (auto _ : state) {
-    layout = LayOutWithDot(context, graph, {}, DotRanks::Free);
-    benchmark::DoNotOptimize(layout);
-  }
-  Report(state, graph, layout);
+  const TreeLayout layout = TimeLayout(state, graph, [&] { return LayOutWithDot(context, graph, {}, DotRanks::Free); });
   const TreeLayout ours = LayOutFamily(graph);
   int moved = 0;
   for (std::size_t i = 0; i < ours.cells.size(); ++i) moved += ours.cells[i].layer != layout.cells[i].layer ? 1 : 0;
