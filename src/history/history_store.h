@@ -86,6 +86,12 @@ struct RunSummary {
   bool current = false;
 };
 
+// run, then the run it continues, and so on, as runs (HistoryStore::runs)
+// record them; only their id and continues are read. The chain ends at a run
+// not among runs, or at one it named already (a loop, should one ever be
+// made). Empty when run is not among runs.
+std::vector<RunId> ChainOf(const std::vector<RunSummary>& runs, RunId run);
+
 // What a run continuing run R brings back.
 struct ResumeData {
   RunId run = 0;
@@ -199,6 +205,7 @@ class HistoryStore {
   auto guarded(F&& action, decltype(action()) fallback) -> decltype(action());
   void recordEvent(std::int16_t number, int kind, std::optional<QPoint> position, const QString& path,
                    const QByteArray& hash);
+  // ChainOf(run) over the runs of the file.
   std::vector<RunId> chainOf(RunId run);
   void loadNumbers();
   void readParents(std::vector<RecordedPicture>& pictures, const char* where, const std::vector<std::int64_t>& values);

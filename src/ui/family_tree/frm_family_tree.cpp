@@ -162,15 +162,13 @@ void frmFamilyTree::readFamily(history::PictureId picture, bool keepView) {
   runStarts_.clear();
   std::optional<history::RecordedPicture> focus;
   if (store != nullptr) {
-    // This run and, through what each continues, the runs it goes on from.
-    std::map<history::RunId, std::optional<history::RunId>> continues;
-    std::optional<history::RunId> current;
-    for (const history::RunSummary& run : store->runs()) {
-      continues[run.id] = run.continues;
+    const std::vector<history::RunSummary> runs = store->runs();
+    for (const history::RunSummary& run : runs) {
       runStarts_[run.id] = run.started;
-      if (run.current) current = run.id;
+      if (run.current) {
+        for (history::RunId chained : history::ChainOf(runs, run.id)) thisRun_.insert(chained);
+      }
     }
-    while (current && thisRun_.insert(*current).second) current = continues[*current];
     focus = store->picture(picture);
   }
   updateTitle(focus);

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QLocale>
 #include <algorithm>
-#include <map>
 
 #include "platform/numbers.h"
 
@@ -112,15 +111,10 @@ Qt::ItemFlags HistoryRunsModel::flags(const QModelIndex& index) const {
 }
 
 void HistoryRunsModel::setRuns(std::vector<history::RunSummary> runs) {
-  // This run, then each run the one before continues.
-  std::map<history::RunId, const history::RunSummary*> byId;
-  for (const history::RunSummary& run : runs) byId[run.id] = &run;
   std::set<history::RunId> thisRun;
   const auto current = std::find_if(runs.begin(), runs.end(), [](const auto& run) { return run.current; });
-  for (const history::RunSummary* run = current == runs.end() ? nullptr : &*current;
-       run != nullptr && thisRun.insert(run->id).second;) {
-    const auto next = run->continues ? byId.find(*run->continues) : byId.end();
-    run = next == byId.end() ? nullptr : next->second;
+  if (current != runs.end()) {
+    for (history::RunId run : history::ChainOf(runs, current->id)) thisRun.insert(run);
   }
 
   const bool sameRows = std::equal(runs.begin(), runs.end(), runs_.begin(), runs_.end(),

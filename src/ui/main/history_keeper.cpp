@@ -14,9 +14,9 @@
 #include "history/recorded_origin.h"
 #include "picture/picture_object.h"
 #include "ui/common/controls.h"
+#include "ui/common/user_messages.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_events.h"
-#include "ui/common/user_messages.h"
 
 namespace pelorin {
 
@@ -262,14 +262,7 @@ void HistoryKeeper::resume(history::RunId run) {
   std::optional<history::ResumeData> data = settled().resumeData(run);
   if (!data || !settled().continueRun(run)) return;
   resumed_ = true;
-  // This run, then the run it continues, and the runs that one continued.
-  std::map<history::RunId, std::optional<history::RunId>> continues;
-  for (const history::RunSummary& summary : settled().runs()) continues[summary.id] = summary.continues;
-  for (std::optional<history::RunId> next = run; next && !inThisRun(*next);) {
-    chain_.push_back(*next);
-    const auto found = continues.find(*next);
-    next = found != continues.end() ? found->second : std::nullopt;
-  }
+  if (const auto current = settled().currentRun()) chain_ = history::ChainOf(settled().runs(), *current);
   restoring_ = true;
   if (rateBox_) rateBox_->setText(data->rateBoxText);
   if (nameBox_) nameBox_->setText(data->nameBoxText);
