@@ -24,10 +24,10 @@
 #include "history/history_store.h"
 #include "ui/common/cell_grid_view.h"
 #include "ui/common/controls.h"
+#include "ui/common/history_actions.h"
 #include "ui/family_tree/family_tree_view.h"
 #include "ui/family_tree/frm_family_tree.h"
 #include "ui/history/frm_history.h"
-#include "ui/common/history_actions.h"
 #include "ui/history/history_cells_model.h"
 #include "ui/history/history_runs_model.h"
 
@@ -372,6 +372,7 @@ class StoreActions final : public HistoryActions {
   void openRecorded(const RecordedPicture&) override {}
   bool canResume(RunId) override { return false; }
   void resume(RunId) override {}
+  void forgetRun(RunId run) override { store_.forgetRun(run); }
   bool keepHistory() const override { return true; }
   void setKeepHistory(bool) override {}
 

@@ -51,6 +51,8 @@ class HistoryRecorder {
   void recordParentBox(std::int16_t number, bool ticked);
   void recordSaved(std::int16_t number, const QString& path, const QByteArray& bytes);
   void recordExported(std::int16_t number, const QString& path);
+  // HistoryStore::forgetRun, in its turn with the records.
+  void forgetRun(RunId run);
   // Writes what is queued and ends the run; records nothing more.
   void endRun();
 

@@ -30,6 +30,11 @@ class HistoryActions : public QObject {
   // Makes this run the continuation of run: its open pictures come back.
   virtual void resume(history::RunId run) = 0;
 
+  // Forgets run with its pictures (HistoryStore::forgetRun: never this run
+  // nor one it continues). Written in turn with what is recorded: the next
+  // reading of store() no longer finds it.
+  virtual void forgetRun(history::RunId run) = 0;
+
   // "Keep history", remembered between runs: off, nothing more is recorded.
   virtual bool keepHistory() const = 0;
   virtual void setKeepHistory(bool keep) = 0;

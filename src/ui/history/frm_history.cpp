@@ -20,12 +20,12 @@
 #include "ui/common/cell_grid_view.h"
 #include "ui/common/change_follower.h"
 #include "ui/common/controls.h"
-#include "ui/family_tree/frm_family_tree.h"
 #include "ui/common/history_actions.h"
+#include "ui/common/user_messages.h"
+#include "ui/family_tree/frm_family_tree.h"
 #include "ui/history/history_cell_delegate.h"
 #include "ui/history/history_cells_model.h"
 #include "ui/history/history_runs_model.h"
-#include "ui/common/user_messages.h"
 
 namespace pelorin {
 
@@ -202,7 +202,9 @@ void frmHistory::chooseRun(history::RunId run) {
   if (row.isValid()) runsView_->setCurrentIndex(row);
 }
 
-void frmHistory::refresh() {
+void frmHistory::refresh() { read(std::nullopt); }
+
+void frmHistory::read(std::optional<history::RunId> instead) {
   QElapsedTimer reading;
   reading.start();
   follower_->done();
@@ -223,6 +225,7 @@ void frmHistory::refresh() {
   restoring_ = true;
   runs_->setRuns(std::move(runs));
   QModelIndex chosen = chosenRun_ ? runs_->indexOf(*chosenRun_) : QModelIndex();
+  if (!chosen.isValid() && instead) chosen = runs_->indexOf(*instead);
   if (!chosen.isValid()) {
     // The newest run with pictures: this one once it has made some.
     for (int row = 0; row < runs_->rowCount() && !chosen.isValid(); ++row) {
@@ -346,19 +349,15 @@ void frmHistory::forgetChosenRun() {
                                : tr("Forget the run of %1 and the %2 it holds? They cannot be brought back.")
                                      .arg(RunStartText(run.started), picturesText(run.pictures));
   if (!Seam<UserMessages>::current().askYesNo(this, tr("Forget Run"), question)) return;
-  history::HistoryStore* store = actions_ ? actions_->store() : nullptr;
-  if (store == nullptr) return;
+  if (!actions_ || actions_->store() == nullptr) return;
   // The run that takes its place in the list is chosen next: the one after
   // it, or before it at the end.
   const int row = runs_->indexOf(run.id).row();
   const history::RunSummary* next = runs_->run(runs_->index(row + 1, 0));
   if (next == nullptr) next = runs_->run(runs_->index(row - 1, 0));
   const std::optional<history::RunId> nextRun = next != nullptr ? std::optional(next->id) : std::nullopt;
-  if (store->forgetRun(run.id)) {
-    cells_->dropImages();
-    chosenRun_ = nextRun;
-  }
-  refresh();
+  actions_->forgetRun(run.id);
+  read(nextRun);
 }
 
 frmHistory& showHistoryWindow(HistoryActions& actions) {

@@ -73,6 +73,8 @@ class frmHistory final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // refresh(), choosing instead when the chosen run is gone.
+  void read(std::optional<history::RunId> instead);
   void showRun(const QModelIndex& row);
   void updateControls();
   QString statusText() const;

@@ -289,6 +289,15 @@ void HistoryKeeper::resume(history::RunId run) {
   emit changed();
 }
 
+void HistoryKeeper::forgetRun(history::RunId run) {
+  if (!recording()) return;
+  recorder_->forgetRun(run);
+  runStarts_.erase(run);
+  if (lastEarlierRun_ == run) findEarlierRun();
+  emit actionsChanged();
+  emit changed();
+}
+
 bool HistoryKeeper::keepHistory() const { return QSettings().value(QLatin1String(kKeepHistoryKey), true).toBool(); }
 
 void HistoryKeeper::setKeepHistory(bool keep) {

@@ -14,18 +14,18 @@
 #include "family_tree/family_graph.h"
 #include "family_tree/tree_layout.h"
 #include "genetics/gene_sequence.h"
-#include "support/gui_fixture.h"
 #include "history/history_fixture.h"
 #include "picture/line_geometry.h"
+#include "support/gui_fixture.h"
 #include "ui/common/cell_grid_view.h"
 #include "ui/common/change_follower.h"
+#include "ui/common/history_actions.h"
 #include "ui/family_tree/family_tree_view.h"
 #include "ui/family_tree/frm_family_tree.h"
 #include "ui/history/frm_history.h"
-#include "ui/picture_window/frm_object.h"
-#include "ui/common/history_actions.h"
 #include "ui/history/history_cells_model.h"
 #include "ui/main/history_keeper.h"
+#include "ui/picture_window/frm_object.h"
 
 namespace pelorin {
 namespace {
@@ -41,6 +41,7 @@ class FakeHistoryActions final : public HistoryActions {
   void openRecorded(const RecordedPicture& picture) override { opened.push_back(picture.id); }
   bool canResume(RunId) override { return false; }
   void resume(RunId) override {}
+  void forgetRun(RunId) override {}
   bool keepHistory() const override { return true; }
   void setKeepHistory(bool) override {}
 

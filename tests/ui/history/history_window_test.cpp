@@ -8,21 +8,21 @@
 #include <set>
 
 #include "app_state/mod_object.h"
-#include "support/gui_fixture.h"
 #include "history/history_fixture.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_origin.h"
 #include "picture/picture_surface.h"
+#include "support/gui_fixture.h"
 #include "ui/common/cell_grid_view.h"
-#include "ui/history/frm_history.h"
-#include "ui/picture_window/frm_object.h"
 #include "ui/common/history_actions.h"
+#include "ui/history/frm_history.h"
 #include "ui/history/history_cell_delegate.h"
 #include "ui/history/history_cells_model.h"
-#include "ui/main/history_keeper.h"
 #include "ui/history/history_runs_model.h"
+#include "ui/main/history_keeper.h"
+#include "ui/picture_window/frm_object.h"
 
 namespace pelorin {
 namespace {
@@ -38,6 +38,7 @@ class FakeHistoryActions final : public HistoryActions {
   void openRecorded(const RecordedPicture& picture) override { opened.push_back(picture); }
   bool canResume(RunId run) override { return resumable.count(run) > 0; }
   void resume(RunId run) override { resumed.push_back(run); }
+  void forgetRun(RunId run) override { history->forgetRun(run); }
   bool keepHistory() const override { return keep; }
   void setKeepHistory(bool on) override {
     keep = on;

@@ -23,15 +23,15 @@
 #include "app_state/mod_object.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
-#include "support/gui_fixture.h"
 #include "history/history_fixture.h"
 #include "history/history_store.h"
 #include "picture/picture_object.h"
 #include "picture/picture_origin.h"
 #include "picture/picture_surface.h"
+#include "support/gui_fixture.h"
 #include "support/scripted_random.h"
-#include "ui/picture_window/genetic_code_window.h"
 #include "ui/main/history_keeper.h"
+#include "ui/picture_window/genetic_code_window.h"
 
 namespace pelorin {
 namespace {
@@ -349,6 +349,19 @@ TEST_F(History, ResumeIsOnlyForARunThatHasMadeNoPicture) {
   open();
   EXPECT_FALSE(item("F_ResumeLast")->isEnabled());
   EXPECT_FALSE(main->history().canResume(store().runs()[1].id));
+}
+
+TEST_F(History, AForgottenRunIsGoneAndNoLongerOfferedToResume) {
+  start();
+  open();
+  restart();
+  const history::RunId earlier = store().runs()[1].id;
+  ASSERT_TRUE(item("F_ResumeLast")->isEnabled());
+  main->history().forgetRun(earlier);
+  EXPECT_FALSE(item("F_ResumeLast")->isEnabled());
+  EXPECT_FALSE(main->history().canResume(earlier));
+  ASSERT_EQ(store().runs().size(), 1u);
+  EXPECT_EQ(store().runs()[0].id, run());
 }
 
 TEST_F(History, APictureOfAnEarlierRunBecomesANewPictureOfThisRunNamingIt) {
