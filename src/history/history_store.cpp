@@ -535,13 +535,16 @@ std::vector<RecordedPicture> HistoryStore::familyOf(PictureId id) {
 
 std::vector<RecordedPicture> HistoryStore::ReadFamily(const QString& path, PictureId id) {
   if (path.isEmpty() || !QFileInfo(path).isFile()) return {};  // a connection would make the file
+  Connection db(path);
+  db.exec("PRAGMA busy_timeout = 5000; PRAGMA query_only = ON");
+  if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) {
+    throw Failure(FailureKind::TypeMismatch, path, QStringLiteral("not a Pelorin history"));
+  }
   try {
-    Connection db(path);
-    db.exec("PRAGMA busy_timeout = 5000; PRAGMA query_only = ON");
-    if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) return {};
     return familyIn(db, id);
-  } catch (const std::exception&) {
-    return {};
+  } catch (Failure& failure) {
+    failure.withPath(path);  // a record that cannot be decoded names no file
+    throw;
   }
 }
 

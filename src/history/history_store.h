@@ -110,9 +110,10 @@ struct HistoryOptions {
 };
 
 // The history of every run and every picture made, in one SQLite file.
-// Each record is one transaction, written when called. Nothing here throws:
-// on any failure the store sets one problem, stops recording (record calls
-// do nothing, queries return empty) and the program goes on without it.
+// Each record is one transaction, written when called. Nothing here but
+// ReadFamily throws: on any failure the store sets one problem, stops
+// recording (record calls do nothing, queries return empty) and the program
+// goes on without it.
 // Use from one thread at a time (HistoryRecorder writes on a thread of its
 // own); two stores (two processes) may share one file.
 class HistoryStore {
@@ -164,7 +165,10 @@ class HistoryStore {
   std::vector<RecordedPicture> familyOf(PictureId id);
   // The same read from the history file at path through a connection of its
   // own, so that any one thread may call it while the store records on
-  // another. Empty when path names no history or it cannot be read.
+  // another. Empty when path names no file (none is made). Unlike the rest of
+  // the store it throws: Failure (FileSystem, naming path) when the file
+  // cannot be read, TypeMismatch when it is no Pelorin history or holds a
+  // record that cannot be read.
   static std::vector<RecordedPicture> ReadFamily(const QString& path, PictureId id);
   // The record of picture number of this run (or of a run it continues);
   // nullopt when none was recorded.

@@ -244,6 +244,11 @@ void frmFamilyTree::layOut(const QString& historyPath) {
 void frmFamilyTree::showLaid(Laid& laid) {
   lblStatus_->clear();
   if (laid.failure) {
+    lblStatus_->setText(tr("The family could not be read from the history."));
+    if (!keepView_) {
+      scene_.reset();
+      view_->setScene(nullptr);
+    }
     reportFailures(this, tr("laying out the family tree"), [&] { std::rethrow_exception(laid.failure); });
     return;
   }

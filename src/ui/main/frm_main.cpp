@@ -20,15 +20,15 @@
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
-#include "ui/common/controls.h"
 #include "ui/board/frm_board.h"
+#include "ui/common/controls.h"
+#include "ui/common/label_fit.h"
+#include "ui/common/user_messages.h"
 #include "ui/family_tree/frm_family_tree.h"
 #include "ui/history/frm_history.h"
-#include "ui/picture_window/frm_object.h"
 #include "ui/main/history_keeper.h"
-#include "ui/common/label_fit.h"
+#include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_events.h"
-#include "ui/common/user_messages.h"
 
 namespace pelorin {
 
@@ -195,7 +195,7 @@ void frmMain::showFamilyTreeOf(int number) {
         tr("Picture %1 is not in the history, so its family is not known.").arg(plainNumberText(number)));
     return;
   }
-  showFamilyTreeWindow(*history_, *id);
+  reportFailures(this, [&] { showFamilyTreeWindow(*history_, *id); });
 }
 
 void frmMain::updateHistoryItems() {

@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -182,6 +184,19 @@ TEST_F(FamilyTreeWindowTest, SaysItIsLayingOutUntilTheLayoutArrives) {
   settle();
   ASSERT_NE(view().scene(), nullptr);
   EXPECT_EQ(child<QLabel>(*window, "lblStatus")->text(), QStringLiteral("7 pictures"));
+}
+
+TEST_F(FamilyTreeWindowTest, AFamilyThatCannotBeReadIsNamedToTheUserInsteadOfAnEmptyTree) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+  const std::string broken = "UPDATE picture SET code = x'' WHERE id = " + std::to_string(ids["a0"]);
+  EXPECT_EQ(sqlite3_exec(db, broken.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  open("c2");
+  EXPECT_EQ(view().scene(), nullptr);
+  EXPECT_EQ(child<QLabel>(*window, "lblStatus")->text(),
+            QStringLiteral("The family could not be read from the history."));
+  EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Type mismatch in \"%1\": empty record").arg(path)});
 }
 
 TEST_F(FamilyTreeWindowTest, OneWindowPerPictureBroughtToTheFront) {
