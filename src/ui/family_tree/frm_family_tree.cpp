@@ -3,10 +3,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QThread>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 #include <map>
 
@@ -22,11 +23,11 @@
 #include "platform/numbers.h"
 #include "ui/common/change_follower.h"
 #include "ui/common/controls.h"
-#include "ui/family_tree/family_tree_view.h"
 #include "ui/common/file_dialogs.h"
-#include "ui/picture_window/frm_object.h"
 #include "ui/common/history_actions.h"
 #include "ui/common/user_messages.h"
+#include "ui/family_tree/family_tree_view.h"
+#include "ui/picture_window/frm_object.h"
 
 namespace pelorin {
 
@@ -119,17 +120,15 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   connect(&actions, &QObject::destroyed, this, [this] { delete this; });
   // A picture made, closed or reopened changes what the tree shows.
   follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
+  layout_ = new QFutureWatcher<Laid>(this);
+  connect(layout_, &QFutureWatcherBase::finished, this, [this] {
+    if (!layingOut_) return;  // withdrawn
+    layingOut_ = false;
+    showLaid(layout_->result());
+  });
   resize(720, 540);
   showFamilyOf(picture);
   view_->setFocus();
-}
-
-frmFamilyTree::~frmFamilyTree() {
-  // A layout still running writes only into what it owns; it ends soon.
-  for (QThread* worker : workers_) {
-    worker->wait();
-    delete worker;
-  }
 }
 
 void frmFamilyTree::updateTitle(const std::optional<history::RecordedPicture>& record) {
@@ -173,7 +172,8 @@ void frmFamilyTree::readFamily(history::PictureId picture, bool keepView) {
   }
   updateTitle(focus);
   if (!focus) {
-    ++generation_;  // a layout still running is not wanted
+    layout_->cancel();  // a layout still running is not wanted
+    layingOut_ = false;
     scene_.reset();
     lblStatus_->setText(store == nullptr ? tr("The history is not available.")
                                          : tr("This picture is not in the history."));
@@ -184,7 +184,6 @@ void frmFamilyTree::readFamily(history::PictureId picture, bool keepView) {
 }
 
 void frmFamilyTree::layOut(const QString& historyPath) {
-  const int generation = ++generation_;
   if (!keepView_) lblStatus_->setText(tr("Laying out the family tree..."));
 
   // What the worker needs from the interface, read here.
@@ -194,9 +193,10 @@ void frmFamilyTree::layOut(const QString& historyPath) {
   look.text = palette().color(QPalette::Text);
   look.line = palette().color(QPalette::Dark);
   look.outline = palette().color(QPalette::Highlight);
-  auto laid = std::make_shared<Laid>();
-  QThread* worker = QThread::create([laid, look, historyPath, starts = runStarts_, thisRun = thisRun_, focus = picture_,
-                                     cell = family_tree::FamilyCellSize(font())] {
+  // The worker owns everything it uses: it may outlive the window.
+  QFuture<Laid> laying = QtConcurrent::run([look, historyPath, starts = runStarts_, thisRun = thisRun_,
+                                            focus = picture_, cell = family_tree::FamilyCellSize(font())] {
+    Laid laid;
     try {
       auto scene = std::make_shared<FamilyTreeScene>();
       scene->family = family_tree::BuildFamily(history::HistoryStore::ReadFamily(historyPath, focus), focus, cell);
@@ -227,21 +227,20 @@ void frmFamilyTree::layOut(const QString& historyPath) {
                                       .arg(scene->family.mutated[i])
                                       .arg(TraitSources::kCount));
       }
-      laid->scene = std::move(scene);
+      laid.scene = std::move(scene);
     } catch (...) {
-      laid->failure = std::current_exception();
+      laid.failure = std::current_exception();
     }
+    return laid;
   });
-  workers_.push_back(worker);
-  connect(worker, &QThread::finished, this, [this, worker, laid, generation] {
-    std::erase(workers_, worker);
-    worker->deleteLater();
-    if (generation == generation_) showLaid(*laid);
-  });
-  worker->start();
+  // An older layout not yet begun need not begin; one under way is no
+  // longer watched, so what it reports is dropped.
+  layout_->cancel();
+  layingOut_ = true;
+  layout_->setFuture(laying);
 }
 
-void frmFamilyTree::showLaid(Laid& laid) {
+void frmFamilyTree::showLaid(const Laid& laid) {
   lblStatus_->clear();
   if (laid.failure) {
     lblStatus_->setText(tr("The family could not be read from the history."));

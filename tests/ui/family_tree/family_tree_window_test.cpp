@@ -391,6 +391,19 @@ TEST_F(FamilyTreeWindowTest, CtrlTShowsTheCurrentCellsFamily) {
   EXPECT_EQ(&showFamilyTreeWindow(actions, ids["c1"]), window.data());
 }
 
+TEST_F(FamilyTreeWindowTest, OnlyTheFamilyAskedForLastIsShown) {
+  open();
+  int shown = 0;
+  QObject::connect(&view(), &FamilyTreeView::currentCellChanged, window, [&] { ++shown; });
+  window->showFamilyOf(ids["c1"]);
+  window->showFamilyOf(ids["a2"]);
+  settle();
+  QTest::qWait(300);  // time for a layout asked for earlier to come in
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(family().records[view().currentCell()].id, ids["a2"]);
+  EXPECT_EQ(family().records.size(), 6u);
+}
+
 TEST_F(FamilyTreeWindowTest, ZoomsAboutTheMouseAndFitsTheWholeTree) {
   open();
   testing::activate(window);
