@@ -115,9 +115,6 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   column->addLayout(controls);
   column->addWidget(view_, 1);
 
-  // The window goes with the program's actions, at once: the program may
-  // be ending, with no event loop left to delete it later.
-  connect(&actions, &QObject::destroyed, this, [this] { delete this; });
   // A picture made, closed or reopened changes what the tree shows.
   follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
   layout_ = new QFutureWatcher<Laid>(this);
@@ -321,7 +318,11 @@ frmFamilyTree& showFamilyTreeWindow(HistoryActions& actions, history::PictureId 
       [&](const frmFamilyTree& open) {
         return open.actions() == &actions && open.picture() == picture && !open.closing();
       },
-      [&] { return new frmFamilyTree(actions, picture); });
+      [&] {
+        auto* window = new frmFamilyTree(actions, picture);
+        actions.windows().add(window);
+        return window;
+      });
 }
 
 }  // namespace pelorin

@@ -101,8 +101,8 @@ class frmFamilyTree final : public QWidget {
 };
 
 // Shows the family tree window of picture over actions, making it on first
-// use; the window already showing that picture's family comes to the front
-// instead.
+// use (owned by actions, it goes with them); the window already showing that
+// picture's family comes to the front instead.
 frmFamilyTree& showFamilyTreeWindow(HistoryActions& actions, history::PictureId picture);
 
 }  // namespace pelorin

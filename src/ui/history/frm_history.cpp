@@ -179,9 +179,6 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   column->addWidget(lblStatus_);
   column->addWidget(splitter, 1);
 
-  // The window goes with the program's actions, at once: the program may
-  // be ending, with no event loop left to delete it later.
-  connect(&actions, &QObject::destroyed, this, [this] { delete this; });
   follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
 
   int runsWidth = runsView_->frameWidth() * 2 + runsView_->verticalScrollBar()->sizeHint().width();
@@ -363,7 +360,11 @@ void frmHistory::forgetChosenRun() {
 frmHistory& showHistoryWindow(HistoryActions& actions) {
   return showOneWindow<frmHistory>(
       [&](const frmHistory& open) { return open.actions() == &actions && !open.closing(); },
-      [&] { return new frmHistory(actions); });
+      [&] {
+        auto* window = new frmHistory(actions);
+        actions.windows().add(window);
+        return window;
+      });
 }
 
 }  // namespace pelorin

@@ -102,8 +102,9 @@ class frmHistory final : public QWidget {
   bool closing_ = false;
 };
 
-// Shows the History window over actions, making it on first use; the window
-// already open is brought to the front instead.
+// Shows the History window over actions, making it on first use (owned by
+// actions, it goes with them); the window already open is brought to the
+// front instead.
 frmHistory& showHistoryWindow(HistoryActions& actions);
 
 }  // namespace pelorin
