@@ -26,6 +26,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/history_actions.h"
 #include "ui/common/user_messages.h"
+#include "ui/common/zoom_keys.h"
 #include "ui/family_tree/family_tree_view.h"
 #include "ui/picture_window/frm_object.h"
 
@@ -100,11 +101,10 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   connect(actExport_, &QAction::triggered, this, &frmFamilyTree::exportTree);
   QAction* fit = addWindowAction(QStringLiteral("actFit"), tr("Whole Tree"), {QKeySequence(Qt::Key_Home)});
   connect(fit, &QAction::triggered, view_, &FamilyTreeView::fitAll);
-  QAction* zoomIn = addWindowAction(QStringLiteral("actZoomIn"), tr("Zoom In"),
-                                    {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  connect(zoomIn, &QAction::triggered, this, [this] { view_->setZoom(view_->zoom() * 1.25); });
+  QAction* zoomIn = addWindowAction(QStringLiteral("actZoomIn"), tr("Zoom In"), ZoomInKeys());
+  connect(zoomIn, &QAction::triggered, this, [this] { view_->zoomBy(1); });
   QAction* zoomOut = addWindowAction(QStringLiteral("actZoomOut"), tr("Zoom Out"), {QKeySequence::ZoomOut});
-  connect(zoomOut, &QAction::triggered, this, [this] { view_->setZoom(view_->zoom() / 1.25); });
+  connect(zoomOut, &QAction::triggered, this, [this] { view_->zoomBy(-1); });
   view_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
   auto* controls = new QHBoxLayout;

@@ -428,6 +428,17 @@ TEST_F(FamilyTreeWindowTest, ZoomsAboutTheMouseAndFitsTheWholeTree) {
   }
 }
 
+TEST_F(FamilyTreeWindowTest, CtrlPlusAndCtrlEqualsZoomInByAQuarter) {
+  open();
+  testing::activate(window);
+  view().setFocus();
+  for (Qt::Key key : {Qt::Key_Plus, Qt::Key_Equal}) {
+    const qreal zoom = view().zoom();
+    QTest::keyClick(&view(), key, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(view().zoom(), zoom * 1.25) << key;
+  }
+}
+
 struct ExportCase {
   const char* filter;
   bool svg;
