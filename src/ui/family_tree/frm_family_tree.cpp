@@ -23,6 +23,7 @@
 #include "platform/numbers.h"
 #include "ui/common/change_follower.h"
 #include "ui/common/controls.h"
+#include "ui/common/counted_text.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/history_actions.h"
 #include "ui/common/user_messages.h"
@@ -254,8 +255,7 @@ void frmFamilyTree::showLaid(const Laid& laid) {
   }
   scene_ = laid.scene;
   keepView_ ? view_->replaceScene(scene_) : view_->setScene(scene_);
-  const std::size_t pictures = scene_->family.records.size();
-  lblStatus_->setText(pictures == 1 ? tr("1 picture") : tr("%1 pictures").arg(plainNumberText(pictures)));
+  lblStatus_->setText(PicturesText(static_cast<long long>(scene_->family.records.size())));
 }
 
 const history::RecordedPicture* frmFamilyTree::recordAt(std::size_t cell) const {

@@ -20,6 +20,7 @@
 #include "ui/common/cell_grid_view.h"
 #include "ui/common/change_follower.h"
 #include "ui/common/controls.h"
+#include "ui/common/counted_text.h"
 #include "ui/common/history_actions.h"
 #include "ui/common/user_messages.h"
 #include "ui/family_tree/frm_family_tree.h"
@@ -34,10 +35,6 @@ namespace {
 // Cells across and down in a new window.
 constexpr int kColumnsShown = 5;
 constexpr int kRowsShown = 3;
-
-QString picturesText(int count) {
-  return count == 1 ? frmHistory::tr("1 picture") : frmHistory::tr("%1 pictures").arg(plainNumberText(count));
-}
 
 // "This run" or "The run of 8 Dec 2026 14:02:31".
 QString runName(const history::RunSummary& run) {
@@ -287,7 +284,7 @@ void frmHistory::updateControls() {
     lblRun_->setText(tr("%1: no pictures").arg(runName(*run)));
   } else {
     lblRun_->setText(
-        tr("%1: %2, %3 open").arg(runName(*run), picturesText(run->pictures), plainNumberText(run->openPictures)));
+        tr("%1: %2, %3 open").arg(runName(*run), PicturesText(run->pictures), plainNumberText(run->openPictures)));
   }
 
   const QString status = statusText();
@@ -344,7 +341,7 @@ void frmHistory::forgetChosenRun() {
   const QString question = run.pictures == 0
                                ? tr("Forget the run of %1? It holds no pictures.").arg(RunStartText(run.started))
                                : tr("Forget the run of %1 and the %2 it holds? They cannot be brought back.")
-                                     .arg(RunStartText(run.started), picturesText(run.pictures));
+                                     .arg(RunStartText(run.started), PicturesText(run.pictures));
   if (!Seam<UserMessages>::current().askYesNo(this, tr("Forget Run"), question)) return;
   if (!actions_ || actions_->store() == nullptr) return;
   // The run that takes its place in the list is chosen next: the one after

@@ -5,17 +5,9 @@
 #include <algorithm>
 
 #include "platform/numbers.h"
+#include "ui/common/counted_text.h"
 
 namespace pelorin {
-
-namespace {
-
-QString picturesText(int count) {
-  return count == 1 ? HistoryRunsModel::tr("1 picture")
-                    : HistoryRunsModel::tr("%1 pictures").arg(plainNumberText(count));
-}
-
-}  // namespace
 
 QString RunStartText(const QDateTime& started) {
   return QLocale::c().toString(started, QStringLiteral("d MMM yyyy HH:mm:ss"));
@@ -82,7 +74,7 @@ QVariant HistoryRunsModel::data(const QModelIndex& index, int role) const {
       } else if (!run->current) {
         text += tr(", never ended (the program was stopped, or is still running)");
       }
-      text += tr(": %1, %2 open").arg(picturesText(run->pictures), plainNumberText(run->openPictures));
+      text += tr(": %1, %2 open").arg(PicturesText(run->pictures), plainNumberText(run->openPictures));
       if (inThisRun(run->id) && !run->current) text += tr("; this run continues it");
       return text;
     }
