@@ -23,6 +23,7 @@
 #include "history/history_recorder.h"
 #include "history/history_store.h"
 #include "ui/common/cell_grid_view.h"
+#include "ui/common/controls.h"
 #include "ui/common/front_window.h"
 #include "ui/common/history_actions.h"
 #include "ui/family_tree/family_tree_view.h"
@@ -372,6 +373,7 @@ class StoreActions final : public HistoryActions {
   void openRecorded(const RecordedPicture&) override {}
   bool canResume(RunId) override { return false; }
   void resume(RunId) override {}
+  void forgetRun(RunId run) override { store_.forgetRun(run); }
   bool keepHistory() const override { return true; }
   void setKeepHistory(bool) override {}
 

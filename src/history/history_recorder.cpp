@@ -123,6 +123,10 @@ void HistoryRecorder::recordExported(PictureNumber number, const QString& path) 
   push([number, path](HistoryStore& store) { store.recordExported(number, path); });
 }
 
+void HistoryRecorder::forgetRun(RunId run) {
+  push([run](HistoryStore& store) { store.forgetRun(run); });
+}
+
 void HistoryRecorder::endRun() {
   push([](HistoryStore& store) { store.endRun(); });
   settled();

@@ -52,6 +52,8 @@ class HistoryRecorder {
   void recordParentBox(PictureNumber number, bool ticked);
   void recordSaved(PictureNumber number, const QString& path, const QByteArray& bytes);
   void recordExported(PictureNumber number, const QString& path);
+  // HistoryStore::forgetRun, in its turn with the records.
+  void forgetRun(RunId run);
   // Writes what is queued and ends the run; records nothing more.
   void endRun();
 

@@ -124,6 +124,20 @@ std::vector<RecordedPicture> familyIn(Connection& db, PictureId id) {
 
 }  // namespace
 
+std::vector<RunId> ChainOf(const std::vector<RunSummary>& runs, RunId run) {
+  std::unordered_map<RunId, std::optional<RunId>> continues;
+  for (const RunSummary& summary : runs) continues.emplace(summary.id, summary.continues);
+  std::vector<RunId> chain;
+  std::unordered_set<RunId> seen;
+  for (std::optional<RunId> next = run; next && seen.insert(*next).second;) {
+    const auto found = continues.find(*next);
+    if (found == continues.end()) break;
+    chain.push_back(*next);
+    next = found->second;
+  }
+  return chain;
+}
+
 HistoryStore::HistoryStore() = default;
 
 HistoryStore::HistoryStore(const QString& path, HistoryOptions options) : path_(path), options_(std::move(options)) {
@@ -521,13 +535,16 @@ std::vector<RecordedPicture> HistoryStore::familyOf(PictureId id) {
 
 std::vector<RecordedPicture> HistoryStore::ReadFamily(const QString& path, PictureId id) {
   if (path.isEmpty() || !QFileInfo(path).isFile()) return {};  // a connection would make the file
+  Connection db(path);
+  db.exec("PRAGMA busy_timeout = 5000; PRAGMA query_only = ON");
+  if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) {
+    throw Failure(FailureKind::TypeMismatch, path, QStringLiteral("not a Pelorin history"));
+  }
   try {
-    Connection db(path);
-    db.exec("PRAGMA busy_timeout = 5000; PRAGMA query_only = ON");
-    if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) return {};
     return familyIn(db, id);
-  } catch (const std::exception&) {
-    return {};
+  } catch (Failure& failure) {
+    failure.withPath(path);  // a record that cannot be decoded names no file
+    throw;
   }
 }
 
@@ -547,22 +564,17 @@ std::vector<RecordedPicture> HistoryStore::closedPictures() {
       {});
 }
 
-// run, the run it continues, and so on (a loop, should one ever be made,
-// ends the chain).
 std::vector<RunId> HistoryStore::chainOf(RunId run) {
-  std::vector<RunId> chain;
-  std::unordered_set<RunId> seen;
-  const StatementLease queryLease = db_->prepared("SELECT continues FROM run WHERE id = ?");
+  std::vector<RunSummary> links;
+  const StatementLease queryLease = db_->prepared("SELECT id, continues FROM run");
   Statement& query = *queryLease;
-  std::optional<RunId> next = run;
-  while (next && seen.insert(*next).second) {
-    query.bind(1, *next);
-    if (!query.step()) break;
-    chain.push_back(*next);
-    next = query.optionalInteger(0);
-    query.reset();
+  while (query.step()) {
+    RunSummary link;
+    link.id = query.integer(0);
+    link.continues = query.optionalInteger(1);
+    links.push_back(link);
   }
-  return chain;
+  return ChainOf(links, run);
 }
 
 std::optional<ResumeData> HistoryStore::resumeData(RunId run) {
@@ -605,14 +617,16 @@ bool HistoryStore::continueRun(RunId run) {
       [&] {
         if (run == run_ || !numbers_.empty()) return false;
         Transaction transaction(*db_);
-        std::vector<RunId> chain = chainOf(run);
+        const std::vector<RunId> chain = chainOf(run);
         if (chain.empty() || std::find(chain.begin(), chain.end(), run_) != chain.end()) return false;
-        const StatementLease updateLease = db_->prepared("UPDATE run SET continues = ? WHERE id = ?");
-        Statement& update = *updateLease;
-        update.bind(1, run).bind(2, run_).run();
+        {
+          const StatementLease updateLease = db_->prepared("UPDATE run SET continues = ? WHERE id = ?");
+          Statement& update = *updateLease;
+          update.bind(1, run).bind(2, run_).run();
+        }
+        std::vector<RunId> continued = chainOf(run_);
         transaction.commit();
-        chain_ = {run_};
-        chain_.insert(chain_.end(), chain.begin(), chain.end());
+        chain_ = std::move(continued);
         loadNumbers();
         return true;
       },

@@ -87,6 +87,12 @@ struct RunSummary {
   bool current = false;
 };
 
+// run, then the run it continues, and so on, as runs (HistoryStore::runs)
+// record them; only their id and continues are read. The chain ends at a run
+// not among runs, or at one it named already (a loop, should one ever be
+// made). Empty when run is not among runs.
+std::vector<RunId> ChainOf(const std::vector<RunSummary>& runs, RunId run);
+
 // What a run continuing run R brings back.
 struct ResumeData {
   RunId run = 0;
@@ -105,9 +111,10 @@ struct HistoryOptions {
 };
 
 // The history of every run and every picture made, in one SQLite file.
-// Each record is one transaction, written when called. Nothing here throws:
-// on any failure the store sets one problem, stops recording (record calls
-// do nothing, queries return empty) and the program goes on without it.
+// Each record is one transaction, written when called. Nothing here but
+// ReadFamily throws: on any failure the store sets one problem, stops
+// recording (record calls do nothing, queries return empty) and the program
+// goes on without it.
 // Use from one thread at a time (HistoryRecorder writes on a thread of its
 // own); two stores (two processes) may share one file.
 class HistoryStore {
@@ -159,7 +166,10 @@ class HistoryStore {
   std::vector<RecordedPicture> familyOf(PictureId id);
   // The same read from the history file at path through a connection of its
   // own, so that any one thread may call it while the store records on
-  // another. Empty when path names no history or it cannot be read.
+  // another. Empty when path names no file (none is made). Unlike the rest of
+  // the store it throws: Failure (FileSystem, naming path) when the file
+  // cannot be read, TypeMismatch when it is no Pelorin history or holds a
+  // record that cannot be read.
   static std::vector<RecordedPicture> ReadFamily(const QString& path, PictureId id);
   // The record of picture number of this run (or of a run it continues);
   // nullopt when none was recorded.
@@ -200,6 +210,7 @@ class HistoryStore {
   auto guarded(F&& action, decltype(action()) fallback) -> decltype(action());
   void recordEvent(PictureNumber number, int kind, std::optional<QPoint> position, const QString& path,
                    const QByteArray& hash);
+  // ChainOf(run) over the runs of the file.
   std::vector<RunId> chainOf(RunId run);
   void loadNumbers();
   void readParents(std::vector<RecordedPicture>& pictures, const char* where, const std::vector<std::int64_t>& values);

@@ -312,6 +312,30 @@ TEST_F(ForgetTest, ThisRunAndTheRunItContinuesStay) {
   EXPECT_EQ(store.runs().size(), 2u);
 }
 
+struct ChainCase {
+  const char* name;
+  std::vector<std::pair<RunId, std::optional<RunId>>> runs;  // each run and the run it continues
+  RunId from;
+  std::vector<RunId> chain;
+};
+
+class RunChain : public ::testing::TestWithParam<ChainCase> {};
+
+TEST_P(RunChain, FollowsWhatEachRunContinues) {
+  std::vector<RunSummary> runs;
+  for (const auto& [id, continues] : GetParam().runs) runs.push_back(RunSummary{id, {}, {}, continues});
+  EXPECT_EQ(ChainOf(runs, GetParam().from), GetParam().chain);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, RunChain,
+                         ::testing::Values(ChainCase{"Alone", {{1, {}}, {2, {}}}, 2, {2}},
+                                           ChainCase{
+                                               "ThroughSeveral", {{4, 2}, {3, {}}, {2, 1}, {1, {}}}, 4, {4, 2, 1}},
+                                           ChainCase{"EndsAtAForgottenRun", {{3, 2}, {2, 1}}, 3, {3, 2}},
+                                           ChainCase{"EndsAtALoop", {{3, 2}, {2, 1}, {1, 2}}, 3, {3, 2, 1}},
+                                           ChainCase{"UnknownRun", {{1, {}}}, 5, {}}),
+                         [](const auto& info) { return info.param.name; });
+
 TEST(HistoryOff, RecordsNothingAndHasNoProblem) {
   HistoryStore off;
   EXPECT_FALSE(off.recording());

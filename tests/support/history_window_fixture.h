@@ -18,6 +18,7 @@ class FakeHistoryActions final : public HistoryActions {
   void openRecorded(const history::RecordedPicture& picture) override { opened.push_back(picture); }
   bool canResume(history::RunId run) override { return resumable.count(run) > 0; }
   void resume(history::RunId run) override { resumed.push_back(run); }
+  void forgetRun(history::RunId run) override { history->forgetRun(run); }
   bool keepHistory() const override { return keep; }
   void setKeepHistory(bool on) override {
     keep = on;

@@ -10,6 +10,7 @@
 #include "ui/board/board_delegate.h"
 #include "ui/board/board_model.h"
 #include "ui/common/cell_grid_view.h"
+#include "ui/common/zoom_keys.h"
 
 namespace pelorin {
 
@@ -69,10 +70,7 @@ void frmBoard::buildMenus() {
   menuBar()->setAccessibleName(tr("Menu bar"));
   actZoomIn_ = M_View->addAction(tr("Zoom &In"));
   actZoomIn_->setObjectName(QStringLiteral("actZoomIn"));
-  // Ctrl+= too: on many keyboards plus is shifted equals.
-  QList<QKeySequence> zoomInKeys = QKeySequence::keyBindings(QKeySequence::ZoomIn);
-  if (const QKeySequence equal(Qt::CTRL | Qt::Key_Equal); !zoomInKeys.contains(equal)) zoomInKeys << equal;
-  actZoomIn_->setShortcuts(zoomInKeys);
+  actZoomIn_->setShortcuts(ZoomInKeys());
   actZoomOut_ = M_View->addAction(tr("Zoom &Out"));
   actZoomOut_->setObjectName(QStringLiteral("actZoomOut"));
   actZoomOut_->setShortcuts(QKeySequence::ZoomOut);

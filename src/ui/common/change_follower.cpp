@@ -27,6 +27,8 @@ ChangeFollower::ChangeFollower(QWidget& window, HistoryActions& actions, std::fu
 
 bool ChangeFollower::pending() const { return timer_->isActive(); }
 
+int ChangeFollower::interval() const { return timer_->interval(); }
+
 void ChangeFollower::setInterval(int ms) { timer_->setInterval(ms); }
 
 void ChangeFollower::done() {

@@ -27,6 +27,7 @@ class ChangeFollower : public QObject {
   // A change waits for the interval to pass.
   bool pending() const;
   // The time from a change to its reading, milliseconds (> 0).
+  int interval() const;
   void setInterval(int ms);
   // The window has just read the history: nothing waits any more.
   void done();

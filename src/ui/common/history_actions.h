@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include "history/history_store.h"
+#include "ui/common/owned_windows.h"
 
 namespace pelorin {
 
@@ -12,7 +13,11 @@ class HistoryActions : public QObject {
   Q_OBJECT
 
  public:
-  using QObject::QObject;
+  explicit HistoryActions(QObject* parent = nullptr) : QObject(parent), windows_(new OwnedWindows(*this)) {}
+
+  // The windows that browse the history through these actions: they go
+  // with them.
+  OwnedWindows& windows() const { return *windows_; }
 
   // The history, or null while none is open (switched off, not yet opened,
   // or failed; the user has been told why).
@@ -30,6 +35,11 @@ class HistoryActions : public QObject {
   // Makes this run the continuation of run: its open pictures come back.
   virtual void resume(history::RunId run) = 0;
 
+  // Forgets run with its pictures (HistoryStore::forgetRun: never this run
+  // nor one it continues). Written in turn with what is recorded: the next
+  // reading of store() no longer finds it.
+  virtual void forgetRun(history::RunId run) = 0;
+
   // "Keep history", remembered between runs: off, nothing more is recorded.
   virtual bool keepHistory() const = 0;
   virtual void setKeepHistory(bool keep) = 0;
@@ -38,6 +48,9 @@ class HistoryActions : public QObject {
   // Something was recorded, forgotten or resumed: what a history window
   // shows may have changed.
   void changed();
+
+ private:
+  OwnedWindows* windows_;  // a child
 };
 
 }  // namespace pelorin

@@ -23,8 +23,6 @@ using family_tree::Family;
 constexpr int kMargin = 16;
 // How far the mouse moves before a press becomes a drag.
 constexpr int kDragStart = 4;
-// Each step of Ctrl+wheel (one notch) or Ctrl+plus.
-constexpr qreal kZoomStep = 1.25;
 
 // Images are drawn at the next power of two at or above the scale shown, so
 // that zooming reuses them until the scale doubles.
@@ -160,6 +158,10 @@ void FamilyTreeView::setZoom(qreal zoom, std::optional<QPointF> anchor) {
   viewport()->update();
 }
 
+void FamilyTreeView::zoomBy(qreal steps, std::optional<QPointF> anchor) {
+  setZoom(zoom_ * std::pow(kZoomStep, steps), anchor);
+}
+
 void FamilyTreeView::fitAll() {
   if (!scene_) return;
   const QSizeF size = scene_->layout.size;
@@ -275,7 +277,7 @@ void FamilyTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
 void FamilyTreeView::wheelEvent(QWheelEvent* event) {
   if (!(event->modifiers() & Qt::ControlModifier)) return QAbstractScrollArea::wheelEvent(event);
   const qreal notches = event->angleDelta().y() / 120.0;
-  if (notches != 0) setZoom(zoom_ * std::pow(kZoomStep, notches), event->position());
+  if (notches != 0) zoomBy(notches, event->position());
   event->accept();
 }
 

@@ -34,6 +34,9 @@ class FamilyTreeView : public QAbstractScrollArea {
  public:
   static constexpr qreal kMinZoom = 0.05;
   static constexpr qreal kMaxZoom = 4.0;
+  // What one step of zooming (a notch of Ctrl+wheel, Zoom In) multiplies the
+  // zoom by.
+  static constexpr qreal kZoomStep = 1.25;
   // Images kept, in KiB: some screens full of half-size pictures at a
   // device pixel ratio of 2 (about 47 KiB each there).
   static constexpr int kImageCacheKiB = 32 * 1024;
@@ -53,6 +56,8 @@ class FamilyTreeView : public QAbstractScrollArea {
   // Zooms to zoom (clamped) keeping the layout point under anchor (viewport
   // coordinates) where it is; the viewport's centre when none.
   void setZoom(qreal zoom, std::optional<QPointF> anchor = std::nullopt);
+  // The same by steps of kZoomStep: in when steps > 0, out when < 0.
+  void zoomBy(qreal steps, std::optional<QPointF> anchor = std::nullopt);
   // The whole tree in view, at most at full size.
   void fitAll();
   // Brings cell into view, at its centre when it is far.

@@ -3,10 +3,11 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QThread>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <exception>
 #include <map>
 
@@ -23,11 +24,14 @@
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "ui/common/change_follower.h"
+#include "ui/common/controls.h"
+#include "ui/common/counted_text.h"
 #include "ui/common/export_filters.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/front_window.h"
 #include "ui/common/history_actions.h"
 #include "ui/common/user_messages.h"
+#include "ui/common/zoom_keys.h"
 #include "ui/family_tree/family_tree_view.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_handle.h"
@@ -100,11 +104,10 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   connect(actExport_, &QAction::triggered, this, &frmFamilyTree::exportTree);
   QAction* fit = addWindowAction(QStringLiteral("actFit"), tr("Whole Tree"), {QKeySequence(Qt::Key_Home)});
   connect(fit, &QAction::triggered, view_, &FamilyTreeView::fitAll);
-  QAction* zoomIn = addWindowAction(QStringLiteral("actZoomIn"), tr("Zoom In"),
-                                    {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  connect(zoomIn, &QAction::triggered, this, [this] { view_->setZoom(view_->zoom() * 1.25); });
+  QAction* zoomIn = addWindowAction(QStringLiteral("actZoomIn"), tr("Zoom In"), ZoomInKeys());
+  connect(zoomIn, &QAction::triggered, this, [this] { view_->zoomBy(1); });
   QAction* zoomOut = addWindowAction(QStringLiteral("actZoomOut"), tr("Zoom Out"), {QKeySequence::ZoomOut});
-  connect(zoomOut, &QAction::triggered, this, [this] { view_->setZoom(view_->zoom() / 1.25); });
+  connect(zoomOut, &QAction::triggered, this, [this] { view_->zoomBy(-1); });
   view_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
   auto* controls = new QHBoxLayout;
@@ -115,22 +118,17 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   column->addLayout(controls);
   column->addWidget(view_, 1);
 
-  // The window goes with the program's actions, at once: the program may
-  // be ending, with no event loop left to delete it later.
-  connect(&actions, &QObject::destroyed, this, [this] { delete this; });
   // A picture made, closed or reopened changes what the tree shows.
   follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
+  layout_ = new QFutureWatcher<Laid>(this);
+  connect(layout_, &QFutureWatcherBase::finished, this, [this] {
+    if (!layingOut_) return;  // withdrawn
+    layingOut_ = false;
+    showLaid(layout_->result());
+  });
   resize(720, 540);
   showFamilyOf(picture);
   view_->setFocus();
-}
-
-frmFamilyTree::~frmFamilyTree() {
-  // A layout still running writes only into what it owns; it ends soon.
-  for (QThread* worker : workers_) {
-    worker->wait();
-    delete worker;
-  }
 }
 
 void frmFamilyTree::updateTitle(const std::optional<history::RecordedPicture>& record) {
@@ -163,20 +161,19 @@ void frmFamilyTree::readFamily(history::PictureId picture, bool keepView) {
   runStarts_.clear();
   std::optional<history::RecordedPicture> focus;
   if (store != nullptr) {
-    // This run and, through what each continues, the runs it goes on from.
-    std::map<history::RunId, std::optional<history::RunId>> continues;
-    std::optional<history::RunId> current;
-    for (const history::RunSummary& run : store->runs()) {
-      continues[run.id] = run.continues;
+    const std::vector<history::RunSummary> runs = store->runs();
+    for (const history::RunSummary& run : runs) {
       runStarts_[run.id] = run.started;
-      if (run.current) current = run.id;
+      if (run.current) {
+        for (history::RunId chained : history::ChainOf(runs, run.id)) thisRun_.insert(chained);
+      }
     }
-    while (current && thisRun_.insert(*current).second) current = continues[*current];
     focus = store->picture(picture);
   }
   updateTitle(focus);
   if (!focus) {
-    ++generation_;  // a layout still running is not wanted
+    layout_->cancel();  // a layout still running is not wanted
+    layingOut_ = false;
     scene_.reset();
     lblStatus_->setText(store == nullptr ? tr("The history is not available.")
                                          : tr("This picture is not in the history."));
@@ -187,7 +184,6 @@ void frmFamilyTree::readFamily(history::PictureId picture, bool keepView) {
 }
 
 void frmFamilyTree::layOut(const QString& historyPath) {
-  const int generation = ++generation_;
   if (!keepView_) lblStatus_->setText(tr("Laying out the family tree..."));
 
   // What the worker needs from the interface, read here.
@@ -197,9 +193,10 @@ void frmFamilyTree::layOut(const QString& historyPath) {
   look.text = palette().color(QPalette::Text);
   look.line = palette().color(QPalette::Dark);
   look.outline = palette().color(QPalette::Highlight);
-  auto laid = std::make_shared<Laid>();
-  QThread* worker = QThread::create([laid, look, historyPath, starts = runStarts_, thisRun = thisRun_, focus = picture_,
-                                     cell = family_tree::FamilyCellSize(font())] {
+  // The worker owns everything it uses: it may outlive the window.
+  QFuture<Laid> laying = QtConcurrent::run([look, historyPath, starts = runStarts_, thisRun = thisRun_,
+                                            focus = picture_, cell = family_tree::FamilyCellSize(font())] {
+    Laid laid;
     try {
       auto scene = std::make_shared<FamilyTreeScene>();
       scene->family = family_tree::BuildFamily(history::HistoryStore::ReadFamily(historyPath, focus), focus, cell);
@@ -230,23 +227,27 @@ void frmFamilyTree::layOut(const QString& historyPath) {
                                       .arg(scene->family.mutated[i])
                                       .arg(TraitSources::kCount));
       }
-      laid->scene = std::move(scene);
+      laid.scene = std::move(scene);
     } catch (...) {
-      laid->failure = std::current_exception();
+      laid.failure = std::current_exception();
     }
+    return laid;
   });
-  workers_.push_back(worker);
-  connect(worker, &QThread::finished, this, [this, worker, laid, generation] {
-    std::erase(workers_, worker);
-    worker->deleteLater();
-    if (generation == generation_) showLaid(*laid);
-  });
-  worker->start();
+  // An older layout not yet begun need not begin; one under way is no
+  // longer watched, so what it reports is dropped.
+  layout_->cancel();
+  layingOut_ = true;
+  layout_->setFuture(laying);
 }
 
-void frmFamilyTree::showLaid(Laid& laid) {
+void frmFamilyTree::showLaid(const Laid& laid) {
   lblStatus_->clear();
   if (laid.failure) {
+    lblStatus_->setText(tr("The family could not be read from the history."));
+    if (!keepView_) {
+      scene_.reset();
+      view_->setScene(nullptr);
+    }
     reportFailures(this, tr("laying out the family tree"), [&] { std::rethrow_exception(laid.failure); });
     return;
   }
@@ -256,8 +257,7 @@ void frmFamilyTree::showLaid(Laid& laid) {
   }
   scene_ = laid.scene;
   keepView_ ? view_->replaceScene(scene_) : view_->setScene(scene_);
-  const std::size_t pictures = scene_->family.records.size();
-  lblStatus_->setText(pictures == 1 ? tr("1 picture") : tr("%1 pictures").arg(plainNumberText(pictures)));
+  lblStatus_->setText(PicturesText(static_cast<long long>(scene_->family.records.size())));
 }
 
 const history::RecordedPicture* frmFamilyTree::recordAt(std::size_t cell) const {
@@ -320,7 +320,11 @@ frmFamilyTree& showFamilyTreeWindow(HistoryActions& actions, history::PictureId 
       [&](const frmFamilyTree& open) {
         return open.actions() == &actions && open.picture() == picture && !open.closing();
       },
-      [&] { return new frmFamilyTree(actions, picture); });
+      [&] {
+        auto* window = new frmFamilyTree(actions, picture);
+        actions.windows().add(window);
+        return window;
+      });
 }
 
 }  // namespace pelorin

@@ -15,7 +15,8 @@
 class QAction;
 class QCheckBox;
 class QLabel;
-class QThread;
+template <typename T>
+class QFutureWatcher;
 
 namespace pelorin {
 
@@ -39,7 +40,6 @@ class frmFamilyTree final : public QWidget {
 
  public:
   frmFamilyTree(HistoryActions& actions, history::PictureId picture, QWidget* parent = nullptr);
-  ~frmFamilyTree() override;
 
   // Null once the program's actions are gone (the window goes with them).
   HistoryActions* actions() const { return actions_.data(); }
@@ -49,8 +49,9 @@ class frmFamilyTree final : public QWidget {
 
   // Shows picture's family instead: read again and laid out anew.
   void showFamilyOf(history::PictureId picture);
-  // True from asking for a layout until it is shown.
-  bool layingOut() const { return !workers_.empty(); }
+  // True from asking for a layout until it is shown, or is no longer wanted
+  // (the picture is not in the history).
+  bool layingOut() const { return layingOut_; }
   // True while a change the program reported waits to be read (the window
   // reads the family again, keeping its view, ChangeFollower::kDelayMs
   // after a change; a hidden window once it is shown again).
@@ -73,7 +74,7 @@ class frmFamilyTree final : public QWidget {
   // Reads picture's family; keepView: the same family again, the view stays.
   void readFamily(history::PictureId picture, bool keepView);
   void refresh();
-  void showLaid(Laid& laid);
+  void showLaid(const Laid& laid);
   void updateTitle(const std::optional<history::RecordedPicture>& record);
   bool inThisRun(history::RunId run) const { return thisRun_.count(run) > 0; }
   const history::RecordedPicture* recordAt(std::size_t cell) const;
@@ -92,16 +93,16 @@ class frmFamilyTree final : public QWidget {
   QAction* actRecentre_ = nullptr;
   QAction* actExport_ = nullptr;
   std::shared_ptr<const FamilyTreeScene> scene_;
-  std::vector<QThread*> workers_;  // laying out; waited for on deletion
-  int generation_ = 0;             // of the newest layout asked for: older ones are dropped
+  QFutureWatcher<Laid>* layout_ = nullptr;  // the newest layout asked for, away from the interface
+  bool layingOut_ = false;                  // it is wanted and not yet shown
   bool closing_ = false;
   bool keepView_ = false;  // the newest layout asked for refreshes the one shown
   ChangeFollower* follower_ = nullptr;
 };
 
 // Shows the family tree window of picture over actions, making it on first
-// use; the window already showing that picture's family comes to the front
-// instead.
+// use (owned by actions, it goes with them); the window already showing that
+// picture's family comes to the front instead.
 frmFamilyTree& showFamilyTreeWindow(HistoryActions& actions, history::PictureId picture);
 
 }  // namespace pelorin

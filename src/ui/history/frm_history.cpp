@@ -19,6 +19,8 @@
 #include "platform/numbers.h"
 #include "ui/common/cell_grid_view.h"
 #include "ui/common/change_follower.h"
+#include "ui/common/controls.h"
+#include "ui/common/counted_text.h"
 #include "ui/common/front_window.h"
 #include "ui/common/history_actions.h"
 #include "ui/common/user_messages.h"
@@ -34,10 +36,6 @@ namespace {
 // Cells across and down in a new window.
 constexpr int kColumnsShown = 5;
 constexpr int kRowsShown = 3;
-
-QString picturesText(int count) {
-  return count == 1 ? frmHistory::tr("1 picture") : frmHistory::tr("%1 pictures").arg(plainNumberText(count));
-}
 
 // "This run" or "The run of 8 Dec 2026 14:02:31".
 QString runName(const history::RunSummary& run) {
@@ -179,9 +177,6 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   column->addWidget(lblStatus_);
   column->addWidget(splitter, 1);
 
-  // The window goes with the program's actions, at once: the program may
-  // be ending, with no event loop left to delete it later.
-  connect(&actions, &QObject::destroyed, this, [this] { delete this; });
   follower_ = new ChangeFollower(*this, actions, [this] { refresh(); });
 
   int runsWidth = runsView_->frameWidth() * 2 + runsView_->verticalScrollBar()->sizeHint().width();
@@ -202,7 +197,9 @@ void frmHistory::chooseRun(history::RunId run) {
   if (row.isValid()) runsView_->setCurrentIndex(row);
 }
 
-void frmHistory::refresh() {
+void frmHistory::refresh() { read(std::nullopt); }
+
+void frmHistory::read(std::optional<history::RunId> instead) {
   QElapsedTimer reading;
   reading.start();
   follower_->done();
@@ -223,6 +220,7 @@ void frmHistory::refresh() {
   restoring_ = true;
   runs_->setRuns(std::move(runs));
   QModelIndex chosen = chosenRun_ ? runs_->indexOf(*chosenRun_) : QModelIndex();
+  if (!chosen.isValid() && instead) chosen = runs_->indexOf(*instead);
   if (!chosen.isValid()) {
     // The newest run with pictures: this one once it has made some.
     for (int row = 0; row < runs_->rowCount() && !chosen.isValid(); ++row) {
@@ -287,7 +285,7 @@ void frmHistory::updateControls() {
     lblRun_->setText(tr("%1: no pictures").arg(runName(*run)));
   } else {
     lblRun_->setText(
-        tr("%1: %2, %3 open").arg(runName(*run), picturesText(run->pictures), plainNumberText(run->openPictures)));
+        tr("%1: %2, %3 open").arg(runName(*run), PicturesText(run->pictures), plainNumberText(run->openPictures)));
   }
 
   const QString status = statusText();
@@ -344,27 +342,27 @@ void frmHistory::forgetChosenRun() {
   const QString question = run.pictures == 0
                                ? tr("Forget the run of %1? It holds no pictures.").arg(RunStartText(run.started))
                                : tr("Forget the run of %1 and the %2 it holds? They cannot be brought back.")
-                                     .arg(RunStartText(run.started), picturesText(run.pictures));
+                                     .arg(RunStartText(run.started), PicturesText(run.pictures));
   if (!Seam<UserMessages>::current().askYesNo(this, tr("Forget Run"), question)) return;
-  history::HistoryStore* store = actions_ ? actions_->store() : nullptr;
-  if (store == nullptr) return;
+  if (!actions_ || actions_->store() == nullptr) return;
   // The run that takes its place in the list is chosen next: the one after
   // it, or before it at the end.
   const int row = runs_->indexOf(run.id).row();
   const history::RunSummary* next = runs_->run(runs_->index(row + 1, 0));
   if (next == nullptr) next = runs_->run(runs_->index(row - 1, 0));
   const std::optional<history::RunId> nextRun = next != nullptr ? std::optional(next->id) : std::nullopt;
-  if (store->forgetRun(run.id)) {
-    cells_->dropImages();
-    chosenRun_ = nextRun;
-  }
-  refresh();
+  actions_->forgetRun(run.id);
+  read(nextRun);
 }
 
 frmHistory& showHistoryWindow(HistoryActions& actions) {
   return showOneWindow<frmHistory>(
       [&](const frmHistory& open) { return open.actions() == &actions && !open.closing(); },
-      [&] { return new frmHistory(actions); });
+      [&] {
+        auto* window = new frmHistory(actions);
+        actions.windows().add(window);
+        return window;
+      });
 }
 
 }  // namespace pelorin

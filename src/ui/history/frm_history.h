@@ -73,6 +73,8 @@ class frmHistory final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // refresh(), choosing instead when the chosen run is gone.
+  void read(std::optional<history::RunId> instead);
   void showRun(const QModelIndex& row);
   void updateControls();
   QString statusText() const;
@@ -100,8 +102,9 @@ class frmHistory final : public QWidget {
   bool closing_ = false;
 };
 
-// Shows the History window over actions, making it on first use; the window
-// already open is brought to the front instead.
+// Shows the History window over actions, making it on first use (owned by
+// actions, it goes with them); the window already open is brought to the
+// front instead.
 frmHistory& showHistoryWindow(HistoryActions& actions);
 
 }  // namespace pelorin

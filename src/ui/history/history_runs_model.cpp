@@ -2,20 +2,11 @@
 
 #include <QFont>
 #include <algorithm>
-#include <map>
 
 #include "platform/numbers.h"
+#include "ui/common/counted_text.h"
 
 namespace pelorin {
-
-namespace {
-
-QString picturesText(int count) {
-  return count == 1 ? HistoryRunsModel::tr("1 picture")
-                    : HistoryRunsModel::tr("%1 pictures").arg(plainNumberText(count));
-}
-
-}  // namespace
 
 HistoryRunsModel::HistoryRunsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -78,7 +69,7 @@ QVariant HistoryRunsModel::data(const QModelIndex& index, int role) const {
       } else if (!run->current) {
         text += tr(", never ended (the program was stopped, or is still running)");
       }
-      text += tr(": %1, %2 open").arg(picturesText(run->pictures), plainNumberText(run->openPictures));
+      text += tr(": %1, %2 open").arg(PicturesText(run->pictures), plainNumberText(run->openPictures));
       if (inThisRun(run->id) && !run->current) text += tr("; this run continues it");
       return text;
     }
@@ -107,15 +98,10 @@ Qt::ItemFlags HistoryRunsModel::flags(const QModelIndex& index) const {
 }
 
 void HistoryRunsModel::setRuns(std::vector<history::RunSummary> runs) {
-  // This run, then each run the one before continues.
-  std::map<history::RunId, const history::RunSummary*> byId;
-  for (const history::RunSummary& run : runs) byId[run.id] = &run;
   std::set<history::RunId> thisRun;
   const auto current = std::find_if(runs.begin(), runs.end(), [](const auto& run) { return run.current; });
-  for (const history::RunSummary* run = current == runs.end() ? nullptr : &*current;
-       run != nullptr && thisRun.insert(run->id).second;) {
-    const auto next = run->continues ? byId.find(*run->continues) : byId.end();
-    run = next == byId.end() ? nullptr : next->second;
+  if (current != runs.end()) {
+    for (history::RunId run : history::ChainOf(runs, current->id)) thisRun.insert(run);
   }
 
   const bool sameRows = std::equal(runs.begin(), runs.end(), runs_.begin(), runs_.end(),

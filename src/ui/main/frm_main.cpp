@@ -205,7 +205,7 @@ void frmMain::showFamilyTreeOf(PictureNumber number) {
         tr("Picture %1 is not in the history, so its family is not known.").arg(plainNumberText(number)));
     return;
   }
-  showFamilyTreeWindow(*history_, *id);
+  reportFailures(this, [&] { showFamilyTreeWindow(*history_, *id); });
 }
 
 void frmMain::updateHistoryItems() {

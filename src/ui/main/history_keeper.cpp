@@ -11,6 +11,7 @@
 #include "history/recorded_origin.h"
 #include "picture/picture_object.h"
 #include "picture/picture_registry.h"
+#include "ui/common/controls.h"
 #include "ui/common/front_window.h"
 #include "ui/common/user_messages.h"
 #include "ui/picture_window/frm_object.h"
@@ -258,14 +259,7 @@ void HistoryKeeper::resume(history::RunId run) {
   std::optional<history::ResumeData> data = settled().resumeData(run);
   if (!data || !settled().continueRun(run)) return;
   resumed_ = true;
-  // This run, then the run it continues, and the runs that one continued.
-  std::map<history::RunId, std::optional<history::RunId>> continues;
-  for (const history::RunSummary& summary : settled().runs()) continues[summary.id] = summary.continues;
-  for (std::optional<history::RunId> next = run; next && !inThisRun(*next);) {
-    chain_.push_back(*next);
-    const auto found = continues.find(*next);
-    next = found != continues.end() ? found->second : std::nullopt;
-  }
+  if (const auto current = settled().currentRun()) chain_ = history::ChainOf(settled().runs(), *current);
   restoring_ = true;
   emit boxesResumed(BoxTexts{data->rateBoxText, data->nameBoxText});
   if (data->highestNumber && *data->highestNumber < std::numeric_limits<PictureNumber>::max()) {
@@ -287,6 +281,15 @@ void HistoryKeeper::resume(history::RunId run) {
     closedRecords_[record->number] = std::move(*record);
   }
   restoring_ = false;
+  emit actionsChanged();
+  emit changed();
+}
+
+void HistoryKeeper::forgetRun(history::RunId run) {
+  if (!recording()) return;
+  recorder_->forgetRun(run);
+  runStarts_.erase(run);
+  if (lastEarlierRun_ == run) findEarlierRun();
   emit actionsChanged();
   emit changed();
 }

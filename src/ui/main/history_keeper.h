@@ -90,6 +90,7 @@ class HistoryKeeper final : public HistoryActions {
   void openRecorded(const history::RecordedPicture& picture) override;
   bool canResume(history::RunId run) override;
   void resume(history::RunId run) override;
+  void forgetRun(history::RunId run) override;
   bool keepHistory() const override;
   void setKeepHistory(bool keep) override;
 

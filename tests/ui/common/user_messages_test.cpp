@@ -2,8 +2,8 @@
 #include <new>
 #include <stdexcept>
 
-#include "support/gui_fixture.h"
 #include "platform/failure.h"
+#include "support/gui_fixture.h"
 
 namespace pelorin {
 namespace {

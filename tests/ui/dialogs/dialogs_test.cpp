@@ -7,8 +7,8 @@
 #include <QRegularExpression>
 #include <QWindow>
 
-#include "support/gui_fixture.h"
 #include "platform/twips.h"
+#include "support/gui_fixture.h"
 #include "ui/dialogs/about_pelorin.h"
 #include "ui/dialogs/icon_box.h"
 

@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -168,6 +170,19 @@ TEST_F(FamilyTreeWindowTest, SaysItIsLayingOutUntilTheLayoutArrives) {
   settle();
   ASSERT_NE(view().scene(), nullptr);
   EXPECT_EQ(child<QLabel>(*window, "lblStatus")->text(), QStringLiteral("7 pictures"));
+}
+
+TEST_F(FamilyTreeWindowTest, AFamilyThatCannotBeReadIsNamedToTheUserInsteadOfAnEmptyTree) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+  const std::string broken = "UPDATE picture SET code = x'' WHERE id = " + std::to_string(ids["a0"]);
+  EXPECT_EQ(sqlite3_exec(db, broken.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  open("c2");
+  EXPECT_EQ(view().scene(), nullptr);
+  EXPECT_EQ(child<QLabel>(*window, "lblStatus")->text(),
+            QStringLiteral("The family could not be read from the history."));
+  EXPECT_EQ(messages.texts, QStringList{QStringLiteral("Type mismatch in \"%1\": empty record").arg(path)});
 }
 
 TEST_F(FamilyTreeWindowTest, OneWindowPerPictureBroughtToTheFront) {
@@ -360,6 +375,19 @@ TEST_F(FamilyTreeWindowTest, CtrlTShowsTheCurrentCellsFamily) {
   EXPECT_EQ(&showFamilyTreeWindow(actions, ids["c1"]), window.data());
 }
 
+TEST_F(FamilyTreeWindowTest, OnlyTheFamilyAskedForLastIsShown) {
+  open();
+  int shown = 0;
+  QObject::connect(&view(), &FamilyTreeView::currentCellChanged, window, [&] { ++shown; });
+  window->showFamilyOf(ids["c1"]);
+  window->showFamilyOf(ids["a2"]);
+  settle();
+  QTest::qWait(300);  // time for a layout asked for earlier to come in
+  EXPECT_EQ(shown, 1);
+  EXPECT_EQ(family().records[view().currentCell()].id, ids["a2"]);
+  EXPECT_EQ(family().records.size(), 6u);
+}
+
 TEST_F(FamilyTreeWindowTest, ZoomsAboutTheMouseAndFitsTheWholeTree) {
   open();
   testing::activate(window);
@@ -381,6 +409,17 @@ TEST_F(FamilyTreeWindowTest, ZoomsAboutTheMouseAndFitsTheWholeTree) {
   const QRect inside = view().viewport()->rect();
   for (std::size_t i = 0; i < family().records.size(); ++i) {
     EXPECT_TRUE(QRectF(inside).contains(view().cellRectInView(i))) << i;
+  }
+}
+
+TEST_F(FamilyTreeWindowTest, CtrlPlusAndCtrlEqualsZoomInByAQuarter) {
+  open();
+  testing::activate(window);
+  view().setFocus();
+  for (Qt::Key key : {Qt::Key_Plus, Qt::Key_Equal}) {
+    const qreal zoom = view().zoom();
+    QTest::keyClick(&view(), key, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(view().zoom(), zoom * 1.25) << key;
   }
 }
 

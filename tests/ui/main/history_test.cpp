@@ -353,6 +353,19 @@ TEST_F(History, ResumeIsOnlyForARunThatHasMadeNoPicture) {
   EXPECT_FALSE(main->history().canResume(store().runs()[1].id));
 }
 
+TEST_F(History, AForgottenRunIsGoneAndNoLongerOfferedToResume) {
+  start();
+  open();
+  restart();
+  const history::RunId earlier = store().runs()[1].id;
+  ASSERT_TRUE(item("F_ResumeLast")->isEnabled());
+  main->history().forgetRun(earlier);
+  EXPECT_FALSE(item("F_ResumeLast")->isEnabled());
+  EXPECT_FALSE(main->history().canResume(earlier));
+  ASSERT_EQ(store().runs().size(), 1u);
+  EXPECT_EQ(store().runs()[0].id, run());
+}
+
 TEST_F(History, APictureOfAnEarlierRunBecomesANewPictureOfThisRunNamingIt) {
   start();
   open();
