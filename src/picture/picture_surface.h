@@ -61,10 +61,9 @@ class PictureSurface {
   // or clear the image while one lives.
   class Painting {
    public:
+    Q_DISABLE_COPY(Painting)
     explicit Painting(PictureSurface& surface);
     ~Painting();
-    Painting(const Painting&) = delete;
-    Painting& operator=(const Painting&) = delete;
 
    private:
     PictureSurface& surface_;

@@ -198,7 +198,7 @@ struct Broken {
   FailureKind kind;
 };
 
-class BrokenInput : public ::testing::TestWithParam<Broken> {};
+using BrokenInput = ::testing::TestWithParam<Broken>;
 
 TEST_P(BrokenInput, Fails) {
   EXPECT_EQ(failureOf([] { LayOutFamily(GetParam().graph, GetParam().spacing); }), GetParam().kind);

@@ -27,4 +27,19 @@ QLineEdit* addTextBox(QWidget* parent, const QString& name, QRect box) {
   return placed(new QLineEdit(parent), name, box);
 }
 
+void showReadOnly(QAbstractItemView* view, QAbstractItemModel* model, QAbstractItemView::SelectionMode mode,
+                  QAbstractItemView::SelectionBehavior behavior) {
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->setSelectionMode(mode);
+  view->setSelectionBehavior(behavior);
+  view->setModel(model);
+}
+
+QLabel* addPlainLabel(QWidget* parent, const QString& name) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
 }  // namespace pelorin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -29,5 +30,13 @@ QLabel* addLabel(QWidget* parent, const QString& name, QRect box, const QString&
 QPushButton* addButton(QWidget* parent, const QString& name, QRect box, const QString& text);
 QCheckBox* addCheckBox(QWidget* parent, const QString& name, QRect box, const QString& text);
 QLineEdit* addTextBox(QWidget* parent, const QString& name, QRect box);
+
+// Shows model in view, read only, selecting as mode and behavior say.
+void showReadOnly(QAbstractItemView* view, QAbstractItemModel* model, QAbstractItemView::SelectionMode mode,
+                  QAbstractItemView::SelectionBehavior behavior);
+
+// A label that shows its text as plain text, named name, for a window that a
+// Qt layout arranges (no fixed box).
+QLabel* addPlainLabel(QWidget* parent, const QString& name);
 
 }  // namespace pelorin

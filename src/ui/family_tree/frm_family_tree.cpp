@@ -67,9 +67,7 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   cbxWholePaths_ = new QCheckBox(tr("&Whole Paths"), this);
   cbxWholePaths_->setObjectName(QStringLiteral("cbxWholePaths"));
   cbxWholePaths_->setToolTip(tr("Show each picture's whole path, framed to its cell"));
-  lblStatus_ = new QLabel(this);
-  lblStatus_->setObjectName(QStringLiteral("lblStatus"));
-  lblStatus_->setTextFormat(Qt::PlainText);
+  lblStatus_ = addPlainLabel(this, QStringLiteral("lblStatus"));
 
   view_ = new FamilyTreeView(this);
   view_->setObjectName(QStringLiteral("treeView"));

@@ -81,9 +81,7 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   btnForget_->setAutoDefault(false);
   btnForget_->setToolTip(tr("Remove the chosen run and its pictures from the history (Delete)"));
 
-  lblStatus_ = new QLabel(this);
-  lblStatus_->setObjectName(QStringLiteral("lblStatus"));
-  lblStatus_->setTextFormat(Qt::PlainText);
+  lblStatus_ = addPlainLabel(this, QStringLiteral("lblStatus"));
   lblStatus_->setWordWrap(true);
   lblStatus_->hide();
 
@@ -94,10 +92,7 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   runsView_->setUniformRowHeights(true);
   runsView_->setAllColumnsShowFocus(true);
   runsView_->setItemsExpandable(false);
-  runsView_->setSelectionMode(QAbstractItemView::SingleSelection);
-  runsView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  runsView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  runsView_->setModel(runs_);
+  showReadOnly(runsView_, runs_, QAbstractItemView::SingleSelection, QAbstractItemView::SelectRows);
   {
     // Set widths: measuring 500 rows would cost more than it is worth.
     const QFontMetrics metrics = runsView_->fontMetrics();
@@ -129,9 +124,7 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   connect(actForget_, &QAction::triggered, this, &frmHistory::forgetChosenRun);
   connect(btnForget_, &QPushButton::clicked, actForget_, &QAction::trigger);
 
-  lblRun_ = new QLabel(this);
-  lblRun_->setObjectName(QStringLiteral("lblRun"));
-  lblRun_->setTextFormat(Qt::PlainText);
+  lblRun_ = addPlainLabel(this, QStringLiteral("lblRun"));
 
   cellsView_ = new CellGridView(this);
   cellsView_->setObjectName(QStringLiteral("lstPictures"));

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "picture/picture_object.h"
+#include "ui/common/controls.h"
 #include "ui/common/front_window.h"
 #include "ui/picture_window/genetic_code_model.h"
 
@@ -63,11 +64,8 @@ GeneticCodeWindow::GeneticCodeWindow(clsObject& picture, QWidget* parent)
 
   table_ = new QTableView(this);
   table_->setObjectName(QStringLiteral("tblGenes"));
-  table_->setModel(model_);
+  showReadOnly(table_, model_, QAbstractItemView::ExtendedSelection, QAbstractItemView::SelectItems);
   table_->setAccessibleName(windowTitle());
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  table_->setSelectionBehavior(QAbstractItemView::SelectItems);
   table_->setWordWrap(false);
   // Integer columns are as wide as the widest 16-bit number; the angle column
   // as its widest text (up to 15 digits after "0.0", or an exponent form).

@@ -38,13 +38,8 @@ namespace {
 using family_tree::Family;
 using history::RecordedPicture;
 using history::RunId;
-using testing::at;
-using testing::child;
-using testing::FakeHistoryActions;
-using testing::LineColour;
-using testing::LineFraming;
-using testing::madePicture;
-using testing::ShowsLine;
+// The fixtures of the windows that browse the history.
+using namespace testing;  // NOLINT(google-build-using-namespace)
 
 // Two runs:
 //   A  8 Dec 14:02, ended: a0, a1 at random; a2 from a0 and a1, closed;

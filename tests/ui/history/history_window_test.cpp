@@ -33,13 +33,8 @@ namespace {
 
 using history::RecordedPicture;
 using history::RunId;
-using testing::at;
-using testing::child;
-using testing::FakeHistoryActions;
-using testing::LineColour;
-using testing::LineFraming;
-using testing::madePicture;
-using testing::ShowsLine;
+// The fixtures of the windows that browse the history.
+using namespace testing;  // NOLINT(google-build-using-namespace)
 
 // A history of four runs, oldest first:
 //   A  8 Dec 14:02, ended: pictures 0, 1 (bred from 0), 2 (from 0 and 1); 1 closed
