@@ -8,6 +8,12 @@ namespace pelorin {
 // Shows window (restored if minimised), raises it and makes it active.
 void bringToFront(QWidget* window);
 
+// Whether a window whose frame's top-left corner is at frameTopLeft (logical
+// pixels, as QWidget::pos() reads it) and whose frame is width wide would
+// show enough of its title bar on some current screen's available area for
+// the user to grab it. A place recorded on a screen since unplugged is not.
+bool titleBarReachable(QPoint frameTopLeft, int width);
+
 // The top-level Window that is the one asked for (isIt), or a new one from
 // make() when there is none, brought to the front: one window of a kind.
 template <typename Window, typename IsIt, typename Make>

@@ -4,13 +4,15 @@
 
 #include "picture/picture_object.h"
 #include "picture/picture_registry.h"
+#include "ui/common/front_window.h"
 #include "ui/picture_window/frm_object.h"
 
 namespace pelorin {
 
 void PictureWindowHandle::Load() {
   form_ = new frmObject;
-  if (position_) form_->move(*position_);
+  // Elsewhere the window goes where a new picture's would.
+  if (position_ && titleBarReachable(*position_, form_->frameGeometry().width())) form_->move(*position_);
 }
 
 void PictureWindowHandle::SetVisible(bool visible) { form_->setVisible(visible); }

@@ -16,7 +16,8 @@ class frmObject;
 // closed it reads as closed and is never brought back.
 class PictureWindowHandle final : public PictureWindow {
  public:
-  // position: where the window's frame goes before it shows, if given.
+  // position: where the window's frame goes before it shows, if given and
+  // its title bar can be grabbed there (titleBarReachable).
   explicit PictureWindowHandle(std::optional<QPoint> position = std::nullopt) : position_(position) {}
 
   void Load() override;
@@ -40,7 +41,8 @@ class PictureWindowHandle final : public PictureWindow {
 // through the PictureWindow it returns. Serves as a PictureWindowFactory.
 std::unique_ptr<PictureWindow> makePictureWindow();
 // The same with the window placed at position (its frame's top-left corner,
-// as frmObject::pos() reads it) before it shows, when one is given.
+// as frmObject::pos() reads it) before it shows, when one is given and is on
+// a current screen; elsewhere it goes where a new picture's window would.
 PictureWindowFactory makePictureWindowAt(std::optional<QPoint> position);
 
 // The window of registered picture number while it is open (shown and not

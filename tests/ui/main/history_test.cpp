@@ -10,10 +10,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <functional>
 #include <map>
@@ -433,6 +435,47 @@ TEST_F(History, APictureReadFromASavedFileNamesThePictureThatSavedIt) {
   EXPECT_EQ(OriginLine(*picture(1)), QStringLiteral("Picture 1: read from a.txt at mutation rate 0"));
   EXPECT_EQ(messages.texts, QStringList());
 }
+
+// A recorded place on a screen since unplugged would put the window out of
+// reach; it comes back where a new picture's window goes instead.
+struct Placed {
+  const char* name;
+  bool resumed;    // by Resume Last Run; else by Reopen Closed Picture
+  QPoint place;    // where the window was when it was recorded
+  bool comesBack;  // to that place
+};
+
+class AWindowComesBack : public History, public ::testing::WithParamInterface<Placed> {};
+
+TEST_P(AWindowComesBack, ToItsPlaceWhenThatIsOnAScreen) {
+  const Placed& placed = GetParam();
+  start();
+  frmObject* unmoved = open();
+  ASSERT_NE(unmoved, nullptr);
+  const QPoint newPlace = unmoved->pos();
+  moveTo(open(), placed.place);
+  ASSERT_EQ(openWindowOf(1)->pos(), placed.place);
+  if (placed.resumed) {
+    restart();
+    item("F_ResumeLast")->trigger();
+  } else {
+    close(openWindowOf(1));
+    item("F_ReopenClosed")->trigger();
+  }
+  const frmObject* back = openWindowOf(1);
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->pos(), placed.comesBack ? placed.place : newPlace);
+  EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(back->pos()))
+      << back->pos().x() << ',' << back->pos().y();
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, AWindowComesBack,
+                         ::testing::Values(Placed{"ResumedOnScreen", true, QPoint(400, 300), true},
+                                           Placed{"ResumedFromAGoneScreen", true, QPoint(5000, 4000), false},
+                                           Placed{"ResumedAboveTheScreen", true, QPoint(100, -3000), false},
+                                           Placed{"ReopenedOnScreen", false, QPoint(300, 200), true},
+                                           Placed{"ReopenedFromAGoneScreen", false, QPoint(5000, 4000), false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- When things go wrong ----------------------------------------------------
 
