@@ -8,6 +8,7 @@
 #include "picture/picture_surface.h"
 #include "platform/numbers.h"
 #include "ui/common/front_window.h"
+#include "ui/common/plain_text.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_events.h"
 #include "ui/picture_window/picture_window_handle.h"
@@ -46,7 +47,7 @@ QVariant BoardModel::data(const QModelIndex& index, int role) const {
   if (row == nullptr) return {};
   switch (role) {
     case Qt::DisplayRole: return plainNumberText(row->picture->ID);
-    case Qt::ToolTipRole:
+    case Qt::ToolTipRole: return plainToolTip(row->origin);
     case OriginRole: return row->origin;
     case PictureRole: return QVariant::fromValue(row->picture);
     case Qt::DecorationRole:

@@ -21,8 +21,9 @@ class frmObject;
 //
 // Roles: DisplayRole the number as plain digits, DecorationRole the window's
 // retained picture image (QImage), BackgroundRole that image's background
-// colour (QColor), CheckStateRole the Parent box, ToolTipRole and OriginRole
-// the picture's origin line, PictureRole the picture itself
+// colour (QColor), CheckStateRole the Parent box, OriginRole the picture's
+// origin line, ToolTipRole that line as a tooltip shows it literally
+// (plainToolTip), PictureRole the picture itself
 // (std::shared_ptr<clsObject>), for drawing it afresh.
 class BoardModel : public QAbstractListModel {
   Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <memory>
 #include <new>
 
 #include "platform/failure.h"
@@ -13,11 +14,22 @@ namespace {
 class MessageBoxMessages final : public UserMessages {
  public:
   void showFailure(QWidget* parent, const QString& title, const QString& text) override {
-    QMessageBox::critical(parent, title, text);
+    plainBox(QMessageBox::Critical, parent, title, text, QMessageBox::Ok, QMessageBox::Ok)->exec();
   }
   bool askYesNo(QWidget* parent, const QString& title, const QString& question) override {
-    return QMessageBox::question(parent, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
-           QMessageBox::Yes;
+    return plainBox(QMessageBox::Question, parent, title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               ->exec() == QMessageBox::Yes;
+  }
+
+ private:
+  // Texts name files, which may look like markup: shown as written.
+  static std::unique_ptr<QMessageBox> plainBox(QMessageBox::Icon icon, QWidget* parent, const QString& title,
+                                               const QString& text, QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton byDefault) {
+    auto box = std::make_unique<QMessageBox>(icon, title, text, buttons, parent);
+    box->setTextFormat(Qt::PlainText);
+    box->setDefaultButton(byDefault);
+    return box;
   }
 };
 

@@ -13,10 +13,11 @@ namespace pelorin {
 // Tests route it to a recording replacement.
 class UserMessages {
  public:
-  // Message boxes.
+  // Message boxes, their texts shown as plain text.
   static UserMessages& standard();
 
   virtual ~UserMessages() = default;
+  // text and question are plain text, shown as written.
   virtual void showFailure(QWidget* parent, const QString& title, const QString& text) = 0;
   // A yes/no question; true for yes. The standard one asks with a message box
   // whose default button is No. This default answers no without asking, so a

@@ -12,6 +12,7 @@
 #include <limits>
 
 #include "picture/picture_surface.h"
+#include "ui/common/plain_text.h"
 
 namespace pelorin {
 
@@ -326,9 +327,9 @@ bool FamilyTreeView::viewportEvent(QEvent* event) {
       const std::size_t cell = cellAt(help->pos());
       const std::size_t line = cell == Family::npos ? lineAt(help->pos()) : Family::npos;
       if (cell != Family::npos) {
-        QToolTip::showText(help->globalPos(), scene_->cellTips[cell], viewport());
+        QToolTip::showText(help->globalPos(), plainToolTip(scene_->cellTips[cell]), viewport());
       } else if (line != Family::npos) {
-        QToolTip::showText(help->globalPos(), scene_->lineTips[line], viewport());
+        QToolTip::showText(help->globalPos(), plainToolTip(scene_->lineTips[line]), viewport());
       } else {
         QToolTip::hideText();
         event->ignore();

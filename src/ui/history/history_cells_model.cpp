@@ -10,6 +10,7 @@
 #include "picture/picture_surface.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
+#include "ui/common/plain_text.h"
 
 namespace pelorin {
 
@@ -63,7 +64,8 @@ QVariant HistoryCellsModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole: return plainNumberText(row->picture.number);
     case Qt::DecorationRole: return imageOf(*row);
     case OriginRole: return originOf(*row);
-    case Qt::ToolTipRole: return row->picture.open ? originOf(*row) : tr("%1, closed").arg(originOf(*row));
+    case Qt::ToolTipRole:
+      return plainToolTip(row->picture.open ? originOf(*row) : tr("%1, closed").arg(originOf(*row)));
     case OpenRole: return row->picture.open;
     default: return {};
   }

@@ -19,7 +19,8 @@ namespace pelorin {
 // Roles: DisplayRole the number as plain digits, DecorationRole the picture
 // (QImage at devicePixelRatio(), as its window would show it on such a
 // screen), OriginRole the origin line as the picture's tooltip says it,
-// ToolTipRole that line with ", closed" for a closed picture, OpenRole
+// ToolTipRole that line with ", closed" for a closed picture, as a tooltip
+// shows it literally (plainToolTip), OpenRole
 // whether the picture is open (bool; for an ended run, open at its end).
 class HistoryCellsModel : public QAbstractListModel {
   Q_OBJECT

@@ -28,6 +28,7 @@
 #include "ui/common/export_filters.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/label_fit.h"
+#include "ui/common/plain_text.h"
 #include "ui/common/user_messages.h"
 #include "ui/picture_window/genetic_code_window.h"
 #include "ui/picture_window/picture_window_events.h"
@@ -188,7 +189,7 @@ bool frmObject::eventFilter(QObject* watched, QEvent* event) {
   // registered only after its window has been drawn.
   if (watched == picDraw_ && event->type() == QEvent::ToolTip) {
     if (const std::shared_ptr<clsObject> picture = findPicture()) {
-      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), OriginLine(*picture), picDraw_);
+      QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), plainToolTip(OriginLine(*picture)), picDraw_);
     } else {
       QToolTip::hideText();
     }

@@ -7,6 +7,7 @@
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
 #include "platform/numbers.h"
+#include "ui/common/plain_text.h"
 
 namespace pelorin {
 
@@ -106,7 +107,7 @@ QVariant GeneticCodeModel::data(const QModelIndex& index, int role) const {
         return font;
       }
       return {};
-    case Qt::ToolTipRole: return sourceText(origin_.sources.at(gene, trait));
+    case Qt::ToolTipRole: return plainToolTip(sourceText(origin_.sources.at(gene, trait)));
     case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     default: return {};
   }

@@ -11,16 +11,21 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QTextDocument>
+#include <QToolTip>
 #include <functional>
 #include <map>
 #include <random>
 #include <thread>
+#include <tuple>
 
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
@@ -32,9 +37,14 @@
 #include "picture/picture_surface.h"
 #include "support/gui_fixture.h"
 #include "support/scripted_random.h"
+#include "ui/board/board_model.h"
+#include "ui/family_tree/family_tree_view.h"
+#include "ui/family_tree/frm_family_tree.h"
+#include "ui/history/history_cells_model.h"
 #include "ui/main/history_keeper.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/genetic_code_window.h"
+#include "ui/picture_window/picture_view.h"
 #include "ui/picture_window/picture_window_handle.h"
 
 namespace pelorin {
@@ -476,6 +486,83 @@ INSTANTIATE_TEST_SUITE_P(Places, AWindowComesBack,
                                            Placed{"ReopenedOnScreen", false, QPoint(300, 200), true},
                                            Placed{"ReopenedFromAGoneScreen", false, QPoint(5000, 4000), false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// --- Names shown as written -------------------------------------------------
+
+// The text a user reads in a tooltip Qt is given: rich text rendered, plain
+// text as it is.
+QString readAs(const QString& tip) {
+  if (!Qt::mightBeRichText(tip)) return tip;
+  QTextDocument document;
+  document.setHtml(tip);
+  return document.toPlainText();
+}
+
+struct TipPlace {
+  const char* name;
+  // The tooltip shown for picture 0, read from a file, with the history window's actions.
+  std::function<QString(frmMain& main, history::HistoryStore& store)> tip;
+};
+
+class ANamesTooltip : public History, public ::testing::WithParamInterface<std::tuple<TipPlace, const char*>> {};
+
+TEST_P(ANamesTooltip, ShowsItAsWrittenAndAnOrdinaryOneAsBefore) {
+  const auto& [place, fileName] = GetParam();
+  start();
+  const QString file = dir.filePath(QString::fromUtf8(fileName));
+  WriteSpiral(file);
+  ASSERT_NE(open(QStringLiteral("0"), file), nullptr);
+  const QString line = OriginLine(*picture(0));
+  ASSERT_TRUE(line.contains(QFileInfo(file).fileName())) << line.toStdString();
+  const QString tip = place.tip(*main, store());
+  EXPECT_EQ(readAs(tip), line);
+  if (!Qt::mightBeRichText(line)) {
+    EXPECT_EQ(tip, line);
+  }
+}
+
+QString tooltipOver(QWidget* widget, QPoint point) {
+  QHelpEvent help(QEvent::ToolTip, point, widget->mapToGlobal(point));
+  QApplication::sendEvent(widget, &help);
+  return QToolTip::text();
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, ANamesTooltip,
+                         ::testing::Combine(
+                             ::testing::Values(TipPlace{"PictureWindow",
+                                                        [](frmMain&, history::HistoryStore&) {
+                                                          PictureView* view = openWindowOf(0)->picDraw();
+                                                          return tooltipOver(view, view->rect().center());
+                                                        }},
+                                               TipPlace{"Board",
+                                                        [](frmMain&, history::HistoryStore&) {
+                                                          const BoardModel board;
+                                                          return board.indexOf(0).data(Qt::ToolTipRole).toString();
+                                                        }},
+                                               TipPlace{"HistoryCell",
+                                                        [](frmMain&, history::HistoryStore& store) {
+                                                          HistoryCellsModel cells;
+                                                          const history::RunId run = store.currentRun().value_or(0);
+                                                          cells.setPictures(run, store.picturesOf(run));
+                                                          return cells.index(0).data(Qt::ToolTipRole).toString();
+                                                        }},
+                                               TipPlace{"FamilyTreeCell",
+                                                        [](frmMain& main, history::HistoryStore& store) {
+                                                          const history::RunId run = store.currentRun().value_or(0);
+                                                          QPointer<frmFamilyTree> tree = &showFamilyTreeWindow(
+                                                              main.history(), store.picturesOf(run).at(0).id);
+                                                          EXPECT_TRUE(QTest::qWaitFor(
+                                                              [&] { return !tree->layingOut(); }, 10000));
+                                                          QCoreApplication::processEvents();
+                                                          FamilyTreeView& view = tree->view();
+                                                          return tooltipOver(view.viewport(),
+                                                                             view.cellRectInView(0).center().toPoint());
+                                                        }}),
+                             ::testing::Values("plain name.txt", "<b>bold<i>it \"q\" 'x' &amp; <img src=x>.txt")),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (info.index % 2 == 0 ? "Ordinary" : "Markup");
+                         });
 
 // --- When things go wrong ----------------------------------------------------
 
