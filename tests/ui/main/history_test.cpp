@@ -482,7 +482,6 @@ TEST_P(AWindowComesBack, ToItsPlaceWhenThatIsOnAScreen) {
 INSTANTIATE_TEST_SUITE_P(Places, AWindowComesBack,
                          ::testing::Values(Placed{"ResumedOnScreen", true, QPoint(400, 300), true},
                                            Placed{"ResumedFromAGoneScreen", true, QPoint(5000, 4000), false},
-                                           Placed{"ResumedAboveTheScreen", true, QPoint(100, -3000), false},
                                            Placed{"ReopenedOnScreen", false, QPoint(300, 200), true},
                                            Placed{"ReopenedFromAGoneScreen", false, QPoint(5000, 4000), false}),
                          [](const auto& info) { return std::string(info.param.name); });
