@@ -2,6 +2,7 @@
 #include <QIcon>
 
 #include "picture/picture_registry.h"
+#include "platform/quit_signals.h"
 #include "ui/common/accessibility.h"
 #include "ui/dialogs/icon_box.h"
 #include "ui/main/frm_main.h"
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
   pelorin::installAccessibility();
   pelorin::frmMain window;
   window.show();
+  // A logout, kill or Ctrl+C ends the run as File > Exit does, not as a crash.
+  pelorin::QuitSignals quitSignals(pelorin::QuitSignals::politeEnds());
+  QObject::connect(&quitSignals, &pelorin::QuitSignals::asked, &window, &pelorin::frmMain::endProgram);
   const int code = QApplication::exec();
   // The program has ended: the pictures and the windows still open go with
   // it while the application object still exists. A window whose picture
