@@ -20,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QThread>
 #include <functional>
 #include <map>
@@ -573,11 +574,12 @@ TEST_F(History, KeepHistoryIsRememberedAndOffRecordsNothingMore) {
 // --- The program's end -------------------------------------------------------
 
 // The real program, asked to end by a signal as a logout, kill or Ctrl+C
-// asks it; SIGKILL leaves the run as a crash does.
+// asks it, or losing its X server; SIGKILL leaves the run as a crash does.
 struct Ending {
   const char* name;
-  int signal;
-  bool polite;  // exits with 0 and the run has its end
+  int signal;  // 0: its X server goes away
+  int code;    // the exit status; -1: killed
+  bool ended;  // the run has its end
 };
 
 class WhenTheProgramIsAskedToEnd : public ::testing::TestWithParam<Ending> {};
@@ -590,6 +592,15 @@ TEST_P(WhenTheProgramIsAskedToEnd, APoliteSignalEndsTheRunAsExitDoes) {
   environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
   environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+  QProcess server;
+  if (c.signal == 0) {
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) GTEST_SKIP() << "no Xvfb";
+    server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    ASSERT_TRUE(server.waitForReadyRead(10000));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed()));
+  }
   QProcess program;
   program.setProcessEnvironment(environment);
   // A test run in the background may hand down SIGINT ignored.
@@ -601,15 +612,21 @@ TEST_P(WhenTheProgramIsAskedToEnd, APoliteSignalEndsTheRunAsExitDoes) {
   QDeadlineTimer deadline(30000);
   while (QueryInt(file, "SELECT count(*) FROM run") < 1 && !deadline.hasExpired()) QThread::msleep(50);
   ASSERT_EQ(QueryInt(file, "SELECT count(*) FROM run"), 1);
-  ASSERT_EQ(::kill(static_cast<pid_t>(program.processId()), c.signal), 0);
+  if (c.signal == 0) {
+    server.kill();
+  } else {
+    ASSERT_EQ(::kill(static_cast<pid_t>(program.processId()), c.signal), 0);
+  }
   ASSERT_TRUE(program.waitForFinished(30000));
-  EXPECT_EQ(program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0, c.polite);
-  EXPECT_EQ(QueryInt(file, "SELECT count(*) FROM run WHERE ended_ms IS NOT NULL"), c.polite ? 1 : 0);
+  EXPECT_EQ(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, c.code);
+  EXPECT_EQ(QueryInt(file, "SELECT count(*) FROM run WHERE ended_ms IS NOT NULL"), c.ended ? 1 : 0);
+  server.waitForFinished();
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, WhenTheProgramIsAskedToEnd,
-                         ::testing::Values(Ending{"Term", SIGTERM, true}, Ending{"Hangup", SIGHUP, true},
-                                           Ending{"Interrupt", SIGINT, true}, Ending{"Kill", SIGKILL, false}),
+                         ::testing::Values(Ending{"Term", SIGTERM, 0, true}, Ending{"Hangup", SIGHUP, 0, true},
+                                           Ending{"Interrupt", SIGINT, 0, true}, Ending{"DisplayGone", 0, 1, true},
+                                           Ending{"Kill", SIGKILL, -1, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
