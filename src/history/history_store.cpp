@@ -8,11 +8,11 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
-#include <filesystem>
 #include <system_error>
 #include <unordered_set>
 
 #include "history/checkpointer.h"
+#include "history/history_path.h"
 #include "history/schema.h"
 #include "history/sqlite_db.h"
 
@@ -221,9 +221,7 @@ auto HistoryStore::guarded(F&& action, decltype(action()) fallback) -> decltype(
 void HistoryStore::open(const QString& path) {
   if (path.isEmpty()) return;
   const QString folder = QFileInfo(path).absolutePath();
-  std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(folder.toStdString()), error);
-  if (error) {
+  if (const std::error_code error = MakeHistoryFolder(folder)) {
     fail(Problem::Unwritable,
          QStringLiteral("The folder of the history %1 cannot be made (%2); this run is not recorded.")
              .arg(quoted(path), QString::fromLocal8Bit(error.message().c_str())));
@@ -244,6 +242,8 @@ void HistoryStore::open(const QString& path) {
 // begun again. False when nothing is to be recorded (a problem is set).
 bool HistoryStore::openChecked() {
   for (int attempt = 0; attempt < 2; ++attempt) {
+    // One that cannot be made is named by SQLite's own failure to open it.
+    MakeHistoryFile(path_);
     db_ = std::make_unique<Connection>(path_);
     db_->exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(options_.busyTimeoutMs).toUtf8().constData());
     QString broken;

@@ -1,6 +1,7 @@
 #include "history/history_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "history_fixture.h"
 
@@ -335,6 +336,50 @@ INSTANTIATE_TEST_SUITE_P(Runs, RunChain,
                                            ChainCase{"EndsAtALoop", {{3, 2}, {2, 1}, {1, 2}}, 3, {3, 2, 1}},
                                            ChainCase{"UnknownRun", {{1, {}}}, 5, {}}),
                          [](const auto& info) { return info.param.name; });
+
+// The permissions of what the history finds or makes, under a umask of 022.
+struct ModeCase {
+  const char* name;
+  int folderBefore;  // -1: no folder (nor file)
+  int fileBefore;    // -1: no file
+  int folderAfter;
+  int fileAfter;
+};
+
+class HistoryModes : public HistoryTest, public ::testing::WithParamInterface<ModeCase> {};
+
+int ModeOf(const QString& path) {
+  struct stat status {};
+  return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? static_cast<int>(status.st_mode & 07777) : -1;
+}
+
+TEST_P(HistoryModes, AreTheUsersAloneUnlessGiven) {
+  const ModeCase& c = GetParam();
+  const QString folder = QFileInfo(path).absolutePath();
+  if (c.folderBefore >= 0) {
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), c.folderBefore), 0);
+  }
+  if (c.fileBefore >= 0) {
+    testing::WriteBytes(path, {});
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), c.fileBefore), 0);
+  }
+  const mode_t saved = ::umask(022);
+  {
+    HistoryStore store(path);
+    EXPECT_TRUE(store.recording());
+    EXPECT_EQ(ModeOf(folder), c.folderAfter);
+    EXPECT_EQ(ModeOf(path), c.fileAfter);
+    EXPECT_EQ(ModeOf(path + QStringLiteral("-wal")), c.fileAfter);
+  }
+  ::umask(saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(History, HistoryModes,
+                         ::testing::Values(ModeCase{"NewFolderAndFile", -1, -1, 0700, 0600},
+                                           ModeCase{"FolderKeepsItsOwn", 0755, -1, 0755, 0600},
+                                           ModeCase{"FileKeepsItsOwn", 0750, 0640, 0750, 0640}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(HistoryOff, RecordsNothingAndHasNoProblem) {
   HistoryStore off;

@@ -47,6 +47,10 @@ class frmMain : public QMainWindow {
   // The history's keeper: what a History window asks of the program.
   HistoryKeeper& history() { return *history_; }
 
+  // Ends the history's run cleanly, then the event loop: File > Exit, and
+  // the signals that ask the program to end.
+  void endProgram();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -72,9 +76,6 @@ class frmMain : public QMainWindow {
   // opens a genetic code file of that text; text that is not a whole genetic
   // code, or a clipboard without text, makes nothing and is reported.
   void F_NewFromClipboard_Click();
-  // Ends the history's run cleanly, then the event loop.
-  void endProgram();
-
   Dialogs dialogs_;
   QPointer<frmBoard> board_;
   QLineEdit* txtMutationRate_ = nullptr;

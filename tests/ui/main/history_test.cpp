@@ -1,12 +1,16 @@
 // The history as the user meets it: what the main window records, Reopen
 // Closed Picture, Resume Last Run, a picture made from an earlier run's code,
 // lineage through saved files, and what the user sees when the history file
-// cannot be used. The store's own behaviour is tested in tests/history/.
+// cannot be used, and the run's end when a signal ends the program. The
+// store's own behaviour is tested in tests/history/.
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/types.h>
 
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,10 +20,13 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextDocument>
+#include <QThread>
 #include <QToolTip>
 #include <functional>
 #include <map>
@@ -692,6 +699,64 @@ TEST_F(History, KeepHistoryIsRememberedAndOffRecordsNothingMore) {
   ASSERT_EQ(runs.size(), 2u);  // the first run, and this one from now on
   EXPECT_EQ(runs[1].pictures, 1);
 }
+
+// --- The program's end -------------------------------------------------------
+
+// The real program, asked to end by a signal as a logout, kill or Ctrl+C
+// asks it, or losing its X server; SIGKILL leaves the run as a crash does.
+struct Ending {
+  const char* name;
+  int signal;  // 0: its X server goes away
+  int code;    // the exit status; -1: killed
+  bool ended;  // the run has its end
+};
+
+class WhenTheProgramIsAskedToEnd : public ::testing::TestWithParam<Ending> {};
+
+TEST_P(WhenTheProgramIsAskedToEnd, APoliteSignalEndsTheRunAsExitDoes) {
+  const Ending& c = GetParam();
+  QTemporaryDir home;
+  const QString file = home.filePath(QStringLiteral("data/pelorin/history.sqlite"));
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+  QProcess server;
+  if (c.signal == 0) {
+    if (QStandardPaths::findExecutable(QStringLiteral("Xvfb")).isEmpty()) GTEST_SKIP() << "no Xvfb";
+    server.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    ASSERT_TRUE(server.waitForReadyRead(10000));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(server.readLine().trimmed()));
+  }
+  QProcess program;
+  program.setProcessEnvironment(environment);
+  // A test run in the background may hand down SIGINT ignored.
+  program.setChildProcessModifier([] {
+    for (int number : {SIGTERM, SIGHUP, SIGINT}) ::signal(number, SIG_DFL);
+  });
+  program.start(QStringLiteral(PELORIN_PROGRAM), {});
+  ASSERT_TRUE(program.waitForStarted());
+  QDeadlineTimer deadline(30000);
+  while (QueryInt(file, "SELECT count(*) FROM run") < 1 && !deadline.hasExpired()) QThread::msleep(50);
+  ASSERT_EQ(QueryInt(file, "SELECT count(*) FROM run"), 1);
+  if (c.signal == 0) {
+    server.kill();
+  } else {
+    ASSERT_EQ(::kill(static_cast<pid_t>(program.processId()), c.signal), 0);
+  }
+  ASSERT_TRUE(program.waitForFinished(30000));
+  EXPECT_EQ(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, c.code);
+  EXPECT_EQ(QueryInt(file, "SELECT count(*) FROM run WHERE ended_ms IS NOT NULL"), c.ended ? 1 : 0);
+  server.waitForFinished();
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, WhenTheProgramIsAskedToEnd,
+                         ::testing::Values(Ending{"Term", SIGTERM, 0, true}, Ending{"Hangup", SIGHUP, 0, true},
+                                           Ending{"Interrupt", SIGINT, 0, true}, Ending{"DisplayGone", 0, 1, true},
+                                           Ending{"Kill", SIGKILL, -1, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace pelorin
