@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <climits>
+#include <limits>
 #include <system_error>
 #include <unordered_set>
 
@@ -35,33 +37,105 @@ constexpr const char* kPictureColumns =
     "s.id, s.run, sr.started_ms, s.number "
     "FROM picture p LEFT JOIN picture s ON s.id = p.saved_from LEFT JOIN run sr ON sr.id = s.run ";
 
-std::optional<PictureRef> refAt(const Statement& row, int column) {
-  if (row.isNull(column)) return std::nullopt;
-  return PictureRef{row.integer(column), row.integer(column + 1), fromMs(row.integer(column + 2)),
-                    static_cast<std::int16_t>(row.integer(column + 3))};
+// A recorded picture number as the program numbers pictures; none when the
+// column holds anything else (text, a real, a number out of range).
+std::optional<PictureNumber> numberAt(const Statement& row, int column) {
+  if (!row.isInteger(column)) return std::nullopt;
+  const std::int64_t number = row.integer(column);
+  if (number < 0 || number > std::numeric_limits<PictureNumber>::max()) return std::nullopt;
+  return static_cast<PictureNumber>(number);
 }
 
+std::optional<PictureRef> refAt(const Statement& row, int column) {
+  if (row.isNull(column)) return std::nullopt;
+  const std::optional<PictureNumber> number = numberAt(row, column + 3);
+  if (!number) return std::nullopt;  // a damaged record names no picture
+  return PictureRef{row.integer(column), row.integer(column + 1), fromMs(row.integer(column + 2)), *number};
+}
+
+// What a record that cannot be read keeps: its id, run, number (when
+// readable), times, place and open and ticked flags.
+void markDamaged(RecordedPicture& picture, const QString& why) {
+  picture.code = {};
+  picture.origin = PictureOrigin{};
+  picture.parentRecords.clear();
+  picture.savedFrom.reset();
+  picture.damage = why;
+}
+
+// The record as read; one that cannot be read keeps only its id, run, number
+// (when readable), times and place, with its damage named.
 RecordedPicture pictureAt(const Statement& row) {
   RecordedPicture picture;
   picture.id = row.integer(0);
   picture.run = row.integer(1);
-  picture.number = static_cast<std::int16_t>(row.integer(2));
   picture.made = fromMs(row.integer(3));
-  picture.code = DecodeCode(row.blob(4));
-  picture.origin.how = static_cast<PictureOrigin::How>(row.integer(5));
-  picture.origin.rate = DoubleFromBits(row.integer(6));
-  picture.origin.rateText = row.text(7);
-  picture.origin.fileName = row.text(8);
-  picture.origin.sources = DecodeSources(row.blob(9));
   picture.rateBoxText = row.text(10);
   picture.nameBoxText = row.text(11);
   picture.open = row.integer(12) != 0;
   picture.ticked = row.integer(13) != 0;
-  if (!row.isNull(14) && !row.isNull(15)) {
-    picture.position = QPoint(static_cast<int>(row.integer(14)), static_cast<int>(row.integer(15)));
+  if (row.isInteger(14) && row.isInteger(15)) {
+    picture.position = QPoint(static_cast<int>(std::clamp<std::int64_t>(row.integer(14), INT_MIN / 2, INT_MAX / 2)),
+                              static_cast<int>(std::clamp<std::int64_t>(row.integer(15), INT_MIN / 2, INT_MAX / 2)));
   }
+  const std::optional<PictureNumber> number = numberAt(row, 2);
+  if (!number) {
+    picture.number = -1;
+    markDamaged(picture, QStringLiteral("its number is not a picture number"));
+    return picture;
+  }
+  picture.number = *number;
+  const std::int64_t how = row.integer(5);
+  if (!row.isInteger(5) || how <= static_cast<int>(PictureOrigin::How::NotMade) ||
+      how > static_cast<int>(PictureOrigin::How::Copied)) {
+    markDamaged(picture, QStringLiteral("how it was made is unreadable"));
+    return picture;
+  }
+  try {
+    picture.code = DecodeCode(row.blob(4));
+  } catch (const Failure&) {
+    markDamaged(picture, QStringLiteral("its genetic code is unreadable"));
+    return picture;
+  }
+  try {
+    picture.origin.sources = DecodeSources(row.blob(9));
+  } catch (const Failure&) {
+    markDamaged(picture, QStringLiteral("the sources of its traits are unreadable"));
+    return picture;
+  }
+  picture.origin.how = static_cast<PictureOrigin::How>(how);
+  picture.origin.rate = DoubleFromBits(row.integer(6));
+  picture.origin.rateText = row.text(7);
+  picture.origin.fileName = row.text(8);
   picture.savedFrom = refAt(row, 16);
   return picture;
+}
+
+// Marks damaged every picture whose number an earlier record (by id) of
+// pictures has already: two windows may not share a number.
+void markRepeatedNumbers(std::vector<RecordedPicture>& pictures) {
+  std::vector<RecordedPicture*> byId;
+  for (RecordedPicture& picture : pictures) byId.push_back(&picture);
+  std::sort(byId.begin(), byId.end(), [](const auto* a, const auto* b) { return a->id < b->id; });
+  std::unordered_set<PictureNumber> seen;
+  for (RecordedPicture* picture : byId) {
+    if (!picture->damage && !seen.insert(picture->number).second) {
+      markDamaged(*picture, QStringLiteral("its number was given to an earlier picture"));
+    }
+  }
+}
+
+// One parent of child from a row of (child, number, then a PictureRef's
+// columns): a number out of range makes the child's record damaged.
+void addParent(RecordedPicture& child, const Statement& row) {
+  if (child.damage) return;
+  const std::optional<PictureNumber> number = numberAt(row, 1);
+  if (!number) {
+    markDamaged(child, QStringLiteral("a parent's number is not a picture number"));
+    return;
+  }
+  child.origin.parents.push_back(*number);
+  child.parentRecords.push_back(refAt(row, 2));
 }
 
 // "1, 4, 9" for an IN list of ids the store itself holds.
@@ -90,9 +164,7 @@ void readParentsOf(Connection& db, std::vector<RecordedPicture>& pictures) {
       idList(ids) + ") ORDER BY a.child, a.position";
   Statement query(db, sql.constData());
   while (query.step()) {
-    RecordedPicture& child = *byId.at(query.integer(0));
-    child.origin.parents.push_back(static_cast<std::int16_t>(query.integer(1)));
-    child.parentRecords.push_back(refAt(query, 2));
+    addParent(*byId.at(query.integer(0)), query);
   }
 }
 
@@ -331,6 +403,11 @@ void HistoryStore::endRun() {
         const StatementLease updateLease = db_->prepared("UPDATE run SET ended_ms = ? WHERE id = ?");
         Statement& update = *updateLease;
         update.bind(1, nowMs()).bind(2, run_).run();
+        // A run that made no picture and continued none leaves nothing to keep.
+        if (numbers_.empty() && chain_.size() == 1) {
+          Statement remove(*db_, "DELETE FROM run WHERE id = ? AND continues IS NULL");
+          remove.bind(1, run_).run();
+        }
         return 0;
       },
       0);
@@ -472,6 +549,18 @@ std::vector<RunSummary> HistoryStore::runs() {
           run.current = run.id == run_;
           result.push_back(run);
         }
+        // A run that made nothing, nor continued a run that did, has nothing
+        // to show or bring back: a program killed at its start leaves one.
+        std::unordered_map<RunId, int> made;
+        for (const RunSummary& run : result) made[run.id] = run.pictures;
+        std::unordered_set<RunId> shown;
+        for (const RunSummary& run : result) {
+          const std::vector<RunId> chain = ChainOf(result, run.id);
+          if (run.current || std::any_of(chain.begin(), chain.end(), [&](RunId link) { return made[link] > 0; })) {
+            shown.insert(run.id);
+          }
+        }
+        std::erase_if(result, [&](const RunSummary& run) { return shown.count(run.id) == 0; });
         return result;
       },
       {});
@@ -495,8 +584,7 @@ void HistoryStore::readParents(std::vector<RecordedPicture>& pictures, const cha
   while (query.step()) {
     const auto found = byId.find(query.integer(0));
     if (found == byId.end()) continue;
-    found->second->origin.parents.push_back(static_cast<std::int16_t>(query.integer(1)));
-    found->second->parentRecords.push_back(refAt(query, 2));
+    addParent(*found->second, query);
   }
 }
 
@@ -516,7 +604,13 @@ std::vector<RecordedPicture> HistoryStore::readPictures(const char* where, const
 }
 
 std::vector<RecordedPicture> HistoryStore::picturesOf(RunId run) {
-  return guarded([&] { return readPictures("WHERE p.run = ?", "ORDER BY p.number, p.id", {run}); }, {});
+  return guarded(
+      [&] {
+        std::vector<RecordedPicture> pictures = readPictures("WHERE p.run = ?", "ORDER BY p.number, p.id", {run});
+        markRepeatedNumbers(pictures);
+        return pictures;
+      },
+      {});
 }
 
 std::optional<RecordedPicture> HistoryStore::picture(PictureId id) {
@@ -559,7 +653,14 @@ std::vector<RecordedPicture> HistoryStore::closedPictures() {
   return guarded(
       [&] {
         const QByteArray where = "WHERE p.run IN (" + idList(chain_) + ") AND p.open = 0";
-        return readPictures(where.constData(), "ORDER BY p.closed_event DESC", {});
+        std::vector<RecordedPicture> closed = readPictures(where.constData(), "ORDER BY p.closed_event DESC", {});
+        for (RecordedPicture& picture : closed) {
+          const auto owner = numbers_.find(picture.number);
+          if (!picture.damage && (owner == numbers_.end() || owner->second != picture.id)) {
+            markDamaged(picture, QStringLiteral("its number was given to an earlier picture"));
+          }
+        }
+        return closed;
       },
       {});
 }
@@ -585,8 +686,15 @@ std::optional<ResumeData> HistoryStore::resumeData(RunId run) {
         ResumeData data;
         data.run = run;
         const QByteArray in = "p.run IN (" + idList(chain) + ")";
-        data.openPictures =
-            readPictures(("WHERE " + in + " AND p.open = 1").constData(), "ORDER BY p.number, p.id", {});
+        const std::unordered_map<PictureNumber, PictureId> owners = numbersOf(chain);
+        for (RecordedPicture& picture :
+             readPictures(("WHERE " + in + " AND p.open = 1").constData(), "ORDER BY p.number, p.id", {})) {
+          const auto owner = owners.find(picture.number);
+          if (!picture.damage && (owner == owners.end() || owner->second != picture.id)) {
+            markDamaged(picture, QStringLiteral("its number was given to an earlier picture"));
+          }
+          (picture.damage ? data.damagedPictures : data.openPictures).push_back(std::move(picture));
+        }
         Statement last(
             *db_,
             ("SELECT p.rate_box, p.name_box FROM picture p WHERE " + in + " ORDER BY p.id DESC LIMIT 1").constData());
@@ -594,23 +702,26 @@ std::optional<ResumeData> HistoryStore::resumeData(RunId run) {
           data.rateBoxText = last.text(0);
           data.nameBoxText = last.text(1);
         }
-        Statement highest(*db_, ("SELECT max(p.number) FROM picture p WHERE " + in).constData());
-        if (highest.step() && !highest.isNull(0)) data.highestNumber = static_cast<std::int16_t>(highest.integer(0));
+        for (const auto& [number, id] : owners) {
+          if (!data.highestNumber || number > *data.highestNumber) data.highestNumber = number;
+        }
         return data;
       },
       std::nullopt);
 }
 
-void HistoryStore::loadNumbers() {
-  numbers_.clear();
-  // Older runs first, so that a number made again later maps to its newest picture.
-  for (auto run = chain_.rbegin(); run != chain_.rend(); ++run) {
-    const StatementLease queryLease = db_->prepared("SELECT number, id FROM picture WHERE run = ? ORDER BY id");
-    Statement& query = *queryLease;
-    query.bind(1, *run);
-    while (query.step()) numbers_[static_cast<std::int16_t>(query.integer(0))] = query.integer(1);
+std::unordered_map<PictureNumber, PictureId> HistoryStore::numbersOf(const std::vector<RunId>& chain) {
+  std::unordered_map<PictureNumber, PictureId> numbers;
+  if (chain.empty()) return numbers;
+  Statement query(*db_,
+                  ("SELECT number, id FROM picture WHERE run IN (" + idList(chain) + ") ORDER BY id").constData());
+  while (query.step()) {
+    if (const std::optional<PictureNumber> number = numberAt(query, 0)) numbers.emplace(*number, query.integer(1));
   }
+  return numbers;
 }
+
+void HistoryStore::loadNumbers() { numbers_ = numbersOf(chain_); }
 
 bool HistoryStore::continueRun(RunId run) {
   return guarded(

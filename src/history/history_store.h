@@ -75,6 +75,10 @@ struct RecordedPicture {
   bool open = true;  // for an ended or killed run: open at its end
   bool ticked = false;
   std::optional<QPoint> position;
+  // Why the record cannot be read ("its genetic code is unreadable"), when it
+  // cannot: its code and origin are then empty (its number -1 when that is
+  // what cannot be read), and nothing is made from it.
+  std::optional<QString> damage;
 };
 
 struct RunSummary {
@@ -97,9 +101,13 @@ std::vector<RunId> ChainOf(const std::vector<RunSummary>& runs, RunId run);
 struct ResumeData {
   RunId run = 0;
   std::vector<RecordedPicture> openPictures;  // of R and the runs R continues, in number order
-  QString rateBoxText;                        // as the last picture made there found them
-  QString nameBoxText;
-  std::optional<PictureNumber> highestNumber;  // none when R made no picture
+  // The boxes as the last picture made there found them; none when no
+  // picture was made there.
+  std::optional<QString> rateBoxText;
+  std::optional<QString> nameBoxText;
+  std::optional<PictureNumber> highestNumber;  // none when R made no readable picture
+  // Open pictures left out because their record cannot be read.
+  std::vector<RecordedPicture> damagedPictures;
 };
 
 struct HistoryOptions {
@@ -154,9 +162,12 @@ class HistoryStore {
   void recordSaved(PictureNumber number, const QString& path, const QByteArray& bytes);
   void recordExported(PictureNumber number, const QString& path);
 
-  // Newest first.
+  // Newest first. Runs that made no picture, in themselves or in the runs
+  // they continue, are left out, except this one.
   std::vector<RunSummary> runs();
-  // Pictures made in run, in number order.
+  // Pictures made in run, in number order. A record that cannot be read
+  // (its code, sources or number) comes with its damage set; so does a
+  // number the run made before.
   std::vector<RecordedPicture> picturesOf(RunId run);
   std::optional<RecordedPicture> picture(PictureId id);
   // The picture recorded as id, every recorded ancestor (through its parents
@@ -168,8 +179,8 @@ class HistoryStore {
   // own, so that any one thread may call it while the store records on
   // another. Empty when path names no file (none is made). Unlike the rest of
   // the store it throws: Failure (FileSystem, naming path) when the file
-  // cannot be read, TypeMismatch when it is no Pelorin history or holds a
-  // record that cannot be read.
+  // cannot be read, TypeMismatch when it is no Pelorin history. A record
+  // that cannot be read comes with its damage set.
   static std::vector<RecordedPicture> ReadFamily(const QString& path, PictureId id);
   // The record of picture number of this run (or of a run it continues);
   // nullopt when none was recorded.
@@ -212,6 +223,9 @@ class HistoryStore {
                    const QByteArray& hash);
   // ChainOf(run) over the runs of the file.
   std::vector<RunId> chainOf(RunId run);
+  // Each picture number of chain's runs with the first record (by id) that
+  // took it; records whose number is unreadable or taken are left out.
+  std::unordered_map<PictureNumber, PictureId> numbersOf(const std::vector<RunId>& chain);
   void loadNumbers();
   void readParents(std::vector<RecordedPicture>& pictures, const char* where, const std::vector<std::int64_t>& values);
   std::vector<RecordedPicture> readPictures(const char* where, const char* order,
@@ -224,8 +238,8 @@ class HistoryStore {
   std::unique_ptr<Connection> db_;
   std::unique_ptr<Checkpointer> checkpointer_;  // goes before db_
   RunId run_ = 0;
-  std::vector<RunId> chain_;                             // this run, then the runs it continues
-  std::unordered_map<std::int16_t, PictureId> numbers_;  // picture numbers of the chain
+  std::vector<RunId> chain_;                              // this run, then the runs it continues
+  std::unordered_map<PictureNumber, PictureId> numbers_;  // picture numbers of the chain
   Problem problem_ = Problem::None;
   QString message_;
   std::function<void(const QString&)> handler_;

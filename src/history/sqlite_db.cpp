@@ -104,6 +104,8 @@ bool Statement::isNull(int column) const { return sqlite3_column_type(stmt_, col
 
 std::int64_t Statement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
 
+bool Statement::isInteger(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_INTEGER; }
+
 std::optional<std::int64_t> Statement::optionalInteger(int column) const {
   if (isNull(column)) return std::nullopt;
   return integer(column);

@@ -92,6 +92,8 @@ class Statement {
 
   bool isNull(int column) const;
   std::int64_t integer(int column) const;
+  // True when the column holds an integer (not text, a real, a blob or NULL).
+  bool isInteger(int column) const;
   std::optional<std::int64_t> optionalInteger(int column) const;
   QString text(int column) const;
   QByteArray blob(int column) const;

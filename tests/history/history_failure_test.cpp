@@ -286,5 +286,60 @@ TEST_F(HistoryTest, TwoProcessesOnOneFileBothRecordEverything) {
   }
 }
 
+// A record spoilt after it was written, in a run that made 0..4 (1..4 bred
+// from 0) and was killed: the record is that record's problem alone.
+struct BadRecordCase {
+  const char* name;
+  const char* spoil;
+  std::int16_t shownAs;  // the damaged record's number as read
+};
+
+class BadRecord : public HistoryTest, public ::testing::WithParamInterface<BadRecordCase> {};
+
+TEST_P(BadRecord, IsLeftOutAndEveryOtherPictureComesBack) {
+  RunId killed = 0;
+  {
+    HistoryStore first(path);
+    for (std::int16_t number = 0; number < 5; ++number) {
+      first.recordPicture(MadePicture(number, number > 0 ? std::vector<std::int16_t>{0} : std::vector<std::int16_t>{}));
+    }
+    killed = *first.currentRun();
+  }
+  Exec(path, GetParam().spoil);
+  HistoryStore store(path);
+  const auto data = store.resumeData(killed);
+  ASSERT_TRUE(data);
+  EXPECT_EQ(testing::NumbersOf(data->openPictures), (std::vector<std::int16_t>{0, 1, 3, 4})) << GetParam().name;
+  ASSERT_EQ(data->damagedPictures.size(), 1u);
+  EXPECT_EQ(data->damagedPictures[0].number, GetParam().shownAs);
+  EXPECT_TRUE(data->damagedPictures[0].damage);
+  EXPECT_EQ(data->highestNumber, 4);
+  const auto pictures = store.picturesOf(killed);
+  EXPECT_EQ(std::count_if(pictures.begin(), pictures.end(), [](const auto& picture) { return picture.damage; }), 1);
+  EXPECT_EQ(HistoryStore::ReadFamily(path, data->openPictures[0].id).size(), 5u);
+
+  ASSERT_TRUE(store.continueRun(killed));
+  EXPECT_TRUE(store.recordPicture(MadePicture(5, {0, 1})));
+  EXPECT_EQ(store.problemKind(), Problem::None);
+  EXPECT_TRUE(store.recording());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    History, BadRecord,
+    ::testing::Values(BadRecordCase{"Code", "UPDATE picture SET code = x'0203040506' WHERE number = 2", 2},
+                      BadRecordCase{"EmptyCode", "UPDATE picture SET code = x'' WHERE number = 2", 2},
+                      BadRecordCase{"Sources", "UPDATE picture SET sources = x'09' WHERE number = 2", 2},
+                      BadRecordCase{"EmptySources", "UPDATE picture SET sources = x'' WHERE number = 2", 2},
+                      BadRecordCase{"How", "UPDATE picture SET how = 99 WHERE number = 2", 2},
+                      BadRecordCase{"NumberTooHigh", "UPDATE picture SET number = 100000 WHERE number = 2", -1},
+                      BadRecordCase{"NumberNegative", "UPDATE picture SET number = -3 WHERE number = 2", -1},
+                      BadRecordCase{"NumberText", "UPDATE picture SET number = 'abc' WHERE number = 2", -1},
+                      BadRecordCase{"NumberTaken", "UPDATE picture SET number = 1 WHERE number = 2", 1},
+                      BadRecordCase{"ParentNumber",
+                                    "UPDATE parent SET number = 70000 WHERE child = "
+                                    "(SELECT id FROM picture WHERE number = 2)",
+                                    2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace pelorin::history

@@ -57,6 +57,12 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes) {
   ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+inline std::vector<std::int16_t> NumbersOf(const std::vector<RecordedPicture>& pictures) {
+  std::vector<std::int16_t> numbers;
+  for (const RecordedPicture& picture : pictures) numbers.push_back(picture.number);
+  return numbers;
+}
+
 // Every value with its exact bits (NaN payloads and -0.0 included).
 inline bool SameBits(const GeneticCodeValues& a, const GeneticCodeValues& b) {
   for (std::size_t i = 0; i < a.size(); ++i) {

@@ -12,12 +12,7 @@ using testing::HistoryTest;
 using testing::MadePicture;
 using testing::SameBits;
 
-std::vector<std::int16_t> NumbersOf(const std::vector<RecordedPicture>& pictures) {
-  std::vector<std::int16_t> numbers;
-  for (const RecordedPicture& picture : pictures) numbers.push_back(picture.number);
-  return numbers;
-}
-
+using testing::NumbersOf;
 using RecordTest = HistoryTest;
 
 TEST_F(RecordTest, NewFileIsMarkedAsThisVersionsHistory) {
@@ -115,7 +110,12 @@ TEST_F(RecordTest, RunsAreListedNewestFirstWithTheirCounts) {
     first.recordClosed(0);
     first.endRun();
   }
-  { HistoryStore killed(path); }  // no end: killed
+  {
+    HistoryStore killed(path);  // no end: killed
+    killed.recordPicture(MadePicture(0));
+  }
+  { HistoryStore killedAtStart(path); }  // made nothing: not listed
+  { HistoryStore(path).endRun(); }       // made nothing: gone
   HistoryStore store(path);
   store.recordPicture(MadePicture(0));
   const auto runs = store.runs();
@@ -124,7 +124,7 @@ TEST_F(RecordTest, RunsAreListedNewestFirstWithTheirCounts) {
   EXPECT_EQ(runs[0].pictures, 1);
   EXPECT_FALSE(runs[1].current);
   EXPECT_FALSE(runs[1].ended);
-  EXPECT_EQ(runs[1].pictures, 0);
+  EXPECT_EQ(runs[1].pictures, 1);
   EXPECT_TRUE(runs[2].ended);
   EXPECT_EQ(runs[2].pictures, 2);
   EXPECT_EQ(runs[2].openPictures, 1);
@@ -304,6 +304,7 @@ TEST_F(ForgetTest, ThisRunAndTheRunItContinuesStay) {
   RunId earlier = 0;
   {
     HistoryStore first(path);
+    first.recordPicture(MadePicture(0));
     earlier = *first.currentRun();
   }
   HistoryStore store(path);

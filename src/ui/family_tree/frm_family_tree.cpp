@@ -211,8 +211,11 @@ void frmFamilyTree::layOut(const QString& historyPath) {
         scene->drawing.numbers.push_back(plainNumberText(record.number));
         scene->drawing.runs.push_back(ours || started.isNull() ? QString() : RunDateText(started));
         // The line as the picture's own window gives it.
-        const QString origin = OriginLine(
-            record.number, history::OriginOf(record, [&](history::RunId run) { return thisRun.count(run) > 0; }));
+        const QString origin =
+            record.damage
+                ? tr("Picture %1: damaged, %2").arg(record.number).arg(*record.damage)
+                : OriginLine(record.number,
+                             history::OriginOf(record, [&](history::RunId run) { return thisRun.count(run) > 0; }));
         scene->cellTips.push_back(record.open ? origin : tr("%1, closed").arg(origin));
       }
       for (std::size_t i = 0; i < scene->layout.lines.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "ui/history/history_cells_model.h"
 
+#include <QPainter>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -37,18 +38,43 @@ QModelIndex HistoryCellsModel::indexOf(history::PictureId id) const {
 }
 
 const QString& HistoryCellsModel::originOf(const Row& row) const {
-  if (row.origin.isNull()) row.origin = OriginLine(row.picture.number, row.picture.origin);
+  if (!row.origin.isNull()) return row.origin;
+  if (row.picture.damage) {
+    row.origin = row.picture.number >= 0
+                     ? tr("Picture %1: damaged, %2").arg(row.picture.number).arg(*row.picture.damage)
+                     : tr("Damaged: %1").arg(*row.picture.damage);
+  } else {
+    row.origin = OriginLine(row.picture.number, row.picture.origin);
+  }
   return row.origin;
 }
+
+namespace {
+
+// A record that cannot be read: a cross over its blank cell.
+void markDamaged(QImage& image) {
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(QColor(0xb0, 0x30, 0x30), 2.0));
+  const QRectF area = QRectF(QPointF(0, 0), image.deviceIndependentSize()).adjusted(8, 8, -8, -8);
+  painter.drawLine(area.topLeft(), area.bottomRight());
+  painter.drawLine(area.topRight(), area.bottomLeft());
+}
+
+}  // namespace
 
 QImage HistoryCellsModel::imageOf(const Row& row) const {
   if (const QImage* kept = images_.object(row.picture.id)) return *kept;
   const QColor background = systemWindowBackground();
-  std::optional<QImage> drawn = history::DrawRecordedCode(
-      row.picture.code,
-      [&](clsGenSeq& code, const SegmentTable& lines) { return RenderPicture(code, lines, ratio_, background); });
+  std::optional<QImage> drawn;
+  if (!row.picture.damage) {
+    drawn = history::DrawRecordedCode(row.picture.code, [&](clsGenSeq& code, const SegmentTable& lines) {
+      return RenderPicture(code, lines, ratio_, background);
+    });
+  }
   // A path that leaves the coordinates: its window drew nothing either.
   if (!drawn) drawn = BlankImage(twipsSize(kPictureWidthTwips, kPictureHeightTwips), ratio_, background);
+  if (row.picture.damage) markDamaged(*drawn);
   auto image = std::make_unique<QImage>(*std::move(drawn));
   ++drawn_;
   const QImage shown = *image;

@@ -1,5 +1,6 @@
 #include "ui/main/history_keeper.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
@@ -225,6 +226,10 @@ QDateTime HistoryKeeper::runStart(history::RunId run) {
 }
 
 void HistoryKeeper::openRecorded(const history::RecordedPicture& picture) {
+  if (picture.damage) {
+    showUnreadable({picture});
+    return;
+  }
   if (inThisRun(picture.run)) {
     reopen(picture.number, &picture);
     return;
@@ -261,9 +266,12 @@ void HistoryKeeper::resume(history::RunId run) {
   resumed_ = true;
   if (const auto current = settled().currentRun()) chain_ = history::ChainOf(settled().runs(), *current);
   restoring_ = true;
-  emit boxesResumed(BoxTexts{data->rateBoxText, data->nameBoxText});
-  if (data->highestNumber && *data->highestNumber < std::numeric_limits<PictureNumber>::max()) {
-    modObject::ObjectCount = static_cast<PictureNumber>(*data->highestNumber + 1);
+  if (data->rateBoxText && data->nameBoxText) emit boxesResumed(BoxTexts{*data->rateBoxText, *data->nameBoxText});
+  if (data->highestNumber) {
+    // After the last number the next Open fails as numbers used up do.
+    constexpr PictureNumber kLast = std::numeric_limits<PictureNumber>::max();
+    modObject::ObjectCount =
+        *data->highestNumber < kLast ? static_cast<PictureNumber>(*data->highestNumber + 1) : kLast;
   }
   for (const history::RecordedPicture& record : data->openPictures) {
     reportFailures(window_, tr("bringing back picture %1").arg(record.number), [&] {
@@ -275,14 +283,27 @@ void HistoryKeeper::resume(history::RunId run) {
   }
   std::vector<history::RecordedPicture> closed = settled().closedPictures();  // the most recent first
   for (auto record = closed.rbegin(); record != closed.rend(); ++record) {
-    if (registered(record->number)) continue;
+    if (record->damage || registered(record->number)) continue;
     closed_.push_back(record->number);
     if (record->position) positions_[record->number] = *record->position;
     closedRecords_[record->number] = std::move(*record);
   }
   restoring_ = false;
+  if (!data->damagedPictures.empty()) showUnreadable(data->damagedPictures);
   emit actionsChanged();
   emit changed();
+}
+
+void HistoryKeeper::showUnreadable(const std::vector<history::RecordedPicture>& damaged) {
+  QStringList names;
+  for (const history::RecordedPicture& picture : damaged) {
+    const QString why = picture.damage.value_or(QString());
+    names << (picture.number >= 0 ? tr("picture %1 (%2)").arg(picture.number).arg(why) : tr("a picture (%1)").arg(why));
+  }
+  showProblem(
+      tr("The history %1 holds records that cannot be read: %2. They were left out; the history goes on "
+         "recording.")
+          .arg(QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path_)), names.join(QStringLiteral("; "))));
 }
 
 void HistoryKeeper::forgetRun(history::RunId run) {

@@ -106,6 +106,8 @@ class HistoryKeeper final : public HistoryActions {
   // The store once everything recorded so far is written: to read.
   history::HistoryStore& settled() { return recorder_->settled(); }
   void showProblem(const QString& text);
+  // Names once the pictures whose records cannot be read.
+  void showUnreadable(const std::vector<history::RecordedPicture>& damaged);
   void closedByUser(PictureNumber number, QPoint position);
   void moved(PictureNumber number, QPoint position);
   void recorded();

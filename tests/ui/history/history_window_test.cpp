@@ -36,7 +36,7 @@ using history::RunId;
 // The fixtures of the windows that browse the history.
 using namespace testing;  // NOLINT(google-build-using-namespace)
 
-// A history of four runs, oldest first:
+// A history of three runs, oldest first (a fourth, E, made nothing and is gone):
 //   A  8 Dec 14:02, ended: pictures 0, 1 (bred from 0), 2 (from 0 and 1); 1 closed
 //   E  8 Dec 15:30, ended: no pictures
 //   B  9 Dec 09:15, killed: pictures 0, 1; 0 closed
@@ -46,7 +46,7 @@ class HistoryWindowTest : public ::testing::Test {
  protected:
   HistoryWindowTest() {
     runA = pastRun(at(8, 14, 2), 3, {1}, true);
-    runE = pastRun(at(8, 15, 30), 0, {}, true);
+    pastRun(at(8, 15, 30), 0, {}, true);
     runB = pastRun(at(9, 9, 15), 2, {0}, false);
     clock = at(10, 10, 0);
     store = std::make_unique<history::HistoryStore>(path, options());
@@ -115,7 +115,7 @@ class HistoryWindowTest : public ::testing::Test {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("pelorin/history.sqlite"));
   QDateTime clock;
-  RunId runA = 0, runE = 0, runB = 0, runC = 0;
+  RunId runA = 0, runB = 0, runC = 0;
   std::unique_ptr<history::HistoryStore> store;
   FakeHistoryActions actions;
   testing::RecordingMessages messages;
@@ -142,11 +142,10 @@ TEST_F(HistoryWindowTest, ListsTheRunsNewestFirstWithTheirCountsThisRunMarkedAnd
   } expected[] = {
       {runC, "10 Dec 2026 10:00:00 (this run)", "2", "1", true},
       {runB, "9 Dec 2026 09:15:00 (continued)", "2", "1", false},
-      {runE, "8 Dec 2026 15:30:00", "0", "0", false},
       {runA, "8 Dec 2026 14:02:00", "3", "2", false},
   };
-  ASSERT_EQ(runs.rowCount(), 4);
-  for (int row = 0; row < 4; ++row) {
+  ASSERT_EQ(runs.rowCount(), 3);
+  for (int row = 0; row < 3; ++row) {
     SCOPED_TRACE(row);
     const auto& want = expected[row];
     const auto cell = [&](int column, int role = Qt::DisplayRole) { return runs.index(row, column).data(role); };
@@ -157,7 +156,7 @@ TEST_F(HistoryWindowTest, ListsTheRunsNewestFirstWithTheirCountsThisRunMarkedAnd
     EXPECT_EQ(cell(HistoryRunsModel::StartedColumn, Qt::FontRole).value<QFont>().bold(), want.bold);
   }
   EXPECT_TRUE(
-      runs.index(2, 0).data(Qt::ToolTipRole).toString().startsWith("The run started 8 Dec 2026 15:30:00, ended"));
+      runs.index(2, 0).data(Qt::ToolTipRole).toString().startsWith("The run started 8 Dec 2026 14:02:00, ended"));
   EXPECT_EQ(runs.index(1, 0).data(Qt::ToolTipRole).toString(),
             "The run started 9 Dec 2026 09:15:00, never ended (the program was stopped, or is still running): "
             "2 pictures, 1 open; this run continues it");
@@ -184,7 +183,6 @@ TEST_F(HistoryWindowTest, ShowsAChosenRunsPicturesInNumberOrderWithTheirOriginLi
        {"Picture 0: random", "Picture 1: bred from 0 at mutation rate 0.05; 1 of 448 traits mutated",
         "Picture 2: bred from 0 and 1 at mutation rate 0.05; 1 of 448 traits mutated"},
        "The run of 8 Dec 2026 14:02:00: 3 pictures, 2 open"},
-      {runE, {}, {}, {}, "The run of 8 Dec 2026 15:30:00: no pictures"},
       {runB,
        {0, 1},
        {false, true},
@@ -349,10 +347,10 @@ TEST_F(HistoryWindowTest, EnterOrADoubleClickOnACellOpensThatPicture) {
 }
 
 TEST_F(HistoryWindowTest, ResumeIsEnabledOnlyWhenTheProgramAllowsItAndResumesTheChosenRun) {
-  actions.resumable = {runA, runE};
+  actions.resumable = {runA};
   open();
   auto* resume = child<QPushButton>(*window, "btnResume");
-  for (const auto& [run, enabled] : {std::pair{runC, false}, {runB, false}, {runE, true}, {runA, true}}) {
+  for (const auto& [run, enabled] : {std::pair{runC, false}, {runB, false}, {runA, true}}) {
     choose(run);
     EXPECT_EQ(resume->isEnabled(), enabled) << run;
   }
@@ -376,7 +374,6 @@ TEST_F(HistoryWindowTest, DeleteAsksNamingTheRunAndItsPicturesAndForgetsOnlyOnYe
     const char* question;  // null: not asked
     RunId chosenAfter;
   } cases[] = {
-      {"no pictures, yes", runE, false, true, "Forget the run of 8 Dec 2026 15:30:00? It holds no pictures.", runA},
       {"no", runA, false, false,
        "Forget the run of 8 Dec 2026 14:02:00 and the 3 pictures it holds? They cannot be brought back.", runA},
       {"yes with the button", runA, true, true,
@@ -384,7 +381,7 @@ TEST_F(HistoryWindowTest, DeleteAsksNamingTheRunAndItsPicturesAndForgetsOnlyOnYe
       {"this run", runC, false, true, nullptr, runC},
       {"the run this one continues", runB, true, true, nullptr, runB},
   };
-  std::set<RunId> kept = {runA, runB, runC, runE};
+  std::set<RunId> kept = {runA, runB, runC};
   for (const auto& test : cases) {
     SCOPED_TRACE(test.name);
     choose(test.run);
@@ -411,7 +408,7 @@ TEST_F(HistoryWindowTest, DeleteAsksNamingTheRunAndItsPicturesAndForgetsOnlyOnYe
     EXPECT_EQ(listed, kept);
     EXPECT_EQ(window->chosenRun(), test.chosenAfter);
   }
-  EXPECT_EQ(messages.askedOver, QList<QWidget*>(3, window.data()));
+  EXPECT_EQ(messages.askedOver, QList<QWidget*>(2, window.data()));
 }
 
 TEST_F(HistoryWindowTest, KeepHistoryBoxShowsAndSetsTheProgramsChoiceAndSaysWhenNothingIsRecorded) {
@@ -425,7 +422,7 @@ TEST_F(HistoryWindowTest, KeepHistoryBoxShowsAndSetsTheProgramsChoiceAndSaysWhen
     EXPECT_EQ(actions.keep, on);
     EXPECT_EQ(keep->isChecked(), on);
     EXPECT_EQ(status(), on ? QString() : off);
-    EXPECT_EQ(window->runsModel().rowCount(), 4);  // the history is still there to browse
+    EXPECT_EQ(window->runsModel().rowCount(), 3);  // the history is still there to browse
   }
   EXPECT_EQ(actions.keeps, std::vector<bool>({false, true}));
   // Switched off elsewhere: the box follows, and tells nothing back.
@@ -467,7 +464,7 @@ TEST_F(HistoryWindowTest, WithoutAHistoryItSaysSoAndWhyWhenKnownAndStaysUsable) 
   actions.history = store.get();
   changed();
   EXPECT_EQ(status(), QString());
-  EXPECT_EQ(window->runsModel().rowCount(), 4);
+  EXPECT_EQ(window->runsModel().rowCount(), 3);
   EXPECT_EQ(window->chosenRun(), runC);
 }
 

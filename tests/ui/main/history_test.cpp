@@ -79,7 +79,8 @@ void WriteSpiral(const QString& path) {
   SaveGeneticCode(code, path);
 }
 
-// One value of the history file, through a connection of its own.
+// Runs sql on the history file through a connection of its own: its first
+// value, -1 when it gives none.
 std::int64_t QueryInt(const QString& path, const char* sql) {
   sqlite3* db = nullptr;
   std::int64_t value = -1;
@@ -361,6 +362,63 @@ TEST_F(History, ResumeBringsBackEveryOpenPictureAsItWasAndItsClosedOnesCanBeReop
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_EQ(runs[0].continues, std::optional<history::RunId>(runs[1].id));
   EXPECT_EQ(messages.texts, QStringList());
+}
+
+TEST_F(History, ResumeOfAResumedRunBringsBackBothRunsPicturesAsThemselvesTheLastClosedFirst) {
+  start();
+  for (int i = 0; i < 3; ++i) open();
+  close(openWindowOf(2));
+  restart();
+  item("F_ResumeLast")->trigger();
+  open();  // 3, of the continuation
+  const std::map<int, Shown> all = shownPictures();
+  close(openWindowOf(3));
+  close(openWindowOf(0));  // of the first run, closed last
+  restart();
+  item("F_ResumeLast")->trigger();
+  EXPECT_EQ(shownPictures().size(), 1u);
+  item("F_ReopenClosed")->trigger();
+  EXPECT_EQ(shownPictures().size(), 2u);
+  EXPECT_EQ(shownPictures().at(0), all.at(0));
+  item("F_ReopenClosed")->trigger();
+  EXPECT_EQ(shownPictures().at(3), all.at(3));
+  item("F_ReopenClosed")->trigger();
+  EXPECT_EQ(shownPictures().count(2), 1u);
+  EXPECT_EQ(messages.texts, QStringList());
+}
+
+TEST_F(History, ResumeLastRunPassesOverRunsThatMadeNoPicture) {
+  start();
+  open(QStringLiteral("0.5"), {});
+  stop();
+  start();  // ends having made nothing
+  stop();
+  { history::HistoryStore killedAtStart(path); }
+  start();
+  ASSERT_TRUE(item("F_ResumeLast")->isEnabled());
+  item("F_ResumeLast")->trigger();
+  EXPECT_EQ(shownPictures().size(), 1u);
+  EXPECT_EQ(child<QLineEdit>(*main, "txtMutationRate")->text(), QStringLiteral("0.5"));
+  EXPECT_EQ(store().runs().size(), 2u);
+}
+
+TEST_F(History, ARunWithAnUnreadableRecordResumesEveryGoodPictureSaysSoOnceAndRecordsOn) {
+  start();
+  for (int i = 0; i < 3; ++i) open();
+  const std::map<int, Shown> before = shownPictures();
+  stop();
+  QueryInt(path, "UPDATE picture SET code = x'0203040506' WHERE number = 1");
+  start();
+  item("F_ResumeLast")->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(shownPictures().size(), 2u);
+  EXPECT_EQ(shownPictures().at(2), before.at(2));
+  ASSERT_EQ(messages.texts.size(), 1);
+  EXPECT_TRUE(messages.texts[0].contains(QStringLiteral("picture 1 ("))) << messages.texts[0].toStdString();
+  ASSERT_NE(open(), nullptr);
+  EXPECT_TRUE(main->history().recording());
+  EXPECT_EQ(store().picturesOf(run()).size(), 1u);
+  EXPECT_EQ(messages.texts.size(), 1);
 }
 
 TEST_F(History, ResumeIsOnlyForARunThatHasMadeNoPicture) {
@@ -748,7 +806,8 @@ TEST_P(WhenTheProgramIsAskedToEnd, APoliteSignalEndsTheRunAsExitDoes) {
   }
   ASSERT_TRUE(program.waitForFinished(30000));
   EXPECT_EQ(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, c.code);
-  EXPECT_EQ(QueryInt(file, "SELECT count(*) FROM run WHERE ended_ms IS NOT NULL"), c.ended ? 1 : 0);
+  // Ended, a run that made nothing is gone; killed, it stays without its end.
+  EXPECT_EQ(QueryInt(file, "SELECT count(*) FROM run WHERE ended_ms IS NULL"), c.ended ? 0 : 1);
   server.waitForFinished();
 }
 
