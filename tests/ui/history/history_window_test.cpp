@@ -1,3 +1,5 @@
+#include <sqlite3.h>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -344,6 +346,28 @@ TEST_F(HistoryWindowTest, EnterOrADoubleClickOnACellOpensThatPicture) {
       EXPECT_TRUE(history::testing::SameBits(actions.opened[0].code, expected.code));
     }
   }
+}
+
+TEST_F(HistoryWindowTest, ARecordThatCannotBeReadIsAMarkedCellSayingSo) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+  const std::string spoil = "UPDATE picture SET sources = x'09' WHERE number = 1 AND run = " + std::to_string(runA);
+  EXPECT_EQ(sqlite3_exec(db, spoil.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(db);
+  open();
+  choose(runA);
+  ASSERT_EQ(numbers(), QList<int>({0, 1, 2}));
+  for (int row = 0; row < 3; ++row) {
+    const QModelIndex cell = cells().index(row);
+    const QImage image = cell.data(Qt::DecorationRole).value<QImage>();
+    int marked = 0;  // pixels of the damage mark's colour
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) marked += image.pixel(x, y) == qRgb(0xb0, 0x30, 0x30);
+    }
+    EXPECT_EQ(cell.data(Qt::ToolTipRole).toString().contains(QStringLiteral("damaged")), row == 1) << row;
+    EXPECT_EQ(marked > image.width(), row == 1) << row;
+  }
+  EXPECT_EQ(messages.texts, QStringList());
 }
 
 TEST_F(HistoryWindowTest, ResumeIsEnabledOnlyWhenTheProgramAllowsItAndResumesTheChosenRun) {
