@@ -300,10 +300,13 @@ void HistoryKeeper::showUnreadable(const std::vector<history::RecordedPicture>& 
     const QString why = picture.damage.value_or(QString());
     names << (picture.number >= 0 ? tr("picture %1 (%2)").arg(picture.number).arg(why) : tr("a picture (%1)").arg(why));
   }
-  showProblem(
-      tr("The history %1 holds records that cannot be read: %2. They were left out; the history goes on "
-         "recording.")
-          .arg(QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path_)), names.join(QStringLiteral("; "))));
+  const QString file = QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path_));
+  showProblem(names.size() == 1 ? tr("The history %1 holds a record that cannot be read: %2. It was left out; the "
+                                     "history goes on recording.")
+                                      .arg(file, names.front())
+                                : tr("The history %1 holds records that cannot be read: %2. They were left out; the "
+                                     "history goes on recording.")
+                                      .arg(file, names.join(QStringLiteral("; "))));
 }
 
 void HistoryKeeper::forgetRun(history::RunId run) {
