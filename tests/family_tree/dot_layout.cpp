@@ -39,7 +39,8 @@ class LaidOut {
 
 std::string Inches(double points) { return std::to_string(points / 72.0); }
 
-// The layer rule: 0 without parents, else one below the lowest parent.
+// The layer rule: one below the lowest parent; without parents, one above
+// the highest child (0 without children either).
 std::map<PictureKey, int> Layers(const FamilyGraph& graph) {
   std::map<PictureKey, int> layer;
   std::map<PictureKey, std::vector<PictureKey>> parents;
@@ -59,6 +60,14 @@ std::map<PictureKey, int> Layers(const FamilyGraph& graph) {
     }
   }
   if (changed) Fail("picture its own ancestor");
+  std::map<PictureKey, int> highestChild;
+  for (const TreeLine& line : graph.lines) {
+    const auto [it, made] = highestChild.emplace(line.parent, layer.at(line.child));
+    if (!made) it->second = std::min(it->second, layer.at(line.child));
+  }
+  for (const auto& [key, child] : highestChild) {
+    if (parents[key].empty()) layer[key] = child - 1;
+  }
   return layer;
 }
 
