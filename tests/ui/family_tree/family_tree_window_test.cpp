@@ -268,6 +268,53 @@ TEST_F(FamilyTreeWindowTest, WholePathsFrameEachPicturesWholePathInItsCell) {
   EXPECT_EQ(pictureOf(shown(), "c0"), pictureOf(framed, "c0"));
 }
 
+// Scrolled so that parents stand above the view, it paints what the same
+// place of a paint of the whole tree shows: the lines coming down from them
+// included.
+TEST_F(FamilyTreeWindowTest, AScrolledPartIsPaintedAsThatPartOfTheWholeTree) {
+  open();
+  view().setZoom(1.0);
+  QWidget* port = view().viewport();
+  const FamilyTreeScene& scene = *view().scene();
+  const QSize tree = scene.layout.size.toSize();
+  const auto render = [port] {
+    QImage image(port->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::magenta);
+    port->render(&image);
+    return image;
+  };
+  // Where the layout's (0, 0) lies in the view: whole pixels.
+  const auto origin = [&] {
+    return (view().cellRectInView(0).topLeft() - scene.layout.cells[0].rect.topLeft()).toPoint();
+  };
+  window->resize(window->size() - port->size() + tree + QSize(40, 40));
+  QCoreApplication::processEvents();
+  ASSERT_EQ(view().verticalScrollBar()->maximum(), 0);  // all of it in view
+  const QImage whole = render();
+  const QPoint wholeOrigin = origin();
+  // A view one layer high: while its top edge lies between two layers, so
+  // does its bottom edge. (A cell cut by the edge may differ in a corner
+  // pixel of its frame, as the raster engine clips it.)
+  const double layer = scene.layout.cells[0].rect.height() + family_tree::LayoutSpacing().layerGap;
+  window->resize(window->size() - port->size() + QSize(tree.width() + 40, static_cast<int>(layer)));
+  QCoreApplication::processEvents();
+  QScrollBar& bar = *view().verticalScrollBar();
+  int compared = 0;
+  for (int value = 0; value <= bar.maximum(); value += 3) {
+    bar.setValue(value);
+    bool cut = false;
+    for (std::size_t i = 0; i < scene.layout.cells.size(); ++i) {
+      const QRectF cell = view().cellRectInView(i).adjusted(-2, -2, 2, 2);
+      for (const int edge : {0, port->height()}) cut = cut || (cell.top() < edge && edge < cell.bottom());
+    }
+    if (cut) continue;
+    const QImage part = render();
+    EXPECT_EQ(part, whole.copy(QRect(wholeOrigin - origin(), part.size()))) << "scrolled to " << value;
+    ++compared;
+  }
+  EXPECT_GE(compared, 20);
+}
+
 TEST_F(FamilyTreeWindowTest, EnterAndADoubleClickOpenTheRecordedPicture) {
   open();
   testing::activate(window);
@@ -419,24 +466,34 @@ TEST_F(FamilyTreeWindowTest, CtrlPlusAndCtrlEqualsZoomInByAQuarter) {
 }
 
 struct ExportCase {
+  const char* name;
   const char* filter;
+  const char* typed;
+  const char* written;
   bool svg;
   int scale;
 };
 class FamilyTreeExportTest : public FamilyTreeWindowTest, public ::testing::WithParamInterface<ExportCase> {};
 
+// The suffix typed decides the format; a name without one gets the filter's.
 TEST_P(FamilyTreeExportTest, WritesTheWholeTree) {
   open();
   view().setZoom(2.0);  // only part of it in view
-  dialogs.path = dir.filePath(GetParam().svg ? QStringLiteral("tree.svg") : QStringLiteral("tree.png"));
+  QDir(dir.path()).mkdir(QStringLiteral("out"));
+  const QDir out(dir.filePath(QStringLiteral("out")));
+  dialogs.path = out.filePath(QString::fromUtf8(GetParam().typed));
   dialogs.filter = QString::fromUtf8(GetParam().filter);
   testing::activate(window);
   QTest::keyClick(&view(), Qt::Key_E, Qt::ControlModifier);
   EXPECT_EQ(dialogs.asked, 1);
   EXPECT_EQ(messages.texts, QStringList());
+  ASSERT_EQ(out.entryList(QDir::Files), QStringList{QString::fromUtf8(GetParam().written)});
+  const QString written = out.filePath(QString::fromUtf8(GetParam().written));
+  const QByteArray bytes = history::testing::FileBytes(written);
+  EXPECT_EQ(bytes.startsWith("\x89PNG"), !GetParam().svg);
   const QSizeF size = view().scene()->layout.size;
   if (GetParam().svg) {
-    const QString svg = QString::fromUtf8(history::testing::FileBytes(dialogs.path));
+    const QString svg = QString::fromUtf8(bytes);
     // Each picture with every segment it draws: its one line.
     for (const RecordedPicture& record : family().records) {
       const QString id = QStringLiteral("id=\"picture-%1-%2\"").arg(record.run).arg(record.number);
@@ -447,19 +504,22 @@ TEST_P(FamilyTreeExportTest, WritesTheWholeTree) {
     }
     EXPECT_TRUE(svg.contains(QStringLiteral("width=\"%1\"").arg(std::ceil(size.width()))));
   } else {
-    const QImage image(dialogs.path);
+    const QImage image = QImage::fromData(bytes, "PNG");
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), size.toSize() * GetParam().scale);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, FamilyTreeExportTest,
-                         ::testing::Values(ExportCase{"SVG image (*.svg)", true, 1},
-                                           ExportCase{"PNG image (*.png)", false, 1},
-                                           ExportCase{"PNG image, 2x (*.png)", false, 2}),
-                         [](const auto& info) {
-                           return std::string(info.param.svg ? "Svg" : "Png") + std::to_string(info.param.scale);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Formats, FamilyTreeExportTest,
+    ::testing::Values(ExportCase{"Svg", "SVG image (*.svg)", "tree.svg", "tree.svg", true, 1},
+                      ExportCase{"Png1", "PNG image (*.png)", "tree.png", "tree.png", false, 1},
+                      ExportCase{"Png2", "PNG image, 2x (*.png)", "tree.png", "tree.png", false, 2},
+                      ExportCase{"PngTypedUnderSvg", "SVG image (*.svg)", "tree.png", "tree.png", false, 1},
+                      ExportCase{"SvgTypedUnderPng2", "PNG image, 2x (*.png)", "tree.SVG", "tree.SVG", true, 1},
+                      ExportCase{"NoSuffixTakesTheFilters", "PNG image, 2x (*.png)", "tree", "tree.png", false, 2},
+                      ExportCase{"OtherSuffixKeepsTheFilter", "SVG image (*.svg)", "tree.v2", "tree.v2", true, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // From a picture window and the History window, over the main window's own
 // keeper; the windows go with the main window.
