@@ -39,9 +39,9 @@ class LaidOut {
 
 std::string Inches(double points) { return std::to_string(points / 72.0); }
 
-// The layer rule: one below the lowest parent; without parents, one above
-// the highest child (0 without children either).
-std::map<PictureKey, int> Layers(const FamilyGraph& graph) {
+}  // namespace
+
+std::map<PictureKey, int> ExpectedLayers(const FamilyGraph& graph) {
   std::map<PictureKey, int> layer;
   std::map<PictureKey, std::vector<PictureKey>> parents;
   for (const TreeCell& cell : graph.cells) layer[cell.key] = -1;
@@ -71,8 +71,6 @@ std::map<PictureKey, int> Layers(const FamilyGraph& graph) {
   return layer;
 }
 
-}  // namespace
-
 void DotContext::Free::operator()(GVC_s* context) const { gvFreeContext(context); }
 
 DotContext::DotContext() : context_(gvContext()) {
@@ -95,7 +93,7 @@ TreeLayout LayOutWithDot(const DotContext& context, const FamilyGraph& graph, co
   std::vector<const TreeCell*> cells;
   for (const TreeCell& cell : graph.cells) cells.push_back(&cell);
   std::sort(cells.begin(), cells.end(), [](const TreeCell* a, const TreeCell* b) { return a->key < b->key; });
-  const std::map<PictureKey, int> layer = Layers(graph);
+  const std::map<PictureKey, int> layer = ExpectedLayers(graph);
   std::map<PictureKey, Agnode_t*> nodes;
   std::map<int, Agraph_t*> rankSets;
   for (const TreeCell* cell : cells) {

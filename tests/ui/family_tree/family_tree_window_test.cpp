@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QtMath>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -269,50 +270,36 @@ TEST_F(FamilyTreeWindowTest, WholePathsFrameEachPicturesWholePathInItsCell) {
 }
 
 // Scrolled so that parents stand above the view, it paints what the same
-// place of a paint of the whole tree shows: the lines coming down from them
-// included.
+// place of a paint of the whole tree shows, the lines coming down from them
+// included. The view is one layer high and its edges halfway between layers
+// (a cell cut by an edge may differ in a corner pixel of its frame, as the
+// raster engine clips it).
 TEST_F(FamilyTreeWindowTest, AScrolledPartIsPaintedAsThatPartOfTheWholeTree) {
   open();
   view().setZoom(1.0);
   QWidget* port = view().viewport();
-  const FamilyTreeScene& scene = *view().scene();
-  const QSize tree = scene.layout.size.toSize();
-  const auto render = [port] {
+  const family_tree::TreeLayout& layout = view().scene()->layout;
+  const double gap = family_tree::LayoutSpacing().layerGap;
+  const auto resize = [&](double height) {
+    window->resize(window->size() - port->size() + QSize(qCeil(layout.size.width()) + 40, qCeil(height)));
+    QCoreApplication::processEvents();
+  };
+  // The view's paint, and where the layout's (0, 0) lies in it.
+  const auto render = [&] {
     QImage image(port->size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::magenta);
     port->render(&image);
-    return image;
+    return std::pair(image, (view().cellRectInView(0).topLeft() - layout.cells[0].rect.topLeft()).toPoint());
   };
-  // Where the layout's (0, 0) lies in the view: whole pixels.
-  const auto origin = [&] {
-    return (view().cellRectInView(0).topLeft() - scene.layout.cells[0].rect.topLeft()).toPoint();
-  };
-  window->resize(window->size() - port->size() + tree + QSize(40, 40));
-  QCoreApplication::processEvents();
-  ASSERT_EQ(view().verticalScrollBar()->maximum(), 0);  // all of it in view
-  const QImage whole = render();
-  const QPoint wholeOrigin = origin();
-  // A view one layer high: while its top edge lies between two layers, so
-  // does its bottom edge. (A cell cut by the edge may differ in a corner
-  // pixel of its frame, as the raster engine clips it.)
-  const double layer = scene.layout.cells[0].rect.height() + family_tree::LayoutSpacing().layerGap;
-  window->resize(window->size() - port->size() + QSize(tree.width() + 40, static_cast<int>(layer)));
-  QCoreApplication::processEvents();
+  resize(layout.size.height() + 40);
+  const auto [whole, wholeOrigin] = render();
+  resize(layout.cells[0].rect.height() + gap);
   QScrollBar& bar = *view().verticalScrollBar();
-  int compared = 0;
-  for (int value = 0; value <= bar.maximum(); value += 3) {
-    bar.setValue(value);
-    bool cut = false;
-    for (std::size_t i = 0; i < scene.layout.cells.size(); ++i) {
-      const QRectF cell = view().cellRectInView(i).adjusted(-2, -2, 2, 2);
-      for (const int edge : {0, port->height()}) cut = cut || (cell.top() < edge && edge < cell.bottom());
-    }
-    if (cut) continue;
-    const QImage part = render();
-    EXPECT_EQ(part, whole.copy(QRect(wholeOrigin - origin(), part.size()))) << "scrolled to " << value;
-    ++compared;
+  for (std::size_t i = 0; i < layout.cells.size(); ++i) {
+    if (layout.cells[i].layer == 0 || layout.cells[i].layer + 1 == layout.layerCount) continue;
+    bar.setValue(bar.value() + qRound(view().cellRectInView(i).top() - gap / 2));
+    const auto [part, origin] = render();
+    EXPECT_EQ(part, whole.copy(QRect(wholeOrigin - origin, part.size()))) << "above picture " << i;
   }
-  EXPECT_GE(compared, 20);
 }
 
 TEST_F(FamilyTreeWindowTest, EnterAndADoubleClickOpenTheRecordedPicture) {
@@ -466,7 +453,6 @@ TEST_F(FamilyTreeWindowTest, CtrlPlusAndCtrlEqualsZoomInByAQuarter) {
 }
 
 struct ExportCase {
-  const char* name;
   const char* filter;
   const char* typed;
   const char* written;
@@ -479,17 +465,14 @@ class FamilyTreeExportTest : public FamilyTreeWindowTest, public ::testing::With
 TEST_P(FamilyTreeExportTest, WritesTheWholeTree) {
   open();
   view().setZoom(2.0);  // only part of it in view
-  QDir(dir.path()).mkdir(QStringLiteral("out"));
-  const QDir out(dir.filePath(QStringLiteral("out")));
-  dialogs.path = out.filePath(QString::fromUtf8(GetParam().typed));
+  dialogs.path = dir.filePath(QString::fromUtf8(GetParam().typed));
   dialogs.filter = QString::fromUtf8(GetParam().filter);
   testing::activate(window);
   QTest::keyClick(&view(), Qt::Key_E, Qt::ControlModifier);
   EXPECT_EQ(dialogs.asked, 1);
   EXPECT_EQ(messages.texts, QStringList());
-  ASSERT_EQ(out.entryList(QDir::Files), QStringList{QString::fromUtf8(GetParam().written)});
-  const QString written = out.filePath(QString::fromUtf8(GetParam().written));
-  const QByteArray bytes = history::testing::FileBytes(written);
+  ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QString::fromUtf8(GetParam().written)});
+  const QByteArray bytes = history::testing::FileBytes(dir.filePath(QString::fromUtf8(GetParam().written)));
   EXPECT_EQ(bytes.startsWith("\x89PNG"), !GetParam().svg);
   const QSizeF size = view().scene()->layout.size;
   if (GetParam().svg) {
@@ -510,16 +493,14 @@ TEST_P(FamilyTreeExportTest, WritesTheWholeTree) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, FamilyTreeExportTest,
-    ::testing::Values(ExportCase{"Svg", "SVG image (*.svg)", "tree.svg", "tree.svg", true, 1},
-                      ExportCase{"Png1", "PNG image (*.png)", "tree.png", "tree.png", false, 1},
-                      ExportCase{"Png2", "PNG image, 2x (*.png)", "tree.png", "tree.png", false, 2},
-                      ExportCase{"PngTypedUnderSvg", "SVG image (*.svg)", "tree.png", "tree.png", false, 1},
-                      ExportCase{"SvgTypedUnderPng2", "PNG image, 2x (*.png)", "tree.SVG", "tree.SVG", true, 1},
-                      ExportCase{"NoSuffixTakesTheFilters", "PNG image, 2x (*.png)", "tree", "tree.png", false, 2},
-                      ExportCase{"OtherSuffixKeepsTheFilter", "SVG image (*.svg)", "tree.v2", "tree.v2", true, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Formats, FamilyTreeExportTest,
+                         ::testing::Values(ExportCase{"SVG image (*.svg)", "tree.svg", "tree.svg", true, 1},
+                                           ExportCase{"PNG image (*.png)", "tree.png", "tree.png", false, 1},
+                                           ExportCase{"PNG image, 2x (*.png)", "tree.png", "tree.png", false, 2},
+                                           ExportCase{"SVG image (*.svg)", "tree.png", "tree.png", false, 1},
+                                           ExportCase{"PNG image, 2x (*.png)", "tree.SVG", "tree.SVG", true, 1},
+                                           ExportCase{"PNG image, 2x (*.png)", "tree", "tree.png", false, 2},
+                                           ExportCase{"SVG image (*.svg)", "tree.v2", "tree.v2", true, 1}));
 
 // From a picture window and the History window, over the main window's own
 // keeper; the windows go with the main window.
