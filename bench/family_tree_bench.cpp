@@ -62,7 +62,8 @@ void BM_Dot(benchmark::State& state) {
 BENCHMARK(BM_Dot)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // dot with its own ranking, for comparison: "moved" counts the pictures
-// whose rank is not their layer (dot pulls a root down to its children).
+// whose rank is not their layer (dot also pulls a picture with parents down
+// towards its children).
 void BM_DotFreeRanks(benchmark::State& state) {
   const FamilyGraph graph = BreedingTree(static_cast<int>(state.range(0)));
   const DotContext context;

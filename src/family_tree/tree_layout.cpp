@@ -82,7 +82,9 @@ Indexed Index(const FamilyGraph& graph) {
   return indexed;
 }
 
-// Each cell's layer: 0 without parents, else one below its lowest parent.
+// Each cell's layer: one below its lowest parent (the longest path from a
+// picture without parents); a picture without parents one above its highest
+// child, or 0 without children.
 std::vector<int> Layers(std::size_t count, const std::vector<std::pair<int, int>>& edges) {
   std::vector<std::vector<int>> children(count);
   std::vector<int> parents(count, 0);
@@ -92,7 +94,9 @@ std::vector<int> Layers(std::size_t count, const std::vector<std::pair<int, int>
   }
   std::vector<int> layer(count, 0);
   std::vector<int> ready;
+  std::vector<char> has(count, 0);  // has parents
   for (std::size_t v = 0; v < count; ++v) {
+    has[v] = parents[v] > 0 ? 1 : 0;
     if (parents[v] == 0) ready.push_back(static_cast<int>(v));
   }
   std::size_t done = 0;
@@ -107,6 +111,17 @@ std::vector<int> Layers(std::size_t count, const std::vector<std::pair<int, int>
     }
   }
   if (done != count) throw Failure(FailureKind::TypeMismatch, {}, QStringLiteral("picture its own ancestor"));
+  // A picture without parents but with children moves down to stand just
+  // above its highest child, so a picture made late at random and bred with
+  // a late one draws no line down through every layer. Pictures only move
+  // down, to no lower than one above each child, so every child stays one
+  // below its lowest parent.
+  for (std::size_t v = 0; v < count; ++v) {
+    if (has[v] || children[v].empty()) continue;
+    int highest = layer[static_cast<std::size_t>(children[v].front())];
+    for (int child : children[v]) highest = std::min(highest, layer[static_cast<std::size_t>(child)]);
+    layer[v] = highest - 1;
+  }
   return layer;
 }
 

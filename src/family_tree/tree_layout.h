@@ -45,8 +45,10 @@ struct LayoutSpacing {
 
 struct PlacedCell {
   PictureKey key;
-  QRectF rect;    // logical pixels, the drawing's top left at (0, 0)
-  int layer = 0;  // 0 for a picture without parents; else one below its lowest parent
+  QRectF rect;  // logical pixels, the drawing's top left at (0, 0)
+  // One below its lowest parent; without parents, one above its highest
+  // child (0 without children either). The top layer is 0.
+  int layer = 0;
 };
 
 struct PlacedLine {
@@ -67,7 +69,9 @@ struct TreeLayout {
 
 // Lays graph out in layers, parents above children: a cell's layer is one
 // below its lowest-standing parent (the longest path from a picture without
-// parents). Cells never overlap; line crossings are reduced by median sweeps
+// parents), and a picture without parents stands one above its
+// highest-standing child (in the top layer when it has none). Cells never
+// overlap; line crossings are reduced by median sweeps
 // with transposition. Unconnected families stand side by side, ordered by
 // their smallest key.
 // Throws Failure: SubscriptOutOfRange for a line naming a picture not among

@@ -39,8 +39,9 @@ class LaidOut {
 
 std::string Inches(double points) { return std::to_string(points / 72.0); }
 
-// The layer rule: 0 without parents, else one below the lowest parent.
-std::map<PictureKey, int> Layers(const FamilyGraph& graph) {
+}  // namespace
+
+std::map<PictureKey, int> ExpectedLayers(const FamilyGraph& graph) {
   std::map<PictureKey, int> layer;
   std::map<PictureKey, std::vector<PictureKey>> parents;
   for (const TreeCell& cell : graph.cells) layer[cell.key] = -1;
@@ -59,10 +60,16 @@ std::map<PictureKey, int> Layers(const FamilyGraph& graph) {
     }
   }
   if (changed) Fail("picture its own ancestor");
+  std::map<PictureKey, int> highestChild;
+  for (const TreeLine& line : graph.lines) {
+    const auto [it, made] = highestChild.emplace(line.parent, layer.at(line.child));
+    if (!made) it->second = std::min(it->second, layer.at(line.child));
+  }
+  for (const auto& [key, child] : highestChild) {
+    if (parents[key].empty()) layer[key] = child - 1;
+  }
   return layer;
 }
-
-}  // namespace
 
 void DotContext::Free::operator()(GVC_s* context) const { gvFreeContext(context); }
 
@@ -86,7 +93,7 @@ TreeLayout LayOutWithDot(const DotContext& context, const FamilyGraph& graph, co
   std::vector<const TreeCell*> cells;
   for (const TreeCell& cell : graph.cells) cells.push_back(&cell);
   std::sort(cells.begin(), cells.end(), [](const TreeCell* a, const TreeCell* b) { return a->key < b->key; });
-  const std::map<PictureKey, int> layer = Layers(graph);
+  const std::map<PictureKey, int> layer = ExpectedLayers(graph);
   std::map<PictureKey, Agnode_t*> nodes;
   std::map<int, Agraph_t*> rankSets;
   for (const TreeCell* cell : cells) {

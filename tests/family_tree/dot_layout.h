@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 
 #include "family_tree/tree_layout.h"
@@ -12,6 +13,11 @@ enum class DotRanks {
   Layers,  // each layer a rank=same subgraph: dot's ranks are the layers
   Free,    // dot's own ranking (network simplex: shortest total line length)
 };
+
+// The layer rule worked out on its own, by relaxation: one below the lowest
+// parent; without parents, one above the highest child (0 without children).
+// Throws Failure (TypeMismatch) for a picture its own ancestor.
+std::map<PictureKey, int> ExpectedLayers(const FamilyGraph& graph);
 
 // A Graphviz context with its plugins loaded, freed with it.
 class DotContext {

@@ -24,4 +24,15 @@ const ExportFilter& chosenExportFilter(std::span<const ExportFilter> filters, co
 // "png" or "svg".
 QString exportSuffix(ImageFormat format);
 
+// What an export writes: the typed name, with the chosen filter's suffix
+// added when it has none, and the format its suffix names ("png" or "svg",
+// in any case). A suffix naming the other format than the filter's takes the
+// first filter of that format with the same framing (else the first of that
+// format); any other suffix keeps the chosen filter.
+struct ExportTarget {
+  QString path;
+  const ExportFilter* filter = nullptr;
+};
+ExportTarget exportTarget(std::span<const ExportFilter> filters, const ExportFilter& chosen, const QString& typed);
+
 }  // namespace pelorin

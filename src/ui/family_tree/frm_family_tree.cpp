@@ -306,9 +306,9 @@ void frmFamilyTree::exportTree() {
   const QString path =
       Seam<FileDialogs>::current().getSaveFileName(this, tr("Export Family Tree"), suggested, filters, &chosen);
   if (path.isEmpty()) return;
-  const ExportFilter& filter = chosenExportFilter(kExportFilters, chosen, kContext);
-  reportFailures(this, tr("exporting the family tree to \"%1\"").arg(path),
-                 [&] { exportTo(path, filter.format == ImageFormat::Svg, filter.scale); });
+  const ExportTarget target = exportTarget(kExportFilters, chosenExportFilter(kExportFilters, chosen, kContext), path);
+  reportFailures(this, tr("exporting the family tree to \"%1\"").arg(target.path),
+                 [&] { exportTo(target.path, target.filter->format == ImageFormat::Svg, target.filter->scale); });
 }
 
 void frmFamilyTree::closeEvent(QCloseEvent* event) {

@@ -34,7 +34,8 @@ struct FamilyTreeScene;
 // clears the Parent box of an open picture of this run; Ctrl+T shows the
 // current cell's family instead; Home fits the tree, Ctrl+plus and
 // Ctrl+minus zoom; "Export Family Tree..." (Ctrl+E) writes the whole tree as
-// SVG or PNG. Closing it deletes it.
+// SVG or PNG, as the typed name's suffix says (exportTarget). Closing it
+// deletes it.
 class frmFamilyTree final : public QWidget {
   Q_OBJECT
 

@@ -220,14 +220,14 @@ void frmObject::actExportImage_Triggered() {
     if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
     if (base.isEmpty()) base = tr("Pelorin %1").arg(tag_);
     QString filter = filters.front();
-    QString path = Seam<FileDialogs>::current().getSaveFileName(this, tr("Export Image"), base + QStringLiteral(".png"),
-                                                                filters, &filter);
+    const QString path = Seam<FileDialogs>::current().getSaveFileName(this, tr("Export Image"),
+                                                                      base + QStringLiteral(".png"), filters, &filter);
     if (path.isEmpty()) return;
-    const ExportFilter& chosen = chosenExportFilter(kExportFilters, filter, kContext);
-    if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + exportSuffix(chosen.format);
-    ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), path, chosen.format,
-                  chosen.scale, chosen.framing);
-    emit PictureWindowEvents::instance().exported(picture->ID, path);
+    const ExportTarget target =
+        exportTarget(kExportFilters, chosenExportFilter(kExportFilters, filter, kContext), path);
+    ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), target.path,
+                  target.filter->format, target.filter->scale, target.filter->framing);
+    emit PictureWindowEvents::instance().exported(picture->ID, target.path);
   });
 }
 

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <QtMath>
 #include <cmath>
 #include <memory>
 #include <set>
@@ -274,6 +275,39 @@ TEST_F(FamilyTreeWindowTest, WholePathsFrameEachPicturesWholePathInItsCell) {
   EXPECT_EQ(pictureOf(shown(), "c0"), pictureOf(framed, "c0"));
 }
 
+// Scrolled so that parents stand above the view, it paints what the same
+// place of a paint of the whole tree shows, the lines coming down from them
+// included. The view is one layer high and its edges halfway between layers
+// (a cell cut by an edge may differ in a corner pixel of its frame, as the
+// raster engine clips it).
+TEST_F(FamilyTreeWindowTest, AScrolledPartIsPaintedAsThatPartOfTheWholeTree) {
+  open();
+  view().setZoom(1.0);
+  QWidget* port = view().viewport();
+  const family_tree::TreeLayout& layout = view().scene()->layout;
+  const double gap = family_tree::LayoutSpacing().layerGap;
+  const auto resize = [&](double height) {
+    window->resize(window->size() - port->size() + QSize(qCeil(layout.size.width()) + 40, qCeil(height)));
+    QCoreApplication::processEvents();
+  };
+  // The view's paint, and where the layout's (0, 0) lies in it.
+  const auto render = [&] {
+    QImage image(port->size(), QImage::Format_ARGB32_Premultiplied);
+    port->render(&image);
+    return std::pair(image, (view().cellRectInView(0).topLeft() - layout.cells[0].rect.topLeft()).toPoint());
+  };
+  resize(layout.size.height() + 40);
+  const auto [whole, wholeOrigin] = render();
+  resize(layout.cells[0].rect.height() + gap);
+  QScrollBar& bar = *view().verticalScrollBar();
+  for (std::size_t i = 0; i < layout.cells.size(); ++i) {
+    if (layout.cells[i].layer == 0 || layout.cells[i].layer + 1 == layout.layerCount) continue;
+    bar.setValue(bar.value() + qRound(view().cellRectInView(i).top() - gap / 2));
+    const auto [part, origin] = render();
+    EXPECT_EQ(part, whole.copy(QRect(wholeOrigin - origin, part.size()))) << "above picture " << i;
+  }
+}
+
 TEST_F(FamilyTreeWindowTest, EnterAndADoubleClickOpenTheRecordedPicture) {
   open();
   testing::activate(window);
@@ -426,23 +460,29 @@ TEST_F(FamilyTreeWindowTest, CtrlPlusAndCtrlEqualsZoomInByAQuarter) {
 
 struct ExportCase {
   const char* filter;
+  const char* typed;
+  const char* written;
   bool svg;
   int scale;
 };
 class FamilyTreeExportTest : public FamilyTreeWindowTest, public ::testing::WithParamInterface<ExportCase> {};
 
+// The suffix typed decides the format; a name without one gets the filter's.
 TEST_P(FamilyTreeExportTest, WritesTheWholeTree) {
   open();
   view().setZoom(2.0);  // only part of it in view
-  dialogs.path = dir.filePath(GetParam().svg ? QStringLiteral("tree.svg") : QStringLiteral("tree.png"));
+  dialogs.path = dir.filePath(QString::fromUtf8(GetParam().typed));
   dialogs.filter = QString::fromUtf8(GetParam().filter);
   testing::activate(window);
   QTest::keyClick(&view(), Qt::Key_E, Qt::ControlModifier);
   EXPECT_EQ(dialogs.asked, 1);
   EXPECT_EQ(messages.texts, QStringList());
+  ASSERT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QString::fromUtf8(GetParam().written)});
+  const QByteArray bytes = history::testing::FileBytes(dir.filePath(QString::fromUtf8(GetParam().written)));
+  EXPECT_EQ(bytes.startsWith("\x89PNG"), !GetParam().svg);
   const QSizeF size = view().scene()->layout.size;
   if (GetParam().svg) {
-    const QString svg = QString::fromUtf8(history::testing::FileBytes(dialogs.path));
+    const QString svg = QString::fromUtf8(bytes);
     // Each picture with every segment it draws: its one line.
     for (const RecordedPicture& record : family().records) {
       const QString id = QStringLiteral("id=\"picture-%1-%2\"").arg(record.run).arg(record.number);
@@ -453,19 +493,20 @@ TEST_P(FamilyTreeExportTest, WritesTheWholeTree) {
     }
     EXPECT_TRUE(svg.contains(QStringLiteral("width=\"%1\"").arg(std::ceil(size.width()))));
   } else {
-    const QImage image(dialogs.path);
+    const QImage image = QImage::fromData(bytes, "PNG");
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), size.toSize() * GetParam().scale);
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, FamilyTreeExportTest,
-                         ::testing::Values(ExportCase{"SVG image (*.svg)", true, 1},
-                                           ExportCase{"PNG image (*.png)", false, 1},
-                                           ExportCase{"PNG image, 2x (*.png)", false, 2}),
-                         [](const auto& info) {
-                           return std::string(info.param.svg ? "Svg" : "Png") + std::to_string(info.param.scale);
-                         });
+                         ::testing::Values(ExportCase{"SVG image (*.svg)", "tree.svg", "tree.svg", true, 1},
+                                           ExportCase{"PNG image (*.png)", "tree.png", "tree.png", false, 1},
+                                           ExportCase{"PNG image, 2x (*.png)", "tree.png", "tree.png", false, 2},
+                                           ExportCase{"SVG image (*.svg)", "tree.png", "tree.png", false, 1},
+                                           ExportCase{"PNG image, 2x (*.png)", "tree.SVG", "tree.SVG", true, 1},
+                                           ExportCase{"PNG image, 2x (*.png)", "tree", "tree.png", false, 2},
+                                           ExportCase{"SVG image (*.svg)", "tree.v2", "tree.v2", true, 1}));
 
 // From a picture window and the History window, over the main window's own
 // keeper; the windows go with the main window.

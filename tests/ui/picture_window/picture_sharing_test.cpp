@@ -63,7 +63,7 @@ class CtrlE : public PictureWindow,
               public ::testing::WithParamInterface<std::tuple<const char*, const char*, const char*, int, bool>> {};
 
 // The filter chosen, the name typed and the name written, the scale (0: SVG), and whether the whole path is framed.
-TEST_P(CtrlE, ExportsAsTheChosenFilterSays) {
+TEST_P(CtrlE, ExportsAsTheChosenFilterOrTheTypedSuffixSays) {
   const auto [filter, typed, written, scale, whole] = GetParam();
   // A picture whose pixels are known: a line that runs out of its window.
   const QColor colour(30, 140, 200);
@@ -127,7 +127,10 @@ INSTANTIATE_TEST_SUITE_P(Filters, CtrlE,
                                            std::tuple{"SVG image (*.svg)", "pic", "pic.svg", 0, false},
                                            std::tuple{"PNG image, whole path (*.png)", "pic", "pic.png", 1, true},
                                            std::tuple{"PNG image, whole path, 2x (*.png)", "w.png", "w.png", 2, true},
-                                           std::tuple{"SVG image, whole path (*.svg)", "pic", "pic.svg", 0, true}));
+                                           std::tuple{"SVG image, whole path (*.svg)", "pic", "pic.svg", 0, true},
+                                           // The suffix typed decides the format.
+                                           std::tuple{"SVG image (*.svg)", "pic.png", "pic.png", 1, false},
+                                           std::tuple{"PNG image, whole path, 2x (*.png)", "w.svg", "w.svg", 0, true}));
 
 TEST_F(PictureWindow, CancelledExportOrOneIntoAMissingFolderLeavesNothingAndTheFailureIsReported) {
   window->actExportImage()->trigger();
