@@ -1,7 +1,9 @@
 #include "history/history_recorder.h"
 
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QObject>
+#include <chrono>
 
 #ifdef __linux__
 #include <sys/resource.h>
@@ -22,6 +24,7 @@ HistoryRecorder::HistoryRecorder(std::unique_ptr<HistoryStore> store)
     QMetaObject::invokeMethod(
         owner_.get(), [this] { deliverProblem(); }, Qt::QueuedConnection);
   });
+  store_->setRetryBusy(true);
   thread_ = std::thread([this] { run(); });
 }
 
@@ -77,13 +80,33 @@ void HistoryRecorder::run() {
     busy_ = true;
     lock.unlock();
     store_->setRecordTime(job.at);
-    job.write(*store_);
+    write(job);
     store_->setRecordTime(std::nullopt);
     recording_ = store_->recording();
     lock.lock();
     busy_ = false;
     if (jobs_.empty()) written_.notify_all();
   }
+}
+
+void HistoryRecorder::write(const Job& job) {
+  // Each try waits the busy timeout inside SQLite first; a busy write was
+  // rolled back, so trying it again records it once.
+  constexpr auto kPause = std::chrono::milliseconds(50);
+  store_->takeBusy();  // a read of the owner's may have met it
+  job.write(*store_);
+  if (!store_->takeBusy()) return;
+  QElapsedTimer waiting;
+  waiting.start();
+  while (waiting.elapsed() < store_->options().busyRetryMs) {
+    std::this_thread::sleep_for(kPause);
+    job.write(*store_);
+    if (!store_->takeBusy()) return;
+  }
+  // Held too long: the last try fails as any failure does.
+  store_->setRetryBusy(false);
+  job.write(*store_);
+  store_->setRetryBusy(true);
 }
 
 HistoryStore& HistoryRecorder::settled() {

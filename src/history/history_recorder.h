@@ -23,7 +23,10 @@ namespace pelorin::history {
 // that records (the interface) never waits on the disk or on another
 // program's write lock: each record call copies what it records, with the
 // time it is called, into a queue and returns. The thread writes each in one
-// transaction of its own, in the order called.
+// transaction of its own, in the order called. A write that finds the file
+// held by another program's write lock is tried again, the queue growing in
+// memory meanwhile, for HistoryOptions::busyRetryMs; only then is it the
+// store's usual failure.
 //
 // Made, used and destroyed on one thread, the owner's. A problem the writing
 // meets is handed to the problem handler on that thread, from its event loop
@@ -44,6 +47,8 @@ class HistoryRecorder {
   // As HistoryStore's, called on the owner's thread; with the problem at
   // once if the store has one already.
   void setProblemHandler(std::function<void(const QString&)> handler);
+  // HistoryStore::liveElsewhere, without waiting for the queue.
+  bool liveElsewhere(RunId run) const { return store_->liveElsewhere(run); }
 
   void recordPicture(const NewPicture& picture);
   void recordClosed(PictureNumber number);
@@ -69,6 +74,8 @@ class HistoryRecorder {
   };
   void push(std::function<void(HistoryStore&)> write);
   void run();
+  // Writes job, trying again while the file is busy.
+  void write(const Job& job);
   void deliverProblem();
 
   std::unique_ptr<HistoryStore> store_;

@@ -7,12 +7,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <algorithm>
 #include <system_error>
 #include <unordered_set>
 
 #include "history/checkpointer.h"
 #include "history/history_path.h"
+#include "history/run_locks.h"
 #include "history/schema.h"
 #include "history/sqlite_db.h"
 
@@ -165,6 +167,8 @@ std::optional<RunId> HistoryStore::currentRun() const {
   return run_;
 }
 
+bool HistoryStore::liveElsewhere(RunId run) const { return locks_ != nullptr && locks_->heldElsewhere(run); }
+
 void HistoryStore::closeFile() {
   checkpointer_.reset();
   db_.reset();
@@ -212,6 +216,13 @@ auto HistoryStore::guarded(F&& action, decltype(action()) fallback) -> decltype(
   if (!recording()) return fallback;
   try {
     return action();
+  } catch (const SqliteFailure& failure) {
+    // The transaction was rolled back: nothing of it stays.
+    if (retryBusy_ && (failure.code() == SQLITE_BUSY || failure.code() == SQLITE_LOCKED)) {
+      busy_ = true;
+      return fallback;
+    }
+    failWith(failure);
   } catch (const std::exception& failure) {
     failWith(failure);
   }
@@ -228,12 +239,23 @@ void HistoryStore::open(const QString& path) {
     return;
   }
   if (!openChecked()) return;
+  // Made only beside a file that is a history of ours.
+  locks_ = std::make_unique<RunLocks>(LockPathOf(path_));
+  if (const std::error_code error = locks_->error()) {
+    fail(Problem::Unwritable,
+         QStringLiteral("The history's lock file %1 cannot be made (%2); this run is not recorded.")
+             .arg(quoted(LockPathOf(path_)), QString::fromLocal8Bit(error.message().c_str())));
+    return;
+  }
   Transaction transaction(*db_);
   const StatementLease insertLease = db_->prepared("INSERT INTO run(started_ms) VALUES (?)");
   Statement& insert = *insertLease;
   insert.bind(1, nowMs()).run();
-  run_ = db_->lastInsertId();
+  const RunId run = db_->lastInsertId();
+  // Locked before any other store can see the run.
+  locks_->hold(run);
   transaction.commit();
+  run_ = run;
   chain_ = {run_};
 }
 
@@ -334,6 +356,8 @@ void HistoryStore::endRun() {
         return 0;
       },
       0);
+  if (busy_) return;  // undone: to be called again
+  if (locks_) locks_->releaseAll();
   closeFile();
   run_ = 0;
 }
@@ -342,10 +366,18 @@ std::optional<PictureId> HistoryStore::recordPicture(const NewPicture& picture) 
   return guarded(
       [&]() -> std::optional<PictureId> {
         const PictureOrigin& origin = picture.origin;
+        std::optional<PictureId> savedFrom = picture.savedFrom;
+        if (picture.savedFromNumber) {
+          const auto found = numbers_.find(*picture.savedFromNumber);
+          if (found != numbers_.end()) savedFrom = found->second;
+        }
         Transaction transaction(*db_);
+        // A saver forgotten since it was looked up (by another program, or by
+        // a Forget Run queued before) is left out.
         const StatementLease insertLease = db_->prepared(
             "INSERT INTO picture(run, number, made_ms, code, how, rate_bits, rate_text, file_name, sources, "
-            "saved_from, rate_box, name_box, x, y) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            "saved_from, rate_box, name_box, x, y) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
+            "(SELECT id FROM picture WHERE id = ?), ?, ?, ?, ?)");
         Statement& insert = *insertLease;
         insert.bind(1, run_)
             .bind(2, std::int64_t{picture.number})
@@ -356,7 +388,7 @@ std::optional<PictureId> HistoryStore::recordPicture(const NewPicture& picture) 
             .bind(7, origin.rateText)
             .bind(8, origin.fileName)
             .bind(9, EncodeSources(origin.sources))
-            .bind(10, picture.savedFrom)
+            .bind(10, savedFrom)
             .bind(11, picture.rateBoxText)
             .bind(12, picture.nameBoxText);
         if (picture.position)
@@ -470,6 +502,7 @@ std::vector<RunSummary> HistoryStore::runs() {
           run.pictures = static_cast<int>(query.integer(4));
           run.openPictures = static_cast<int>(query.integer(5));
           run.current = run.id == run_;
+          run.live = !run.current && liveElsewhere(run.id);
           result.push_back(run);
         }
         return result;
@@ -619,6 +652,16 @@ bool HistoryStore::continueRun(RunId run) {
         Transaction transaction(*db_);
         const std::vector<RunId> chain = chainOf(run);
         if (chain.empty() || std::find(chain.begin(), chain.end(), run_) != chain.end()) return false;
+        // Taken under the write lock, in chain order: of two stores resuming
+        // one run, the one that takes its lock first continues it.
+        std::vector<RunId> taken;
+        auto undo = qScopeGuard([&] {
+          for (RunId link : taken) locks_->release(link);
+        });
+        for (RunId link : chain) {
+          if (!locks_->hold(link)) return false;
+          taken.push_back(link);
+        }
         {
           const StatementLease updateLease = db_->prepared("UPDATE run SET continues = ? WHERE id = ?");
           Statement& update = *updateLease;
@@ -626,6 +669,7 @@ bool HistoryStore::continueRun(RunId run) {
         }
         std::vector<RunId> continued = chainOf(run_);
         transaction.commit();
+        undo.dismiss();
         chain_ = std::move(continued);
         loadNumbers();
         return true;
@@ -638,6 +682,8 @@ bool HistoryStore::forgetRun(RunId run) {
       [&] {
         if (std::find(chain_.begin(), chain_.end(), run) != chain_.end()) return false;
         Transaction transaction(*db_);
+        // Under the write lock: a store continuing run takes its lock there too.
+        if (liveElsewhere(run)) return false;
         const StatementLease removeLease = db_->prepared("DELETE FROM run WHERE id = ?");
         Statement& remove = *removeLease;
         remove.bind(1, run).run();
@@ -648,18 +694,34 @@ bool HistoryStore::forgetRun(RunId run) {
       false);
 }
 
+namespace {
+
+std::optional<PictureRef> saverIn(Connection& db, const QByteArray& fileBytes) {
+  const StatementLease queryLease = db.prepared(
+      "SELECT p.id, p.run, r.started_ms, p.number FROM event e JOIN picture p ON p.id = e.picture "
+      "JOIN run r ON r.id = p.run WHERE e.hash = ? ORDER BY e.id DESC LIMIT 1");
+  Statement& query = *queryLease;
+  query.bind(1, HistoryStore::HashOf(fileBytes));
+  if (!query.step()) return std::nullopt;
+  return refAt(query, 0);
+}
+
+}  // namespace
+
 std::optional<PictureRef> HistoryStore::savedBy(const QByteArray& fileBytes) {
-  return guarded(
-      [&]() -> std::optional<PictureRef> {
-        const StatementLease queryLease = db_->prepared(
-            "SELECT p.id, p.run, r.started_ms, p.number FROM event e JOIN picture p ON p.id = e.picture "
-            "JOIN run r ON r.id = p.run WHERE e.hash = ? ORDER BY e.id DESC LIMIT 1");
-        Statement& query = *queryLease;
-        query.bind(1, HashOf(fileBytes));
-        if (!query.step()) return std::nullopt;
-        return refAt(query, 0);
-      },
-      std::nullopt);
+  return guarded([&] { return saverIn(*db_, fileBytes); }, std::nullopt);
+}
+
+std::optional<PictureRef> HistoryStore::ReadSavedBy(const QString& path, const QByteArray& fileBytes) {
+  if (path.isEmpty() || !QFileInfo(path).isFile()) return std::nullopt;
+  try {
+    Connection db(path);
+    db.exec("PRAGMA query_only = ON");
+    if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) return std::nullopt;
+    return saverIn(db, fileBytes);
+  } catch (const std::exception&) {
+    return std::nullopt;  // no lineage is no harm: the picture is made all the same
+  }
 }
 
 }  // namespace pelorin::history
