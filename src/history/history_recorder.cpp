@@ -25,6 +25,14 @@ HistoryRecorder::HistoryRecorder(std::unique_ptr<HistoryStore> store)
         owner_.get(), [this] { deliverProblem(); }, Qt::QueuedConnection);
   });
   store_->setRetryBusy(true);
+  store_->setWaitHandler([this] {
+    if (std::this_thread::get_id() != writer_.load()) return;  // the owner's own call waits itself
+    {
+      const std::lock_guard lock(mutex_);
+      waiting_ = true;
+    }
+    written_.notify_all();
+  });
   thread_ = std::thread([this] { run(); });
 }
 
@@ -66,6 +74,7 @@ void HistoryRecorder::push(std::function<void(HistoryStore&)> write) {
 }
 
 void HistoryRecorder::run() {
+  writer_ = std::this_thread::get_id();
 #ifdef __linux__
   // Below the interface: woken by a record, this thread must not take the
   // processor from the interface that is still drawing the picture.
@@ -85,6 +94,14 @@ void HistoryRecorder::run() {
     recording_ = store_->recording();
     lock.lock();
     busy_ = false;
+    if (waiting_.exchange(false)) {
+      QMetaObject::invokeMethod(
+          owner_.get(),
+          [this] {
+            if (freedHandler_) freedHandler_();
+          },
+          Qt::QueuedConnection);
+    }
     if (jobs_.empty()) written_.notify_all();
   }
 }
@@ -116,6 +133,16 @@ HistoryStore& HistoryRecorder::settled() {
   }
   deliverProblem();
   return *store_;
+}
+
+HistoryStore* HistoryRecorder::available() {
+  {
+    std::unique_lock lock(mutex_);
+    written_.wait(lock, [this] { return (jobs_.empty() && !busy_) || waiting_; });
+    if (waiting_) return nullptr;
+  }
+  deliverProblem();
+  return store_.get();
 }
 
 void HistoryRecorder::recordPicture(const NewPicture& picture) {

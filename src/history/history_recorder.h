@@ -66,6 +66,15 @@ class HistoryRecorder {
   // store: the owner reads it (and may call it directly) until its next
   // record call.
   HistoryStore& settled();
+  // The same, but null at once while a write waits for another program's
+  // write lock: the owner never waits on the file. The freed handler tells
+  // when writing goes on.
+  HistoryStore* available();
+  // A write waits for another program's write lock now.
+  bool waiting() const { return waiting_.load(); }
+  // Called on the owner's thread, from its event loop, each time writing
+  // goes on after such a wait.
+  void setFreedHandler(std::function<void()> handler) { freedHandler_ = std::move(handler); }
 
  private:
   struct Job {
@@ -81,11 +90,14 @@ class HistoryRecorder {
   std::unique_ptr<HistoryStore> store_;
   std::unique_ptr<QObject> owner_;  // lives on the owner's thread: problems are posted to it
   std::function<void(const QString&)> handler_;
+  std::function<void()> freedHandler_;
   std::atomic<bool> recording_;
+  std::atomic<bool> waiting_ = false;    // changed under mutex_
+  std::atomic<std::thread::id> writer_;  // the thread's id, once it runs
 
   std::mutex mutex_;
   std::condition_variable wake_;     // a job queued, or stopping
-  std::condition_variable written_;  // the queue ran dry
+  std::condition_variable written_;  // the queue ran dry, or a write began to wait
   std::deque<Job> jobs_;
   bool busy_ = false;
   bool stopping_ = false;

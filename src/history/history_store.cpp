@@ -9,7 +9,9 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <algorithm>
+#include <chrono>
 #include <system_error>
+#include <thread>
 #include <unordered_set>
 
 #include "history/checkpointer.h"
@@ -167,6 +169,22 @@ std::optional<RunId> HistoryStore::currentRun() const {
   return run_;
 }
 
+int HistoryStore::onBusy(void* self, int count) {
+  auto* store = static_cast<HistoryStore*>(self);
+  const auto nowMs = [] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  };
+  if (count == 0) {
+    store->busySinceMs_ = nowMs();
+    if (store->waitHandler_) store->waitHandler_();
+  }
+  if (nowMs() - store->busySinceMs_ >= store->options_.busyTimeoutMs) return 0;
+  // Short sleeps at first, as SQLite's own: most writers are quick.
+  std::this_thread::sleep_for(std::chrono::milliseconds(std::min(1 << std::min(count, 5), 25)));
+  return 1;
+}
+
 bool HistoryStore::liveElsewhere(RunId run) const { return locks_ != nullptr && locks_->heldElsewhere(run); }
 
 void HistoryStore::closeFile() {
@@ -239,6 +257,8 @@ void HistoryStore::open(const QString& path) {
     return;
   }
   if (!openChecked()) return;
+  // As busy_timeout, and tells of the wait as it begins.
+  sqlite3_busy_handler(db_->handle(), &HistoryStore::onBusy, this);
   // Made only beside a file that is a history of ours.
   locks_ = std::make_unique<RunLocks>(LockPathOf(path_));
   if (const std::error_code error = locks_->error()) {

@@ -167,6 +167,9 @@ class HistoryStore {
   // says so once. Off (as made), it is a failure as any other.
   void setRetryBusy(bool retry) { retryBusy_ = retry; }
   bool takeBusy() { return std::exchange(busy_, false); }
+  // Called on the writing thread as soon as a write finds another program's
+  // write lock, before it waits for it.
+  void setWaitHandler(std::function<void()> handler) { waitHandler_ = std::move(handler); }
 
   // The run ended cleanly (the program is quitting); records nothing more.
   void endRun();
@@ -252,6 +255,8 @@ class HistoryStore {
   std::vector<RecordedPicture> readPictures(const char* where, const char* order,
                                             const std::vector<std::int64_t>& values);
   std::int64_t nowMs() const;
+  // SQLite's busy handler: waits up to busyTimeoutMs, telling waitHandler_ first.
+  static int onBusy(void* self, int count);
 
   QString path_;
   HistoryOptions options_;
@@ -261,6 +266,8 @@ class HistoryStore {
   std::unique_ptr<RunLocks> locks_;             // made once the file is a history; kept till the store goes
   bool retryBusy_ = false;
   bool busy_ = false;
+  std::function<void()> waitHandler_;
+  std::int64_t busySinceMs_ = 0;  // steady clock: when the present wait began
   RunId run_ = 0;
   std::vector<RunId> chain_;                             // this run, then the runs it continues
   std::unordered_map<std::int16_t, PictureId> numbers_;  // picture numbers of the chain

@@ -20,8 +20,11 @@ class HistoryActions : public QObject {
   OwnedWindows& windows() const { return *windows_; }
 
   // The history, or null while none is open (switched off, not yet opened,
-  // or failed; the user has been told why).
+  // or failed; the user has been told why) or while waitingForFile().
   virtual history::HistoryStore* store() = 0;
+  // Another program is writing the history and what is recorded waits for
+  // it: store() is null until changed() tells that it is free.
+  virtual bool waitingForFile() const { return false; }
 
   // Enter or a double click on a recorded picture. A picture of this run (or
   // of a run it continues) whose window is open comes to the front; closed,
