@@ -736,7 +736,8 @@ std::optional<PictureRef> HistoryStore::ReadSavedBy(const QString& path, const Q
   if (path.isEmpty() || !QFileInfo(path).isFile()) return std::nullopt;
   try {
     Connection db(path);
-    db.exec("PRAGMA query_only = ON");
+    // A reader waits for no writer; only, rarely, for a log being rebuilt.
+    db.exec("PRAGMA busy_timeout = 100; PRAGMA query_only = ON");
     if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) return std::nullopt;
     return saverIn(db, fileBytes);
   } catch (const std::exception&) {

@@ -32,8 +32,8 @@ class HistoryActions : public QObject {
   // picture of this run with exactly its genetic code, its origin naming it.
   virtual void openRecorded(const history::RecordedPicture& picture) = 0;
 
-  // True when run can be resumed now: an earlier run, while this run has
-  // made no picture.
+  // True when run can be resumed now: an earlier run that no other program
+  // is recording, while this run has made no picture.
   virtual bool canResume(history::RunId run) = 0;
   // Makes this run the continuation of run: its open pictures come back.
   virtual void resume(history::RunId run) = 0;
