@@ -1,7 +1,9 @@
 #include "history/history_recorder.h"
 
+#include <QElapsedTimer>
 #include <QMetaObject>
 #include <QObject>
+#include <chrono>
 
 #ifdef __linux__
 #include <sys/resource.h>
@@ -21,6 +23,15 @@ HistoryRecorder::HistoryRecorder(std::unique_ptr<HistoryStore> store)
     }
     QMetaObject::invokeMethod(
         owner_.get(), [this] { deliverProblem(); }, Qt::QueuedConnection);
+  });
+  store_->setRetryBusy(true);
+  store_->setWaitHandler([this] {
+    if (std::this_thread::get_id() != writer_.load()) return;  // the owner's own call waits itself
+    {
+      const std::lock_guard lock(mutex_);
+      waiting_ = true;
+    }
+    written_.notify_all();
   });
   thread_ = std::thread([this] { run(); });
 }
@@ -63,6 +74,7 @@ void HistoryRecorder::push(std::function<void(HistoryStore&)> write) {
 }
 
 void HistoryRecorder::run() {
+  writer_ = std::this_thread::get_id();
 #ifdef __linux__
   // Below the interface: woken by a record, this thread must not take the
   // processor from the interface that is still drawing the picture.
@@ -77,13 +89,41 @@ void HistoryRecorder::run() {
     busy_ = true;
     lock.unlock();
     store_->setRecordTime(job.at);
-    job.write(*store_);
+    write(job);
     store_->setRecordTime(std::nullopt);
     recording_ = store_->recording();
     lock.lock();
     busy_ = false;
+    if (waiting_.exchange(false)) {
+      QMetaObject::invokeMethod(
+          owner_.get(),
+          [this] {
+            if (freedHandler_) freedHandler_();
+          },
+          Qt::QueuedConnection);
+    }
     if (jobs_.empty()) written_.notify_all();
   }
+}
+
+void HistoryRecorder::write(const Job& job) {
+  // Each try waits the busy timeout inside SQLite first; a busy write was
+  // rolled back, so trying it again records it once.
+  constexpr auto kPause = std::chrono::milliseconds(50);
+  store_->takeBusy();  // a read of the owner's may have met it
+  job.write(*store_);
+  if (!store_->takeBusy()) return;
+  QElapsedTimer waiting;
+  waiting.start();
+  while (waiting.elapsed() < store_->options().busyRetryMs) {
+    std::this_thread::sleep_for(kPause);
+    job.write(*store_);
+    if (!store_->takeBusy()) return;
+  }
+  // Held too long: the last try fails as any failure does.
+  store_->setRetryBusy(false);
+  job.write(*store_);
+  store_->setRetryBusy(true);
 }
 
 HistoryStore& HistoryRecorder::settled() {
@@ -93,6 +133,16 @@ HistoryStore& HistoryRecorder::settled() {
   }
   deliverProblem();
   return *store_;
+}
+
+HistoryStore* HistoryRecorder::available() {
+  {
+    std::unique_lock lock(mutex_);
+    written_.wait(lock, [this] { return (jobs_.empty() && !busy_) || waiting_; });
+    if (waiting_) return nullptr;
+  }
+  deliverProblem();
+  return store_.get();
 }
 
 void HistoryRecorder::recordPicture(const NewPicture& picture) {

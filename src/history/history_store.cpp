@@ -7,14 +7,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <limits>
 #include <system_error>
+#include <thread>
 #include <unordered_set>
 
 #include "history/checkpointer.h"
 #include "history/history_path.h"
+#include "history/run_locks.h"
 #include "history/schema.h"
 #include "history/sqlite_db.h"
 
@@ -237,6 +241,24 @@ std::optional<RunId> HistoryStore::currentRun() const {
   return run_;
 }
 
+int HistoryStore::onBusy(void* self, int count) {
+  auto* store = static_cast<HistoryStore*>(self);
+  const auto nowMs = [] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  };
+  if (count == 0) {
+    store->busySinceMs_ = nowMs();
+    if (store->waitHandler_) store->waitHandler_();
+  }
+  if (nowMs() - store->busySinceMs_ >= store->options_.busyTimeoutMs) return 0;
+  // Short sleeps at first, as SQLite's own: most writers are quick.
+  std::this_thread::sleep_for(std::chrono::milliseconds(std::min(1 << std::min(count, 5), 25)));
+  return 1;
+}
+
+bool HistoryStore::liveElsewhere(RunId run) const { return locks_ != nullptr && locks_->heldElsewhere(run); }
+
 void HistoryStore::closeFile() {
   checkpointer_.reset();
   db_.reset();
@@ -284,6 +306,13 @@ auto HistoryStore::guarded(F&& action, decltype(action()) fallback) -> decltype(
   if (!recording()) return fallback;
   try {
     return action();
+  } catch (const SqliteFailure& failure) {
+    // The transaction was rolled back: nothing of it stays.
+    if (retryBusy_ && (failure.code() == SQLITE_BUSY || failure.code() == SQLITE_LOCKED)) {
+      busy_ = true;
+      return fallback;
+    }
+    failWith(failure);
   } catch (const std::exception& failure) {
     failWith(failure);
   }
@@ -300,12 +329,25 @@ void HistoryStore::open(const QString& path) {
     return;
   }
   if (!openChecked()) return;
+  // As busy_timeout, and tells of the wait as it begins.
+  sqlite3_busy_handler(db_->handle(), &HistoryStore::onBusy, this);
+  // Made only beside a file that is a history of ours.
+  locks_ = std::make_unique<RunLocks>(LockPathOf(path_));
+  if (const std::error_code error = locks_->error()) {
+    fail(Problem::Unwritable,
+         QStringLiteral("The history's lock file %1 cannot be made (%2); this run is not recorded.")
+             .arg(quoted(LockPathOf(path_)), QString::fromLocal8Bit(error.message().c_str())));
+    return;
+  }
   Transaction transaction(*db_);
   const StatementLease insertLease = db_->prepared("INSERT INTO run(started_ms) VALUES (?)");
   Statement& insert = *insertLease;
   insert.bind(1, nowMs()).run();
-  run_ = db_->lastInsertId();
+  const RunId run = db_->lastInsertId();
+  // Locked before any other store can see the run.
+  locks_->hold(run);
   transaction.commit();
+  run_ = run;
   chain_ = {run_};
 }
 
@@ -400,17 +442,23 @@ void HistoryStore::moveAside(const QString& why) {
 void HistoryStore::endRun() {
   guarded(
       [&] {
-        const StatementLease updateLease = db_->prepared("UPDATE run SET ended_ms = ? WHERE id = ?");
-        Statement& update = *updateLease;
-        update.bind(1, nowMs()).bind(2, run_).run();
+        Transaction transaction(*db_);
+        {
+          const StatementLease updateLease = db_->prepared("UPDATE run SET ended_ms = ? WHERE id = ?");
+          Statement& update = *updateLease;
+          update.bind(1, nowMs()).bind(2, run_).run();
+        }
         // A run that made no picture and continued none leaves nothing to keep.
         if (numbers_.empty() && chain_.size() == 1) {
           Statement remove(*db_, "DELETE FROM run WHERE id = ? AND continues IS NULL");
           remove.bind(1, run_).run();
         }
+        transaction.commit();
         return 0;
       },
       0);
+  if (busy_) return;  // undone: to be called again
+  if (locks_) locks_->releaseAll();
   closeFile();
   run_ = 0;
 }
@@ -419,10 +467,18 @@ std::optional<PictureId> HistoryStore::recordPicture(const NewPicture& picture) 
   return guarded(
       [&]() -> std::optional<PictureId> {
         const PictureOrigin& origin = picture.origin;
+        std::optional<PictureId> savedFrom = picture.savedFrom;
+        if (picture.savedFromNumber) {
+          const auto found = numbers_.find(*picture.savedFromNumber);
+          if (found != numbers_.end()) savedFrom = found->second;
+        }
         Transaction transaction(*db_);
+        // A saver forgotten since it was looked up (by another program, or by
+        // a Forget Run queued before) is left out.
         const StatementLease insertLease = db_->prepared(
             "INSERT INTO picture(run, number, made_ms, code, how, rate_bits, rate_text, file_name, sources, "
-            "saved_from, rate_box, name_box, x, y) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            "saved_from, rate_box, name_box, x, y) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
+            "(SELECT id FROM picture WHERE id = ?), ?, ?, ?, ?)");
         Statement& insert = *insertLease;
         insert.bind(1, run_)
             .bind(2, std::int64_t{picture.number})
@@ -433,7 +489,7 @@ std::optional<PictureId> HistoryStore::recordPicture(const NewPicture& picture) 
             .bind(7, origin.rateText)
             .bind(8, origin.fileName)
             .bind(9, EncodeSources(origin.sources))
-            .bind(10, picture.savedFrom)
+            .bind(10, savedFrom)
             .bind(11, picture.rateBoxText)
             .bind(12, picture.nameBoxText);
         if (picture.position)
@@ -547,6 +603,7 @@ std::vector<RunSummary> HistoryStore::runs() {
           run.pictures = static_cast<int>(query.integer(4));
           run.openPictures = static_cast<int>(query.integer(5));
           run.current = run.id == run_;
+          run.live = !run.current && liveElsewhere(run.id);
           result.push_back(run);
         }
         // A run that made nothing, nor continued a run that did, has nothing
@@ -730,6 +787,16 @@ bool HistoryStore::continueRun(RunId run) {
         Transaction transaction(*db_);
         const std::vector<RunId> chain = chainOf(run);
         if (chain.empty() || std::find(chain.begin(), chain.end(), run_) != chain.end()) return false;
+        // Taken under the write lock, in chain order: of two stores resuming
+        // one run, the one that takes its lock first continues it.
+        std::vector<RunId> taken;
+        auto undo = qScopeGuard([&] {
+          for (RunId link : taken) locks_->release(link);
+        });
+        for (RunId link : chain) {
+          if (!locks_->hold(link)) return false;
+          taken.push_back(link);
+        }
         {
           const StatementLease updateLease = db_->prepared("UPDATE run SET continues = ? WHERE id = ?");
           Statement& update = *updateLease;
@@ -737,6 +804,7 @@ bool HistoryStore::continueRun(RunId run) {
         }
         std::vector<RunId> continued = chainOf(run_);
         transaction.commit();
+        undo.dismiss();
         chain_ = std::move(continued);
         loadNumbers();
         return true;
@@ -749,6 +817,8 @@ bool HistoryStore::forgetRun(RunId run) {
       [&] {
         if (std::find(chain_.begin(), chain_.end(), run) != chain_.end()) return false;
         Transaction transaction(*db_);
+        // Under the write lock: a store continuing run takes its lock there too.
+        if (liveElsewhere(run)) return false;
         const StatementLease removeLease = db_->prepared("DELETE FROM run WHERE id = ?");
         Statement& remove = *removeLease;
         remove.bind(1, run).run();
@@ -759,18 +829,35 @@ bool HistoryStore::forgetRun(RunId run) {
       false);
 }
 
+namespace {
+
+std::optional<PictureRef> saverIn(Connection& db, const QByteArray& fileBytes) {
+  const StatementLease queryLease = db.prepared(
+      "SELECT p.id, p.run, r.started_ms, p.number FROM event e JOIN picture p ON p.id = e.picture "
+      "JOIN run r ON r.id = p.run WHERE e.hash = ? ORDER BY e.id DESC LIMIT 1");
+  Statement& query = *queryLease;
+  query.bind(1, HistoryStore::HashOf(fileBytes));
+  if (!query.step()) return std::nullopt;
+  return refAt(query, 0);
+}
+
+}  // namespace
+
 std::optional<PictureRef> HistoryStore::savedBy(const QByteArray& fileBytes) {
-  return guarded(
-      [&]() -> std::optional<PictureRef> {
-        const StatementLease queryLease = db_->prepared(
-            "SELECT p.id, p.run, r.started_ms, p.number FROM event e JOIN picture p ON p.id = e.picture "
-            "JOIN run r ON r.id = p.run WHERE e.hash = ? ORDER BY e.id DESC LIMIT 1");
-        Statement& query = *queryLease;
-        query.bind(1, HashOf(fileBytes));
-        if (!query.step()) return std::nullopt;
-        return refAt(query, 0);
-      },
-      std::nullopt);
+  return guarded([&] { return saverIn(*db_, fileBytes); }, std::nullopt);
+}
+
+std::optional<PictureRef> HistoryStore::ReadSavedBy(const QString& path, const QByteArray& fileBytes) {
+  if (path.isEmpty() || !QFileInfo(path).isFile()) return std::nullopt;
+  try {
+    Connection db(path);
+    // A reader waits for no writer; only, rarely, for a log being rebuilt.
+    db.exec("PRAGMA busy_timeout = 100; PRAGMA query_only = ON");
+    if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) return std::nullopt;
+    return saverIn(db, fileBytes);
+  } catch (const std::exception&) {
+    return std::nullopt;  // no lineage is no harm: the picture is made all the same
+  }
 }
 
 }  // namespace pelorin::history

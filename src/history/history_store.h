@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "app_state/mod_object.h"
@@ -19,6 +20,7 @@ namespace pelorin::history {
 
 class Checkpointer;
 class Connection;
+class RunLocks;
 
 using RunId = std::int64_t;
 using PictureId = std::int64_t;
@@ -52,8 +54,13 @@ struct NewPicture {
   PictureNumber number = 0;
   GeneticCodeValues code{};
   PictureOrigin origin;  // parents by number: resolved to this run's (and its continued runs') records
-  // The picture that saved the file this one was read from (savedBy()).
+  // The picture that saved the file this one was read from (savedBy()); a
+  // record since forgotten is left out.
   std::optional<PictureId> savedFrom;
+  // Instead of savedFrom: the picture of this run (or of a run it
+  // continues) with this number, found when the picture is written, as the
+  // parents are; for a save whose record may not be written yet.
+  std::optional<PictureNumber> savedFromNumber;
   QString rateBoxText;  // the main window's boxes at that moment
   QString nameBoxText;
   std::optional<QPoint> position;  // logical pixels, when already known
@@ -89,6 +96,9 @@ struct RunSummary {
   int pictures = 0;                // made in this run
   int openPictures = 0;
   bool current = false;
+  // Another program (or another store) is recording it, or a run that
+  // continues it: it can be neither resumed nor forgotten.
+  bool live = false;
 };
 
 // run, then the run it continues, and so on, as runs (HistoryStore::runs)
@@ -111,7 +121,10 @@ struct ResumeData {
 };
 
 struct HistoryOptions {
-  int busyTimeoutMs = 5000;  // how long a write waits for another writer
+  int busyTimeoutMs = 5000;  // how long one write waits for another writer
+  // How long HistoryRecorder tries a write again while another program
+  // holds the write lock, before the usual failure.
+  int busyRetryMs = 60000;
   // Limits the file to this many pages (tests of a full disk).
   std::optional<std::int64_t> maxPageCount;
   // The clock for every time recorded and for the moved-aside name.
@@ -124,7 +137,10 @@ struct HistoryOptions {
 // recording (record calls do nothing, queries return empty) and the program
 // goes on without it.
 // Use from one thread at a time (HistoryRecorder writes on a thread of its
-// own); two stores (two processes) may share one file.
+// own); two stores (two processes) may share one file. Each store holds the
+// lock of its run (and of the runs it continues) in the file beside the
+// history (LockPathOf) until the run ends or the store goes: such runs are
+// live to every other store, which neither continues nor forgets them.
 class HistoryStore {
  public:
   // Records nothing and has no problem: the history switched off.
@@ -146,6 +162,22 @@ class HistoryStore {
   // it arose while opening.
   void setProblemHandler(std::function<void(const QString&)> handler);
   std::optional<RunId> currentRun() const;
+  // run (or a run continuing it) is recorded by another store now. Safe from
+  // any thread while the store records on another. False for this store's
+  // own runs.
+  bool liveElsewhere(RunId run) const;
+  // The lock file of the history at path.
+  static QString LockPathOf(const QString& path) { return path + QStringLiteral("-lock"); }
+
+  // A write met another program's write lock past the busy timeout (SQLite's
+  // BUSY or LOCKED). With setRetryBusy(true) such a write is undone and left
+  // for the caller to call again, the store still recording; takeBusy()
+  // says so once. Off (as made), it is a failure as any other.
+  void setRetryBusy(bool retry) { retryBusy_ = retry; }
+  bool takeBusy() { return std::exchange(busy_, false); }
+  // Called on the writing thread as soon as a write finds another program's
+  // write lock, before it waits for it.
+  void setWaitHandler(std::function<void()> handler) { waitHandler_ = std::move(handler); }
 
   // The run ended cleanly (the program is quitting); records nothing more.
   void endRun();
@@ -191,21 +223,27 @@ class HistoryStore {
   // What resuming run would bring back; nullopt for an unknown run.
   std::optional<ResumeData> resumeData(RunId run);
   // Makes this run the continuation of run: its numbers and events on run's
-  // pictures go on. Only while this run has recorded no picture and run is
-  // another, known run; false otherwise.
+  // pictures go on, and this store holds the locks of run and the runs it
+  // continues. Only while this run has recorded no picture and run is
+  // another, known run that is not live; false otherwise.
   bool continueRun(RunId run);
   // Deletes run with its pictures and their events. Pictures elsewhere that
   // named them keep working with the reference gone. Not this run nor one
-  // it continues; false then, or for an unknown run.
+  // it continues, nor a live one; false then, or for an unknown run.
   bool forgetRun(RunId run);
   // The recorded picture whose last recorded save wrote exactly these bytes.
   std::optional<PictureRef> savedBy(const QByteArray& fileBytes);
+  // The same read from the history file at path through a connection of its
+  // own (as ReadFamily), which never waits for a writer: what is committed.
+  // nullopt too when the file cannot be read.
+  static std::optional<PictureRef> ReadSavedBy(const QString& path, const QByteArray& fileBytes);
 
   // SHA-256 of bytes, as recorded for a save.
   static QByteArray HashOf(const QByteArray& bytes);
 
   // The store's clock (HistoryOptions::now).
   QDateTime now() const { return options_.now(); }
+  const HistoryOptions& options() const { return options_; }
   // Records that follow are timed at `at` instead of now() (none: by the
   // clock again), for a writer that writes them after they happened.
   void setRecordTime(std::optional<QDateTime> at) { recordTime_ = std::move(at); }
@@ -231,12 +269,19 @@ class HistoryStore {
   std::vector<RecordedPicture> readPictures(const char* where, const char* order,
                                             const std::vector<std::int64_t>& values);
   std::int64_t nowMs() const;
+  // SQLite's busy handler: waits up to busyTimeoutMs, telling waitHandler_ first.
+  static int onBusy(void* self, int count);
 
   QString path_;
   HistoryOptions options_;
   std::optional<QDateTime> recordTime_;
   std::unique_ptr<Connection> db_;
   std::unique_ptr<Checkpointer> checkpointer_;  // goes before db_
+  std::unique_ptr<RunLocks> locks_;             // made once the file is a history; kept till the store goes
+  bool retryBusy_ = false;
+  bool busy_ = false;
+  std::function<void()> waitHandler_;
+  std::int64_t busySinceMs_ = 0;  // steady clock: when the present wait began
   RunId run_ = 0;
   std::vector<RunId> chain_;                              // this run, then the runs it continues
   std::unordered_map<PictureNumber, PictureId> numbers_;  // picture numbers of the chain

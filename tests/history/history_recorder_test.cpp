@@ -34,12 +34,27 @@ TEST_F(RecorderTest, EndRunWritesWhatIsQueuedAndEndsTheRun) {
 }
 
 // Another program holds the write lock: the calls return at once, and what
-// they recorded is written in order, timed as called, once the lock is free.
-TEST_F(RecorderTest, RecordingDoesNotWaitForAnotherWriter) {
+// they recorded is written in order, timed as called, once the lock is free,
+// however many busy timeouts pass meanwhile; held past the bound, the
+// recording fails as usual.
+struct LockCase {
+  const char* name;
+  int busyTimeoutMs;
+  int busyRetryMs;
+  int heldMs;
+  bool recorded;
+};
+
+class LockedByAnother : public RecorderTest, public ::testing::WithParamInterface<LockCase> {};
+
+TEST_P(LockedByAnother, RecordingDoesNotWaitAndGoesOnOnceFree) {
+  const LockCase& c = GetParam();
   const QDateTime start(QDate(2026, 12, 8), QTime(14, 0));
   std::atomic<qint64> clock = start.toMSecsSinceEpoch();
   HistoryOptions options;
   options.now = [&clock] { return QDateTime::fromMSecsSinceEpoch(clock.load()); };
+  options.busyTimeoutMs = c.busyTimeoutMs;
+  options.busyRetryMs = c.busyRetryMs;
   HistoryRecorder recorder(std::make_unique<HistoryStore>(path, options));
   sqlite3* other = nullptr;
   ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &other), SQLITE_OK);
@@ -53,10 +68,15 @@ TEST_F(RecorderTest, RecordingDoesNotWaitForAnotherWriter) {
   recorder.recordClosed(4);
   recorder.recordParentBox(5, true);
   EXPECT_LT(Clock::now() - called, std::chrono::milliseconds(100));
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  std::this_thread::sleep_for(std::chrono::milliseconds(c.heldMs));
   sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
   sqlite3_close(other);
   HistoryStore& store = recorder.settled();
+  if (!c.recorded) {
+    EXPECT_EQ(store.problemKind(), Problem::Failed);
+    EXPECT_TRUE(store.problem()->contains(QStringLiteral("database is locked"))) << store.problem()->toStdString();
+    return;
+  }
   const std::vector<RecordedPicture> pictures = store.picturesOf(*store.currentRun());
   ASSERT_EQ(pictures.size(), 10u);
   for (std::size_t i = 0; i < pictures.size(); ++i)
@@ -66,6 +86,12 @@ TEST_F(RecorderTest, RecordingDoesNotWaitForAnotherWriter) {
   EXPECT_TRUE(pictures[5].ticked);
   EXPECT_FALSE(store.problem());
 }
+
+INSTANTIATE_TEST_SUITE_P(History, LockedByAnother,
+                         ::testing::Values(LockCase{"WithinTheBusyTimeout", 5000, 60000, 300, true},
+                                           LockCase{"ManyBusyTimeouts", 100, 60000, 1500, true},
+                                           LockCase{"PastTheBound", 100, 300, 1500, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A full disk met on the writing thread reaches the handler once, on the
 // owner's thread: from its event loop, or from settled() when that comes first.

@@ -314,6 +314,56 @@ TEST_F(ForgetTest, ThisRunAndTheRunItContinuesStay) {
   EXPECT_EQ(store.runs().size(), 2u);
 }
 
+// A run another store records is live to every other store, which neither
+// continues nor forgets it; its lock goes when the other ends its run or
+// closes (as when its program dies). Two stores stand for two programs:
+// their locks conflict as two processes' do.
+enum class Other { Recording, Ended, Gone };
+struct LiveCase {
+  const char* name;
+  bool continued;  // the other continued a killed run: that run is the one asked about
+  Other other;
+};
+
+class LiveRun : public ResumeTest, public ::testing::WithParamInterface<LiveCase> {};
+
+TEST_P(LiveRun, IsNeitherContinuedNorForgottenByAnother) {
+  const LiveCase& c = GetParam();
+  const RunId killed = KilledRun();
+  auto other = std::make_unique<HistoryStore>(path);
+  if (c.continued) ASSERT_TRUE(other->continueRun(killed));
+  other->recordPicture(MadePicture(5));
+  const RunId asked = c.continued ? killed : *other->currentRun();
+  if (c.other == Other::Ended) other->endRun();
+  if (c.other == Other::Gone) other.reset();
+  const bool live = c.other == Other::Recording;
+
+  auto resumer = std::make_unique<HistoryStore>(path);
+  for (const RunSummary& run : resumer->runs()) {
+    EXPECT_EQ(run.live, live && (run.id == asked || (other && run.id == *other->currentRun()))) << run.id;
+  }
+  EXPECT_EQ(resumer->continueRun(asked), !live);
+  // Of two resuming one run, the first holds it.
+  if (!live) EXPECT_FALSE(HistoryStore(path).continueRun(asked));
+  resumer.reset();
+  HistoryStore forgetter(path);
+  EXPECT_EQ(forgetter.forgetRun(asked), !live);
+  if (live) {
+    // The other goes on recording as if alone.
+    other->recordClosed(1);
+    EXPECT_TRUE(other->recordPicture(MadePicture(6, {5})));
+    EXPECT_FALSE(other->problem());
+    EXPECT_EQ(other->picturesOf(asked).size(), c.continued ? 5u : 2u);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(History, LiveRun,
+                         ::testing::Values(LiveCase{"Recording", false, Other::Recording},
+                                           LiveCase{"RecordingItsContinuation", true, Other::Recording},
+                                           LiveCase{"Ended", false, Other::Ended}, LiveCase{"Gone", false, Other::Gone},
+                                           LiveCase{"ItsContinuationGone", true, Other::Gone}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct ChainCase {
   const char* name;
   std::vector<std::pair<RunId, std::optional<RunId>>> runs;  // each run and the run it continues
@@ -372,6 +422,7 @@ TEST_P(HistoryModes, AreTheUsersAloneUnlessGiven) {
     EXPECT_EQ(ModeOf(folder), c.folderAfter);
     EXPECT_EQ(ModeOf(path), c.fileAfter);
     EXPECT_EQ(ModeOf(path + QStringLiteral("-wal")), c.fileAfter);
+    EXPECT_EQ(ModeOf(HistoryStore::LockPathOf(path)), 0600);
   }
   ::umask(saved);
 }
@@ -381,6 +432,20 @@ INSTANTIATE_TEST_SUITE_P(History, HistoryModes,
                                            ModeCase{"FolderKeepsItsOwn", 0755, -1, 0755, 0600},
                                            ModeCase{"FileKeepsItsOwn", 0750, 0640, 0750, 0640}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HistoryTest, NoLockFileIsMadeBesideAFileThatIsNotUsed) {
+  { HistoryStore made(path); }
+  ASSERT_TRUE(QFile::remove(HistoryStore::LockPathOf(path)));
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+  sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr);
+  sqlite3_close(db);
+  {
+    HistoryStore newer(path);
+    EXPECT_EQ(newer.problemKind(), Problem::Newer);
+  }
+  EXPECT_FALSE(QFile::exists(HistoryStore::LockPathOf(path)));
+}
 
 TEST(HistoryOff, RecordsNothingAndHasNoProblem) {
   HistoryStore off;

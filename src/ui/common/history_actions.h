@@ -20,8 +20,11 @@ class HistoryActions : public QObject {
   OwnedWindows& windows() const { return *windows_; }
 
   // The history, or null while none is open (switched off, not yet opened,
-  // or failed; the user has been told why).
+  // or failed; the user has been told why) or while waitingForFile().
   virtual history::HistoryStore* store() = 0;
+  // Another program is writing the history and what is recorded waits for
+  // it: store() is null until changed() tells that it is free.
+  virtual bool waitingForFile() const { return false; }
 
   // Enter or a double click on a recorded picture. A picture of this run (or
   // of a run it continues) whose window is open comes to the front; closed,
@@ -29,8 +32,8 @@ class HistoryActions : public QObject {
   // picture of this run with exactly its genetic code, its origin naming it.
   virtual void openRecorded(const history::RecordedPicture& picture) = 0;
 
-  // True when run can be resumed now: an earlier run, while this run has
-  // made no picture.
+  // True when run can be resumed now: an earlier run that no other program
+  // is recording, while this run has made no picture.
   virtual bool canResume(history::RunId run) = 0;
   // Makes this run the continuation of run: its open pictures come back.
   virtual void resume(history::RunId run) = 0;

@@ -154,6 +154,11 @@ void frmFamilyTree::showFamilyOf(history::PictureId picture) { readFamily(pictur
 void frmFamilyTree::readFamily(history::PictureId picture, bool keepView) {
   keepView_ = keepView;
   picture_ = picture;
+  if (actions_ && actions_->waitingForFile()) {
+    // Read once the file is free (changed() then); what is shown stays.
+    lblStatus_->setText(tr("Another program is writing the history: the tree is read once it is done."));
+    return;
+  }
   history::HistoryStore* store = actions_ ? actions_->store() : nullptr;
   thisRun_.clear();
   runStarts_.clear();

@@ -72,14 +72,11 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   btnResume_ = new QPushButton(tr("&Resume"), this);
   btnResume_->setObjectName(QStringLiteral("btnResume"));
   btnResume_->setAutoDefault(false);
-  btnResume_->setToolTip(
-      tr("Continue the chosen run: its open pictures come back, and numbering goes on after its last"));
   connect(btnResume_, &QPushButton::clicked, this, &frmHistory::resumeChosenRun);
 
   btnForget_ = new QPushButton(tr("&Forget Run"), this);
   btnForget_->setObjectName(QStringLiteral("btnForget"));
   btnForget_->setAutoDefault(false);
-  btnForget_->setToolTip(tr("Remove the chosen run and its pictures from the history (Delete)"));
 
   lblStatus_ = addPlainLabel(this, QStringLiteral("lblStatus"));
   lblStatus_->setWordWrap(true);
@@ -196,6 +193,11 @@ void frmHistory::read(std::optional<history::RunId> instead) {
   QElapsedTimer reading;
   reading.start();
   follower_->done();
+  if (actions_ && actions_->waitingForFile()) {
+    // What is shown stays until the file is free (changed() then).
+    updateControls();
+    return;
+  }
   history::HistoryStore* store = actions_ ? actions_->store() : nullptr;
   std::vector<history::RunSummary> runs = store != nullptr ? store->runs() : std::vector<history::RunSummary>{};
 
@@ -267,10 +269,17 @@ void frmHistory::updateControls() {
   cbxKeepHistory_->setEnabled(actions != nullptr);
 
   const history::RunSummary* run = chosenRun_ ? runs_->run(runs_->indexOf(*chosenRun_)) : nullptr;
-  btnResume_->setEnabled(store != nullptr && run != nullptr && actions->canResume(run->id));
-  const bool forgettable = store != nullptr && run != nullptr && !runs_->inThisRun(run->id);
+  // Another Pelorin's run, as the last reading found it.
+  const bool live = run != nullptr && run->live;
+  btnResume_->setEnabled(store != nullptr && run != nullptr && !live && actions->canResume(run->id));
+  const bool forgettable = store != nullptr && run != nullptr && !live && !runs_->inThisRun(run->id);
   actForget_->setEnabled(forgettable);
   btnForget_->setEnabled(forgettable);
+  const QString liveTip = tr("The chosen run is still being recorded by another Pelorin");
+  btnResume_->setToolTip(
+      live ? liveTip
+           : tr("Continue the chosen run: its open pictures come back, and numbering goes on after its last"));
+  btnForget_->setToolTip(live ? liveTip : tr("Remove the chosen run and its pictures from the history (Delete)"));
 
   if (run == nullptr) {
     lblRun_->clear();
@@ -288,6 +297,11 @@ void frmHistory::updateControls() {
 
 QString frmHistory::statusText() const {
   if (!actions_) return tr("The history is not available.");
+  if (actions_->waitingForFile()) {
+    return tr(
+        "Another program is writing the history: what this one records waits for it, and the history is "
+        "shown again once it is done.");
+  }
   QStringList parts;
   if (!actions_->keepHistory()) parts << tr("Keep history is off: nothing more is recorded.");
   if (history::HistoryStore* store = actions_->store(); store == nullptr || !store->recording()) {
@@ -329,7 +343,7 @@ void frmHistory::resumeChosenRun() {
 
 void frmHistory::forgetChosenRun() {
   const history::RunSummary* chosen = chosenRun_ ? runs_->run(runs_->indexOf(*chosenRun_)) : nullptr;
-  if (chosen == nullptr || runs_->inThisRun(chosen->id)) return;
+  if (chosen == nullptr || chosen->live || runs_->inThisRun(chosen->id)) return;
   // The question waits on the user, and the history may change meanwhile.
   const history::RunSummary run = *chosen;
   const QString question = run.pictures == 0

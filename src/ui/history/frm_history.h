@@ -29,6 +29,8 @@ class HistoryRunsModel;
 // tree. "Resume" resumes the
 // chosen run when the program allows it; Delete, or "Forget Run", forgets a
 // chosen earlier run after asking (never this run nor one it continues).
+// Neither is offered for a run another Pelorin still records: their
+// tooltips say so.
 // "Keep history" switches the recording on and off. It reads the history
 // again whenever the program says it changed, and says so when there is no
 // history to show. Closing it deletes it.

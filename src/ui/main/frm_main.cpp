@@ -129,6 +129,9 @@ void frmMain::buildMenus() {
   F_ResumeLast_ = addItem(M_File, QStringLiteral("F_ResumeLast"), tr("Resume &Last Run"));
   F_ResumeLast_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
   connect(F_ResumeLast_, &QAction::triggered, history_, &HistoryKeeper::resumeLast);
+  // Another program's run may have ended since: asked again as the menu opens.
+  M_File->setToolTipsVisible(true);
+  connect(M_File, &QMenu::aboutToShow, this, &frmMain::updateHistoryItems);
   updateHistoryItems();
   // Exit keeps no shortcut (Ctrl+Q on many desktops): the main window's own
   // items have none, only their access keys.
@@ -176,8 +179,7 @@ void frmMain::openPicture(QWidget* reportTo) {
       if (file.open(QIODevice::ReadOnly)) lineage = history_->lineageOf(file.readAll());
       if (lineage) request.savedFrom = lineage->name;
     }
-    pictureOpened(OpenPicture(request, makePictureWindow), boxes,
-                  lineage ? std::optional<std::int64_t>(lineage->id) : std::nullopt);
+    pictureOpened(OpenPicture(request, makePictureWindow), boxes, lineage);
   });
 }
 
@@ -188,7 +190,7 @@ bool frmMain::checkMutationRate(const modGenes::RateText& rate) {
 }
 
 void frmMain::pictureOpened(const std::shared_ptr<clsObject>& picture, const HistoryKeeper::BoxTexts& boxes,
-                            std::optional<std::int64_t> savedFrom) {
+                            const std::optional<HistoryKeeper::Lineage>& savedFrom) {
   // Only a picture that was made is registered and gets a cell: one that
   // failed keeps its window, but Save in it finds nothing to save.
   PictureWindowEvents::instance().notifyOpened(picture);
@@ -202,7 +204,9 @@ void frmMain::showFamilyTreeOf(PictureNumber number) {
     QWidget* over = openWindowOf(number);
     Seam<UserMessages>::current().showFailure(
         over != nullptr ? over : this, tr("Family Tree"),
-        tr("Picture %1 is not in the history, so its family is not known.").arg(plainNumberText(number)));
+        history_->waitingForFile()
+            ? tr("Another program is writing the history: try again once it is done.")
+            : tr("Picture %1 is not in the history, so its family is not known.").arg(plainNumberText(number)));
     return;
   }
   reportFailures(this, [&] { showFamilyTreeWindow(*history_, *id); });
@@ -211,6 +215,7 @@ void frmMain::showFamilyTreeOf(PictureNumber number) {
 void frmMain::updateHistoryItems() {
   F_ReopenClosed_->setEnabled(history_->canReopenClosed());
   F_ResumeLast_->setEnabled(history_->canResumeLast());
+  F_ResumeLast_->setToolTip(history_->resumeLastNote());
 }
 
 void frmMain::showEvent(QShowEvent* event) {

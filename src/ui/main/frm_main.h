@@ -64,9 +64,9 @@ class frmMain : public QMainWindow {
   // False, with ErrorMR shown, when rate is no number.
   bool checkMutationRate(const modGenes::RateText& rate);
   // Tells the board of a picture that was made and registered, and the
-  // history; savedFrom: the record of whoever saved the file it was read from.
+  // history; savedFrom: whoever saved the file it was read from.
   void pictureOpened(const std::shared_ptr<clsObject>& picture, const HistoryKeeper::BoxTexts& boxes,
-                     std::optional<std::int64_t> savedFrom = {});
+                     const std::optional<HistoryKeeper::Lineage>& savedFrom = std::nullopt);
   // The family tree window of picture number of this run; when the history
   // holds no record of it, the user is told so.
   void showFamilyTreeOf(PictureNumber number);

@@ -15,6 +15,7 @@
 #include "ui/common/controls.h"
 #include "ui/common/front_window.h"
 #include "ui/common/user_messages.h"
+#include "ui/history/history_runs_model.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_events.h"
 #include "ui/picture_window/picture_window_handle.h"
@@ -43,6 +44,7 @@ HistoryKeeper::HistoryKeeper(QWidget* window, std::function<BoxTexts()> boxTexts
   connect(&events, &PictureWindowEvents::saved, this,
           [this](PictureNumber number, const QString& path, const QByteArray& bytes) {
             if (!recording()) return;
+            saves_[history::HistoryStore::HashOf(bytes)] = number;
             recorder_->recordSaved(number, QFileInfo(path).absoluteFilePath(), bytes);
             recorded();
           });
@@ -79,9 +81,13 @@ void HistoryKeeper::endRun() {
 void HistoryKeeper::startRecording() {
   recorder_ = std::make_unique<history::HistoryRecorder>(std::make_unique<history::HistoryStore>(path_, options_));
   recorder_->setProblemHandler([this](const QString& text) { showProblem(text); });
+  recorder_->setFreedHandler([this] {
+    emit actionsChanged();
+    emit changed();
+  });
 }
 
-history::HistoryStore* HistoryKeeper::store() { return recording() ? &settled() : nullptr; }
+history::HistoryStore* HistoryKeeper::store() { return recording() ? recorder_->available() : nullptr; }
 
 void HistoryKeeper::showProblem(const QString& text) {
   if (shown_.contains(text)) return;
@@ -94,13 +100,16 @@ void HistoryKeeper::showProblem(const QString& text) {
 
 void HistoryKeeper::recorded() { emit changed(); }
 
-void HistoryKeeper::recordMade(clsObject& picture, const BoxTexts& boxes, std::optional<history::PictureId> savedFrom) {
+void HistoryKeeper::recordMade(clsObject& picture, const BoxTexts& boxes, const std::optional<Lineage>& savedFrom) {
   if (!recording() || restoring_) return;
   history::NewPicture made;
   made.number = picture.ID;
   made.code = history::ValuesOf(picture.GenCode);
   made.origin = picture.Origin;
-  made.savedFrom = savedFrom;
+  if (savedFrom) {
+    made.savedFrom = savedFrom->id;
+    made.savedFromNumber = savedFrom->number;
+  }
   made.rateBoxText = boxes.rate;
   made.nameBoxText = boxes.name;
   recorder_->recordPicture(made);
@@ -110,9 +119,14 @@ void HistoryKeeper::recordMade(clsObject& picture, const BoxTexts& boxes, std::o
 
 std::optional<HistoryKeeper::Lineage> HistoryKeeper::lineageOf(const QByteArray& fileBytes) {
   if (!recording()) return std::nullopt;
-  const std::optional<history::PictureRef> saver = settled().savedBy(fileBytes);
+  if (const auto own = saves_.find(history::HistoryStore::HashOf(fileBytes)); own != saves_.end()) {
+    const auto started = runStarts_.find(chain_.empty() ? 0 : chain_.front());
+    const QDateTime runStart = started != runStarts_.end() ? started->second : QDateTime();
+    return Lineage{RecordedPictureName{own->second, runStart, true}, std::nullopt, own->second};
+  }
+  const std::optional<history::PictureRef> saver = history::HistoryStore::ReadSavedBy(path_, fileBytes);
   if (!saver) return std::nullopt;
-  return Lineage{nameOf(*saver), saver->id};
+  return Lineage{nameOf(*saver), saver->id, std::nullopt};
 }
 
 void HistoryKeeper::closedByUser(PictureNumber id, QPoint position) {
@@ -209,12 +223,31 @@ bool HistoryKeeper::inThisRun(history::RunId run) const {
 }
 
 void HistoryKeeper::findEarlierRun() {
-  lastEarlierRun_.reset();
+  earlierRuns_.clear();
   if (!recording()) return;
   for (const history::RunSummary& run : settled().runs()) {  // newest first
     runStarts_[run.id] = run.started;
-    if (!lastEarlierRun_ && !inThisRun(run.id) && !run.current) lastEarlierRun_ = run.id;
+    if (!inThisRun(run.id) && !run.current) earlierRuns_.push_back(run.id);
   }
+}
+
+std::optional<history::RunId> HistoryKeeper::lastEarlierRun() const {
+  // A lock test each, no reading: another program's run ends at any time.
+  for (const history::RunId run : earlierRuns_) {
+    if (!liveElsewhere(run)) return run;
+  }
+  return std::nullopt;
+}
+
+QString HistoryKeeper::resumeLastNote() const {
+  if (earlierRuns_.empty() || !liveElsewhere(earlierRuns_.front())) return {};
+  const std::optional<history::RunId> last = lastEarlierRun();
+  const auto started = last ? runStarts_.find(*last) : runStarts_.end();
+  if (started == runStarts_.end()) {
+    return tr("The last run is still being recorded by another Pelorin, so it cannot be resumed.");
+  }
+  return tr("The last run is still being recorded by another Pelorin: this resumes the run of %1.")
+      .arg(RunStartText(started->second));
 }
 
 QDateTime HistoryKeeper::runStart(history::RunId run) {
@@ -245,18 +278,18 @@ void HistoryKeeper::openRecorded(const history::RecordedPicture& picture) {
       window_, tr("making picture %1 from %2").arg(modObject::ObjectCount).arg(RecordedPictureText(*origin.copiedFrom)),
       [&] {
         std::shared_ptr<clsObject> made = recreate(picture, std::nullopt, std::move(origin), std::nullopt);
-        recordMade(*made, boxTexts_(), picture.id);
+        recordMade(*made, boxTexts_(), Lineage{{}, picture.id, std::nullopt});
       });
   emit actionsChanged();
 }
 
 bool HistoryKeeper::canResume(history::RunId run) {
   return recording() && !resumed_ && !inThisRun(run) && modObject::ObjectCount == 0 &&
-         modObject::Registry().count() == 0 && !runStart(run).isNull();
+         modObject::Registry().count() == 0 && !liveElsewhere(run) && !waitingForFile() && !runStart(run).isNull();
 }
 
 void HistoryKeeper::resumeLast() {
-  if (lastEarlierRun_) resume(*lastEarlierRun_);
+  if (const auto last = lastEarlierRun()) resume(*last);
 }
 
 void HistoryKeeper::resume(history::RunId run) {
@@ -310,10 +343,12 @@ void HistoryKeeper::showUnreadable(const std::vector<history::RecordedPicture>& 
 }
 
 void HistoryKeeper::forgetRun(history::RunId run) {
-  if (!recording()) return;
+  // The store refuses a live run too, under the write lock, should another
+  // program resume it meanwhile.
+  if (!recording() || liveElsewhere(run)) return;
   recorder_->forgetRun(run);
   runStarts_.erase(run);
-  if (lastEarlierRun_ == run) findEarlierRun();
+  earlierRuns_.erase(std::remove(earlierRuns_.begin(), earlierRuns_.end(), run), earlierRuns_.end());
   emit actionsChanged();
   emit changed();
 }
@@ -335,6 +370,7 @@ void HistoryKeeper::setKeepHistory(bool keep) {
         chain_.insert(chain_.begin(), *run);
       } else {
         chain_ = {*run};
+        saves_.clear();  // their numbers name no picture of this run
       }
     }
     findEarlierRun();

@@ -62,31 +62,45 @@ class HistoryKeeper final : public HistoryActions {
   // True while pictures and events are recorded.
   bool recording() const { return recorder_ && recorder_->recording(); }
 
-  // A picture made by Open or the clipboard, after it was registered, with
-  // the boxes' texts it was made from. savedFrom: the record lineageOf()
-  // found for the file it was read from.
-  void recordMade(clsObject& picture, const BoxTexts& boxes,
-                  std::optional<history::PictureId> savedFrom = std::nullopt);
-
   // The recorded picture whose last save wrote exactly fileBytes, as a
-  // picture read from them names it, and its record.
+  // picture read from them names it, and its record: its id, or for a save
+  // of this run, whose record may still be queued, its number.
   struct Lineage {
     RecordedPictureName name;
-    history::PictureId id = 0;
+    std::optional<history::PictureId> id;
+    std::optional<PictureNumber> number;
   };
+  // Never waits for the records queued nor on another program's write
+  // lock: this program's own saves are known here, earlier ones are read
+  // as committed (HistoryStore::ReadSavedBy).
   std::optional<Lineage> lineageOf(const QByteArray& fileBytes);
+
+  // A picture made by Open or the clipboard, after it was registered, with
+  // the boxes' texts it was made from. savedFrom: what lineageOf() found
+  // for the file it was read from.
+  void recordMade(clsObject& picture, const BoxTexts& boxes, const std::optional<Lineage>& savedFrom = std::nullopt);
 
   // Reopen Closed Picture: the picture of this run closed most recently,
   // as itself; false when there is none.
   bool canReopenClosed() const;
   void reopenClosed();
-  // Resume Last Run: the newest earlier run, while this run has made no picture.
-  std::optional<history::RunId> lastEarlierRun() const { return lastEarlierRun_; }
-  bool canResumeLast() { return lastEarlierRun_ && canResume(*lastEarlierRun_); }
+  // Resume Last Run: the newest earlier run that no other program is
+  // recording (asked anew each time), while this run has made no picture.
+  std::optional<history::RunId> lastEarlierRun() const;
+  bool canResumeLast() {
+    const auto last = lastEarlierRun();
+    return last && canResume(*last);
+  }
   void resumeLast();
+  // Why Resume Last Run passes over the newest earlier run (another
+  // Pelorin still records it); empty when it does not.
+  QString resumeLastNote() const;
+  // run is being recorded by another program now.
+  bool liveElsewhere(history::RunId run) const { return recorder_ && recorder_->liveElsewhere(run); }
 
   // HistoryActions.
   history::HistoryStore* store() override;
+  bool waitingForFile() const override { return recorder_ && recorder_->waiting(); }
   void openRecorded(const history::RecordedPicture& picture) override;
   bool canResume(history::RunId run) override;
   void resume(history::RunId run) override;
@@ -133,7 +147,7 @@ class HistoryKeeper final : public HistoryActions {
   std::optional<history::RunId> ownRun_;  // the run this program started first
   std::vector<history::RunId> chain_;     // this run and the runs it continues
   std::map<history::RunId, QDateTime> runStarts_;
-  std::optional<history::RunId> lastEarlierRun_;
+  std::vector<history::RunId> earlierRuns_;   // not of this run's chain, newest first
   QSet<QString> shown_;                       // problem messages already shown
   bool restoring_ = false;                    // re-creating pictures: nothing to record
   bool opened_ = false;                       // openHistory() ran
@@ -145,6 +159,9 @@ class HistoryKeeper final : public HistoryActions {
   std::vector<PictureNumber> closed_;
   std::map<PictureNumber, history::RecordedPicture> closedRecords_;
   std::map<PictureNumber, QPoint> positions_;  // where each window last rested
+  // The SHA-256 of each file this program saved while recording, with the
+  // number of the picture that saved it last.
+  std::map<QByteArray, PictureNumber> saves_;
 };
 
 }  // namespace pelorin

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -47,7 +49,9 @@
 #include "ui/board/board_model.h"
 #include "ui/family_tree/family_tree_view.h"
 #include "ui/family_tree/frm_family_tree.h"
+#include "ui/history/frm_history.h"
 #include "ui/history/history_cells_model.h"
+#include "ui/history/history_runs_model.h"
 #include "ui/main/history_keeper.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/genetic_code_window.h"
@@ -511,6 +515,73 @@ TEST_F(History, APictureReadFromASavedFileNamesThePictureThatSavedIt) {
   EXPECT_EQ(messages.texts, QStringList());
 }
 
+// Another program holds the history's write lock for seconds: Opens of
+// files, whose lineage is looked up, return at once, and once the lock is
+// free every picture and save is recorded, naming the picture that saved the
+// file read, of an earlier run or of this one.
+TEST_F(History, AnotherProgramsWriteLockNeitherHoldsUpOpenNorLosesARecord) {
+  history::HistoryOptions options;
+  options.busyTimeoutMs = 2500;  // each write waits this long, then again
+  start(options);
+  const QString seed = dir.filePath(QStringLiteral("seed.txt"));
+  const QString earlier = dir.filePath(QStringLiteral("a.txt"));
+  const QString own = dir.filePath(QStringLiteral("b.txt"));
+  WriteSpiral(seed);
+  frmObject* saver = open(QStringLiteral("0"), seed);
+  saver->txtName()->setText(earlier);
+  QTest::mouseClick(saver->btnSave(), Qt::LeftButton);
+  restart(options);
+  const history::RunId ours = run();
+  frmHistory& window = showHistoryWindow(main->history());
+
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &other), SQLITE_OK);
+  sqlite3_busy_timeout(other, 5000);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  QElapsedTimer held;
+  held.start();
+  qint64 longest = 0;
+  const auto timed = [&](const QString& rate, const QString& name) {
+    QElapsedTimer took;
+    took.start();
+    frmObject* made = open(rate, name);
+    longest = std::max(longest, took.elapsed());
+    return made;
+  };
+  timed(QStringLiteral("1"), {});  // 0: its record waits for the lock
+  frmObject* fromEarlier = timed(QStringLiteral("0"), earlier);
+  ASSERT_NE(fromEarlier, nullptr);
+  fromEarlier->txtName()->setText(own);
+  QTest::mouseClick(fromEarlier->btnSave(), Qt::LeftButton);
+  ASSERT_NE(timed(QStringLiteral("0"), own), nullptr);
+  QElapsedTimer reading;
+  reading.start();
+  window.refresh();  // nor does the History window
+  longest = std::max(longest, reading.elapsed());
+  EXPECT_LT(longest, 1000);
+  EXPECT_TRUE(child<QLabel>(window, "lblStatus")->text().startsWith(QStringLiteral("Another program is writing")));
+  EXPECT_EQ(OriginLine(*picture(2)),
+            QStringLiteral("Picture 2: read from b.txt, saved from picture 1, at mutation rate 0"));
+  QTest::qWait(static_cast<int>(std::max<qint64>(0, 4000 - held.elapsed())));  // past a busy timeout
+  sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  // Shown again once free.
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    const history::RunSummary* shown = window.runsModel().run(window.runsModel().indexOf(ours));
+    return shown != nullptr && shown->pictures == 3;
+  }));
+
+  const history::RunId earlierRun = store().runs()[1].id;
+  const std::vector<history::RecordedPicture> pictures = store().picturesOf(ours);
+  ASSERT_EQ(pictures.size(), 3u);
+  ASSERT_TRUE(pictures[1].savedFrom && pictures[2].savedFrom);
+  EXPECT_EQ(pictures[1].savedFrom->run, earlierRun);
+  EXPECT_EQ(pictures[1].savedFrom->number, 0);
+  EXPECT_EQ(pictures[2].savedFrom->id, pictures[1].id);
+  EXPECT_EQ(store().savedBy(stored::FileBytes(own))->id, pictures[1].id);
+  EXPECT_EQ(messages.texts, QStringList());
+}
+
 // A recorded place on a screen since unplugged would put the window out of
 // reach; it comes back where a new picture's window goes instead.
 struct Placed {
@@ -757,6 +828,108 @@ TEST_F(History, KeepHistoryIsRememberedAndOffRecordsNothingMore) {
   ASSERT_EQ(runs.size(), 2u);  // the first run, and this one from now on
   EXPECT_EQ(runs[1].pictures, 1);
 }
+
+// --- Another Pelorin on the same history ----------------------------------
+
+// The real program (a second Pelorin) records a run of three pictures on the
+// test's history while this one starts. Its run is live until it dies or
+// ends: this program neither resumes nor forgets it meanwhile, and says why.
+struct AnotherProgram {
+  const char* name;
+  bool earlierRun;  // a killed run of two pictures before the other's
+  int endedBy;      // 0: still running at the end; else the signal it gets
+};
+
+class WithAnotherPelorin : public History, public ::testing::WithParamInterface<AnotherProgram> {
+ protected:
+  ~WithAnotherPelorin() override {
+    if (other.state() != QProcess::NotRunning) {
+      other.terminate();
+      other.waitForFinished(30000);
+    }
+  }
+
+  // Starts it and waits for its run; returns the run's id.
+  history::RunId startOther() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    other.setProcessEnvironment(environment);
+    other.setChildProcessModifier([] { ::signal(SIGTERM, SIG_DFL); });
+    const std::int64_t before = QueryInt(path, "SELECT count(*) FROM run");
+    other.start(QStringLiteral(PELORIN_PROGRAM), {});
+    EXPECT_TRUE(other.waitForStarted());
+    QDeadlineTimer deadline(30000);
+    while (QueryInt(path, "SELECT count(*) FROM run") <= before && !deadline.hasExpired()) QThread::msleep(50);
+    return QueryInt(path, "SELECT max(id) FROM run");
+  }
+
+  QProcess other;
+};
+
+TEST_P(WithAnotherPelorin, ItsLiveRunIsNeitherResumedNorForgottenHere) {
+  const AnotherProgram& c = GetParam();
+  history::RunId killed = 0;
+  {
+    history::HistoryStore made(path);  // killed: no end
+    for (std::int16_t number = 0; number < 3; ++number) made.recordPicture(stored::MadePicture(number));
+    killed = *made.currentRun();
+  }
+  const history::RunId theirs = startOther();
+  ASSERT_GT(theirs, killed);
+  // Its pictures 0, 1 and 2, as if it had made them.
+  const QByteArray copy =
+      "INSERT INTO picture(run, number, made_ms, code, how, rate_bits, rate_text, file_name, "
+      "sources, rate_box, name_box) SELECT " +
+      QByteArray::number(theirs) +
+      ", number, made_ms, code, how, rate_bits, rate_text, file_name, sources, rate_box, name_box "
+      "FROM picture WHERE run = " +
+      QByteArray::number(killed);
+  QueryInt(path, copy.constData());
+  if (c.earlierRun) {
+    QueryInt(path, ("DELETE FROM picture WHERE run = " + QByteArray::number(killed) + " AND number = 2").constData());
+  } else {
+    QueryInt(path, ("DELETE FROM run WHERE id = " + QByteArray::number(killed)).constData());
+  }
+  start();
+
+  emit child<QMenu>(*main, "M_File")->aboutToShow();
+  EXPECT_EQ(item("F_ResumeLast")->isEnabled(), c.earlierRun);
+  EXPECT_TRUE(item("F_ResumeLast")->toolTip().contains(QStringLiteral("still being recorded by another Pelorin")));
+  EXPECT_FALSE(main->history().canResume(theirs));
+  frmHistory& window = showHistoryWindow(main->history());
+  window.chooseRun(theirs);
+  for (const char* button : {"btnResume", "btnForget"}) {
+    EXPECT_FALSE(child<QPushButton>(window, button)->isEnabled()) << button;
+    EXPECT_EQ(child<QPushButton>(window, button)->toolTip(),
+              QStringLiteral("The chosen run is still being recorded by another Pelorin"));
+  }
+  main->history().forgetRun(theirs);
+  EXPECT_EQ(store().picturesOf(theirs).size(), 3u);
+  window.close();
+
+  history::RunId resumed = c.earlierRun ? killed : 0;
+  if (c.endedBy != 0) {
+    ASSERT_EQ(::kill(static_cast<pid_t>(other.processId()), c.endedBy), 0);
+    ASSERT_TRUE(other.waitForFinished(30000));
+    emit child<QMenu>(*main, "M_File")->aboutToShow();
+    EXPECT_TRUE(item("F_ResumeLast")->isEnabled());
+    EXPECT_FALSE(item("F_ResumeLast")->toolTip().contains(QStringLiteral("another Pelorin")));
+    resumed = theirs;
+  }
+  item("F_ResumeLast")->trigger();
+  EXPECT_EQ(shownPictures().size(), resumed == theirs ? 3u : resumed == killed ? 2u : 0u);
+  EXPECT_EQ(store().runs()[0].continues, resumed != 0 ? std::optional(resumed) : std::nullopt);
+  EXPECT_EQ(messages.texts, QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(History, WithAnotherPelorin,
+                         ::testing::Values(AnotherProgram{"Running", false, 0},
+                                           AnotherProgram{"RunningAfterAKilledRun", true, 0},
+                                           AnotherProgram{"Killed", false, SIGKILL},
+                                           AnotherProgram{"Ended", false, SIGTERM}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- The program's end -------------------------------------------------------
 
