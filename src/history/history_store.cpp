@@ -449,10 +449,10 @@ void HistoryStore::endRun() {
           update.bind(1, nowMs()).bind(2, run_).run();
         }
         // A run that made no picture and continued none leaves nothing to keep.
-        if (numbers_.empty() && chain_.size() == 1) {
-          Statement remove(*db_, "DELETE FROM run WHERE id = ? AND continues IS NULL");
-          remove.bind(1, run_).run();
-        }
+        Statement remove(*db_,
+                         "DELETE FROM run WHERE id = ?1 AND continues IS NULL "
+                         "AND NOT EXISTS (SELECT 1 FROM picture WHERE run = ?1)");
+        remove.bind(1, run_).run();
         transaction.commit();
         return 0;
       },
