@@ -119,6 +119,9 @@ struct UntouchedCase {
   std::function<void(const QString& path)> make;
   Problem problem;
   const char* says;
+  // The marks are in the -wal alone: SQLite reads them and may rebuild the
+  // -shm, its index of the -wal, which is all that may change.
+  bool marksInWal = false;
 };
 
 class UntouchedFile : public HistoryTest, public ::testing::WithParamInterface<UntouchedCase> {};
@@ -138,7 +141,10 @@ TEST_P(UntouchedFile, KeepsItsBytesAndThoseOfItsCompanions) {
   EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(path))) << messages[0].toStdString();
   EXPECT_TRUE(messages[0].contains(QString::fromUtf8(GetParam().says))) << messages[0].toStdString();
   EXPECT_TRUE(messages[0].contains(QStringLiteral("left as it is"))) << messages[0].toStdString();
-  EXPECT_EQ(FilesBeside(path), before);
+  std::map<QString, QByteArray> after = FilesBeside(path);
+  if (GetParam().marksInWal)
+    after[QStringLiteral("history.sqlite-shm")] = before.at(QStringLiteral("history.sqlite-shm"));
+  EXPECT_EQ(after, before);
 }
 
 constexpr const char* kForeign = "PRAGMA application_id = 42; CREATE TABLE notes(text); INSERT INTO notes VALUES ('a')";
@@ -167,7 +173,14 @@ INSTANTIATE_TEST_SUITE_P(
                                       Exec(path, "INSERT INTO run(started_ms) VALUES (5)", true);
                                       ASSERT_GT(QFileInfo(path + QStringLiteral("-wal")).size(), 0);
                                     },
-                                    Problem::Newer, "newer Pelorin"}),
+                                    Problem::Newer, "newer Pelorin"},
+                      UntouchedCase{"NewerHistoryMarkedInItsWalAlone",
+                                    [](const QString& path) {
+                                      MakeHistory(path);
+                                      Exec(path, "PRAGMA user_version = 2; INSERT INTO run(started_ms) VALUES (5)",
+                                           true);
+                                    },
+                                    Problem::Newer, "newer Pelorin", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A history killed with runs still in its -wal and found broken later: what
