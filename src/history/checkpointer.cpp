@@ -2,7 +2,15 @@
 
 #include <sqlite3.h>
 
+#include "platform/file_access.h"
+
 namespace pelorin::history {
+
+namespace {
+// How many times framesPerCheckpoint the log may grow to before the
+// recording connection checkpoints it itself.
+constexpr int kBehind = 2;
+}  // namespace
 
 Checkpointer::Checkpointer(sqlite3* recording, const QString& path, int framesPerCheckpoint)
     : recording_(recording), path_(path), framesPerCheckpoint_(framesPerCheckpoint), thread_([this] { run(); }) {
@@ -19,9 +27,16 @@ Checkpointer::~Checkpointer() {
   thread_.join();
 }
 
-int Checkpointer::onCommit(void* self, sqlite3*, const char*, int frames) {
+int Checkpointer::onCommit(void* self, sqlite3* db, const char* name, int frames) {
   auto* checkpointer = static_cast<Checkpointer*>(self);
-  if (frames >= checkpointer->framesPerCheckpoint_) {
+  if (frames >= kBehind * checkpointer->framesPerCheckpoint_) {
+    // The log begins again only when a writer finds it copied to its end, so
+    // while commits keep coming (a burst of records) the thread's passive
+    // checkpoints never end it. This far behind, the recording connection
+    // copies it itself between two of its commits; its next one begins the
+    // log again.
+    sqlite3_wal_checkpoint_v2(db, name, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+  } else if (frames >= checkpointer->framesPerCheckpoint_) {
     {
       const std::lock_guard lock(checkpointer->mutex_);
       checkpointer->wanted_ = true;
@@ -40,7 +55,7 @@ void Checkpointer::run() {
       if (stopping_) break;
       wanted_ = false;
     }
-    if (!db && sqlite3_open_v2(path_.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+    if (!db && sqlite3_open_v2(EncodeFileName(path_).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
       sqlite3_busy_timeout(db, 1000);
     }
     if (db) sqlite3_wal_checkpoint_v2(db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);

@@ -13,6 +13,10 @@ namespace pelorin::history {
 // with a connection of its own, so that the syncs of a checkpoint never hold
 // up the thread that records. Attached to the recording connection in place
 // of SQLite's automatic checkpoint; a failed checkpoint is left to the next.
+// Should the log reach twice framesPerCheckpoint all the same (commits
+// coming faster than the thread's checkpoints can end the log), the
+// recording connection checkpoints it after its commit, so the log stays
+// bounded.
 class Checkpointer {
  public:
   // Checkpoints path's log once it holds framesPerCheckpoint frames.

@@ -5,10 +5,11 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QFile>
 #include <cerrno>
 #include <filesystem>
 #include <vector>
+
+#include "platform/file_access.h"
 
 namespace pelorin::history {
 
@@ -18,14 +19,20 @@ QString HistoryFilePath(const QString& xdgDataHome, const QString& homeDir) {
   return QDir::cleanPath(QDir(dataHome).filePath(QStringLiteral("pelorin/history.sqlite")));
 }
 
-QString DefaultHistoryFilePath() { return HistoryFilePath(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()); }
+QString DefaultHistoryFilePath() {
+  // The variables' bytes, as every file name's: a folder named in Latin-1 is
+  // that folder, not one with U+FFFD in its name.
+  const QByteArray home = qgetenv("HOME");
+  return HistoryFilePath(DecodeFileName(qgetenv("XDG_DATA_HOME")),
+                         home.isEmpty() ? QDir::homePath() : DecodeFileName(home));
+}
 
 std::error_code MakeHistoryFolder(const QString& folder) {
   namespace fs = std::filesystem;
   std::error_code error;
   std::vector<fs::path> missing;
-  for (fs::path path = fs::absolute(fs::path(folder.toStdString()), error); !error && !fs::exists(path, error);
-       path = path.parent_path()) {
+  for (fs::path path = fs::absolute(fs::path(EncodeFileName(folder).toStdString()), error);
+       !error && !fs::exists(path, error); path = path.parent_path()) {
     missing.push_back(path);
     if (path == path.parent_path()) break;
   }
@@ -37,7 +44,7 @@ std::error_code MakeHistoryFolder(const QString& folder) {
 }
 
 std::error_code MakeHistoryFile(const QString& path) {
-  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  const int fd = ::open(EncodeFileName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (fd == -1) return errno == EEXIST ? std::error_code() : std::error_code(errno, std::generic_category());
   const int rc = ::fchmod(fd, 0600);
   const std::error_code error = rc == 0 ? std::error_code() : std::error_code(errno, std::generic_category());

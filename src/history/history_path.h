@@ -10,7 +10,8 @@ namespace pelorin::history {
 // not an absolute path (such a value is to be ignored).
 QString HistoryFilePath(const QString& xdgDataHome, const QString& homeDir);
 
-// The same from the environment: XDG_DATA_HOME and the user's home folder.
+// The same from the environment: XDG_DATA_HOME and the user's home folder
+// (HOME), their bytes kept as DecodeFileName keeps them.
 QString DefaultHistoryFilePath();
 
 // The history names the user's files, so what Pelorin makes for it is the

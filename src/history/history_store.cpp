@@ -1,16 +1,21 @@
 #include "history/history_store.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QtEndian>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstring>
 #include <limits>
 #include <system_error>
 #include <thread>
@@ -21,6 +26,7 @@
 #include "history/run_locks.h"
 #include "history/schema.h"
 #include "history/sqlite_db.h"
+#include "platform/file_access.h"
 
 namespace pelorin::history {
 
@@ -30,6 +36,40 @@ QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(QDir::
 
 // As SQLite's own automatic checkpoint: about 4 MiB of log.
 constexpr int kFramesPerCheckpoint = 1000;
+
+// A database file's marks as its first 100 bytes (the header) hold them:
+// PRAGMA application_id at offset 68, user_version at 60, big-endian. Zero
+// for a file too short to hold them or not an SQLite database (SQLite's own
+// check names what is wrong with it).
+struct HeaderMarks {
+  std::int64_t applicationId = 0;
+  std::int64_t version = 0;
+};
+
+HeaderMarks MarksInHeader(const QString& path) {
+  HeaderMarks marks;
+  const int fd = ::open(EncodeFileName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return marks;
+  char header[100];
+  ssize_t got = 0;
+  for (ssize_t n = 0; got < static_cast<ssize_t>(sizeof header); got += n) {
+    n = ::read(fd, header + got, sizeof header - static_cast<std::size_t>(got));
+    if (n < 0 && errno == EINTR) n = 0;
+    else if (n <= 0) break;
+  }
+  ::close(fd);
+  if (got == static_cast<ssize_t>(sizeof header) && std::memcmp(header, "SQLite format 3", 16) == 0) {
+    marks.version = qFromBigEndian<std::int32_t>(header + 60);
+    marks.applicationId = qFromBigEndian<std::int32_t>(header + 68);
+  }
+  return marks;
+}
+
+bool IsDiskFull(const std::error_code& error) {
+  return error == std::errc::no_space_on_device || error.value() == EDQUOT;
+}
+
+QString ReasonOf(const std::error_code& error) { return QString::fromLocal8Bit(error.message().c_str()); }
 
 QDateTime fromMs(std::int64_t ms) { return QDateTime::fromMSecsSinceEpoch(ms); }
 
@@ -271,10 +311,11 @@ void HistoryStore::fail(Problem problem, const QString& message) {
   run_ = 0;
   chain_.clear();
   numbers_.clear();
-  if (problem_ != Problem::None && problem_ != Problem::MovedAside) return;  // one message per run
-  const bool first = problem_ == Problem::None;
+  // One message per run; a full disk may pass, so what ends the recording
+  // afterwards is told too.
+  if (problem_ != Problem::None && problem_ != Problem::MovedAside && problem_ != Problem::DiskFull) return;
+  message_ = problem_ == Problem::MovedAside ? message_ + QLatin1Char(' ') + message : message;
   problem_ = problem;
-  message_ = first ? message : message_ + QLatin1Char(' ') + message;
   if (handler_) handler_(message_);
 }
 
@@ -282,12 +323,27 @@ void HistoryStore::failWith(const std::exception& failure) {
   const auto* sqlite = dynamic_cast<const SqliteFailure*>(&failure);
   const int code = sqlite ? sqlite->code() : SQLITE_ERROR;
   const QString reason = sqlite ? sqlite->reason() : QString::fromLocal8Bit(failure.what());
-  switch (code) {
-    case SQLITE_FULL:
+  if (sqlite && sqlite->diskFull()) {
+    if (!recording()) {
       fail(Problem::DiskFull,
-           QStringLiteral("The disk is full: the history %1 keeps what it holds but records nothing more of this run.")
+           QStringLiteral("The disk is full: the history %1 keeps what it holds but cannot record this run.")
                .arg(quoted(path_)));
-      break;
+      return;
+    }
+    // The run and the file stay: the next record tries again, and the first
+    // that is written ends the problem (guarded). Told once a run: on a disk
+    // that has room for small records only, the problem comes and goes.
+    if (problem_ == Problem::DiskFull) return;
+    message_ = QStringLiteral(
+                   "The disk is full: the history %1 keeps what it holds; nothing is recorded until there "
+                   "is room again.")
+                   .arg(quoted(path_));
+    problem_ = Problem::DiskFull;
+    if (handler_ && !toldDiskFull_) handler_(message_);
+    toldDiskFull_ = true;
+    return;
+  }
+  switch (code) {
     case SQLITE_CANTOPEN:
     case SQLITE_READONLY:
     case SQLITE_PERM:
@@ -305,7 +361,15 @@ template <typename F>
 auto HistoryStore::guarded(F&& action, decltype(action()) fallback) -> decltype(action()) {
   if (!recording()) return fallback;
   try {
-    return action();
+    const sqlite3_int64 changesBefore = sqlite3_total_changes64(db_->handle());
+    auto result = action();
+    // A change written (the action returned, so its transaction committed):
+    // there is room again.
+    if (problem_ == Problem::DiskFull && db_ && sqlite3_total_changes64(db_->handle()) != changesBefore) {
+      problem_ = Problem::None;
+      message_.clear();
+    }
+    return result;
   } catch (const SqliteFailure& failure) {
     // The transaction was rolled back: nothing of it stays.
     if (retryBusy_ && (failure.code() == SQLITE_BUSY || failure.code() == SQLITE_LOCKED)) {
@@ -323,9 +387,9 @@ void HistoryStore::open(const QString& path) {
   if (path.isEmpty()) return;
   const QString folder = QFileInfo(path).absolutePath();
   if (const std::error_code error = MakeHistoryFolder(folder)) {
-    fail(Problem::Unwritable,
+    fail(IsDiskFull(error) ? Problem::DiskFull : Problem::Unwritable,
          QStringLiteral("The folder of the history %1 cannot be made (%2); this run is not recorded.")
-             .arg(quoted(path), QString::fromLocal8Bit(error.message().c_str())));
+             .arg(quoted(path), ReasonOf(error)));
     return;
   }
   if (!openChecked()) return;
@@ -351,38 +415,79 @@ void HistoryStore::open(const QString& path) {
   chain_ = {run_};
 }
 
+bool HistoryStore::leftAsItIs(std::int64_t applicationId, std::int64_t version) {
+  if (applicationId == kApplicationId && version > kSchemaVersion) {
+    fail(Problem::Newer, QStringLiteral("The history %1 comes from a newer Pelorin (version %2); it is left as it "
+                                        "is and this run is not recorded.")
+                             .arg(quoted(path_))
+                             .arg(version));
+    return true;
+  }
+  if (applicationId != 0 && applicationId != kApplicationId) {
+    fail(Problem::Foreign, QStringLiteral("The history %1 is another program's database; it is left as it is and "
+                                          "this run is not recorded.")
+                               .arg(quoted(path_)));
+    return true;
+  }
+  return false;
+}
+
 // Opens the file and makes it a history of this version: a new file gets the
 // schema; a file that is not a history or fails its check is moved aside and
-// begun again. False when nothing is to be recorded (a problem is set).
+// begun again; another program's or a newer Pelorin's keeps its bytes and
+// those of its -wal and -shm. False when nothing is to be recorded (a problem
+// is set).
 bool HistoryStore::openChecked() {
+  {
+    // SQLite would write beside a device (/dev/null-journal) or fail on a
+    // folder: only a regular file, or a link to one, or nothing.
+    struct stat status {};
+    if (::stat(EncodeFileName(path_).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+      fail(Problem::Unwritable,
+           QStringLiteral("The history %1 is not a regular file; it is left as it is and this run is not recorded.")
+               .arg(quoted(path_)));
+      return false;
+    }
+  }
   for (int attempt = 0; attempt < 2; ++attempt) {
     // One that cannot be made is named by SQLite's own failure to open it.
-    MakeHistoryFile(path_);
+    if (const std::error_code error = MakeHistoryFile(path_); IsDiskFull(error)) {
+      fail(Problem::DiskFull,
+           QStringLiteral("The disk is full: the history %1 cannot be made; this run is not recorded.")
+               .arg(quoted(path_)));
+      return false;
+    }
+    // The marks as the file itself holds them, read before SQLite may
+    // replay or checkpoint a -wal into it (every history gets them before
+    // its first -wal). Marks only a -wal holds are checked below.
+    const HeaderMarks header = MarksInHeader(path_);
+    if (leftAsItIs(header.applicationId, header.version)) return false;
     db_ = std::make_unique<Connection>(path_);
+    db_->setCheckpointOnClose(false);
     db_->exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(options_.busyTimeoutMs).toUtf8().constData());
     QString broken;
     try {
-      const std::int64_t applicationId = db_->queryInt("PRAGMA application_id").value_or(0);
-      const std::int64_t version = db_->queryInt("PRAGMA user_version").value_or(0);
-      const std::int64_t objects = db_->queryInt("SELECT count(*) FROM sqlite_schema").value_or(0);
-      if (applicationId == kApplicationId && version > kSchemaVersion) {
-        fail(Problem::Newer, QStringLiteral("The history %1 comes from a newer Pelorin (version %2); it is left as it "
-                                            "is and this run is not recorded.")
-                                 .arg(quoted(path_))
-                                 .arg(version));
-        return false;
-      }
-      if (applicationId == 0 && version == 0 && objects == 0) {
-        db_->exec("PRAGMA page_size = 8192; PRAGMA journal_mode = WAL");
+      std::int64_t applicationId = db_->queryInt("PRAGMA application_id").value_or(0);
+      std::int64_t version = db_->queryInt("PRAGMA user_version").value_or(0);
+      if (applicationId == 0 && version == 0 && db_->queryInt("SELECT count(*) FROM sqlite_schema").value_or(0) == 0) {
+        // Marked in the file itself, before the -wal begins; another program
+        // may have begun it meanwhile.
+        db_->exec("PRAGMA page_size = 8192");
         Transaction transaction(*db_);
-        db_->exec(kSchemaV1);
-        db_->exec(QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = %2")
-                      .arg(kApplicationId)
-                      .arg(kSchemaVersion)
-                      .toUtf8()
-                      .constData());
+        if (db_->queryInt("SELECT count(*) FROM sqlite_schema").value_or(0) == 0) {
+          db_->exec(kSchemaV1);
+          db_->exec(QStringLiteral("PRAGMA application_id = %1; PRAGMA user_version = %2")
+                        .arg(kApplicationId)
+                        .arg(kSchemaVersion)
+                        .toUtf8()
+                        .constData());
+        }
         transaction.commit();
-      } else if (applicationId != kApplicationId || version != kSchemaVersion) {
+        applicationId = db_->queryInt("PRAGMA application_id").value_or(0);
+        version = db_->queryInt("PRAGMA user_version").value_or(0);
+      }
+      if (leftAsItIs(applicationId, version)) return false;
+      if (applicationId != kApplicationId || version != kSchemaVersion) {
         broken = QStringLiteral("it is not a Pelorin history");
       } else {
         const QString check = db_->queryText("PRAGMA quick_check");
@@ -398,6 +503,7 @@ bool HistoryStore::openChecked() {
       broken = QStringLiteral("it is not a database: %1").arg(failure.reason());
     }
     if (broken.isEmpty()) {
+      db_->setCheckpointOnClose(true);
       db_->exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
       if (options_.maxPageCount) {
         db_->exec(QStringLiteral("PRAGMA max_page_count = %1").arg(*options_.maxPageCount).toUtf8().constData());
@@ -413,25 +519,31 @@ bool HistoryStore::openChecked() {
   return false;
 }
 
-// Renames the file (and its -wal and -shm files) to
-// history.sqlite.broken-YYYYMMDD-HHMMSS in local time, adding -2, -3, ...
-// when that name is taken. Never overwrites or deletes.
+// Renames the file with its -wal and -shm, as they are (the -wal may hold
+// runs the file does not), to history.sqlite.broken-YYYYMMDD-HHMMSS in local
+// time, adding -2, -3, ... when that name is taken. Never overwrites or
+// deletes.
 void HistoryStore::moveAside(const QString& why) {
-  closeFile();
+  closeFile();  // checking: closing leaves the -wal unmerged
   const QString base = path_ + QStringLiteral(".broken-") + options_.now().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  const auto taken = [](const QString& name) {
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+      struct stat status {};
+      if (::lstat(EncodeFileName(name + QLatin1String(suffix)).constData(), &status) == 0) return true;
+    }
+    return false;
+  };
   QString target = base;
-  for (int n = 2; QFileInfo::exists(target) || QFileInfo::exists(target + QStringLiteral("-wal")); ++n) {
-    target = base + QStringLiteral("-%1").arg(n);
-  }
-  QFile file(path_);
-  if (!file.rename(target)) {
+  for (int n = 2; taken(target); ++n) target = base + QStringLiteral("-%1").arg(n);
+  if (::rename(EncodeFileName(path_).constData(), EncodeFileName(target).constData()) != 0) {
     fail(Problem::Unwritable, QStringLiteral("The history %1 cannot be used (%2) nor moved aside (%3); this run is not "
                                              "recorded.")
-                                  .arg(quoted(path_), why, file.errorString()));
+                                  .arg(quoted(path_), why, ReasonOf(std::error_code(errno, std::generic_category()))));
     return;
   }
-  for (const QString& suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")}) {
-    if (QFileInfo::exists(path_ + suffix)) QFile::rename(path_ + suffix, target + suffix);
+  for (const char* suffix : {"-wal", "-shm"}) {
+    ::rename(EncodeFileName(path_ + QLatin1String(suffix)).constData(),
+             EncodeFileName(target + QLatin1String(suffix)).constData());
   }
   problem_ = Problem::MovedAside;
   message_ = QStringLiteral("The history %1 could not be used (%2); it was moved aside to %3 and a new history begins.")
@@ -685,7 +797,7 @@ std::vector<RecordedPicture> HistoryStore::familyOf(PictureId id) {
 }
 
 std::vector<RecordedPicture> HistoryStore::ReadFamily(const QString& path, PictureId id) {
-  if (path.isEmpty() || !QFileInfo(path).isFile()) return {};  // a connection would make the file
+  if (!FileExists(path)) return {};  // a connection would make the file
   Connection db(path);
   db.exec("PRAGMA busy_timeout = 5000; PRAGMA query_only = ON");
   if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) {

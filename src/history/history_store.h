@@ -34,9 +34,11 @@ inline constexpr int kSchemaVersion = 1;
 enum class Problem {
   None,
   Unwritable,  // the folder or the file cannot be made or written: nothing recorded
-  DiskFull,    // the disk (or the size limit) is full: what was recorded stays, nothing more is
+  DiskFull,    // the disk (or the size limit) is full: what was recorded stays; while the run
+               // has begun, each record tries again and the first written ends the problem
   MovedAside,  // the file was not a history or failed its check: renamed, a new history begun
   Newer,       // a newer Pelorin's history: left untouched, nothing recorded
+  Foreign,     // another program's database: left untouched, nothing recorded
   Failed,      // any other failure of the database: nothing more recorded
 };
 
@@ -135,7 +137,8 @@ struct HistoryOptions {
 // Each record is one transaction, written when called. Nothing here but
 // ReadFamily throws: on any failure the store sets one problem, stops
 // recording (record calls do nothing, queries return empty) and the program
-// goes on without it.
+// goes on without it. A full disk only stops it while it lasts: the record
+// that met it is lost, the next one tries again.
 // Use from one thread at a time (HistoryRecorder writes on a thread of its
 // own); two stores (two processes) may share one file. Each store holds the
 // lock of its run (and of the runs it continues) in the file beside the
@@ -251,6 +254,9 @@ class HistoryStore {
  private:
   void open(const QString& path);
   bool openChecked();
+  // True, with the problem set, for marks of a newer Pelorin's history or of
+  // another program's database.
+  bool leftAsItIs(std::int64_t applicationId, std::int64_t version);
   void moveAside(const QString& why);
   void closeFile();
   void fail(Problem problem, const QString& message);
@@ -288,6 +294,7 @@ class HistoryStore {
   Problem problem_ = Problem::None;
   QString message_;
   std::function<void(const QString&)> handler_;
+  bool toldDiskFull_ = false;
 };
 
 }  // namespace pelorin::history

@@ -4,8 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <cerrno>
+
+#include "platform/file_access.h"
 
 namespace pelorin::history {
 
@@ -26,7 +27,7 @@ struct flock lockOf(short type, std::int64_t start, std::int64_t length) {
 
 RunLocks::RunLocks(const QString& path) {
   // Non-blocking: opening a FIFO put in its place must not wait.
-  fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+  fd_ = ::open(EncodeFileName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
   if (fd_ < 0) {
     error_ = std::error_code(errno, std::generic_category());
     return;

@@ -2,19 +2,39 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
+
+#include "platform/file_access.h"
+
 namespace pelorin::history {
 
-SqliteFailure::SqliteFailure(int code, const QString& path, const QString& reason)
-    : Failure(FailureKind::FileSystem, path, reason), code_(code) {}
+SqliteFailure::SqliteFailure(int code, const QString& path, const QString& reason, int systemErrno)
+    : Failure(FailureKind::FileSystem, path, reason), code_(code), systemErrno_(systemErrno) {}
+
+bool SqliteFailure::diskFull() const noexcept {
+  return code_ == SQLITE_FULL || systemErrno_ == ENOSPC || systemErrno_ == EDQUOT;
+}
+
+namespace {
+
+// SQLite keeps the system's errno only for these; for any other result it
+// may be a stale one.
+int systemErrnoOf(sqlite3* db, int rc) {
+  const int primary = rc & 0xff;
+  return db && (primary == SQLITE_IOERR || primary == SQLITE_CANTOPEN) ? sqlite3_system_errno(db) : 0;
+}
+
+}  // namespace
 
 Connection::Connection(const QString& path) : path_(path) {
-  const QByteArray name = path.toUtf8();
+  const QByteArray name = EncodeFileName(path);
   const int rc = sqlite3_open_v2(name.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
   if (rc != SQLITE_OK) {
     const QString reason = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString::fromUtf8(sqlite3_errstr(rc));
+    const int systemErrno = systemErrnoOf(db_, rc);
     sqlite3_close_v2(db_);
     db_ = nullptr;
-    throw SqliteFailure(rc & 0xff, path_, reason);
+    throw SqliteFailure(rc & 0xff, path_, reason, systemErrno);
   }
   sqlite3_extended_result_codes(db_, 1);
 }
@@ -32,7 +52,18 @@ StatementLease Connection::prepared(const char* sql) {
 
 void Connection::check(int rc) const {
   if (rc == SQLITE_OK || rc == SQLITE_ROW || rc == SQLITE_DONE) return;
-  throw SqliteFailure(rc & 0xff, path_, QString::fromUtf8(sqlite3_errmsg(db_)));
+  throw failure(rc);
+}
+
+SqliteFailure Connection::failure(int rc) const {
+  return SqliteFailure(rc & 0xff, path_, QString::fromUtf8(sqlite3_errmsg(db_)), systemErrnoOf(db_, rc));
+}
+
+void Connection::setCheckpointOnClose(bool on) {
+  int off = on ? 0 : 1;
+  check(sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, off, nullptr));
+  // Should a close still come to the -wal's end, it stays.
+  check(sqlite3_file_control(db_, "main", SQLITE_FCNTL_PERSIST_WAL, &off));
 }
 
 void Connection::exec(const char* sql) { check(sqlite3_exec(db_, sql, nullptr, nullptr, nullptr)); }
@@ -85,7 +116,7 @@ bool Statement::step() {
   if (rc == SQLITE_DONE) return false;
   // The statement's error is also the connection's; reset so the statement
   // can be used again and does not hold a read lock.
-  const SqliteFailure failure(rc & 0xff, db_.path(), QString::fromUtf8(sqlite3_errmsg(db_.handle())));
+  const SqliteFailure failure = db_.failure(rc);
   sqlite3_reset(stmt_);
   throw failure;
 }

@@ -22,19 +22,28 @@ class StatementLease;
 // database file, with SQLite's own text as the reason and its result code.
 class SqliteFailure : public Failure {
  public:
-  SqliteFailure(int code, const QString& path, const QString& reason);
+  // systemErrno: the system's error behind an I/O failure, 0 when none.
+  SqliteFailure(int code, const QString& path, const QString& reason, int systemErrno = 0);
   // The primary result code (SQLITE_FULL, SQLITE_NOTADB, ...).
   int code() const noexcept { return code_; }
+  // The errno of the failing system call for SQLITE_IOERR and
+  // SQLITE_CANTOPEN (ENOSPC from an fsync, say), otherwise 0.
+  int systemErrno() const noexcept { return systemErrno_; }
+  // The disk (or the file's size limit) is full: SQLITE_FULL, or an I/O
+  // failure for want of space or quota.
+  bool diskFull() const noexcept;
 
  private:
   int code_;
+  int systemErrno_;
 };
 
 // One open connection; closed by the destructor. Every failing call throws
 // SqliteFailure.
 class Connection {
  public:
-  // Opens (creating) the file read-write; extended result codes on.
+  // Opens (creating) the file read-write; extended result codes on. path's
+  // bytes are EncodeFileName's.
   explicit Connection(const QString& path);
   ~Connection();
   Connection(const Connection&) = delete;
@@ -57,6 +66,13 @@ class Connection {
 
   // Throws SqliteFailure for rc unless it is one of the success codes.
   void check(int rc) const;
+  // The failure for rc, the connection's latest result.
+  SqliteFailure failure(int rc) const;
+
+  // While off, closing neither checkpoints the -wal into the file nor
+  // deletes it: a file under check keeps its bytes and its companions'.
+  // On by default.
+  void setCheckpointOnClose(bool on);
 
  private:
   sqlite3* db_ = nullptr;

@@ -80,16 +80,21 @@ TEST(SourcesBlob, EachKindComesBack) {
   }
 }
 
-TEST(SourcesBlob, WideParentPositionsComeBack) {
+// 253 is the first position whose code does not fit a byte.
+class WideParentPosition : public ::testing::TestWithParam<int> {};
+
+TEST_P(WideParentPosition, ComesBack) {
   TraitSources sources;
   sources.setAllMutated();
-  sources.setParent(5, Trait::Length, 4000);
-  sources.setParent(6, Trait::Length, 32767);
+  sources.setParent(5, Trait::Length, GetParam());
+  sources.setParent(6, Trait::Width, 1);
   const TraitSources back = DecodeSources(EncodeSources(sources));
-  EXPECT_EQ(back.at(5, Trait::Length), (TraitSources::Source{TraitSources::Kind::Parent, 4000}));
-  EXPECT_EQ(back.at(6, Trait::Length), (TraitSources::Source{TraitSources::Kind::Parent, 32767}));
+  EXPECT_EQ(back.at(5, Trait::Length), (TraitSources::Source{TraitSources::Kind::Parent, GetParam()}));
+  EXPECT_EQ(back.at(6, Trait::Width), (TraitSources::Source{TraitSources::Kind::Parent, 1}));
   EXPECT_EQ(back.counts(), sources.counts());
 }
+
+INSTANTIATE_TEST_SUITE_P(SourcesBlob, WideParentPosition, ::testing::Values(253, 254, 4000, 32767));
 
 }  // namespace
 }  // namespace pelorin::history

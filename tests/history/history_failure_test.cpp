@@ -1,16 +1,21 @@
 // The history's failures: each leaves one message naming the file, keeps the
 // user's file (or moves it aside whole) and lets the program go on.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <map>
 #include <thread>
+#include <tuple>
 
 #include "history/history_store.h"
+#include "history/sqlite_db.h"
 #include "history_fixture.h"
 
 namespace pelorin::history {
@@ -38,12 +43,25 @@ void MakeHistory(const QString& path) {
   store.endRun();
 }
 
-// Runs one statement on the file through a connection of its own.
-void Exec(const QString& path, const char* sql) {
+// Runs statements on the file through a connection of its own. Killed: the
+// connection ends as a killed program's does, its -wal and -shm left as they
+// are (nothing checkpointed).
+void Exec(const QString& path, const char* sql, bool killed = false) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
   sqlite3* db = nullptr;
   ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
   EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+  if (killed) sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
   sqlite3_close(db);
+}
+
+// Every file in path's folder with its bytes.
+std::map<QString, QByteArray> FilesBeside(const QString& path) {
+  std::map<QString, QByteArray> files;
+  const QDir folder = QFileInfo(path).absoluteDir();
+  for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
+    files[name] = FileBytes(folder.filePath(name));
+  return files;
 }
 
 // Files that are no history of ours, each made at path.
@@ -79,12 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
     History, BrokenFile,
     ::testing::Values(BrokenCase{"RandomBytes", [](const QString& path) { WriteBytes(path, RandomBytes(20000, 7)); },
                                  "not a database"},
-                      BrokenCase{"AnotherProgramsDatabase",
-                                 [](const QString& path) {
-                                   WriteBytes(path, {});
-                                   Exec(path, "PRAGMA application_id = 42; CREATE TABLE notes(text)");
-                                 },
-                                 "not a Pelorin history"},
                       BrokenCase{"DamagedPages",
                                  [](const QString& path) {
                                    MakeHistory(path);
@@ -99,6 +111,155 @@ INSTANTIATE_TEST_SUITE_P(
                                  "failed its check"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Another program's database and a newer Pelorin's history, each with and
+// without a -wal and -shm a killed program left: not one byte of any file
+// changes, and nothing is recorded.
+struct UntouchedCase {
+  const char* name;
+  std::function<void(const QString& path)> make;
+  Problem problem;
+  const char* says;
+  // The marks are in the -wal alone: SQLite reads them and may rebuild the
+  // -shm, its index of the -wal, which is all that may change.
+  bool marksInWal = false;
+};
+
+class UntouchedFile : public HistoryTest, public ::testing::WithParamInterface<UntouchedCase> {};
+
+TEST_P(UntouchedFile, KeepsItsBytesAndThoseOfItsCompanions) {
+  GetParam().make(path);
+  const std::map<QString, QByteArray> before = FilesBeside(path);
+  QStringList messages;
+  {
+    HistoryStore store(path, AtFixedTime());
+    store.setProblemHandler([&](const QString& message) { messages << message; });
+    EXPECT_FALSE(store.recording());
+    EXPECT_EQ(store.problemKind(), GetParam().problem);
+    EXPECT_FALSE(store.recordPicture(MadePicture(0)));
+  }
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(path))) << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].contains(QString::fromUtf8(GetParam().says))) << messages[0].toStdString();
+  EXPECT_TRUE(messages[0].contains(QStringLiteral("left as it is"))) << messages[0].toStdString();
+  std::map<QString, QByteArray> after = FilesBeside(path);
+  if (GetParam().marksInWal)
+    after[QStringLiteral("history.sqlite-shm")] = before.at(QStringLiteral("history.sqlite-shm"));
+  EXPECT_EQ(after, before);
+}
+
+constexpr const char* kForeign = "PRAGMA application_id = 42; CREATE TABLE notes(text); INSERT INTO notes VALUES ('a')";
+
+INSTANTIATE_TEST_SUITE_P(
+    History, UntouchedFile,
+    ::testing::Values(UntouchedCase{"AnotherProgramsDatabase", [](const QString& path) { Exec(path, kForeign); },
+                                    Problem::Foreign, "another program"},
+                      UntouchedCase{"AnotherProgramsDatabaseWithItsWal",
+                                    [](const QString& path) {
+                                      Exec(path, kForeign);
+                                      Exec(path, "PRAGMA journal_mode = WAL; INSERT INTO notes VALUES ('b')", true);
+                                      ASSERT_TRUE(QFile::exists(path + QStringLiteral("-wal")));
+                                    },
+                                    Problem::Foreign, "another program"},
+                      UntouchedCase{"NewerHistory",
+                                    [](const QString& path) {
+                                      MakeHistory(path);
+                                      Exec(path, "PRAGMA user_version = 2");
+                                    },
+                                    Problem::Newer, "newer Pelorin"},
+                      UntouchedCase{"NewerHistoryWithItsWal",
+                                    [](const QString& path) {
+                                      MakeHistory(path);
+                                      Exec(path, "PRAGMA user_version = 2; PRAGMA wal_checkpoint(TRUNCATE)");
+                                      Exec(path, "INSERT INTO run(started_ms) VALUES (5)", true);
+                                      ASSERT_GT(QFileInfo(path + QStringLiteral("-wal")).size(), 0);
+                                    },
+                                    Problem::Newer, "newer Pelorin"},
+                      UntouchedCase{"NewerHistoryMarkedInItsWalAlone",
+                                    [](const QString& path) {
+                                      MakeHistory(path);
+                                      Exec(path, "PRAGMA user_version = 2; INSERT INTO run(started_ms) VALUES (5)",
+                                           true);
+                                    },
+                                    Problem::Newer, "newer Pelorin", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A history killed with runs still in its -wal and found broken later: what
+// is moved aside, opened, holds every run, the -wal's too.
+TEST_F(HistoryTest, MovedAsideWithItsWalHoldsEveryRun) {
+  MakeHistory(path);
+  std::int64_t indexPage = 0;
+  {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    sqlite3_stmt* query = nullptr;
+    sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_schema WHERE name = 'event_by_hash'", -1, &query, nullptr);
+    if (sqlite3_step(query) == SQLITE_ROW) indexPage = sqlite3_column_int64(query, 0);
+    sqlite3_finalize(query);
+    sqlite3_close(db);
+  }
+  ASSERT_GT(indexPage, 1);
+  Exec(path, "INSERT INTO run(started_ms) VALUES (5); INSERT INTO run(started_ms) VALUES (6)", true);
+  ASSERT_GT(QFileInfo(path + QStringLiteral("-wal")).size(), 0);
+  {
+    // A page no run lives in (saved files' index, untouched since) damaged.
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek((indexPage - 1) * 8192);
+    file.write(QByteArray(16, '\x0d'));
+  }
+  HistoryStore store(path, AtFixedTime());
+  ASSERT_EQ(store.problemKind(), Problem::MovedAside);
+  EXPECT_TRUE(store.problem()->contains(QStringLiteral("failed its check"))) << store.problem()->toStdString();
+  const QString aside = path + QStringLiteral(".broken-20261208-140233");
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open_v2(aside.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+  sqlite3_stmt* query = nullptr;
+  sqlite3_prepare_v2(db, "SELECT count(*) FROM run", -1, &query, nullptr);
+  ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
+  EXPECT_EQ(sqlite3_column_int(query, 0), 3);
+  sqlite3_finalize(query);
+  sqlite3_close(db);
+  EXPECT_EQ(store.runs().size(), 1u);  // the new history's own
+}
+
+// SQLite would open a device (and write /dev/null-journal beside it) or fail
+// on a folder: a history path that is there must be a regular file.
+struct NotAFileCase {
+  const char* name;
+  std::function<void(const QString& path)> make;
+};
+
+class NotARegularFile : public HistoryTest, public ::testing::WithParamInterface<NotAFileCase> {};
+
+TEST_P(NotARegularFile, IsRefusedAndLeftAsItIs) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  GetParam().make(path);
+  const bool journalBefore = QFileInfo::exists(QStringLiteral("/dev/null-journal"));
+  {
+    HistoryStore store(path);
+    EXPECT_FALSE(store.recording());
+    EXPECT_EQ(store.problemKind(), Problem::Unwritable);
+    ASSERT_TRUE(store.problem());
+    EXPECT_TRUE(store.problem()->contains(QDir::toNativeSeparators(path))) << store.problem()->toStdString();
+    EXPECT_TRUE(store.problem()->contains(QStringLiteral("not a regular file"))) << store.problem()->toStdString();
+  }
+  if (!journalBefore && QFileInfo::exists(QStringLiteral("/dev/null-journal"))) {
+    ADD_FAILURE() << "/dev/null-journal was made";
+    QFile::remove(QStringLiteral("/dev/null-journal"));
+  }
+  EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+            QStringList{QFileInfo(path).fileName()});
+  QFile::remove(path) || QDir().rmdir(path);  // no history to check
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    History, NotARegularFile,
+    ::testing::Values(
+        NotAFileCase{"LinkToDevNull", [](const QString& path) { QFile::link(QStringLiteral("/dev/null"), path); }},
+        NotAFileCase{"Folder", [](const QString& path) { QDir().mkpath(path); }},
+        NotAFileCase{"NamedPipe", [](const QString& path) { mkfifo(QFile::encodeName(path).constData(), 0600); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(HistoryTest, MovedAsideNameThatIsTakenGetsASuffix) {
   WriteBytes(path, "not a database, certainly not");
   const QString taken = path + QStringLiteral(".broken-20261208-140233");
@@ -107,23 +268,6 @@ TEST_F(HistoryTest, MovedAsideNameThatIsTakenGetsASuffix) {
   EXPECT_EQ(FileBytes(taken), "an earlier broken history");
   EXPECT_EQ(FileBytes(taken + QStringLiteral("-2")), "not a database, certainly not");
   EXPECT_TRUE(store.recording());
-}
-
-TEST_F(HistoryTest, NewerHistoryIsLeftUntouched) {
-  MakeHistory(path);
-  Exec(path, "PRAGMA user_version = 2");
-  const QByteArray before = FileBytes(path);
-  const QStringList filesBefore = QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files);
-  {
-    HistoryStore store(path);
-    EXPECT_FALSE(store.recording());
-    EXPECT_EQ(store.problemKind(), Problem::Newer);
-    EXPECT_TRUE(store.problem()->contains(path));
-    EXPECT_FALSE(store.recordPicture(MadePicture(0)));
-    EXPECT_TRUE(store.runs().empty());
-  }
-  EXPECT_EQ(FileBytes(path), before);
-  EXPECT_EQ(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files), filesBefore);
 }
 
 TEST_F(HistoryTest, FolderThatCannotBeMadeRecordsNothing) {
@@ -153,33 +297,58 @@ TEST_F(HistoryTest, ReadOnlyFolderKeepsTheHistoryAsItWas) {
   EXPECT_EQ(FileBytes(path), before);
 }
 
-TEST_F(HistoryTest, FullDiskKeepsWhatTheHistoryHad) {
+// A full disk loses the records that met it, keeps the run and what the
+// file had, and tells once a run; the first record written once there is
+// room again ends the problem.
+TEST_F(HistoryTest, FullDiskLosesRecordsUntilThereIsRoomAgain) {
   HistoryOptions limited;
   limited.maxPageCount = 40;
   int recorded = 0;
-  int messages = 0;
+  QStringList messages;
   {
     HistoryStore store(path, limited);
-    store.setProblemHandler([&](const QString& message) {
-      ++messages;
-      EXPECT_TRUE(message.contains(path)) << message.toStdString();
-    });
+    store.setProblemHandler([&](const QString& message) { messages << message; });
     ASSERT_TRUE(store.recording());
-    for (std::int16_t number = 0; number < 1000 && store.recordPicture(MadePicture(number)); ++number) ++recorded;
+    std::int16_t number = 0;
+    for (; number < 1000 && store.recordPicture(MadePicture(number)); ++number) ++recorded;
+    ASSERT_GT(recorded, 0);
+    ASSERT_LT(recorded, 1000);
     EXPECT_EQ(store.problemKind(), Problem::DiskFull);
-    EXPECT_FALSE(store.recording());
-    store.recordClosed(0);
+    EXPECT_TRUE(store.recording());
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(store.recordPicture(MadePicture(++number)));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("disk is full"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QDir::toNativeSeparators(path))) << messages[0].toStdString();
+
+    Exec(path, "DELETE FROM picture WHERE number < 40");  // room, made by another program
+    ASSERT_TRUE(store.recordPicture(MadePicture(++number)));
+    ++recorded;
+    EXPECT_EQ(store.problemKind(), Problem::None);
+    EXPECT_FALSE(store.problem());
+    // Full again: not told again.
+    while (number < 2000 && store.recordPicture(MadePicture(++number))) ++recorded;
+    EXPECT_EQ(store.problemKind(), Problem::DiskFull);
     store.endRun();
   }
-  EXPECT_EQ(messages, 1);
-  ASSERT_GT(recorded, 0);
-  ASSERT_LT(recorded, 1000);
+  EXPECT_EQ(messages.size(), 1);
   HistoryStore later(path);
   ASSERT_TRUE(later.recording());
   const auto runs = later.runs();
   ASSERT_EQ(runs.size(), 2u);
-  EXPECT_EQ(runs[1].pictures, recorded);
-  EXPECT_EQ(runs[1].openPictures, recorded);
+  EXPECT_EQ(runs[1].pictures, recorded - 40);
+  EXPECT_TRUE(runs[1].ended);
+}
+
+// What SQLite reports as an I/O failure is a full disk when the system call
+// failed for want of space: an fsync's or a -shm's ENOSPC names the full disk.
+TEST(SqliteFailures, ANoSpaceErrorIsAFullDisk) {
+  const std::tuple<int, int, bool> cases[] = {{SQLITE_FULL, 0, true},       {SQLITE_IOERR, ENOSPC, true},
+                                              {SQLITE_IOERR, EDQUOT, true}, {SQLITE_CANTOPEN, ENOSPC, true},
+                                              {SQLITE_IOERR, EIO, false},   {SQLITE_CORRUPT, 0, false}};
+  for (const auto& [code, systemErrno, full] : cases) {
+    EXPECT_EQ(SqliteFailure(code, QStringLiteral("h"), QStringLiteral("r"), systemErrno).diskFull(), full)
+        << code << " " << systemErrno;
+  }
 }
 
 TEST_F(HistoryTest, TwoStoresOnOneFileBothRecordEverything) {

@@ -112,7 +112,7 @@ TEST_P(RecorderProblem, ReachesTheHandlerOnceOnTheOwnersThread) {
     EXPECT_TRUE(message.contains(QStringLiteral("disk is full"))) << message.toStdString();
     calls.push_back(std::this_thread::get_id());
   });
-  for (std::int16_t number = 0; number < 1000 && recorder.recording(); ++number) {
+  for (std::int16_t number = 0; number < 400; ++number) {
     recorder.recordPicture(MadePicture(number));
     if (eventLoop) {
       QCoreApplication::processEvents();
@@ -123,7 +123,7 @@ TEST_P(RecorderProblem, ReachesTheHandlerOnceOnTheOwnersThread) {
   const auto deadline = Clock::now() + std::chrono::seconds(10);
   while (eventLoop && calls.empty() && Clock::now() < deadline) QCoreApplication::processEvents();
   if (!eventLoop) recorder.settled();
-  EXPECT_FALSE(recorder.recording());
+  EXPECT_TRUE(recorder.recording());  // each later record tries again
   ASSERT_EQ(calls.size(), 1u);
   EXPECT_EQ(calls[0], std::this_thread::get_id());
   EXPECT_EQ(recorder.settled().problemKind(), Problem::DiskFull);

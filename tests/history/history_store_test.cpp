@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QtEndian>
+#include <algorithm>
+
 #include "history_fixture.h"
 
 namespace pelorin::history {
@@ -31,6 +34,30 @@ TEST_F(RecordTest, NewFileIsMarkedAsThisVersionsHistory) {
   EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(statement, 2)), "wal");
   sqlite3_finalize(statement);
   sqlite3_close(db);
+  // In the file itself, not only in its -wal, so that they are read without
+  // SQLite: user_version at 60, application_id at 68, big-endian.
+  const QByteArray header = testing::FileBytes(path).left(100);
+  ASSERT_EQ(header.size(), 100);
+  EXPECT_EQ(qFromBigEndian<std::int32_t>(header.constData() + 60), kSchemaVersion);
+  EXPECT_EQ(qFromBigEndian<std::int32_t>(header.constData() + 68), kApplicationId);
+}
+
+// Written one commit right after another, as fast as they come, the -wal
+// is checkpointed and begun again, so it stays near the checkpoint's size
+// however long the run.
+TEST_F(RecordTest, TheWalStaysBoundedOverALongRun) {
+  constexpr int kRecords = 3000;          // one commit each, so at least as many frames
+  constexpr qint64 kBound = 3000 * 8216;  // three checkpoints' worth of 8 KiB frames
+  HistoryStore store(path);
+  store.recordPicture(MadePicture(0));
+  qint64 largest = 0;
+  for (int i = 0; i < kRecords; ++i) {
+    store.recordMoved(0, QPoint(i, i));
+    largest = std::max(largest, QFileInfo(path + QStringLiteral("-wal")).size());
+  }
+  EXPECT_TRUE(store.recording());
+  EXPECT_LT(largest, kBound);
+  EXPECT_GT(QFileInfo(path).size(), 8192 * 4);  // pages the checkpoints wrote into the file
 }
 
 TEST_F(RecordTest, PictureComesBackAsRecorded) {
@@ -250,6 +277,21 @@ TEST_F(LineageTest, SavedBytesNameThePictureThatSavedThem) {
   read.savedFrom = saver->id;
   const auto id = store.recordPicture(read);
   EXPECT_EQ(store.picture(*id)->savedFrom, saver);
+}
+
+// Every record reuses its prepared statements: a save's path and hash must
+// not stay bound into the next event of another picture.
+TEST_F(LineageTest, EventsAfterASaveLeaveItsSaver) {
+  HistoryStore store(path);
+  store.recordPicture(MadePicture(0));
+  store.recordPicture(MadePicture(1));
+  store.recordSaved(0, QStringLiteral("a.txt"), "bytes");
+  store.recordMoved(1, QPoint(3, 4));
+  store.recordParentBox(1, true);
+  store.recordClosed(1);
+  const auto saver = store.savedBy("bytes");
+  ASSERT_TRUE(saver);
+  EXPECT_EQ(saver->number, 0);
 }
 
 TEST_F(LineageTest, TheLatestSaveOfTheBytesWins) {

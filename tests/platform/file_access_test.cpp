@@ -1,5 +1,6 @@
 #include "platform/file_access.h"
 
+#include <dlfcn.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -10,14 +11,52 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstring>
 #include <functional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "platform/failure.h"
 #include "support/failure_of.h"
+
+// The order in which files are flushed and renamed, seen by standing in for
+// fsync, fdatasync and rename: the test program's own come before the C
+// library's, which they call. Each names the file by its path.
+namespace {
+bool watchingSyncs = false;
+std::vector<std::string> syncsAndRenames;
+
+std::string pathOf(int fd) {
+  char link[PATH_MAX] = {};
+  const ssize_t size = readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), link, sizeof link - 1);
+  return size > 0 ? std::string(link, static_cast<std::size_t>(size)) : std::string();
+}
+
+template <typename F>
+F* next(const char* name) {
+  return reinterpret_cast<F*>(dlsym(RTLD_NEXT, name));
+}
+}  // namespace
+
+extern "C" int fsync(int fd) {
+  if (watchingSyncs) syncsAndRenames.push_back("sync " + pathOf(fd));
+  return next<int(int)>("fsync")(fd);
+}
+
+extern "C" int fdatasync(int fd) {
+  if (watchingSyncs) syncsAndRenames.push_back("sync " + pathOf(fd));
+  return next<int(int)>("fdatasync")(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+  if (watchingSyncs) syncsAndRenames.push_back(std::string("rename ") + from + " " + to);
+  return next<int(const char*, const char*)>("rename")(from, to);
+}
 
 namespace pelorin {
 namespace {
@@ -115,6 +154,27 @@ TEST_F(FileAccess, WriteReplacesTheWholeFile) {
   WriteFileAtomically(path("code.txt"), "second\r\n");
   EXPECT_EQ(contentOf(path("code.txt")), QByteArray("second\r\n"));
   EXPECT_EQ(filesInDir(), QStringList{"code.txt"});
+}
+
+// A crash just after the rename must find the new bytes on the disk, not an
+// empty file: the temporary file is flushed before it replaces the old one.
+TEST_F(FileAccess, TheNewFileIsFlushedBeforeItReplacesTheOld) {
+  writePlain(path("code.txt"), "old");
+  syncsAndRenames.clear();
+  watchingSyncs = true;
+  WriteFileAtomically(path("code.txt"), "new");
+  watchingSyncs = false;
+  const std::string target = QFile::encodeName(path("code.txt")).toStdString();
+  const auto renamed = std::find_if(syncsAndRenames.begin(), syncsAndRenames.end(), [&](const std::string& call) {
+    return call.starts_with("rename ") && call.ends_with(" " + target);
+  });
+  ASSERT_NE(renamed, syncsAndRenames.end()) << ::testing::PrintToString(syncsAndRenames);
+  const std::string temporary = renamed->substr(7, renamed->size() - 8 - target.size());
+  const std::string temporaryName = temporary.substr(temporary.rfind('/'));
+  EXPECT_TRUE(std::any_of(syncsAndRenames.begin(), renamed, [&](const std::string& call) {
+    return call.starts_with("sync ") && call.ends_with(temporaryName);
+  })) << ::testing::PrintToString(syncsAndRenames);
+  EXPECT_EQ(contentOf(path("code.txt")), QByteArray("new"));
 }
 
 TEST_F(FileAccess, ShortWriteLeavesTheOldFileAsItWas) {

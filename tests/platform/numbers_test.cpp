@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <cmath>
 #include <limits>
 #include <tuple>
@@ -71,6 +72,21 @@ TEST(Numbers, GroupSeparatorsOnlyInProperGroups) {
     EXPECT_EQ(failureOf([&] { toDouble(text(other)); }), FailureKind::TypeMismatch) << other;
   }
 }
+
+// The rate box as German and French users type in it, with the separators
+// their locales give: the decimal comma, never the point (a group separator
+// to one, no separator at all to the other).
+class TypedRate : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TypedRate, TakesTheDecimalCommaAndRefusesThePoint) {
+  ScopedNumberFormat scoped(numberFormatOf(QLocale(QString::fromLatin1(GetParam()))));
+  EXPECT_FALSE(isTypedNumber(u"1.5"));
+  EXPECT_EQ(failureOf([] { toDouble(u"1.5", parseTypedNumber); }), FailureKind::TypeMismatch);
+  EXPECT_TRUE(isTypedNumber(u"1,5"));
+  EXPECT_EQ(toDouble(u"1,5", parseTypedNumber), 1.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, TypedRate, ::testing::Values("de_DE", "fr_FR"));
 
 TEST(Numbers, DoubleTextTakesTheGivenSeparatorAndNeverWritesMinusZero) {
   ScopedNumberFormat persian(kPersian);
