@@ -389,8 +389,7 @@ TEST_F(History, ResumeOfAResumedRunBringsBackBothRunsPicturesAsThemselvesTheLast
 TEST_F(History, ResumeLastRunPassesOverRunsThatMadeNoPicture) {
   start();
   open(QStringLiteral("0.5"), {});
-  stop();
-  start();  // ends having made nothing
+  restart();  // ends having made nothing
   stop();
   { history::HistoryStore killedAtStart(path); }
   start();
@@ -788,12 +787,11 @@ class WithAnotherPelorin : public History, public ::testing::WithParamInterface<
 TEST_P(WithAnotherPelorin, ItsLiveRunIsNeitherResumedNorForgottenHere) {
   const AnotherProgram& c = GetParam();
   const int kept = c.earlierRun ? 2 : 0;  // of the killed run; the rest become the other's
-  history::RunId killed = 0;
-  {
+  const history::RunId killed = [&] {
     history::HistoryStore made(path);  // killed: no end
     for (std::int16_t number = 0; number < kept + 3; ++number) made.recordPicture(stored::MadePicture(number));
-    killed = *made.currentRun();
-  }
+    return *made.currentRun();
+  }();
   QProcess other;
   const history::RunId theirs = StartPelorin(other, dir.path());
   ASSERT_GT(theirs, killed);
