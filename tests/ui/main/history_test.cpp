@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,7 +23,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
-#include <QThread>
 #include <QToolTip>
 #include <functional>
 #include <map>
@@ -768,8 +766,7 @@ history::RunId StartPelorin(QProcess& program, const QString& home, const QStrin
   const QString file = home + QStringLiteral("/data/pelorin/history.sqlite");
   const std::int64_t before = std::max<std::int64_t>(0, QueryInt(file, "SELECT count(*) FROM run"));
   program.start(QStringLiteral(PELORIN_PROGRAM), {});
-  QDeadlineTimer deadline(30000);
-  while (QueryInt(file, "SELECT count(*) FROM run") <= before && !deadline.hasExpired()) QThread::msleep(50);
+  QTest::qWaitFor([&] { return QueryInt(file, "SELECT count(*) FROM run") > before; }, 30000);
   return QueryInt(file, "SELECT max(id) FROM run");
 }
 
