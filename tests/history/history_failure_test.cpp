@@ -496,9 +496,7 @@ TEST_P(BadRecord, IsLeftOutAndEveryOtherPictureComesBack) {
 INSTANTIATE_TEST_SUITE_P(
     History, BadRecord,
     ::testing::Values(BadRecordCase{"Code", "UPDATE picture SET code = x'0203040506' WHERE number = 2", 2},
-                      BadRecordCase{"EmptyCode", "UPDATE picture SET code = x'' WHERE number = 2", 2},
                       BadRecordCase{"Sources", "UPDATE picture SET sources = x'09' WHERE number = 2", 2},
-                      BadRecordCase{"EmptySources", "UPDATE picture SET sources = x'' WHERE number = 2", 2},
                       BadRecordCase{"How", "UPDATE picture SET how = 99 WHERE number = 2", 2},
                       BadRecordCase{"NumberTooHigh", "UPDATE picture SET number = 100000 WHERE number = 2", -1},
                       BadRecordCase{"NumberNegative", "UPDATE picture SET number = -3 WHERE number = 2", -1},

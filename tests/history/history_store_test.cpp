@@ -430,50 +430,40 @@ INSTANTIATE_TEST_SUITE_P(Runs, RunChain,
                                            ChainCase{"UnknownRun", {{1, {}}}, 5, {}}),
                          [](const auto& info) { return info.param.name; });
 
-// The permissions of what the history finds or makes, under a umask of 022.
-struct ModeCase {
-  const char* name;
-  int folderBefore;  // -1: no folder (nor file)
-  int fileBefore;    // -1: no file
-  int folderAfter;
-  int fileAfter;
-};
-
-class HistoryModes : public HistoryTest, public ::testing::WithParamInterface<ModeCase> {};
-
 int ModeOf(const QString& path) {
   struct stat status {};
   return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? static_cast<int>(status.st_mode & 07777) : -1;
 }
 
-TEST_P(HistoryModes, AreTheUsersAloneUnlessGiven) {
-  const ModeCase& c = GetParam();
-  const QString folder = QFileInfo(path).absolutePath();
-  if (c.folderBefore >= 0) {
-    ASSERT_TRUE(QDir().mkpath(folder));
-    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), c.folderBefore), 0);
-  }
-  if (c.fileBefore >= 0) {
-    testing::WriteBytes(path, {});
-    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), c.fileBefore), 0);
-  }
+// The permissions of what the history finds or makes, under a umask of 022:
+// the user's alone unless the folder or file found has its own.
+TEST_F(HistoryTest, ModesAreTheUsersAloneUnlessGiven) {
+  const struct {
+    int folderBefore, fileBefore;  // -1: none
+    int folderAfter, fileAfter;
+  } cases[] = {{-1, -1, 0700, 0600}, {0755, -1, 0755, 0600}, {0750, 0640, 0750, 0640}};
   const mode_t saved = ::umask(022);
-  {
-    HistoryStore store(path);
+  for (const auto& c : cases) {
+    const QString folder = dir.filePath(QStringLiteral("%1 %2").arg(c.folderBefore).arg(c.fileBefore));
+    const QString file = folder + QStringLiteral("/history.sqlite");
+    SCOPED_TRACE(folder.toStdString());
+    if (c.folderBefore >= 0) {
+      ASSERT_TRUE(QDir().mkpath(folder));
+      ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), c.folderBefore), 0);
+    }
+    if (c.fileBefore >= 0) {
+      testing::WriteBytes(file, {});
+      ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), c.fileBefore), 0);
+    }
+    HistoryStore store(file);
     EXPECT_TRUE(store.recording());
     EXPECT_EQ(ModeOf(folder), c.folderAfter);
-    EXPECT_EQ(ModeOf(path), c.fileAfter);
-    EXPECT_EQ(ModeOf(path + QStringLiteral("-wal")), c.fileAfter);
-    EXPECT_EQ(ModeOf(HistoryStore::LockPathOf(path)), 0600);
+    EXPECT_EQ(ModeOf(file), c.fileAfter);
+    EXPECT_EQ(ModeOf(file + QStringLiteral("-wal")), c.fileAfter);
+    EXPECT_EQ(ModeOf(HistoryStore::LockPathOf(file)), 0600);
   }
   ::umask(saved);
 }
-
-INSTANTIATE_TEST_SUITE_P(History, HistoryModes,
-                         ::testing::Values(ModeCase{"NewFolderAndFile", -1, -1, 0700, 0600},
-                                           ModeCase{"FolderKeepsItsOwn", 0755, -1, 0755, 0600},
-                                           ModeCase{"FileKeepsItsOwn", 0750, 0640, 0750, 0640}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(HistoryTest, NoLockFileIsMadeBesideAFileThatIsNotUsed) {
   { HistoryStore made(path); }
