@@ -781,7 +781,7 @@ history::RunId StartPelorin(QProcess& program, const QString& home, const QStrin
 struct AnotherProgram {
   const char* name;
   bool earlierRun;  // a killed run of two pictures before the other's
-  bool killed;      // the other dies before Resume Last Run
+  int endedBy;      // the signal that ends the other before Resume Last Run; 0: none
 };
 
 class WithAnotherPelorin : public History, public ::testing::WithParamInterface<AnotherProgram> {};
@@ -813,24 +813,25 @@ TEST_P(WithAnotherPelorin, ItsLiveRunIsNeitherResumedNorForgottenHere) {
   }
   window.close();
 
-  if (c.killed) {
-    other.kill();
+  if (c.endedBy != 0) {
+    ASSERT_EQ(::kill(static_cast<pid_t>(other.processId()), c.endedBy), 0);
     ASSERT_TRUE(other.waitForFinished(30000));
     emit child<QMenu>(*main, "M_File")->aboutToShow();
     EXPECT_TRUE(item("F_ResumeLast")->isEnabled());
     EXPECT_FALSE(item("F_ResumeLast")->toolTip().contains(QStringLiteral("another Pelorin")));
   }
   item("F_ResumeLast")->trigger();
-  const history::RunId resumed = c.killed ? theirs : c.earlierRun ? killed : 0;
-  EXPECT_EQ(shownPictures().size(), c.killed ? 3u : static_cast<std::size_t>(kept));
+  const history::RunId resumed = c.endedBy != 0 ? theirs : c.earlierRun ? killed : 0;
+  EXPECT_EQ(shownPictures().size(), c.endedBy != 0 ? 3u : static_cast<std::size_t>(kept));
   EXPECT_EQ(store().runs()[0].continues, resumed != 0 ? std::optional(resumed) : std::nullopt);
   EXPECT_EQ(messages.texts, QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(History, WithAnotherPelorin,
-                         ::testing::Values(AnotherProgram{"Running", false, false},
-                                           AnotherProgram{"RunningAfterAKilledRun", true, false},
-                                           AnotherProgram{"Killed", false, true}),
+                         ::testing::Values(AnotherProgram{"Running", false, 0},
+                                           AnotherProgram{"RunningAfterAKilledRun", true, 0},
+                                           AnotherProgram{"Killed", false, SIGKILL},
+                                           AnotherProgram{"Ended", false, SIGTERM}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The real program, asked to end by a signal as a logout, kill or Ctrl+C
