@@ -25,6 +25,7 @@ using testing::FileBytes;
 using testing::HistoryTest;
 using testing::IntegrityOf;
 using testing::MadePicture;
+using testing::QueryInt;
 using testing::RandomBytes;
 using testing::WriteBytes;
 
@@ -187,16 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
 // is moved aside, opened, holds every run, the -wal's too.
 TEST_F(HistoryTest, MovedAsideWithItsWalHoldsEveryRun) {
   MakeHistory(path);
-  std::int64_t indexPage = 0;
-  {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-    sqlite3_stmt* query = nullptr;
-    sqlite3_prepare_v2(db, "SELECT rootpage FROM sqlite_schema WHERE name = 'event_by_hash'", -1, &query, nullptr);
-    if (sqlite3_step(query) == SQLITE_ROW) indexPage = sqlite3_column_int64(query, 0);
-    sqlite3_finalize(query);
-    sqlite3_close(db);
-  }
+  const std::int64_t indexPage = QueryInt(path, "SELECT rootpage FROM sqlite_schema WHERE name = 'event_by_hash'");
   ASSERT_GT(indexPage, 1);
   Exec(path, "INSERT INTO run(started_ms) VALUES (5); INSERT INTO run(started_ms) VALUES (6)", true);
   ASSERT_GT(QFileInfo(path + QStringLiteral("-wal")).size(), 0);
@@ -211,14 +203,7 @@ TEST_F(HistoryTest, MovedAsideWithItsWalHoldsEveryRun) {
   ASSERT_EQ(store.problemKind(), Problem::MovedAside);
   EXPECT_TRUE(store.problem()->contains(QStringLiteral("failed its check"))) << store.problem()->toStdString();
   const QString aside = path + QStringLiteral(".broken-20261208-140233");
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open_v2(aside.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-  sqlite3_stmt* query = nullptr;
-  sqlite3_prepare_v2(db, "SELECT count(*) FROM run", -1, &query, nullptr);
-  ASSERT_EQ(sqlite3_step(query), SQLITE_ROW);
-  EXPECT_EQ(sqlite3_column_int(query, 0), 3);
-  sqlite3_finalize(query);
-  sqlite3_close(db);
+  EXPECT_EQ(QueryInt(aside, "SELECT count(*) FROM run"), 3);
   EXPECT_EQ(store.runs().size(), 1u);  // the new history's own
 }
 

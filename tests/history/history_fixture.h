@@ -103,14 +103,15 @@ inline NewPicture MadePicture(std::int16_t number, std::vector<std::int16_t> par
   return picture;
 }
 
-// PRAGMA integrity_check of the file, through a connection of its own.
-inline std::string IntegrityOf(const QString& path) {
+// Runs sql on the file at path through a connection of its own (one that
+// may write): its first value as text, or orElse when it gives none.
+inline std::string QueryText(const QString& path, const char* sql, const char* orElse = "cannot open") {
   sqlite3* db = nullptr;
-  std::string result = "cannot open";
-  if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+  std::string result = orElse;
+  if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW &&
+        sqlite3_column_text(statement, 0) != nullptr) {
       result = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
     }
     sqlite3_finalize(statement);
@@ -118,6 +119,12 @@ inline std::string IntegrityOf(const QString& path) {
   sqlite3_close_v2(db);
   return result;
 }
+
+// The same as a number; -1 when it gives none.
+inline std::int64_t QueryInt(const QString& path, const char* sql) { return std::stoll(QueryText(path, sql, "-1")); }
+
+// PRAGMA integrity_check of the file.
+inline std::string IntegrityOf(const QString& path) { return QueryText(path, "PRAGMA integrity_check"); }
 
 inline QByteArray FileBytes(const QString& path) {
   QFile file(path);

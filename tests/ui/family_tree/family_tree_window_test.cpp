@@ -1,5 +1,3 @@
-#include <sqlite3.h>
-
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -169,11 +167,7 @@ TEST_F(FamilyTreeWindowTest, SaysItIsLayingOutUntilTheLayoutArrives) {
 }
 
 TEST_F(FamilyTreeWindowTest, AMemberThatCannotBeReadStandsAsADamagedCellAndTheRestAsBefore) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-  const std::string broken = "UPDATE picture SET code = x'' WHERE id = " + std::to_string(ids["a0"]);
-  EXPECT_EQ(sqlite3_exec(db, broken.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-  sqlite3_close(db);
+  history::testing::QueryInt(path, ("UPDATE picture SET code = x'' WHERE id = " + std::to_string(ids["a0"])).c_str());
   open("c2");
   ASSERT_NE(view().scene(), nullptr);
   const FamilyTreeScene& scene = *view().scene();

@@ -1,5 +1,3 @@
-#include <sqlite3.h>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -349,11 +347,8 @@ TEST_F(HistoryWindowTest, EnterOrADoubleClickOnACellOpensThatPicture) {
 }
 
 TEST_F(HistoryWindowTest, ARecordThatCannotBeReadIsAMarkedCellSayingSo) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-  const std::string spoil = "UPDATE picture SET sources = x'09' WHERE number = 1 AND run = " + std::to_string(runA);
-  EXPECT_EQ(sqlite3_exec(db, spoil.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-  sqlite3_close(db);
+  history::testing::QueryInt(
+      path, ("UPDATE picture SET sources = x'09' WHERE number = 1 AND run = " + std::to_string(runA)).c_str());
   open();
   choose(runA);
   ASSERT_EQ(numbers(), QList<int>({0, 1, 2}));

@@ -76,21 +76,7 @@ void WriteSpiral(const QString& path) {
   SaveGeneticCode(code, path);
 }
 
-// Runs sql on the history file through a connection of its own: its first
-// value, -1 when it gives none.
-std::int64_t QueryInt(const QString& path, const char* sql) {
-  sqlite3* db = nullptr;
-  std::int64_t value = -1;
-  if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW) {
-      value = sqlite3_column_int64(statement, 0);
-    }
-    sqlite3_finalize(statement);
-  }
-  sqlite3_close_v2(db);
-  return value;
-}
+using stored::QueryInt;
 
 // What a picture window shows of its picture.
 struct Shown {
