@@ -5,7 +5,7 @@
 namespace pelorin::history {
 
 Checkpointer::Checkpointer(sqlite3* recording, const QString& path, int framesPerCheckpoint)
-    : recording_(recording), path_(path), framesPerCheckpoint_(framesPerCheckpoint), thread_([this] { run(); }) {
+    : recording_(recording), path_(path), framesPerCheckpoint_(framesPerCheckpoint) {
   sqlite3_wal_hook(recording, &Checkpointer::onCommit, this);
 }
 
@@ -16,7 +16,7 @@ Checkpointer::~Checkpointer() {
     stopping_ = true;
   }
   wake_.notify_one();
-  thread_.join();
+  if (thread_.joinable()) thread_.join();
 }
 
 int Checkpointer::onCommit(void* self, sqlite3*, const char*, int frames) {
@@ -25,6 +25,10 @@ int Checkpointer::onCommit(void* self, sqlite3*, const char*, int frames) {
     {
       const std::lock_guard lock(checkpointer->mutex_);
       checkpointer->wanted_ = true;
+      // Started at the first checkpoint, not with the store: most runs
+      // never write that much, and the program starts without it.
+      if (!checkpointer->thread_.joinable())
+        checkpointer->thread_ = std::thread([checkpointer] { checkpointer->run(); });
     }
     checkpointer->wake_.notify_one();
   }

@@ -248,6 +248,9 @@ bool HistoryStore::openChecked() {
     db_->exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(options_.busyTimeoutMs).toUtf8().constData());
     QString broken;
     try {
+      // The check reads every page once: through a cache of 16 pages, not
+      // SQLite's 2 MiB, which it would otherwise fill for the rest of the run.
+      db_->exec("PRAGMA cache_size = -128");
       const std::int64_t applicationId = db_->queryInt("PRAGMA application_id").value_or(0);
       const std::int64_t version = db_->queryInt("PRAGMA user_version").value_or(0);
       const std::int64_t objects = db_->queryInt("SELECT count(*) FROM sqlite_schema").value_or(0);
@@ -284,7 +287,9 @@ bool HistoryStore::openChecked() {
       broken = QStringLiteral("it is not a database: %1").arg(failure.reason());
     }
     if (broken.isEmpty()) {
-      db_->exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+      db_->exec(
+          "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA cache_size = "
+          "-2000");
       if (options_.maxPageCount) {
         db_->exec(QStringLiteral("PRAGMA max_page_count = %1").arg(*options_.maxPageCount).toUtf8().constData());
       }
