@@ -59,21 +59,6 @@ void HistoryRecorder::push(std::function<void(HistoryStore&)> write) {
     const std::lock_guard lock(mutex_);
     jobs_.push_back(Job{store_->now(), std::move(write)});
   }
-  // The thread is woken once the owner's event loop turns, when the window
-  // that made the record has been drawn: writing while the interface still
-  // works would take a processor from it on a busy machine.
-  if (releasePosted_) return;
-  releasePosted_ = true;
-  QMetaObject::invokeMethod(
-      owner_.get(), [this] { release(); }, Qt::QueuedConnection);
-}
-
-void HistoryRecorder::release() {
-  releasePosted_ = false;
-  {
-    const std::lock_guard lock(mutex_);
-    released_ = jobs_.size();
-  }
   wake_.notify_one();
 }
 
@@ -85,11 +70,10 @@ void HistoryRecorder::run() {
 #endif
   std::unique_lock lock(mutex_);
   for (;;) {
-    wake_.wait(lock, [this] { return released_ > 0 || stopping_; });
+    wake_.wait(lock, [this] { return !jobs_.empty() || stopping_; });
     if (jobs_.empty()) break;  // stopping, with everything written
     Job job = std::move(jobs_.front());
     jobs_.pop_front();
-    if (released_ > 0) --released_;
     busy_ = true;
     lock.unlock();
     store_->setRecordTime(job.at);
@@ -105,8 +89,6 @@ void HistoryRecorder::run() {
 HistoryStore& HistoryRecorder::settled() {
   {
     std::unique_lock lock(mutex_);
-    released_ = jobs_.size();
-    wake_.notify_one();
     written_.wait(lock, [this] { return jobs_.empty() && !busy_; });
   }
   deliverProblem();

@@ -23,8 +23,7 @@ namespace pelorin::history {
 // that records (the interface) never waits on the disk or on another
 // program's write lock: each record call copies what it records, with the
 // time it is called, into a queue and returns. The thread writes each in one
-// transaction of its own, in the order called, beginning once the owner's
-// event loop next turns (or at settled()).
+// transaction of its own, in the order called.
 //
 // Made, used and destroyed on one thread, the owner's. A problem the writing
 // meets is handed to the problem handler on that thread, from its event loop
@@ -69,8 +68,6 @@ class HistoryRecorder {
     std::function<void(HistoryStore&)> write;
   };
   void push(std::function<void(HistoryStore&)> write);
-  // Hands the jobs queued so far to the thread.
-  void release();
   void run();
   void deliverProblem();
 
@@ -83,8 +80,6 @@ class HistoryRecorder {
   std::condition_variable wake_;     // a job queued, or stopping
   std::condition_variable written_;  // the queue ran dry
   std::deque<Job> jobs_;
-  std::size_t released_ = 0;    // the first jobs_ the thread may write
-  bool releasePosted_ = false;  // a release() waits in the owner's event loop
   bool busy_ = false;
   bool stopping_ = false;
   std::optional<QString> problem_;  // met on the thread, not yet handed over
