@@ -13,7 +13,7 @@ constexpr int kBehind = 2;
 }  // namespace
 
 Checkpointer::Checkpointer(sqlite3* recording, const QString& path, int framesPerCheckpoint)
-    : recording_(recording), path_(path), framesPerCheckpoint_(framesPerCheckpoint), thread_([this] { run(); }) {
+    : recording_(recording), path_(path), framesPerCheckpoint_(framesPerCheckpoint) {
   sqlite3_wal_hook(recording, &Checkpointer::onCommit, this);
 }
 
@@ -24,7 +24,7 @@ Checkpointer::~Checkpointer() {
     stopping_ = true;
   }
   wake_.notify_one();
-  thread_.join();
+  if (thread_.joinable()) thread_.join();
 }
 
 int Checkpointer::onCommit(void* self, sqlite3* db, const char* name, int frames) {
@@ -40,6 +40,10 @@ int Checkpointer::onCommit(void* self, sqlite3* db, const char* name, int frames
     {
       const std::lock_guard lock(checkpointer->mutex_);
       checkpointer->wanted_ = true;
+      // Started at the first checkpoint, not with the store: most runs
+      // never write that much, and the program starts without it.
+      if (!checkpointer->thread_.joinable())
+        checkpointer->thread_ = std::thread([checkpointer] { checkpointer->run(); });
     }
     checkpointer->wake_.notify_one();
   }

@@ -37,7 +37,7 @@ class Checkpointer {
   std::condition_variable wake_;
   bool wanted_ = false;
   bool stopping_ = false;
-  std::thread thread_;
+  std::thread thread_;  // from the first checkpoint on
 };
 
 }  // namespace pelorin::history

@@ -467,6 +467,9 @@ bool HistoryStore::openChecked() {
     db_->exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(options_.busyTimeoutMs).toUtf8().constData());
     QString broken;
     try {
+      // The check reads every page once: through a cache of 16 pages, not
+      // SQLite's 2 MiB, which it would otherwise fill for the rest of the run.
+      db_->exec("PRAGMA cache_size = -128");
       std::int64_t applicationId = db_->queryInt("PRAGMA application_id").value_or(0);
       std::int64_t version = db_->queryInt("PRAGMA user_version").value_or(0);
       if (applicationId == 0 && version == 0 && db_->queryInt("SELECT count(*) FROM sqlite_schema").value_or(0) == 0) {
@@ -504,7 +507,9 @@ bool HistoryStore::openChecked() {
     }
     if (broken.isEmpty()) {
       db_->setCheckpointOnClose(true);
-      db_->exec("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON");
+      db_->exec(
+          "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL; PRAGMA foreign_keys = ON; PRAGMA cache_size = "
+          "-2000");
       if (options_.maxPageCount) {
         db_->exec(QStringLiteral("PRAGMA max_page_count = %1").arg(*options_.maxPageCount).toUtf8().constData());
       }
