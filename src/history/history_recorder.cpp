@@ -139,7 +139,9 @@ HistoryStore* HistoryRecorder::available() {
   {
     std::unique_lock lock(mutex_);
     written_.wait(lock, [this] { return (jobs_.empty() && !busy_) || waiting_; });
-    if (waiting_) return nullptr;
+    // A wait that ends now still hands the store over.
+    constexpr auto kGrace = std::chrono::milliseconds(100);
+    if (waiting_ && !written_.wait_for(lock, kGrace, [this] { return jobs_.empty() && !busy_; })) return nullptr;
   }
   deliverProblem();
   return store_.get();

@@ -66,8 +66,8 @@ class HistoryRecorder {
   // store: the owner reads it (and may call it directly) until its next
   // record call.
   HistoryStore& settled();
-  // The same, but null at once while a write waits for another program's
-  // write lock: the owner never waits on the file. The freed handler tells
+  // The same, but null (after at most 0.1 s) while a write waits for another
+  // program's write lock: the owner never waits on the file. The freed handler tells
   // when writing goes on.
   HistoryStore* available();
   // A write waits for another program's write lock now.

@@ -287,8 +287,15 @@ int HistoryStore::onBusy(void* self, int count) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
   };
+  // Another writer's own commits take milliseconds: only a wait longer than
+  // that is another program holding the file.
+  constexpr std::int64_t kHeldMs = 100;
   if (count == 0) {
     store->busySinceMs_ = nowMs();
+    store->toldWaiting_ = false;
+  }
+  if (!store->toldWaiting_ && nowMs() - store->busySinceMs_ >= kHeldMs) {
+    store->toldWaiting_ = true;
     if (store->waitHandler_) store->waitHandler_();
   }
   if (nowMs() - store->busySinceMs_ >= store->options_.busyTimeoutMs) return 0;

@@ -288,6 +288,7 @@ class HistoryStore {
   bool busy_ = false;
   std::function<void()> waitHandler_;
   std::int64_t busySinceMs_ = 0;  // steady clock: when the present wait began
+  bool toldWaiting_ = false;      // the wait handler ran for the present wait
   RunId run_ = 0;
   std::vector<RunId> chain_;                              // this run, then the runs it continues
   std::unordered_map<PictureNumber, PictureId> numbers_;  // picture numbers of the chain
