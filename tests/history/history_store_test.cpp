@@ -373,7 +373,9 @@ TEST_P(LiveRun, IsNeitherContinuedNorForgottenByAnother) {
   const LiveCase& c = GetParam();
   const RunId killed = KilledRun();
   auto other = std::make_unique<HistoryStore>(path);
-  if (c.continued) ASSERT_TRUE(other->continueRun(killed));
+  if (c.continued) {
+    ASSERT_TRUE(other->continueRun(killed));
+  }
   other->recordPicture(MadePicture(5));
   const RunId asked = c.continued ? killed : *other->currentRun();
   if (c.other == Other::Ended) other->endRun();
@@ -386,7 +388,9 @@ TEST_P(LiveRun, IsNeitherContinuedNorForgottenByAnother) {
   }
   EXPECT_EQ(resumer->continueRun(asked), !live);
   // Of two resuming one run, the first holds it.
-  if (!live) EXPECT_FALSE(HistoryStore(path).continueRun(asked));
+  if (!live) {
+    EXPECT_FALSE(HistoryStore(path).continueRun(asked));
+  }
   resumer.reset();
   HistoryStore forgetter(path);
   EXPECT_EQ(forgetter.forgetRun(asked), !live);
@@ -463,20 +467,6 @@ TEST_F(HistoryTest, ModesAreTheUsersAloneUnlessGiven) {
     EXPECT_EQ(ModeOf(HistoryStore::LockPathOf(file)), 0600);
   }
   ::umask(saved);
-}
-
-TEST_F(HistoryTest, NoLockFileIsMadeBesideAFileThatIsNotUsed) {
-  { HistoryStore made(path); }
-  ASSERT_TRUE(QFile::remove(HistoryStore::LockPathOf(path)));
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
-  sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr);
-  sqlite3_close(db);
-  {
-    HistoryStore newer(path);
-    EXPECT_EQ(newer.problemKind(), Problem::Newer);
-  }
-  EXPECT_FALSE(QFile::exists(HistoryStore::LockPathOf(path)));
 }
 
 TEST(HistoryOff, RecordsNothingAndHasNoProblem) {

@@ -126,6 +126,15 @@ class History : public ::testing::Test {
     return openWindowOf(number);
   }
 
+  // Opens a picture read from a spiral written to seed and saves it as saved.
+  void readAndSave(const QString& seed, const QString& saved) {
+    WriteSpiral(seed);
+    frmObject* reader = open(QStringLiteral("0"), seed);
+    ASSERT_NE(reader, nullptr);
+    reader->txtName()->setText(saved);
+    QTest::mouseClick(reader->btnSave(), Qt::LeftButton);
+  }
+
   QAction* item(const char* name) { return child<QAction>(*main, name); }
   history::HistoryStore& store() {
     history::HistoryStore* store = main->history().store();
@@ -459,10 +468,7 @@ TEST_F(History, APictureReadFromASavedFileNamesThePictureThatSavedIt) {
   start();
   const QString seed = dir.filePath(QStringLiteral("seed.txt"));
   const QString saved = dir.filePath(QStringLiteral("a.txt"));
-  WriteSpiral(seed);
-  frmObject* first = open(QStringLiteral("0"), seed);
-  first->txtName()->setText(saved);
-  QTest::mouseClick(first->btnSave(), Qt::LeftButton);
+  readAndSave(seed, saved);
   open(QStringLiteral("0"), saved);
   const struct {
     int number;
@@ -501,13 +507,9 @@ TEST_F(History, AnotherProgramsWriteLockNeitherHoldsUpOpenNorLosesARecord) {
   history::HistoryOptions options;
   options.busyTimeoutMs = 2500;  // each write waits this long, then again
   start(options);
-  const QString seed = dir.filePath(QStringLiteral("seed.txt"));
   const QString earlier = dir.filePath(QStringLiteral("a.txt"));
   const QString own = dir.filePath(QStringLiteral("b.txt"));
-  WriteSpiral(seed);
-  frmObject* saver = open(QStringLiteral("0"), seed);
-  saver->txtName()->setText(earlier);
-  QTest::mouseClick(saver->btnSave(), Qt::LeftButton);
+  readAndSave(dir.filePath(QStringLiteral("seed.txt")), earlier);
   restart(options);
   const history::RunId ours = run();
   frmHistory& window = showHistoryWindow(main->history());
@@ -757,7 +759,7 @@ history::RunId StartPelorin(QProcess& program, const QString& home, const QStrin
   const QString file = home + QStringLiteral("/data/pelorin/history.sqlite");
   const std::int64_t before = std::max<std::int64_t>(0, QueryInt(file, "SELECT count(*) FROM run"));
   program.start(QStringLiteral(PELORIN_PROGRAM), {});
-  QTest::qWaitFor([&] { return QueryInt(file, "SELECT count(*) FROM run") > before; }, 30000);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QueryInt(file, "SELECT count(*) FROM run") > before; }, 30000));
   return QueryInt(file, "SELECT max(id) FROM run");
 }
 
