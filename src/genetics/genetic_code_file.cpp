@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <sstream>
 
+#include "genetics/embedded_code.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/mutation.h"
 #include "platform/failure.h"
@@ -178,9 +179,15 @@ void clsGenSeq::Load(const QString& tvName, double rate, TraitSources* sources) 
 void clsGenSeq::LoadExisting(const QString& tvName, double rate, TraitSources* sources) { read(tvName, rate, sources); }
 
 void clsGenSeq::read(const QString& tvName, double rate, TraitSources* sources) {
-  std::ifstream in = OpenForReading(tvName);
+  // A Pelorin PNG or SVG gives its code's bytes, read as the file's would be;
+  // a failure names the picture file and the line within the code.
+  const std::optional<QByteArray> embedded = EmbeddedGeneticCode(tvName);
+  std::ifstream file;
+  std::istringstream code;
+  if (embedded) code.str(std::string(embedded->constData(), static_cast<std::size_t>(embedded->size())));
+  else file = OpenForReading(tvName);
   try {
-    ReadGeneticCode(in, *this, rate, sources);
+    ReadGeneticCode(embedded ? static_cast<std::istream&>(code) : file, *this, rate, sources);
   } catch (Failure& failure) {
     failure.withPath(tvName);
     throw;

@@ -21,6 +21,7 @@ QString kindText(FailureKind kind) {
     case FailureKind::FileSystem: return QCoreApplication::translate("pelorin::Failure", "File access error");
     case FailureKind::Arithmetic:
       return QCoreApplication::translate("pelorin::Failure", "Invalid arithmetic operation");
+    case FailureKind::NoGeneticCode: return QCoreApplication::translate("pelorin::Failure", "No Pelorin genetic code");
   }
   return QCoreApplication::translate("pelorin::Failure", "Unknown failure");
 }
@@ -59,6 +60,12 @@ Failure& Failure::at(int line, const QString& detail) {
 QString Failure::kindText() const { return pelorin::kindText(kind_); }
 
 QString Failure::message() const {
+  if (kind_ == FailureKind::NoGeneticCode && line_ == 0 && !source_.isEmpty()) {
+    return reason_.isEmpty()
+               ? QCoreApplication::translate("pelorin::Failure", "%1 holds no Pelorin genetic code.").arg(source_)
+               : QCoreApplication::translate("pelorin::Failure", "%1 holds no readable Pelorin genetic code: %2.")
+                     .arg(source_, reason_);
+  }
   QString text = kindText();
   if (line_ > 0) {
     text += QCoreApplication::translate("pelorin::Failure", " in line %1").arg(line_);

@@ -15,6 +15,7 @@ enum class FailureKind {
   InputPastEndOfFile,   // a read after the last line of a file
   FileSystem,           // a file could not be opened, read or written
   Arithmetic,           // an invalid floating-point operation
+  NoGeneticCode,        // a picture file (PNG, SVG) that carries no readable genetic code
 };
 
 class Failure : public std::exception {
@@ -48,6 +49,9 @@ class Failure : public std::exception {
   // reason if known.
   // With a known line: Type mismatch in line 36 of "pic.txt": ColorRed of gene 4
   // or, for a text: Type mismatch in line 36 of the clipboard text: ...
+  // NoGeneticCode is a sentence of its own: "holiday.png" holds no Pelorin
+  // genetic code. With a reason (a damaged chunk, XML that is not
+  // well-formed): "sunset.png" holds no readable Pelorin genetic code: reason.
   QString message() const;
 
   const char* what() const noexcept override;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <zlib.h>
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -20,11 +23,13 @@
 
 #include "app_state/mod_errors.h"
 #include "app_state/mod_genes.h"
+#include "genetics/embedded_code.h"
 #include "genetics/gene_sequence.h"
 #include "platform/failure.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "support/failure_of.h"
+#include "support/fixed_random.h"
 #include "support/scripted_random.h"
 
 namespace pelorin {
@@ -372,6 +377,148 @@ TEST_F(GeneticCodeFile, DamagedFilesNeverEndOtherwise) {
   }
   EXPECT_GT(failures, 0);
   EXPECT_LT(failures, 3000);
+}
+
+// ---- A genetic code carried by a PNG or an SVG ----
+
+QByteArray bigEndian(quint32 n) {
+  const char bytes[] = {static_cast<char>(n >> 24), static_cast<char>(n >> 16), static_cast<char>(n >> 8),
+                        static_cast<char>(n)};
+  return QByteArray(bytes, 4);
+}
+
+// A chunk as PNG lays it out: length, type, data, the CRC of type and data.
+QByteArray pngChunk(const QByteArray& type, const QByteArray& data, uLong spoilCrc = 0) {
+  const QByteArray typed = type + data;
+  const uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(typed.constData()), static_cast<uInt>(typed.size()));
+  return bigEndian(static_cast<quint32>(data.size())) + typed + bigEndian(static_cast<quint32>(crc ^ spoilCrc));
+}
+
+QByteArray zlibbed(const QByteArray& bytes) {
+  uLongf size = compressBound(static_cast<uLong>(bytes.size()));
+  QByteArray out(static_cast<qsizetype>(size), Qt::Uninitialized);
+  EXPECT_EQ(compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(bytes.constData()),
+                      static_cast<uLong>(bytes.size()), 9),
+            Z_OK);
+  return out.left(static_cast<qsizetype>(size));
+}
+
+const QByteArray kSignature("\x89PNG\r\n\x1a\n", 8), kKeyword = QByteArray(kPngCodeKeyword) + '\0';
+const QByteArray kIdat = pngChunk("IDAT", zlibbed(QByteArray(3 * 453, '\xff'))), kIend = pngChunk("IEND", {});
+
+QByteArray pngHead(quint32 width = 452, quint32 height = 420) {
+  return kSignature + pngChunk("IHDR", bigEndian(width) + bigEndian(height) + QByteArray("\x08\x02\0\0\0", 5));
+}
+QByteArray png(const QByteArray& chunks) { return pngHead() + chunks + kIend; }
+QByteArray zTXt(const QByteArray& code) { return pngChunk("zTXt", kKeyword + '\0' + zlibbed(code)); }
+
+QByteArray svg(const QByteArray& inside, const QByteArray& doctype = "") {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + doctype + "<svg xmlns=\"http://www.w3.org/2000/svg\" " +
+         "xmlns:pelorin=\"" + kSvgCodeNamespace + "\">\n<title>Picture 3</title>\n" + inside + "\n</svg>\n";
+}
+QByteArray svgMetadata(QByteArray code) {
+  return "<metadata><pelorin:genetic-code>" + code.replace("\r", "&#13;") + "</pelorin:genetic-code></metadata>";
+}
+
+// A file of head, gap zero bytes (sparse: a hole) and tail.
+struct PictureFile {
+  const char* name;
+  QByteArray head;
+  QString said;  // the failure's message; empty: the file reads as kCode
+  qint64 gap = 0;
+  QByteArray tail = {};
+};
+
+// What a picture file carries is read as the genetic code file it is, with
+// the same draws; a file without one, or damaged, or hostile, is answered at
+// once and by name, never by decoding its pixels or reading it whole.
+TEST_F(GeneticCodeFile, PictureFilesGiveTheirCodeOrANamedMessageAtOnce) {
+  const QByteArray kCode = QByteArray::fromStdString(records(64));
+  const QByteArray kRed = QByteArray::fromStdString(withLine(records(64), 36, "red"));
+  const QString kRedSaid = QStringLiteral("Type mismatch in line 36 of \"%1\": ColorRed of gene 4");
+  const QString kNone = QStringLiteral("\"%1\" holds no Pelorin genetic code.");
+  const QString kDamaged = QStringLiteral("\"%1\" holds no readable Pelorin genetic code: %2.");
+  const QByteArray laughs = "<!DOCTYPE svg [<!ENTITY a \"aaaaaaaaaa\">" + [] {
+    QByteArray entities;  // each ten of the one before: 10^10 characters
+    for (char c = 'b'; c <= 'j'; ++c)
+      entities += QByteArray("<!ENTITY ") + c + " \"" + (QByteArray("&") + char(c - 1) + ';').repeated(10) + "\">";
+    return entities;
+  }() + "]>\n";
+  constexpr qint64 kGiB = qint64(1) << 30;
+  const PictureFile files[] = {
+      {"ztxt.png", png(pngChunk("tEXt", QByteArray("Title") + '\0' + "Picture 3") + zTXt(kCode) + kIdat), ""},
+      {"itxt.png", png(pngChunk("iTXt", kKeyword + QByteArray("\1\0en\0\0", 6) + zlibbed(kCode)) + kIdat), ""},
+      {"text.png", png(kIdat + pngChunk("tEXt", kKeyword + kCode)), ""},
+      {"carriage-returns.svg", "\xef\xbb\xbf \r\n" + svg(svgMetadata(kCode)), ""},
+      {"100-megapixel.png", pngHead(10000, 10000) + bigEndian(300 << 20) + "IDAT", "", 300 << 20,
+       QByteArray(4, 0) + zTXt(kCode) + kIend},
+      {"sunset.png", png(zTXt(kRed)), kRedSaid},
+      {"sunset.svg", svg(svgMetadata(kRed)), kRedSaid},
+      {"holiday.png", png(pngChunk("tEXt", QByteArray("Title") + '\0' + "Holiday") + kIdat), kNone},
+      {"holiday.svg", svg("<pelorin:genetic-code>" + kCode + "</pelorin:genetic-code><metadata/>"), kNone},
+      {"crc.png", png(pngChunk("zTXt", kKeyword + '\0' + zlibbed(kCode), 1)),
+       kDamaged.arg("%1", "its text chunk fails its CRC check")},
+      {"inflate.png", png(pngChunk("zTXt", kKeyword + '\0' + zlibbed(kCode).chopped(6))),
+       kDamaged.arg("%1", "its text chunk's compressed data is damaged")},
+      {"zip-bomb.png", png(zTXt(QByteArray(2 << 20, '0'))),
+       kDamaged.arg("%1", "its text chunk inflates to more than 1024 KiB")},
+      {"huge-chunk.png", pngHead() + bigEndian(16 << 20) + "zTXt" + kKeyword,
+       kDamaged.arg("%1", "its text chunk is larger than 1024 KiB"), (16 << 20) - kKeyword.size(),
+       QByteArray(4, 0) + kIend},
+      {"truncated.png", png(pngChunk("IDAT", QByteArray(5000, 'x')) + zTXt(kCode)).left(3000),
+       kDamaged.arg("%1", "the PNG file ends inside its IDAT chunk")},
+      {"1GiB.png", pngHead() + bigEndian(kGiB - 1024) + "IDAT", kNone, kGiB - 1024, QByteArray(4, 0) + kIend},
+      {"broken.svg", svg("<g></h>" + svgMetadata(kCode)),
+       kDamaged.arg("%1", "its XML is not well-formed in line 4: Opening and ending tag mismatch")},
+      {"laughs.svg", svg(svgMetadata("&j;"), laughs),
+       kDamaged.arg(
+           "%1",
+           "its XML is not well-formed in line 5: Entity expands to more characters than the entity expansion limit")},
+      {"1GiB.svg", svg("<g>").replace("</svg>\n", ""),
+       kDamaged.arg("%1", "its XML is not well-formed in line 5: Unexpected ''"), kGiB},
+      {"long.svg", svg(QByteArray(2 << 20, ' ') + svgMetadata(kCode)),
+       kDamaged.arg("%1", "none in its first 1024 KiB")},
+      {"1GiB.txt", "", "Type mismatch in line 1 of \"%1\": Angle of gene 0", kGiB},
+      {"page.html", "<html><body/></html>\r\n", "Type mismatch in line 1 of \"%1\": Angle of gene 0"}};
+  const QString home = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir.path()));  // messages name the file as given
+  WriteFileAtomically(QStringLiteral("code.txt"), kCode);
+  const auto drawn = [this](const QString& path) {
+    testing::FixedRandom random{7};
+    Seam<RandomSource>::Scope seeded(random);
+    code = clsGenSeq();
+    code.LoadExisting(path, 0.5);
+    return GeneticCodeText(code);
+  };
+  for (const PictureFile& file : files) {
+    SCOPED_TRACE(file.name);
+    const QString name = QString::fromLatin1(file.name);
+    QFile out(name);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(file.head) == file.head.size());
+    ASSERT_TRUE(out.resize(out.size() + file.gap) && out.seek(out.size()));
+    ASSERT_EQ(out.write(file.tail), file.tail.size());
+    out.close();
+
+    QElapsedTimer timer;
+    timer.start();
+    code = clsGenSeq();
+    const std::optional<FailureKind> kind = [&]() -> std::optional<FailureKind> {
+      try {
+        code.LoadExisting(name, 0.0);
+      } catch (const Failure& caught) {
+        failure = caught;
+        return caught.kind();
+      }
+      return std::nullopt;
+    }();
+    EXPECT_LT(timer.elapsed(), 50);
+    EXPECT_EQ(kind ? failure->message() : QString(), file.said.isEmpty() ? QString() : file.said.arg(name));
+    if (!file.said.isEmpty()) continue;
+    EXPECT_EQ(GeneticCodeText(code), kCode);
+    EXPECT_EQ(drawn(name), drawn(QStringLiteral("code.txt")));  // at a rate, the same draws
+    QFile::remove(name);                                        // the sparse files take no room meanwhile
+  }
+  QDir::setCurrent(home);
 }
 
 }  // namespace
