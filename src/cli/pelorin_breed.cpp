@@ -21,10 +21,12 @@ const QString kHelp = QStringLiteral(
     "the genetic code files PARENT_FILE (read as Open reads them at a mutation\n"
     "rate of 0, in the order given; at most 32767), and writes its genetic code\n"
     "to CHILD_FILE as Save does. Without parents the child is wholly random.\n"
+    "A parent may also be a PNG or SVG that Pelorin wrote: it carries its\n"
+    "picture's genetic code.\n"
     "\n"
     "  -o CHILD_FILE  the child's genetic code file; an existing one is replaced\n"
     "                 only once the new one is complete, a device or a named\n"
-    "                 pipe written into\n"
+    "                 pipe written into; it may not be a PARENT_FILE\n"
     "  --rate R       the mutation rate, written as in the Mutation Rate box (in\n"
     "                 your number format); 0.05 if not given\n"
     "  --seed S       start the random generator from S (0 to\n"
@@ -60,6 +62,12 @@ void breed(const QStringList& arguments) {
   if (line.operands().size() > kMaxParents) {
     throw UsageError(
         QStringLiteral("a child has at most %1 parents, not %2").arg(kMaxParents).arg(line.operands().size()));
+  }
+
+  for (const QString& path : line.operands()) {
+    if (cli::SameFile(*output, path)) {
+      throw UsageError(QStringLiteral("CHILD_FILE \"%1\" is the parent file \"%2\" itself").arg(*output, path));
+    }
   }
 
   // Each parent is read as Open reads a file at rate 0, then the child bred

@@ -1,6 +1,5 @@
-// pelorin-render: a genetic code file's picture as PNG or SVG, without a window.
-#include <sys/stat.h>
-
+// pelorin-render: the picture of a genetic code file (or of the code a
+// Pelorin PNG or SVG carries) as PNG or SVG, without a window.
 #include <QColor>
 #include <QFileInfo>
 
@@ -20,7 +19,9 @@ using cli::UsageError;
 const QString kHelp = QStringLiteral(
     "Usage: pelorin-render [--scale N] [--whole] [--format png|svg] CODE_FILE OUTPUT_FILE\n"
     "Draws the picture of a genetic code file, as a picture window shows it, into\n"
-    "OUTPUT_FILE. The file is read as Open reads it at a mutation rate of 0.\n"
+    "OUTPUT_FILE. The file is read as Open reads it at a mutation rate of 0: a\n"
+    "genetic code file, or a PNG or SVG that Pelorin wrote, which carries its\n"
+    "picture's genetic code.\n"
     "\n"
     "  --scale N      PNG at N times the picture window's drawing area, drawn\n"
     "                 afresh at that scale; N from 1 to 16, 1 if not given\n"
@@ -49,14 +50,6 @@ ImageFormat chosenFormat(const std::optional<QString>& option, const QString& ou
           .arg(output));
 }
 
-// True when both names lead to one existing file, whatever the names.
-bool sameFile(const QString& a, const QString& b) {
-  struct stat first {};
-  struct stat second {};
-  return ::stat(EncodeFileName(a).constData(), &first) == 0 && ::stat(EncodeFileName(b).constData(), &second) == 0 &&
-         first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
 void render(const QStringList& arguments) {
   const cli::CommandLine line(arguments, {QStringLiteral("--scale"), QStringLiteral("--format")},
                               {QStringLiteral("--whole")});
@@ -67,7 +60,7 @@ void render(const QStringList& arguments) {
   const int scale =
       scaleText ? static_cast<int>(cli::WholeNumberOption(QStringLiteral("--scale"), *scaleText, 1, 16)) : 1;
   const ImageFormat format = chosenFormat(line.value(QStringLiteral("--format")), output);
-  if (sameFile(input, output)) {
+  if (cli::SameFile(input, output)) {
     throw UsageError(QStringLiteral("OUTPUT_FILE \"%1\" is the genetic code file \"%2\" itself").arg(output, input));
   }
   const QColor background(Qt::white);

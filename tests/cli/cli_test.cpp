@@ -9,6 +9,7 @@
 #include <cstring>
 #include <numbers>
 
+#include "genetics/embedded_code.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_export.h"
@@ -86,12 +87,26 @@ TEST_F(CommandLine, WritesTheFormatAskedOrOnAFailureOrUsageErrorSaysWhatAndWrite
   fileLines[35] = "red\r";  // ColorRed of gene 4
   WriteFileAtomically(dir.filePath("mismatch.txt"), fileLines.join('\n'));
   WriteFileAtomically(dir.filePath("kept.png"), "old");
+  ASSERT_TRUE(QFile::link("kept.png", dir.filePath("same.png")));
+  // The code as a Pelorin PNG and SVG carry it, and a PNG that carries none.
+  QImage image = RenderPicture(code, lines, 1, Qt::white);
+  ASSERT_TRUE(image.save(dir.filePath("holiday.png")));
+  image.setText(kPngCodeKeyword, QString::fromLatin1(bytes("pic.txt")));
+  ASSERT_TRUE(image.save(dir.filePath("code.png")));
+  WriteFileAtomically(dir.filePath("code.svg"),
+                      "<svg xmlns=\"http://www.w3.org/2000/svg\"><metadata><c:" + QByteArray(kSvgCodeElement) +
+                          " xmlns:c=\"" + kSvgCodeNamespace + "\">" + bytes("pic.txt").replace("\r", "&#13;") +
+                          "</c:" + kSvgCodeElement + "></metadata></svg>");
   // Status 0: how the last file named begins; else how standard error does.
   const std::tuple<QString, QStringList, int, QByteArray> cases[] = {
       {kRender, {"pic.txt", "a.svg"}, 0, PictureSvg(code, lines, Qt::white)},
       {kRender, {"--format=PNG", "pic.txt", "b.svg"}, 0, "\x89PNG"},
       {kRender, {"--whole", "pic.txt", "w.svg"}, 0, WholePathSvg(code, lines, QSize(113, 105), Qt::white)},
       {kRender, {"mismatch.txt", "kept.png"}, 1, "Type mismatch in line 36 of \"mismatch.txt\": ColorRed of gene 4\n"},
+      {kRender, {"--format=svg", "code.png", "c.svg"}, 0, PictureSvg(code, lines, Qt::white)},
+      {kBreed, {"--rate=0", "code.png", "code.svg", "-o", "child.txt"}, 0, bytes("pic.txt")},
+      {kRender, {"holiday.png", "x.png"}, 1, "\"holiday.png\" holds no Pelorin genetic code.\n"},
+      {kBreed, {"-o", "kept.png", "pic.txt", "same.png"}, 2, "CHILD_FILE \"kept.png\" is the parent file \"same.png\""},
       {kBreed, {"-o", "x.png", "none.txt"}, 1, "File access error in \"none.txt\": No such file or directory\n"},
       {kBreed, {"-o", "x.png", "--rate", "fast"}, 2, "The Mutation Rate must be a number."},
       {kRender, {"--scale", "17", "pic.txt", "x.png"}, 2, ""},
