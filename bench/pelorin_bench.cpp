@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -13,11 +14,13 @@
 #include <string>
 
 #include "app_state/mod_genes.h"
+#include "genetics/embedded_code.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
 #include "history/code_blob.h"
 #include "history/history_store.h"
 #include "picture/line_geometry.h"
+#include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
@@ -202,6 +205,40 @@ void BM_LoadGeneticCode(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LoadGeneticCode);
+
+// The code a picture file carries. 0: telling a genetic code text file from
+// a picture (what every Load of a text file now pays first); 1: the code's
+// bytes from a PNG exported at 4x (chunk headers, the zTXt inflated; no
+// pixel decoded); 2: Load of that PNG, read as a file is; 3 and 4: the same
+// for an SVG.
+void BM_LoadFromPicture(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString text = dir.filePath(QStringLiteral("picture.txt")), png = dir.filePath(QStringLiteral("picture.png")),
+                svg = dir.filePath(QStringLiteral("picture.svg"));
+  const QByteArray code = SaveGeneticCode(sampleCode(), text);
+  SegmentTable lines;
+  ComputeSegments(sampleCode(), lines);
+  QImage image = RenderPicture(sampleCode(), lines, 4, Qt::white);
+  image.setText(QString::fromLatin1(kPngCodeKeyword), QString::fromLatin1(code));  // Qt writes it as zTXt
+  image.save(png);
+  QByteArray drawing = PictureSvg(sampleCode(), lines, Qt::white);
+  drawing.insert(drawing.lastIndexOf("</svg>"),
+                 "<metadata><c:" + QByteArray(kSvgCodeElement) + " xmlns:c=\"" + kSvgCodeNamespace + "\">" +
+                     QByteArray(code).replace("\r", "&#13;") + "</c:" + kSvgCodeElement + "></metadata>");
+  WriteFileAtomically(svg, drawing);
+  const QString& path = state.range(0) == 0 ? text : state.range(0) >= 3 ? svg : png;
+  for (auto _ : state) {
+    if (state.range(0) != 2 && state.range(0) != 4) {
+      benchmark::DoNotOptimize(EmbeddedGeneticCode(path));
+    } else {
+      clsGenSeq read;
+      read.LoadExisting(path, 0.0);
+      benchmark::DoNotOptimize(read);
+    }
+  }
+  state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
+}
+BENCHMARK(BM_LoadFromPicture)->DenseRange(0, 4);
 
 // Closes every picture window, so each Open starts among the same windows.
 void closePictureWindows() {
