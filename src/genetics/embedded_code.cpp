@@ -18,8 +18,6 @@ namespace pelorin {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("pelorin::EmbeddedCode", text); }
-
 [[noreturn]] void unreadable(const QString& path, const QString& reason) {
   throw Failure(FailureKind::NoGeneticCode, path, reason);
 }
@@ -91,7 +89,8 @@ bool isChunkType(const QByteArray& type) {
 // The zlib stream's bytes, never more than kMaxEmbeddedCodeBytes of them.
 QByteArray inflateCapped(QByteArrayView compressed, const QString& path) {
   z_stream stream{};
-  if (inflateInit(&stream) != Z_OK) unreadable(path, tr("zlib cannot start"));
+  if (inflateInit(&stream) != Z_OK)
+    unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "zlib cannot start"));
   stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
   stream.avail_in = static_cast<uInt>(compressed.size());
   QByteArray out;
@@ -109,16 +108,21 @@ QByteArray inflateCapped(QByteArrayView compressed, const QString& path) {
   const auto produced = static_cast<qsizetype>(stream.total_out);
   inflateEnd(&stream);
   if (produced > kMaxEmbeddedCodeBytes) {
-    unreadable(path, tr("its text chunk inflates to more than %1 KiB").arg(kMaxEmbeddedCodeBytes / 1024));
+    unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "its text chunk inflates to more than %1 KiB")
+                         .arg(kMaxEmbeddedCodeBytes / 1024));
   }
-  if (status != Z_STREAM_END) unreadable(path, tr("its text chunk's compressed data is damaged"));
+  if (status != Z_STREAM_END)
+    unreadable(path,
+               QCoreApplication::translate("pelorin::EmbeddedCode", "its text chunk's compressed data is damaged"));
   out.truncate(produced);
   return out;
 }
 
 // The text of a tEXt, zTXt or iTXt chunk's data whose keyword ends at nul.
 QByteArray chunkText(const QByteArray& type, const QByteArray& data, qsizetype nul, const QString& path) {
-  const auto damaged = [&path] { unreadable(path, tr("its text chunk is damaged")); };
+  const auto damaged = [&path] {
+    unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "its text chunk is damaged"));
+  };
   if (type == "tEXt") return data.mid(nul + 1);
   if (type == "zTXt") {
     if (data.size() < nul + 2 || data[nul + 1] != 0) damaged();  // compression method 0: zlib
@@ -139,29 +143,38 @@ QByteArray chunkText(const QByteArray& type, const QByteArray& data, qsizetype n
 QByteArray pngCode(ByteSource& source, const QString& path) {
   qint64 offset = kPngSignatureBytes;
   for (int chunks = 0;; ++chunks) {
-    if (chunks == kMaxPngChunks) unreadable(path, tr("it has more than %1 chunks").arg(kMaxPngChunks));
+    if (chunks == kMaxPngChunks)
+      unreadable(path,
+                 QCoreApplication::translate("pelorin::EmbeddedCode", "it has more than %1 chunks").arg(kMaxPngChunks));
     const QByteArray header = source.read(offset, 8);
-    if (header.size() < 8) unreadable(path, tr("the PNG file ends before its last chunk"));
+    if (header.size() < 8)
+      unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "the PNG file ends before its last chunk"));
     const quint32 length = bigEndian32(header.constData());
     const QByteArray type = header.mid(4);
     if (length > 0x7fffffffU || !isChunkType(type)) {
-      unreadable(path, tr("the PNG file is damaged at byte %1").arg(offset));
+      unreadable(
+          path, QCoreApplication::translate("pelorin::EmbeddedCode", "the PNG file is damaged at byte %1").arg(offset));
     }
     const qint64 next = offset + 8 + length + 4;  // header, data, CRC
-    if (next > source.size()) unreadable(path, tr("the PNG file ends inside its %1 chunk").arg(QLatin1String(type)));
+    if (next > source.size())
+      unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "the PNG file ends inside its %1 chunk")
+                           .arg(QLatin1String(type)));
     if (type == "IEND") throw Failure(FailureKind::NoGeneticCode, path);
     if (type == "tEXt" || type == "zTXt" || type == "iTXt") {
       const QByteArray start = source.read(offset + 8, std::min<qsizetype>(length, kLongestKeyword + 1));
       const qsizetype nul = start.indexOf('\0');
       if (nul >= 0 && QByteArrayView(start).first(nul) == QByteArrayView(kPngCodeKeyword)) {
         if (length > kMaxPngTextChunkBytes) {
-          unreadable(path, tr("its text chunk is larger than %1 KiB").arg(kMaxPngTextChunkBytes / 1024));
+          unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "its text chunk is larger than %1 KiB")
+                               .arg(kMaxPngTextChunkBytes / 1024));
         }
         QByteArray data = source.read(offset + 8, static_cast<qsizetype>(length) + 4);
-        if (data.size() < static_cast<qsizetype>(length) + 4) unreadable(path, tr("the PNG file ends early"));
+        if (data.size() < static_cast<qsizetype>(length) + 4)
+          unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "the PNG file ends early"));
         uLong crc = crc32(0L, reinterpret_cast<const Bytef*>(type.constData()), 4);
         crc = crc32(crc, reinterpret_cast<const Bytef*>(data.constData()), length);
-        if (crc != bigEndian32(data.constData() + length)) unreadable(path, tr("its text chunk fails its CRC check"));
+        if (crc != bigEndian32(data.constData() + length))
+          unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "its text chunk fails its CRC check"));
         data.truncate(length);
         return chunkText(type, data, nul, path);
       }
@@ -193,8 +206,13 @@ std::optional<QByteArray> svgCode(const QByteArray& document, bool cut, const QS
   }
   const QLatin1StringView codeNamespace(kSvgCodeNamespace), codeElement(kSvgCodeElement);
   int metadata = 0;  // how many metadata elements the reader is in
+  int depth = 1;     // and how many elements
   while (!xml.atEnd()) {
     const QXmlStreamReader::TokenType token = xml.readNext();
+    depth += token == QXmlStreamReader::StartElement ? 1 : token == QXmlStreamReader::EndElement ? -1 : 0;
+    if (depth > kMaxSvgDepth)
+      unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "its elements nest more than %1 deep")
+                           .arg(kMaxSvgDepth));
     const bool isMetadata = xml.name() == QLatin1StringView("metadata") && xml.namespaceUri() == kSvgNamespace;
     if (token == QXmlStreamReader::StartElement && isMetadata) {
       ++metadata;
@@ -207,12 +225,16 @@ std::optional<QByteArray> svgCode(const QByteArray& document, bool cut, const QS
     }
   }
   if (xml.error() == QXmlStreamReader::PrematureEndOfDocumentError && cut) {
-    unreadable(path, tr("none in its first %1 KiB").arg(kMaxSvgBytes / 1024));
+    unreadable(
+        path,
+        QCoreApplication::translate("pelorin::EmbeddedCode", "none in its first %1 KiB").arg(kMaxSvgBytes / 1024));
   }
   if (xml.hasError()) {
     QString why = xml.errorString();
     if (why.endsWith(u'.')) why.chop(1);  // the message's own full stop ends it
-    unreadable(path, tr("its XML is not well-formed in line %1: %2").arg(xml.lineNumber()).arg(why));
+    unreadable(path, QCoreApplication::translate("pelorin::EmbeddedCode", "its XML is not well-formed in line %1: %2")
+                         .arg(xml.lineNumber())
+                         .arg(why));
   }
   throw Failure(FailureKind::NoGeneticCode, path);
 }

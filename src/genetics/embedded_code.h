@@ -23,13 +23,14 @@ inline constexpr char kSvgCodeElement[] = "genetic-code";
 
 // Limits that keep a hostile or huge file from costing time or memory: the
 // largest code inflated from a PNG chunk, the largest text chunk read, how
-// many chunk headers are walked, and how much of an SVG is parsed. A
-// genetic code is about 6 KB, and Pelorin writes its own SVG's code near
-// its top.
+// many chunk headers are walked (one read each), how much of an SVG is
+// parsed and how deep its elements may nest. A genetic code is about 6 KB,
+// the SVG of a picture about 10 KB more, nested three deep.
 inline constexpr qsizetype kMaxEmbeddedCodeBytes = 1 << 20;
 inline constexpr qsizetype kMaxPngTextChunkBytes = 1 << 20;
-inline constexpr int kMaxPngChunks = 100000;
-inline constexpr qsizetype kMaxSvgBytes = 1 << 20;
+inline constexpr int kMaxPngChunks = 50000;
+inline constexpr qsizetype kMaxSvgBytes = 512 << 10;
+inline constexpr int kMaxSvgDepth = 256;
 
 // A file is told by its content, never by its name: a PNG by the PNG
 // signature, an SVG as an XML document whose root element is svg in the SVG
@@ -48,8 +49,8 @@ inline constexpr qsizetype kMaxSvgBytes = 1 << 20;
 // - NoGeneticCode with a reason for one whose code cannot be had: a chunk
 //   with a bad CRC, a zlib stream that does not inflate or inflates beyond
 //   kMaxEmbeddedCodeBytes, a PNG that ends early or is damaged, XML that is
-//   not well-formed (entity expansion is capped: a bomb is such), no code in
-//   the SVG's first kMaxSvgBytes;
+//   not well-formed (entity expansion is capped: a bomb is such) or nested
+//   deeper than kMaxSvgDepth, no code in the SVG's first kMaxSvgBytes;
 // - FileSystem when the file cannot be read once it is known to be a
 //   picture.
 std::optional<QByteArray> EmbeddedGeneticCode(const QString& path);

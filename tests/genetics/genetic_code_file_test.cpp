@@ -476,8 +476,8 @@ TEST_F(GeneticCodeFile, PictureFilesGiveTheirCodeOrANamedMessageAtOnce) {
            "its XML is not well-formed in line 5: Entity expands to more characters than the entity expansion limit")},
       {"1GiB.svg", svg("<g>").replace("</svg>\n", ""),
        kDamaged.arg("%1", "its XML is not well-formed in line 5: Unexpected ''"), kGiB},
-      {"long.svg", svg(QByteArray(2 << 20, ' ') + svgMetadata(kCode)),
-       kDamaged.arg("%1", "none in its first 1024 KiB")},
+      {"long.svg", svg(QByteArray(1 << 20, ' ') + svgMetadata(kCode)), kDamaged.arg("%1", "none in its first 512 KiB")},
+      {"deep.svg", svg(QByteArray("<g>").repeated(100000)), kDamaged.arg("%1", "its elements nest more than 256 deep")},
       {"1GiB.txt", "", "Type mismatch in line 1 of \"%1\": Angle of gene 0", kGiB},
       {"page.html", "<html><body/></html>\r\n", "Type mismatch in line 1 of \"%1\": Angle of gene 0"}};
   const QString home = QDir::currentPath();
