@@ -203,8 +203,12 @@ void frmObject::actCopy_Triggered() {
     const std::shared_ptr<clsObject> picture = findPicture();
     if (!picture) return sayNotCreated(tr("Nothing was copied: picture %1 could not be created."));
     auto data = std::make_unique<QMimeData>();
-    data->setImageData(picDraw_->surface().image());
-    data->setText(QString::fromLatin1(GeneticCodeText(picture->GenCode)));
+    const QImage image = picDraw_->surface().image();
+    const ImageText text = ImageTextOf(*picture);
+    data->setImageData(image);
+    // Beside the image Qt offers, a PNG that carries the code.
+    data->setData(QStringLiteral("image/png"), PngBytes(image, text.title, text));
+    data->setText(QString::fromLatin1(text.geneticCode));
     QGuiApplication::clipboard()->setMimeData(data.release());
   });
 }
@@ -226,7 +230,7 @@ void frmObject::actExportImage_Triggered() {
     const ExportTarget target =
         exportTarget(kExportFilters, chosenExportFilter(kExportFilters, filter, kContext), path);
     ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), target.path,
-                  target.filter->format, target.filter->scale, target.filter->framing);
+                  target.filter->format, target.filter->scale, target.filter->framing, ImageTextOf(*picture));
     emit PictureWindowEvents::instance().exported(picture->ID, target.path);
   });
 }
