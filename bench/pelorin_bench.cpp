@@ -18,6 +18,7 @@
 #include "history/code_blob.h"
 #include "history/history_store.h"
 #include "picture/line_geometry.h"
+#include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "picture/picture_registry.h"
 #include "picture/picture_surface.h"
@@ -157,6 +158,22 @@ void BM_SaveGeneticCode(benchmark::State& state) {
   for (auto _ : state) SaveGeneticCode(sampleCode(), path);
 }
 BENCHMARK(BM_SaveGeneticCode);
+
+// Export as PNG at 1x and 4x, without (0) and with (1) the picture's text and
+// genetic code in the file, written atomically to a temporary folder.
+void BM_ExportPng(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("picture.png"));
+  clsGenSeq& code = sampleCode();
+  SegmentTable lines;
+  ComputeSegments(code, lines);
+  const ImageText text = state.range(1) != 0 ? ImageText{QStringLiteral("Picture 7"),
+                                                         QStringLiteral("Picture 7: random"), GeneticCodeText(code)}
+                                             : ImageText{};
+  const auto scale = static_cast<int>(state.range(0));
+  for (auto _ : state) ExportPicture(code, lines, Qt::white, path, ImageFormat::Png, scale, ImageFraming::Window, text);
+}
+BENCHMARK(BM_ExportPng)->ArgsProduct({{1, 4}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 void BM_ReadGeneticCode(benchmark::State& state) {
   const QByteArray text = GeneticCodeText(sampleCode());

@@ -148,9 +148,10 @@ void ExportPicture(clsGenSeq& code, const SegmentTable& lines, QColor background
   const QSize size = twipsSize(kPictureWidthTwips, kPictureHeightTwips);
   switch (format) {
     case ImageFormat::Png: {
-      const QImage image =
+      // Moved: the text goes into the image without copying its pixels.
+      QImage image =
           whole ? RenderWholePath(code, lines, size, scale, background) : RenderPicture(code, lines, scale, background);
-      WriteFileAtomically(path, PngBytes(image, path, text));
+      WriteFileAtomically(path, PngBytes(std::move(image), path, text));
       return;
     }
     case ImageFormat::Svg:
