@@ -9,7 +9,6 @@
 #include <cstring>
 #include <numbers>
 
-#include "genetics/embedded_code.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_export.h"
@@ -88,22 +87,20 @@ TEST_F(CommandLine, WritesTheFormatAskedOrOnAFailureOrUsageErrorSaysWhatAndWrite
   WriteFileAtomically(dir.filePath("mismatch.txt"), fileLines.join('\n'));
   WriteFileAtomically(dir.filePath("kept.png"), "old");
   ASSERT_TRUE(QFile::link("kept.png", dir.filePath("same.png")));
-  // The code as a Pelorin PNG and SVG carry it, and a PNG that carries none.
-  QImage image = RenderPicture(code, lines, 1, Qt::white);
-  ASSERT_TRUE(image.save(dir.filePath("holiday.png")));
-  image.setText(kPngCodeKeyword, QString::fromLatin1(bytes("pic.txt")));
-  ASSERT_TRUE(image.save(dir.filePath("code.png")));
-  WriteFileAtomically(dir.filePath("code.svg"),
-                      "<svg xmlns=\"http://www.w3.org/2000/svg\"><metadata><c:" + QByteArray(kSvgCodeElement) +
-                          " xmlns:c=\"" + kSvgCodeNamespace + "\">" + bytes("pic.txt").replace("\r", "&#13;") +
-                          "</c:" + kSvgCodeElement + "></metadata></svg>");
+  // The drawing as the program draws it, carrying the file it was read from.
+  const ImageText text{QStringLiteral("pic.txt"), QStringLiteral("Rendered from \"pic.txt\""), bytes("pic.txt")};
+  // The code as the program's PNG and SVG carry it, and a PNG that carries none.
+  ExportPicture(code, lines, Qt::white, dir.filePath("code.png"), ImageFormat::Png, 2, ImageFraming::Window, text);
+  WriteFileAtomically(dir.filePath("code.svg"), PictureSvg(code, lines, Qt::white, text));
+  ASSERT_TRUE(RenderPicture(code, lines, 1, Qt::white).save(dir.filePath("holiday.png")));
+  const ImageText fromPng{QStringLiteral("code.png"), QStringLiteral("Rendered from \"code.png\""), bytes("pic.txt")};
   // Status 0: how the last file named begins; else how standard error does.
   const std::tuple<QString, QStringList, int, QByteArray> cases[] = {
-      {kRender, {"pic.txt", "a.svg"}, 0, PictureSvg(code, lines, Qt::white)},
+      {kRender, {"pic.txt", "a.svg"}, 0, PictureSvg(code, lines, Qt::white, text)},
       {kRender, {"--format=PNG", "pic.txt", "b.svg"}, 0, "\x89PNG"},
-      {kRender, {"--whole", "pic.txt", "w.svg"}, 0, WholePathSvg(code, lines, QSize(113, 105), Qt::white)},
+      {kRender, {"--whole", "pic.txt", "w.svg"}, 0, WholePathSvg(code, lines, QSize(113, 105), Qt::white, text)},
       {kRender, {"mismatch.txt", "kept.png"}, 1, "Type mismatch in line 36 of \"mismatch.txt\": ColorRed of gene 4\n"},
-      {kRender, {"--format=svg", "code.png", "c.svg"}, 0, PictureSvg(code, lines, Qt::white)},
+      {kRender, {"--format=svg", "code.png", "c.svg"}, 0, PictureSvg(code, lines, Qt::white, fromPng)},
       {kBreed, {"--rate=0", "code.png", "code.svg", "-o", "child.txt"}, 0, bytes("pic.txt")},
       {kRender, {"holiday.png", "x.png"}, 1, "\"holiday.png\" holds no Pelorin genetic code.\n"},
       {kBreed, {"-o", "kept.png", "pic.txt", "same.png"}, 2, "CHILD_FILE \"kept.png\" is the parent file \"same.png\""},

@@ -203,8 +203,12 @@ void frmObject::actCopy_Triggered() {
     const std::shared_ptr<clsObject> picture = findPicture();
     if (!picture) return sayNotCreated(tr("Nothing was copied: picture %1 could not be created."));
     auto data = std::make_unique<QMimeData>();
-    data->setImageData(picDraw_->surface().image());
-    data->setText(QString::fromLatin1(GeneticCodeText(picture->GenCode)));
+    const QImage image = picDraw_->surface().image();
+    const ImageText text = ImageTextOf(*picture);
+    data->setImageData(image);
+    // Beside the image Qt offers, a PNG that carries the code.
+    data->setData(QStringLiteral("image/png"), PngBytes(image, text.title, text));
+    data->setText(QString::fromLatin1(text.geneticCode));
     QGuiApplication::clipboard()->setMimeData(data.release());
   });
 }
@@ -225,9 +229,10 @@ void frmObject::actExportImage_Triggered() {
     if (path.isEmpty()) return;
     const ExportTarget target =
         exportTarget(kExportFilters, chosenExportFilter(kExportFilters, filter, kContext), path);
+    const ImageText text = ImageTextOf(*picture);
     ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), target.path,
-                  target.filter->format, target.filter->scale, target.filter->framing);
-    emit PictureWindowEvents::instance().exported(picture->ID, target.path);
+                  target.filter->format, target.filter->scale, target.filter->framing, text);
+    emit PictureWindowEvents::instance().exported(picture->ID, target.path, text.geneticCode);
   });
 }
 
