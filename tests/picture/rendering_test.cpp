@@ -11,9 +11,12 @@
 
 #include "genetics/embedded_code.h"
 #include "genetics/gene_sequence.h"
+#include "genetics/genetic_code_file.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
 #include "picture/picture_surface.h"
+#include "platform/numbers.h"
+#include "support/fixed_random.h"
 
 namespace pelorin {
 namespace {
@@ -237,6 +240,32 @@ TEST_P(PngExport, IsThePictureDrawnAfreshAtTheScale) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, PngExport, ::testing::Values(1, 2, 4));
+
+// Every trait of every gene, written under either decimal separator, comes
+// back from each picture file the program writes as Save wrote it.
+TEST(PictureFileCode, ReadsBackFromEveryPictureFileAsSaved) {
+  testing::FixedRandom random{99};
+  Seam<RandomSource>::Scope fixed(random);
+  clsGenSeq written;
+  for (std::int16_t k = 0; k < kGeneCount; ++k) written.GetGene(k)->Random();
+  written.SetGAngle(3, -1.0 / 3.0);  // 15 digits
+  const SegmentTable lines{};        // where they are drawn does not matter here
+  QTemporaryDir dir;
+  const std::tuple<const char*, ImageFormat, int> files[] = {
+      {"picture.png", ImageFormat::Png, 1}, {"large.png", ImageFormat::Png, 4}, {"picture.svg", ImageFormat::Svg, 1}};
+  for (const NumberFormat format : {NumberFormat{u'.', u','}, NumberFormat{u',', u'.'}}) {
+    ScopedNumberFormat writing(format);
+    const ImageText text{QStringLiteral("Picture 1"), QStringLiteral("Random"), GeneticCodeText(written)};
+    ASSERT_TRUE(text.geneticCode.contains(QByteArray("-0") + static_cast<char>(format.decimal.unicode())));
+    for (const auto& [name, type, scale] : files) {
+      const QString path = dir.filePath(QString::fromLatin1(name));
+      ExportPicture(written, lines, kBackground, path, type, scale, ImageFraming::Window, text);
+      clsGenSeq read;
+      read.LoadExisting(path, 0.0);
+      EXPECT_EQ(GeneticCodeText(read), text.geneticCode) << name << " with " << char(format.decimal.unicode());
+    }
+  }
+}
 
 }  // namespace
 }  // namespace pelorin
