@@ -7,6 +7,7 @@
 #include "cli/code_files.h"
 #include "cli/command_line.h"
 #include "genetics/gene_sequence.h"
+#include "genetics/genetic_code_file.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
 #include "platform/failure.h"
@@ -81,8 +82,11 @@ void render(const QStringList& arguments) {
     failure.withPath(input);  // a segment that overflows names no file of its own
     throw;
   }
+  // No picture number outside the program: the file read names the picture.
+  const ImageText text{QFileInfo(input).fileName(), QStringLiteral("Rendered from \"%1\"").arg(input),
+                       GeneticCodeText(code)};
   ExportPicture(code, lines, background, output, format, scale,
-                line.has(QStringLiteral("--whole")) ? ImageFraming::WholePath : ImageFraming::Window);
+                line.has(QStringLiteral("--whole")) ? ImageFraming::WholePath : ImageFraming::Window, text);
 }
 
 }  // namespace

@@ -171,8 +171,8 @@ void HistoryRecorder::recordSaved(PictureNumber number, const QString& path, con
   push([number, path, bytes](HistoryStore& store) { store.recordSaved(number, path, bytes); });
 }
 
-void HistoryRecorder::recordExported(PictureNumber number, const QString& path) {
-  push([number, path](HistoryStore& store) { store.recordExported(number, path); });
+void HistoryRecorder::recordExported(PictureNumber number, const QString& path, const QByteArray& code) {
+  push([number, path, code](HistoryStore& store) { store.recordExported(number, path, code); });
 }
 
 void HistoryRecorder::forgetRun(RunId run) {

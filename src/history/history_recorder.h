@@ -56,7 +56,7 @@ class HistoryRecorder {
   void recordMoved(PictureNumber number, QPoint position);
   void recordParentBox(PictureNumber number, bool ticked);
   void recordSaved(PictureNumber number, const QString& path, const QByteArray& bytes);
-  void recordExported(PictureNumber number, const QString& path);
+  void recordExported(PictureNumber number, const QString& path, const QByteArray& code);
   // HistoryStore::forgetRun, in its turn with the records.
   void forgetRun(RunId run);
   // Writes what is queued and ends the run; records nothing more.

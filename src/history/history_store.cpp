@@ -700,8 +700,8 @@ void HistoryStore::recordParentBox(PictureNumber number, bool ticked) {
 void HistoryStore::recordSaved(PictureNumber number, const QString& path, const QByteArray& bytes) {
   recordEvent(number, kSaved, std::nullopt, path, HashOf(bytes));
 }
-void HistoryStore::recordExported(PictureNumber number, const QString& path) {
-  recordEvent(number, kExported, std::nullopt, path, {});
+void HistoryStore::recordExported(PictureNumber number, const QString& path, const QByteArray& code) {
+  recordEvent(number, kExported, std::nullopt, path, HashOf(code));
 }
 
 QByteArray HistoryStore::HashOf(const QByteArray& bytes) {

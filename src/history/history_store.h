@@ -195,7 +195,9 @@ class HistoryStore {
   void recordParentBox(PictureNumber number, bool ticked);
   // bytes: exactly what was written to path.
   void recordSaved(PictureNumber number, const QString& path, const QByteArray& bytes);
-  void recordExported(PictureNumber number, const QString& path);
+  // code: the genetic code file's bytes the image carries; a file carrying
+  // them leads back to the picture as a saved file does (savedBy).
+  void recordExported(PictureNumber number, const QString& path, const QByteArray& code);
 
   // Newest first. Runs that made no picture, in themselves or in the runs
   // they continue, are left out, except this one.

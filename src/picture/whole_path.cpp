@@ -131,14 +131,17 @@ QImage RenderWholePath(clsGenSeq& code, const SegmentTable& lines, QSize logical
   return image;
 }
 
-QByteArray WholePathSvg(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, QColor background) {
+QByteArray WholePathSvg(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, QColor background,
+                        const ImageText& text) {
   const QSize size = logicalSize.expandedTo(QSize(1, 1));
   const PathFrame frame = FrameWholePath(code, lines, QRectF(QPointF(0, 0), size));
-  return SegmentsSvg(code, lines, size, BackgroundOrWhite(background),
-                     [&frame](const clsLine& line, const clsGene& gene) {
-                       return PlacedSegment{place(frame, line.StartX, line.StartY), place(frame, line.EndX, line.EndY),
-                                            penAt(penTwips(gene), frame.scale)};
-                     });
+  return SegmentsSvg(
+      code, lines, size, BackgroundOrWhite(background),
+      [&frame](const clsLine& line, const clsGene& gene) {
+        return PlacedSegment{place(frame, line.StartX, line.StartY), place(frame, line.EndX, line.EndY),
+                             penAt(penTwips(gene), frame.scale)};
+      },
+      text);
 }
 
 }  // namespace pelorin

@@ -8,6 +8,7 @@
 #include <QSize>
 
 #include "picture/line_geometry.h"
+#include "picture/picture_export.h"
 
 class QPainter;
 
@@ -42,6 +43,7 @@ QImage RenderWholePath(clsGenSeq& code, const SegmentTable& lines, QSize logical
                        QColor background);
 
 // The whole path as SVG text of logicalSize logical pixels (see SegmentsSvg).
-QByteArray WholePathSvg(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, QColor background);
+QByteArray WholePathSvg(clsGenSeq& code, const SegmentTable& lines, QSize logicalSize, QColor background,
+                        const ImageText& text = {});
 
 }  // namespace pelorin

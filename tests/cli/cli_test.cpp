@@ -86,11 +86,13 @@ TEST_F(CommandLine, WritesTheFormatAskedOrOnAFailureOrUsageErrorSaysWhatAndWrite
   fileLines[35] = "red\r";  // ColorRed of gene 4
   WriteFileAtomically(dir.filePath("mismatch.txt"), fileLines.join('\n'));
   WriteFileAtomically(dir.filePath("kept.png"), "old");
+  // The drawing as the program draws it, carrying the file it was read from.
+  const ImageText text{QStringLiteral("pic.txt"), QStringLiteral("Rendered from \"pic.txt\""), bytes("pic.txt")};
   // Status 0: how the last file named begins; else how standard error does.
   const std::tuple<QString, QStringList, int, QByteArray> cases[] = {
-      {kRender, {"pic.txt", "a.svg"}, 0, PictureSvg(code, lines, Qt::white)},
+      {kRender, {"pic.txt", "a.svg"}, 0, PictureSvg(code, lines, Qt::white, text)},
       {kRender, {"--format=PNG", "pic.txt", "b.svg"}, 0, "\x89PNG"},
-      {kRender, {"--whole", "pic.txt", "w.svg"}, 0, WholePathSvg(code, lines, QSize(113, 105), Qt::white)},
+      {kRender, {"--whole", "pic.txt", "w.svg"}, 0, WholePathSvg(code, lines, QSize(113, 105), Qt::white, text)},
       {kRender, {"mismatch.txt", "kept.png"}, 1, "Type mismatch in line 36 of \"mismatch.txt\": ColorRed of gene 4\n"},
       {kBreed, {"-o", "x.png", "none.txt"}, 1, "File access error in \"none.txt\": No such file or directory\n"},
       {kBreed, {"-o", "x.png", "--rate", "fast"}, 2, "The Mutation Rate must be a number."},

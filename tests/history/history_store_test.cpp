@@ -124,7 +124,10 @@ TEST_F(RecordTest, EventsChangeWhatAPictureIs) {
   pictures = store.picturesOf(*store.currentRun());
   EXPECT_TRUE(pictures[0].open);
   EXPECT_FALSE(pictures[0].ticked);  // a reopened picture comes back unticked
-  store.recordExported(0, QStringLiteral("/tmp/a.png"));
+  store.recordExported(0, QStringLiteral("/tmp/a.png"), "code");
+  // A file carrying that code leads back to the picture, as a saved one does.
+  ASSERT_TRUE(store.savedBy("code"));
+  EXPECT_EQ(store.savedBy("code")->number, 0);
   store.recordClosed(99);  // never recorded: nothing happens
   EXPECT_TRUE(store.recording());
 }

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "genetics/embedded_code.h"
 #include "genetics/gene_sequence.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_export.h"
@@ -169,24 +170,32 @@ class PictureExport : public ::testing::Test {
   SegmentTable lines;
 };
 
-TEST_F(PictureExport, SvgHoldsExactlyTheDrawnSegments) {
-  QXmlStreamReader xml(PictureSvg(code, lines, kBackground));
+// Text an XML or PNG writer could spoil: markup, quotes, CR LF and a lone CR,
+// blanks at the ends, a character beyond Latin-1.
+const ImageText kText{QStringLiteral("Picture <7> & \"8\""), QStringLiteral(" read from a\u00e9\u20ac.txt "),
+                      QByteArray("1.5\r\n<2>&amp;\r\n\r\n3\r4\n")};
+
+TEST_F(PictureExport, SvgHoldsExactlyTheDrawnSegmentsAndItsText) {
+  QXmlStreamReader xml(PictureSvg(code, lines, kBackground, kText));
   std::vector<SvgLine> found;
-  QString size, fill;
-  while (xml.readNextStartElement()) {
+  QString size, fill, title, description, geneticCode;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     const auto a = xml.attributes();
-    if (xml.name() == QLatin1String("svg")) {
-      size = a.value("width").toString() + QLatin1Char('x') + a.value("height").toString();
-      continue;  // into its children
+    const QString name = xml.name().toString();
+    if (name == QLatin1String("svg")) size = a.value("width").toString() + 'x' + a.value("height").toString();
+    if (name == QLatin1String("title")) title = xml.readElementText();
+    if (name == QLatin1String("desc")) description = xml.readElementText();
+    if (name == QLatin1String("genetic-code") && xml.namespaceUri() == QLatin1String(kSvgCodeNamespace)) {
+      geneticCode = xml.readElementText();
     }
-    if (xml.name() == QLatin1String("rect")) fill = a.value("fill").toString();
-    if (xml.name() == QLatin1String("line")) {
+    if (name == QLatin1String("rect")) fill = a.value("fill").toString();
+    if (name == QLatin1String("line")) {
       found.emplace_back(a.value("x1").toDouble(), a.value("y1").toDouble(), a.value("x2").toDouble(),
                          a.value("y2").toDouble(), a.value("stroke").toString().toStdString(),
                          a.value("stroke-width").toString().toStdString(),
                          a.value("stroke-linecap").toString().toStdString());
     }
-    xml.skipCurrentElement();
   }
   ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
   EXPECT_EQ(size, QStringLiteral("113x105"));
@@ -197,6 +206,9 @@ TEST_F(PictureExport, SvgHoldsExactlyTheDrawnSegments) {
       {17 / 15.0, 1574 / 15.0, -300 / 15.0, 32767 / 15.0, "rgb(1,2,3)", "16", "square"},
   };
   EXPECT_EQ(found, expected);
+  EXPECT_EQ(title, kText.title);
+  EXPECT_EQ(description, kText.description);
+  EXPECT_EQ(geneticCode.toLatin1(), kText.geneticCode);
 }
 
 class PngExport : public PictureExport, public ::testing::WithParamInterface<int> {};
@@ -205,9 +217,13 @@ TEST_P(PngExport, IsThePictureDrawnAfreshAtTheScale) {
   const int scale = GetParam();
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("picture.png"));
-  ExportPicture(code, lines, kBackground, path, ImageFormat::Png, scale);
+  ExportPicture(code, lines, kBackground, path, ImageFormat::Png, scale, ImageFraming::Window, kText);
   QImage written(path);
   ASSERT_FALSE(written.isNull());
+  EXPECT_EQ(written.text(QStringLiteral("Title")), kText.title);
+  EXPECT_EQ(written.text(QStringLiteral("Description")), kText.description);
+  EXPECT_EQ(written.text(QStringLiteral("Software")), QStringLiteral("Pelorin 1.0"));
+  EXPECT_EQ(written.text(QStringLiteral("pelorin_genetic_code")).toLatin1(), kText.geneticCode);
   EXPECT_EQ(written.size(), QSize(113, 105) * scale);
   const QImage drawn = RenderPicture(code, lines, scale, kBackground);
   EXPECT_EQ(written.convertToFormat(drawn.format()), drawn);

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
-#include "genetics/genetic_code_file.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
 #include "platform/failure.h"
@@ -44,11 +43,12 @@ QUrl LocalFileUrl(const QString& name) {
 std::unique_ptr<QMimeData> PictureMimeData(clsObject& picture, const QImage& image, OfferFile withFile) {
   const QString file = QStringLiteral("picture-%1.png").arg(plainNumberText(picture.ID));
   const QString path = withFile == OfferFile::Yes ? QDir(DragFolder()).filePath(file) : file;
-  const QByteArray png = PngBytes(image, path);
+  const ImageText text = ImageTextOf(picture);
+  const QByteArray png = PngBytes(image, path, text);
   auto data = std::make_unique<QMimeData>();
   data->setImageData(image);
   data->setData(QStringLiteral("image/png"), png);
-  data->setText(QString::fromLatin1(GeneticCodeText(picture.GenCode)));
+  data->setText(QString::fromLatin1(text.geneticCode));
   if (withFile == OfferFile::Yes) {
     WriteFileAtomically(path, png);
     data->setUrls({LocalFileUrl(path)});

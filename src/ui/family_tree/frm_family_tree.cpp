@@ -299,7 +299,8 @@ void frmFamilyTree::exportTo(const QString& path, bool svg, int scale) const {
   drawing.framing =
       cbxWholePaths_->isChecked() ? family_tree::CellFraming::WholePath : family_tree::CellFraming::Window;
   WriteFileAtomically(
-      path, svg ? family_tree::FamilyTreeSvg(drawing) : PngBytes(family_tree::FamilyTreeImage(drawing, scale), path));
+      path, svg ? family_tree::FamilyTreeSvg(drawing)
+                : PngBytes(family_tree::FamilyTreeImage(drawing, scale), path, ImageText{windowTitle(), {}, {}}));
 }
 
 void frmFamilyTree::exportTree() {

@@ -48,11 +48,13 @@ HistoryKeeper::HistoryKeeper(QWidget* window, std::function<BoxTexts()> boxTexts
             recorder_->recordSaved(number, QFileInfo(path).absoluteFilePath(), bytes);
             recorded();
           });
-  connect(&events, &PictureWindowEvents::exported, this, [this](PictureNumber number, const QString& path) {
-    if (!recording()) return;
-    recorder_->recordExported(number, QFileInfo(path).absoluteFilePath());
-    recorded();
-  });
+  connect(&events, &PictureWindowEvents::exported, this,
+          [this](PictureNumber number, const QString& path, const QByteArray& code) {
+            if (!recording()) return;
+            saves_[history::HistoryStore::HashOf(code)] = number;
+            recorder_->recordExported(number, QFileInfo(path).absoluteFilePath(), code);
+            recorded();
+          });
 }
 
 HistoryKeeper::~HistoryKeeper() { endRun(); }

@@ -254,9 +254,10 @@ void frmObject::actExportImage_Triggered() {
     if (path.isEmpty()) return;
     const ExportTarget target =
         exportTarget(kExportFilters, chosenExportFilter(kExportFilters, filter, kContext), path);
+    const ImageText text = ImageTextOf(*picture);
     ExportPicture(picture->GenCode, picture->Segments(), picDraw_->surface().background(), target.path,
-                  target.filter->format, target.filter->scale, target.filter->framing);
-    emit PictureWindowEvents::instance().exported(picture->ID, target.path);
+                  target.filter->format, target.filter->scale, target.filter->framing, text);
+    emit PictureWindowEvents::instance().exported(picture->ID, target.path, text.geneticCode);
   });
 }
 

@@ -42,7 +42,8 @@ class PictureWindowEvents : public QObject {
   void moved(pelorin::PictureNumber number, QPoint position);
   // bytes: exactly what was written to path.
   void saved(pelorin::PictureNumber number, const QString& path, const QByteArray& bytes);
-  void exported(pelorin::PictureNumber number, const QString& path);
+  // code: the genetic code file's bytes the image carries.
+  void exported(pelorin::PictureNumber number, const QString& path, const QByteArray& code);
   // The user asked for the family tree of picture number.
   void familyTreeAsked(pelorin::PictureNumber number);
 };
