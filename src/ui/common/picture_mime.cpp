@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <optional>
 
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
@@ -40,10 +41,10 @@ QUrl LocalFileUrl(const QString& name) {
   return url;
 }
 
-std::unique_ptr<QMimeData> PictureMimeData(clsObject& picture, const QImage& image, OfferFile withFile) {
-  const QString file = QStringLiteral("picture-%1.png").arg(plainNumberText(picture.ID));
+std::unique_ptr<QMimeData> PictureMimeData(PictureNumber number, const QImage& image, const ImageText& text,
+                                           OfferFile withFile) {
+  const QString file = QStringLiteral("picture-%1.png").arg(plainNumberText(number));
   const QString path = withFile == OfferFile::Yes ? QDir(DragFolder()).filePath(file) : file;
-  const ImageText text = ImageTextOf(picture);
   const QByteArray png = PngBytes(image, path, text);
   auto data = std::make_unique<QMimeData>();
   data->setImageData(image);
@@ -56,11 +57,15 @@ std::unique_ptr<QMimeData> PictureMimeData(clsObject& picture, const QImage& ima
   return data;
 }
 
-void DragPicture(QWidget* source, clsObject& picture, const QImage& image) {
+std::unique_ptr<QMimeData> PictureMimeData(clsObject& picture, const QImage& image, OfferFile withFile) {
+  return PictureMimeData(picture.ID, image, ImageTextOf(picture), withFile);
+}
+
+void DragPicture(QWidget* source, PictureNumber number, const QImage& image, const ImageText& text) {
   std::unique_ptr<QMimeData> data;
   const QString doing =
-      QCoreApplication::translate("pelorin::PictureMime", "dragging picture %1").arg(plainNumberText(picture.ID));
-  if (!reportFailures(source, doing, [&] { data = PictureMimeData(picture, image, OfferFile::Yes); })) return;
+      QCoreApplication::translate("pelorin::PictureMime", "dragging picture %1").arg(plainNumberText(number));
+  if (!reportFailures(source, doing, [&] { data = PictureMimeData(number, image, text, OfferFile::Yes); })) return;
   auto* drag = new QDrag(source);
   drag->setMimeData(data.release());
   QImage small = image.scaled(kDragImageSide, kDragImageSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -68,6 +73,12 @@ void DragPicture(QWidget* source, clsObject& picture, const QImage& image) {
   drag->setPixmap(QPixmap::fromImage(small));
   drag->setHotSpot(QPoint(small.width() / 2, small.height() / 2));
   drag->exec(Qt::CopyAction, Qt::CopyAction);
+}
+
+void DragPicture(QWidget* source, clsObject& picture, const QImage& image) {
+  std::optional<ImageText> text;
+  if (!reportFailures(source, [&] { text = ImageTextOf(picture); })) return;
+  DragPicture(source, picture.ID, image, *text);
 }
 
 }  // namespace pelorin

@@ -6,6 +6,9 @@
 #include <QUrl>
 #include <memory>
 
+#include "app_state/mod_object.h"
+#include "picture/picture_export.h"
+
 class QWidget;
 
 namespace pelorin {
@@ -20,6 +23,10 @@ class clsObject;
 // write or encode.
 enum class OfferFile { No, Yes };
 std::unique_ptr<QMimeData> PictureMimeData(clsObject& picture, const QImage& image, OfferFile withFile);
+// The same for any picture numbered number: its image and the text its PNG
+// carries (ImageText: title, origin line, genetic code).
+std::unique_ptr<QMimeData> PictureMimeData(PictureNumber number, const QImage& image, const ImageText& text,
+                                           OfferFile withFile);
 
 // The program's private temporary folder for dragged files, made on first
 // use and removed with everything in it when the program ends. Fails with
@@ -34,5 +41,7 @@ QUrl LocalFileUrl(const QString& name);
 // small image of it under the pointer. Returns when the drop is done or
 // cancelled; a failure is reported over source.
 void DragPicture(QWidget* source, clsObject& picture, const QImage& image);
+// The same for PictureMimeData(number, image, text, OfferFile::Yes).
+void DragPicture(QWidget* source, PictureNumber number, const QImage& image, const ImageText& text);
 
 }  // namespace pelorin
