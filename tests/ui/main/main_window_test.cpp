@@ -21,6 +21,7 @@
 #include "support/gui_fixture.h"
 #include "support/line_picture.h"
 #include "ui/board/frm_board.h"
+#include "ui/common/cell_grid_view.h"
 
 namespace pelorin {
 namespace {
@@ -209,10 +210,14 @@ class Drops : public testing::MainWindowTest {
     }
     return list;
   }
+  // The window dropped on.
+  QWidget* window(bool onBoard) {
+    if (onBoard) main.board().show();
+    return onBoard ? static_cast<QWidget*>(&main.board()) : &main;
+  }
+  // What the pointer is over: the board's cells, the main window's Open button.
   QWidget* target(bool onBoard) {
-    if (!onBoard) return &main;
-    main.board().show();
-    return &main.board();
+    return onBoard ? static_cast<QAbstractItemView&>(main.board().view()).viewport() : child<QWidget>(main, "btnOpen");
   }
   // Sends the drag's entry, then the drop when the entry was taken; true when taken.
   static bool drop(QWidget* onto, QMimeData& data) {
@@ -271,6 +276,7 @@ TEST_F(Drops, OnlyLocalFilesOrTextAreTakenOnTheMainWindowAndTheBoard) {
       QMimeData data;
       row.fill(data);
       QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      window(onBoard);
       QCoreApplication::sendEvent(target(onBoard), &enter);
       EXPECT_EQ(enter.isAccepted(), row.taken);
     }
@@ -295,8 +301,7 @@ TEST_P(Dropping, MakesAPictureOfEachItemInOrderAndOneMessageNamesEveryFailure) {
   QMimeData data;
   if (!row.files.isEmpty()) data.setUrls(urls(row.files));
   if (row.text != nullptr) data.setText(qstrcmp(row.text, "good") == 0 ? QString::fromLatin1(good) : row.text);
-  QWidget* onto = target(row.onBoard);
-  ASSERT_TRUE(drop(onto, data));
+  ASSERT_TRUE(drop(target(row.onBoard), data));
   EXPECT_EQ(modObject::Registry().count(), 0u);  // made later, one per turn
   drain();
   QStringList expected;
@@ -312,7 +317,7 @@ TEST_P(Dropping, MakesAPictureOfEachItemInOrderAndOneMessageNamesEveryFailure) {
   for (QString line : row.failures) lines << line.replace(QStringLiteral("%1"), dir.path());
   EXPECT_EQ(messages.texts, lines.isEmpty() ? QStringList() : QStringList{lines.join('\n')});
   if (!lines.isEmpty()) {
-    EXPECT_EQ(messages.parents, QList<QWidget*>{onto});
+    EXPECT_EQ(messages.parents, QList<QWidget*>{window(row.onBoard)});
   }
   EXPECT_EQ(visibleWindowsNamed(QStringLiteral("ErrorMR")), QString::fromLatin1(row.rate) == "x" ? 1 : 0);
 }
@@ -356,7 +361,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Drops, AThousandFilesAreMadeOnePerTurnWithoutHoldingTheWindow) {
   QMimeData data;
   data.setUrls(QList<QUrl>(1000, urls({"good.txt"}).front()));
-  ASSERT_TRUE(drop(&main, data));
+  ASSERT_TRUE(drop(target(false), data));
   qint64 longest = 0;
   int turns = 0;
   for (std::size_t before = 0; main.dropsWaiting() > 0; before = modObject::Registry().count()) {
