@@ -38,7 +38,7 @@ std::vector<DroppedItem> DroppedItems(const QMimeData& data) {
       if (std::optional<QString> name = localName(url)) {
         items.push_back({DroppedItem::Kind::File, *name});
       } else {
-        items.push_back({DroppedItem::Kind::Elsewhere, url.toString()});
+        items.push_back({DroppedItem::Kind::Elsewhere, url.toDisplayString()});  // no password shown
       }
     }
   } else if (hasText(data)) {

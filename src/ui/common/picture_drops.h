@@ -19,8 +19,6 @@ struct DroppedItem {
   };
   Kind kind;
   QString value;
-
-  bool operator==(const DroppedItem&) const = default;
 };
 
 // What a drop of data makes pictures from: its URLs when it has any (what a
