@@ -8,7 +8,9 @@
 #include "picture/picture_surface.h"
 #include "platform/numbers.h"
 #include "ui/common/front_window.h"
+#include "ui/common/picture_mime.h"
 #include "ui/common/plain_text.h"
+#include "ui/common/user_messages.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_events.h"
 #include "ui/picture_window/picture_window_handle.h"
@@ -73,7 +75,24 @@ bool BoardModel::setData(const QModelIndex& index, const QVariant& value, int ro
 
 Qt::ItemFlags BoardModel::flags(const QModelIndex& index) const {
   if (rowAt(index) == nullptr) return Qt::NoItemFlags;
-  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren |
+         Qt::ItemIsDragEnabled;
+}
+
+QStringList BoardModel::mimeTypes() const {
+  return {QStringLiteral("application/x-qt-image"), QStringLiteral("image/png"), QStringLiteral("text/plain"),
+          QStringLiteral("text/uri-list")};
+}
+
+QMimeData* BoardModel::mimeData(const QModelIndexList& indexes) const {
+  const Row* row = indexes.isEmpty() ? nullptr : rowAt(indexes.front());
+  if (row == nullptr || !row->window) return nullptr;
+  std::unique_ptr<QMimeData> data;
+  // Asked from the view's mouse handling: a failure is shown, nothing dragged.
+  reportFailures(row->window, [&] {
+    data = PictureMimeData(*row->picture, row->window->picDraw()->surface().image(), OfferFile::Yes);
+  });
+  return data.release();
 }
 
 std::shared_ptr<clsObject> BoardModel::picture(const QModelIndex& index) const {

@@ -37,6 +37,10 @@ class BoardModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // A dragged cell offers its picture as the window's Copy does, and as a
+  // file (PictureMimeData); only the first of indexes is taken.
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
   // The row's picture and its window; null for an invalid index. The
   // delegate reads roles instead; the tests reach a row's picture through these.

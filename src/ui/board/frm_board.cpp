@@ -41,6 +41,9 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
   view_->setAccessibleName(tr("Open pictures"));
   view_->setItemDelegate(delegate_);
   view_->setModel(model_);
+  // Cells are dragged out; drops are the board's own (PictureDropTarget).
+  view_->setDragEnabled(true);
+  view_->setDragDropMode(QAbstractItemView::DragOnly);
   connect(view_, &QAbstractItemView::activated, model_, &BoardModel::bringToFront);
   auto* actClose = new QAction(tr("Close Picture Window"), view_);
   actClose->setObjectName(QStringLiteral("actClose"));

@@ -42,27 +42,31 @@ UserMessages& UserMessages::standard() {
   return messages;
 }
 
-bool reportFailures(QWidget* parent, const QString& doing, const std::function<void()>& work) {
+std::optional<QString> failureText(const QString& doing, const std::function<void()>& work) {
   const auto unfinished = [&doing] {
     return doing.isEmpty()
                ? QCoreApplication::translate("pelorin::UserMessages", "Pelorin could not finish what it was doing")
                : QCoreApplication::translate("pelorin::UserMessages", "Could not finish %1").arg(doing);
   };
-  QString text;
   try {
     work();
-    return true;
+    return std::nullopt;
   } catch (const Failure& failure) {
-    text = failure.message();
+    return failure.message();
   } catch (const std::bad_alloc&) {
-    text = unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": not enough memory.");
+    return unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": not enough memory.");
   } catch (...) {
-    text = unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": an unexpected error occurred.");
+    return unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": an unexpected error occurred.");
   }
+}
+
+bool reportFailures(QWidget* parent, const QString& doing, const std::function<void()>& work) {
+  const std::optional<QString> text = failureText(doing, work);
+  if (!text) return true;
   // Reporting must not throw out of a slot either.
   try {
     Seam<UserMessages>::current().showFailure(parent, QCoreApplication::translate("pelorin::UserMessages", "Pelorin"),
-                                              text);
+                                              *text);
   } catch (...) {
   }
   return false;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "platform/seam.h"
 
@@ -34,6 +35,10 @@ class UserMessages {
 // doing is a phrase such as `saving picture 3 to "pic.txt"` (empty: a
 // general sentence). True when work finished without a throw.
 bool reportFailures(QWidget* parent, const QString& doing, const std::function<void()>& work);
+// The same without showing it: the text reportFailures would show, or none
+// when work finished without a throw. For work that gathers several failures
+// into one message.
+std::optional<QString> failureText(const QString& doing, const std::function<void()>& work);
 bool reportFailures(QWidget* parent, const std::function<void()>& work);
 
 }  // namespace pelorin

@@ -1,5 +1,6 @@
 #include "ui/family_tree/family_tree_view.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "picture/picture_surface.h"
 #include "ui/common/plain_text.h"
@@ -244,6 +246,7 @@ void FamilyTreeView::mousePressEvent(QMouseEvent* event) {
   dragFrom_ = event->position().toPoint();
   dragged_ = false;
   const std::size_t cell = cellAt(event->position());
+  pressedCell_ = cell;
   if (cell != Family::npos) setCurrentCell(cell);
 }
 
@@ -251,6 +254,14 @@ void FamilyTreeView::mouseMoveEvent(QMouseEvent* event) {
   if (dragFrom_ && (event->buttons() & Qt::LeftButton)) {
     const QPoint at = event->position().toPoint();
     const QPoint moved = at - *dragFrom_;
+    if (pressedCell_ != Family::npos) {
+      // A cell is dragged out, not the tree.
+      if (moved.manhattanLength() < QApplication::startDragDistance()) return;
+      const std::size_t cell = std::exchange(pressedCell_, Family::npos);
+      dragFrom_.reset();
+      emit cellDragged(cell);
+      return;
+    }
     if (!dragged_ && moved.manhattanLength() < kDragStart) return;
     dragged_ = true;
     viewport()->setCursor(Qt::ClosedHandCursor);
@@ -265,6 +276,7 @@ void FamilyTreeView::mouseMoveEvent(QMouseEvent* event) {
 void FamilyTreeView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     dragFrom_.reset();
+    pressedCell_ = Family::npos;
     viewport()->unsetCursor();
   }
   QAbstractScrollArea::mouseReleaseEvent(event);

@@ -20,11 +20,13 @@ struct FamilyTreeScene {
   family_tree::TreeDrawing drawing;  // over family and layout
   std::vector<QString> lineTips;     // lineTips[i]: the tooltip of layout.lines[i]
   std::vector<QString> cellTips;     // cellTips[i]: of layout.cells[i], the picture's origin line
+  std::vector<QString> cellOrigins;  // cellOrigins[i]: that origin line alone, as its window's tooltip gives it
 };
 
 // Shows a family tree, parents above children: only what is in view is
 // painted, each picture drawn from its recorded code when first shown and
-// kept in a cache bounded by size. Drag or scroll to move, Ctrl+wheel to
+// kept in a cache bounded by size. Drag the space between cells or scroll
+// to move (dragging a cell tells cellDragged), Ctrl+wheel to
 // zoom about the mouse; the arrow keys move the current cell to its
 // neighbour; resting the mouse on a cell fades all but its kin. Enter or a
 // double click on a cell, and Space, are told by signals.
@@ -76,8 +78,11 @@ class FamilyTreeView : public QAbstractScrollArea {
   int imagesDrawn() const { return drawn_; }
 
  signals:
-  void cellActivated(std::size_t cell);       // Enter, a double click
-  void cellToggled(std::size_t cell);         // Space
+  void cellActivated(std::size_t cell);  // Enter, a double click
+  void cellToggled(std::size_t cell);    // Space
+  // A press on a cell moved past the system's drag distance: the cell's
+  // picture is to be dragged out (the tree does not move).
+  void cellDragged(std::size_t cell);
   void currentCellChanged(std::size_t cell);  // also when a scene is shown: its record is new
 
  protected:
@@ -113,6 +118,7 @@ class FamilyTreeView : public QAbstractScrollArea {
   std::size_t hovered_ = family_tree::Family::npos;
   std::vector<bool> kin_;
   std::optional<QPoint> dragFrom_;
+  std::size_t pressedCell_ = family_tree::Family::npos;  // where the left button went down, if on a cell
   bool dragged_ = false;
   struct Kept {
     QImage image;

@@ -14,7 +14,9 @@
 #include "family_tree/family_graph.h"
 #include "family_tree/tree_drawing.h"
 #include "family_tree/tree_layout.h"
+#include "genetics/genetic_code_file.h"
 #include "genetics/trait_sources.h"
+#include "history/recorded_drawing.h"
 #include "history/recorded_origin.h"
 #include "picture/picture_export.h"
 #include "picture/picture_object.h"
@@ -23,6 +25,7 @@
 #include "picture/picture_surface.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
+#include "platform/twips.h"
 #include "ui/common/change_follower.h"
 #include "ui/common/controls.h"
 #include "ui/common/counted_text.h"
@@ -30,6 +33,7 @@
 #include "ui/common/file_dialogs.h"
 #include "ui/common/front_window.h"
 #include "ui/common/history_actions.h"
+#include "ui/common/picture_mime.h"
 #include "ui/common/user_messages.h"
 #include "ui/common/zoom_keys.h"
 #include "ui/family_tree/family_tree_view.h"
@@ -84,6 +88,7 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   });
   connect(view_, &FamilyTreeView::cellActivated, this, &frmFamilyTree::openCell);
   connect(view_, &FamilyTreeView::cellToggled, this, &frmFamilyTree::tickCell);
+  connect(view_, &FamilyTreeView::cellDragged, this, &frmFamilyTree::dragCell);
 
   const auto addWindowAction = [this](const QString& name, const QString& text, const QList<QKeySequence>& keys) {
     auto* action = new QAction(text, this);
@@ -222,6 +227,7 @@ void frmFamilyTree::layOut(const QString& historyPath) {
                 : OriginLine(record.number,
                              history::OriginOf(record, [&](history::RunId run) { return thisRun.count(run) > 0; }));
         scene->cellTips.push_back(record.open ? origin : tr("%1, closed").arg(origin));
+        scene->cellOrigins.push_back(origin);
       }
       for (std::size_t i = 0; i < scene->layout.lines.size(); ++i) {
         const family_tree::PlacedLine& line = scene->layout.lines[i];
@@ -284,6 +290,37 @@ void frmFamilyTree::tickCell(std::size_t cell) {
   if (openWindowOf(record->number) == nullptr) return;
   const int value = modObject::Registry().picture(record->number)->ParentBoxValue();
   modObject::Registry().setParentBox(record->number, value == 1 ? 0 : 1);
+}
+
+void frmFamilyTree::dragCell(std::size_t cell) {
+  const history::RecordedPicture* record = recordAt(cell);
+  if (record == nullptr || record->damage) return;
+  // An open picture of this run: what its window shows.
+  if (frmObject* open = inThisRun(record->run) ? openWindowOf(record->number) : nullptr) {
+    if (const std::shared_ptr<clsObject> picture = modObject::Registry().picture(record->number)) {
+      return DragPicture(view_, *picture, open->picDraw()->surface().image());
+    }
+  }
+  // Else its recorded code drawn as its window drew it. Copied first: the
+  // scene may be replaced while the drag runs.
+  const PictureNumber number = record->number;
+  ImageText text{tr("Picture %1").arg(number), scene_->cellOrigins[cell], {}};
+  QImage image;
+  const bool drawn = reportFailures(this, [&] {
+    const QColor background = systemWindowBackground();
+    const qreal ratio = devicePixelRatioF();
+    clsGenSeq code;
+    history::CopyInto(record->code, code);
+    text.geneticCode = GeneticCodeText(code);
+    std::optional<QImage> picture =
+        history::DrawRecordedCode(record->code, [&](clsGenSeq& drawnCode, const SegmentTable& lines) {
+          return RenderPicture(drawnCode, lines, ratio, background);
+        });
+    // A path that leaves the coordinates: its window drew nothing either.
+    image = picture ? *std::move(picture)
+                    : BlankImage(twipsSize(kPictureWidthTwips, kPictureHeightTwips), ratio, background);
+  });
+  if (drawn) DragPicture(view_, number, image, text);
 }
 
 void frmFamilyTree::recentre() {

@@ -34,7 +34,8 @@ struct FamilyTreeScene;
 // clears the Parent box of an open picture of this run; Ctrl+T shows the
 // current cell's family instead; Home fits the tree, Ctrl+plus and
 // Ctrl+minus zoom; "Export Family Tree..." (Ctrl+E) writes the whole tree as
-// SVG or PNG, as the typed name's suffix says (exportTarget). Closing it
+// SVG or PNG, as the typed name's suffix says (exportTarget). Dragging a
+// cell drags its picture out, as a picture window's drag does. Closing it
 // deletes it.
 class frmFamilyTree final : public QWidget {
   Q_OBJECT
@@ -81,6 +82,10 @@ class frmFamilyTree final : public QWidget {
   const history::RecordedPicture* recordAt(std::size_t cell) const;
   void openCell(std::size_t cell);
   void tickCell(std::size_t cell);
+  // Drags the cell's picture out (DragPicture): an open picture of this run
+  // as its window shows it, any other drawn from its recorded code; a
+  // damaged record offers nothing.
+  void dragCell(std::size_t cell);
   void recentre();
   void exportTree();
 

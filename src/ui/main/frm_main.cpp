@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -72,6 +73,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
   });
   connect(&PictureWindowEvents::instance(), &PictureWindowEvents::familyTreeAsked, this, &frmMain::showFamilyTreeOf);
   buildMenus();
+  dropTimer_ = new QTimer(this);
+  dropTimer_->setInterval(0);
+  connect(dropTimer_, &QTimer::timeout, this, &frmMain::makeNextDropped);
+  new PictureDropTarget(this, [this](std::vector<DroppedItem> items) { takeDrop(std::move(items), this); });
   resize(kClientSize.width(), menuBar()->sizeHint().height() + kClientSize.height());
 
   modObject::ResetObjectState();
@@ -168,19 +173,98 @@ void frmMain::openPicture(QWidget* reportTo) {
   const QString& name = boxes.name;
   const QString doing = name.isEmpty() ? tr("making picture %1").arg(modObject::ObjectCount)
                                        : tr("making picture %1 named \"%2\"").arg(modObject::ObjectCount).arg(name);
-  reportFailures(reportTo, doing, [this, &boxes, &name] {
+  reportFailures(reportTo, doing, [this, &boxes] {
     const modGenes::RateText rate(boxes.rate);
     if (!checkMutationRate(rate)) return;
-    PictureRequest request{name, rate, TickedPictures(), std::nullopt};
-    // A file some recorded picture saved: the new picture names it.
-    std::optional<HistoryKeeper::Lineage> lineage;
-    if (history_->recording() && FileExists(name)) {
-      QFile file(name);
-      if (file.open(QIODevice::ReadOnly)) lineage = history_->lineageOf(file.readAll());
-      if (lineage) request.savedFrom = lineage->name;
-    }
-    pictureOpened(OpenPicture(request, makePictureWindow), boxes, lineage);
+    openNamed(boxes, rate, TickedPictures(), makePictureWindow);
   });
+}
+
+void frmMain::openNamed(const HistoryKeeper::BoxTexts& boxes, const modGenes::RateText& rate,
+                        std::vector<std::shared_ptr<clsObject>> parents, const PictureWindowFactory& makeWindow) {
+  const QString& name = boxes.name;
+  PictureRequest request{name, rate, std::move(parents), std::nullopt};
+  // A file some recorded picture saved: the new picture names it.
+  std::optional<HistoryKeeper::Lineage> lineage;
+  if (history_->recording() && FileExists(name)) {
+    QFile file(name);
+    if (file.open(QIODevice::ReadOnly)) lineage = history_->lineageOf(file.readAll());
+    if (lineage) request.savedFrom = lineage->name;
+  }
+  pictureOpened(OpenPicture(request, makeWindow), boxes, lineage);
+}
+
+struct frmMain::DropBatch {
+  modGenes::RateText rate;
+  HistoryKeeper::BoxTexts boxes;  // as they stood at the drop
+  QPointer<QWidget> reportTo;
+  std::deque<DroppedItem> items;
+  QStringList failures;
+};
+
+void frmMain::takeDrop(std::vector<DroppedItem> items, QWidget* reportTo) {
+  if (items.empty()) return;
+  reportFailures(reportTo, [&] {
+    const HistoryKeeper::BoxTexts boxes = boxTexts();
+    DropBatch batch{modGenes::RateText(boxes.rate), boxes, reportTo, {}, {}};
+    if (!checkMutationRate(batch.rate)) return;
+    batch.items.assign(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+    drops_.push_back(std::move(batch));
+    dropTimer_->start();
+  });
+}
+
+std::size_t frmMain::dropsWaiting() const {
+  std::size_t waiting = 0;
+  for (const DropBatch& batch : drops_) waiting += batch.items.size();
+  return waiting;
+}
+
+void frmMain::makeNextDropped() {
+  if (drops_.empty()) return dropTimer_->stop();
+  DropBatch& batch = drops_.front();
+  if (!batch.items.empty()) {
+    const DroppedItem item = std::move(batch.items.front());
+    batch.items.pop_front();
+    if (std::optional<QString> failure = makeDropped(batch, item)) batch.failures << *failure;
+  }
+  if (!batch.items.empty()) return;
+  const DropBatch done = std::move(batch);
+  drops_.pop_front();
+  if (drops_.empty()) dropTimer_->stop();
+  if (done.failures.isEmpty()) return;
+  QWidget* over = done.reportTo ? done.reportTo.data() : this;
+  reportFailures(over, [&] {
+    Seam<UserMessages>::current().showFailure(
+        over, tr("Pelorin"),
+        tr("These dropped items made no picture:") + QLatin1Char('\n') + done.failures.join(QLatin1Char('\n')));
+  });
+}
+
+std::optional<QString> frmMain::makeDropped(const DropBatch& batch, const DroppedItem& item) {
+  if (item.kind == DroppedItem::Kind::Elsewhere) {
+    return tr("\"%1\" is not a file on this computer; nothing was fetched.").arg(item.value);
+  }
+  // A picture that fails is not registered; the window it may have left goes too.
+  QPointer<frmObject> made;
+  const PictureWindowFactory makeWindow = makePictureWindowTelling([&made](frmObject* window) { made = window; });
+  const bool file = item.kind == DroppedItem::Kind::File;
+  const QString doing =
+      file ? tr("making a picture of \"%1\"").arg(item.value) : tr("making a picture of dropped text");
+  std::optional<QString> failure = failureText(doing, [&] {
+    if (file) {
+      // A folder or a missing name would otherwise breed a new picture.
+      RequireRegularFile(item.value);
+      openNamed({batch.boxes.rate, item.value}, batch.rate, {}, makeWindow);
+    } else {
+      pictureOpened(OpenPictureFromText(item.value, tr("the dropped text"), batch.rate, makeWindow), batch.boxes);
+    }
+  });
+  if (failure && made) {
+    made->hide();
+    made->deleteLater();
+  }
+  return failure;
 }
 
 bool frmMain::checkMutationRate(const modGenes::RateText& rate) {
@@ -231,6 +315,7 @@ frmBoard& frmMain::board() {
     // No Qt parent: a window of its own, not kept above the main window.
     board_ = new frmBoard;
     connect(board_, &frmBoard::openRequested, this, [this] { openPicture(board_); });
+    new PictureDropTarget(board_, [this](std::vector<DroppedItem> items) { takeDrop(std::move(items), board_); });
   }
   return *board_;
 }

@@ -3,11 +3,15 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app_state/mod_genes.h"
 #include "app_state/mod_object.h"
+#include "picture/picture_window.h"
+#include "ui/common/picture_drops.h"
 #include "ui/dialogs/dialogs.h"
 #include "ui/main/history_keeper.h"
 
@@ -15,6 +19,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 
 namespace pelorin {
 
@@ -40,6 +45,18 @@ class frmMain : public QMainWindow {
   // creates, draws and registers the next picture. A failure is reported
   // to the user over reportTo.
   void openPicture(QWidget* reportTo);
+
+  // A drop on the main window or the board: makes a picture of each item in
+  // order, one per turn of the event loop, as Open makes one: a file as if
+  // the name box named it, text as New Picture from Clipboard takes it, at
+  // the rate box's rate checked once now (a rate that is no number shows
+  // ErrorMR and nothing is made). An item that fails makes no picture (a
+  // window it left is closed); a URL of no local file is never fetched.
+  // Once the last item is done, one message over reportTo (else this
+  // window) names every item that failed and why.
+  void takeDrop(std::vector<DroppedItem> items, QWidget* reportTo);
+  // Dropped items still waiting to be made.
+  std::size_t dropsWaiting() const;
 
   // The board, made on first use; shown from View > Board.
   frmBoard& board();
@@ -76,6 +93,15 @@ class frmMain : public QMainWindow {
   // opens a genetic code file of that text; text that is not a whole genetic
   // code, or a clipboard without text, makes nothing and is reported.
   void F_NewFromClipboard_Click();
+  // Open's work for a file named name (or none), at rate, with parents.
+  void openNamed(const HistoryKeeper::BoxTexts& boxes, const modGenes::RateText& rate,
+                 std::vector<std::shared_ptr<clsObject>> parents, const PictureWindowFactory& makeWindow);
+  struct DropBatch;
+  // Makes the picture of the next dropped item; after a drop's last item,
+  // reports its failures.
+  void makeNextDropped();
+  // The failure of item, or none when it made its picture.
+  std::optional<QString> makeDropped(const DropBatch& batch, const DroppedItem& item);
   Dialogs dialogs_;
   QPointer<frmBoard> board_;
   QLineEdit* txtMutationRate_ = nullptr;
@@ -86,6 +112,8 @@ class frmMain : public QMainWindow {
   QAction* F_ReopenClosed_ = nullptr;
   QAction* F_ResumeLast_ = nullptr;
   bool historyAsked_ = false;  // the history's opening is scheduled
+  std::deque<DropBatch> drops_;
+  QTimer* dropTimer_ = nullptr;  // zero interval: one dropped item per turn while any wait
 };
 
 }  // namespace pelorin

@@ -1,6 +1,7 @@
 #include "ui/picture_window/frm_object.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -28,6 +30,7 @@
 #include "ui/common/export_filters.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/label_fit.h"
+#include "ui/common/picture_mime.h"
 #include "ui/common/plain_text.h"
 #include "ui/common/user_messages.h"
 #include "ui/picture_window/genetic_code_window.h"
@@ -195,21 +198,43 @@ bool frmObject::eventFilter(QObject* watched, QEvent* event) {
     }
     return true;
   }
+  const QEvent::Type type = event->type();
+  if (watched == picDraw_ &&
+      (type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) &&
+      dragPicture(static_cast<QMouseEvent*>(event))) {
+    return true;
+  }
   return QWidget::eventFilter(watched, event);
+}
+
+bool frmObject::dragPicture(QMouseEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      if (event->button() == Qt::LeftButton) pressedAt_ = event->position().toPoint();
+      return false;
+    case QEvent::MouseButtonRelease: pressedAt_.reset(); return false;
+    case QEvent::MouseMove: {
+      if (!pressedAt_ || !(event->buttons() & Qt::LeftButton)) return false;
+      if ((event->position().toPoint() - *pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+        return false;
+      }
+      pressedAt_.reset();
+      // A window whose picture was not made offers nothing to drag.
+      if (const std::shared_ptr<clsObject> picture = findPicture()) {
+        DragPicture(picDraw_, *picture, picDraw_->surface().image());
+      }
+      return true;
+    }
+    default: return false;
+  }
 }
 
 void frmObject::actCopy_Triggered() {
   reportFailures(this, tr("copying picture %1").arg(tag_), [this] {
     const std::shared_ptr<clsObject> picture = findPicture();
     if (!picture) return sayNotCreated(tr("Nothing was copied: picture %1 could not be created."));
-    auto data = std::make_unique<QMimeData>();
-    const QImage image = picDraw_->surface().image();
-    const ImageText text = ImageTextOf(*picture);
-    data->setImageData(image);
-    // Beside the image Qt offers, a PNG that carries the code.
-    data->setData(QStringLiteral("image/png"), PngBytes(image, text.title, text));
-    data->setText(QString::fromLatin1(text.geneticCode));
-    QGuiApplication::clipboard()->setMimeData(data.release());
+    QGuiApplication::clipboard()->setMimeData(
+        PictureMimeData(*picture, picDraw_->surface().image(), OfferFile::No).release());
   });
 }
 

@@ -12,6 +12,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMouseEvent;
 class QPushButton;
 class QTimer;
 
@@ -28,6 +29,8 @@ class clsObject;
 // picture from anywhere in the window and from picDraw's context menu. Only
 // while the name box has selected text does Ctrl+C stay the box's own,
 // copying that text. picDraw's tooltip tells where the picture came from.
+// Pressing on the picture and moving drags it out as Copy offers it, and as
+// a file (DragPicture); the controls keep their own mouse handling.
 class frmObject : public QWidget {
   Q_OBJECT
 
@@ -61,8 +64,8 @@ class frmObject : public QWidget {
  private slots:
   void btnSave_Click();
   void btnDone_Click();
-  // Puts the picture (picDraw's image) and its genetic code file text on the
-  // clipboard together.
+  // Puts the picture (picDraw's image, and as image/png with its code) and
+  // its genetic code file text on the clipboard together (PictureMimeData).
   void actCopy_Triggered();
   // Asks for a file, then writes the picture as PNG at 1x, 2x or 4x or as
   // SVG, framed as the window shows it or around its whole path, as the
@@ -78,10 +81,15 @@ class frmObject : public QWidget {
   // Tells the user that nothing was done because the picture does not exist:
   // message is a whole sentence with %1 for the picture's number.
   void sayNotCreated(const QString& message);
+  // Pressing the left button on the picture and moving it past the
+  // system's drag distance drags the picture out (DragPicture). event is
+  // picDraw's; true when it was taken.
+  bool dragPicture(QMouseEvent* event);
   // Tells PictureWindowEvents where the window came to rest, if it moved
   // since it last told.
   void tellMoved();
 
+  std::optional<QPoint> pressedAt_;  // in picDraw, while a press may become a drag
   QString tag_;
   PictureNumber number_ = 0;
   QLineEdit* txtName_ = nullptr;

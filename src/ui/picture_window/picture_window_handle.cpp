@@ -13,6 +13,7 @@ void PictureWindowHandle::Load() {
   form_ = new frmObject;
   // Elsewhere the window goes where a new picture's would.
   if (position_ && titleBarReachable(*position_, form_->frameGeometry().width())) form_->move(*position_);
+  if (made_) made_(form_);
 }
 
 void PictureWindowHandle::SetVisible(bool visible) { form_->setVisible(visible); }
@@ -33,6 +34,12 @@ std::unique_ptr<PictureWindow> makePictureWindow() { return std::make_unique<Pic
 
 PictureWindowFactory makePictureWindowAt(std::optional<QPoint> position) {
   return [position]() -> std::unique_ptr<PictureWindow> { return std::make_unique<PictureWindowHandle>(position); };
+}
+
+PictureWindowFactory makePictureWindowTelling(std::function<void(frmObject*)> made) {
+  return [made = std::move(made)]() -> std::unique_ptr<PictureWindow> {
+    return std::make_unique<PictureWindowHandle>(std::nullopt, made);
+  };
 }
 
 frmObject* openWindowOf(PictureNumber number) {

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -18,7 +19,9 @@ class PictureWindowHandle final : public PictureWindow {
  public:
   // position: where the window's frame goes before it shows, if given and
   // its title bar can be grabbed there (titleBarReachable).
-  explicit PictureWindowHandle(std::optional<QPoint> position = std::nullopt) : position_(position) {}
+  // made: told of the window as soon as it exists.
+  explicit PictureWindowHandle(std::optional<QPoint> position = std::nullopt, std::function<void(frmObject*)> made = {})
+      : position_(position), made_(std::move(made)) {}
 
   void Load() override;
   void SetVisible(bool visible) override;
@@ -35,6 +38,7 @@ class PictureWindowHandle final : public PictureWindow {
  private:
   QPointer<frmObject> form_;
   std::optional<QPoint> position_;
+  std::function<void(frmObject*)> made_;
 };
 
 // Makes the window of a new picture: a frmObject, reached by the picture
@@ -44,6 +48,9 @@ std::unique_ptr<PictureWindow> makePictureWindow();
 // as frmObject::pos() reads it) before it shows, when one is given and is on
 // a current screen; elsewhere it goes where a new picture's window would.
 PictureWindowFactory makePictureWindowAt(std::optional<QPoint> position);
+// The same as makePictureWindow, telling made of each window it makes: a
+// caller that gives up a picture that failed closes the window it left.
+PictureWindowFactory makePictureWindowTelling(std::function<void(frmObject*)> made);
 
 // The window of registered picture number while it is open (shown and not
 // closed); else null.

@@ -1,10 +1,13 @@
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QtMath>
 #include <cmath>
@@ -14,15 +17,20 @@
 #include "app_state/mod_object.h"
 #include "family_tree/family_graph.h"
 #include "family_tree/tree_layout.h"
+#include "genetics/embedded_code.h"
 #include "genetics/gene_sequence.h"
+#include "genetics/genetic_code_file.h"
 #include "history/history_fixture.h"
 #include "picture/line_geometry.h"
 #include "picture/picture_object.h"
+#include "picture/picture_surface.h"
+#include "platform/twips.h"
 #include "support/gui_fixture.h"
 #include "support/history_window_fixture.h"
 #include "ui/common/cell_grid_view.h"
 #include "ui/common/change_follower.h"
 #include "ui/common/history_actions.h"
+#include "ui/common/picture_mime.h"
 #include "ui/family_tree/family_tree_view.h"
 #include "ui/family_tree/frm_family_tree.h"
 #include "ui/history/frm_history.h"
@@ -179,6 +187,31 @@ TEST_F(FamilyTreeWindowTest, AMemberThatCannotBeReadStandsAsADamagedCellAndTheRe
   }
   EXPECT_EQ(damaged, 1);
   EXPECT_EQ(messages.texts, QStringList());
+}
+
+// A cell dragged out offers its picture as a file, drawn from its record when
+// not open; the tree does not move meanwhile.
+TEST_F(FamilyTreeWindowTest, DraggingACellOffersItsRecordedPictureAndCode) {
+  open();
+  const QString file = QDir(DragFolder()).filePath(QStringLiteral("picture-2.png"));
+  QFile::remove(file);
+  const QPoint from = centreOf("a2");
+  QTimer::singleShot(100, window, [this] { QTest::keyClick(window->windowHandle(), Qt::Key_Escape); });
+  QTest::mousePress(view().viewport(), Qt::LeftButton, {}, from);  // the cell becomes current, in view
+  const QPoint scrolled(view().horizontalScrollBar()->value(), view().verticalScrollBar()->value());
+  const QPoint to = from + QPoint(QApplication::startDragDistance() + 2, 0);
+  QMouseEvent move(QEvent::MouseMove, to, view().viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(view().viewport(), &move);
+  QTest::mouseRelease(view().viewport(), Qt::LeftButton, {}, to);
+  const QImage png(file);
+  clsGenSeq code;
+  history::CopyInto(family().records[cellOf("a2")].code, code);
+  EXPECT_EQ(png.text(QString::fromLatin1(kPngCodeKeyword)), QString::fromLatin1(GeneticCodeText(code)));
+  EXPECT_EQ(png.text(QStringLiteral("Title")), QStringLiteral("Picture 2"));
+  EXPECT_EQ(png.size(), twipsSize(kPictureWidthTwips, kPictureHeightTwips) * window->devicePixelRatio());
+  EXPECT_EQ(QPoint(view().horizontalScrollBar()->value(), view().verticalScrollBar()->value()), scrolled);
+  EXPECT_TRUE(messages.texts.isEmpty());
 }
 
 TEST_F(FamilyTreeWindowTest, OneWindowPerPictureBroughtToTheFront) {

@@ -1,16 +1,27 @@
+#include <unistd.h>
+
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QDropEvent>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 
 #include "app_state/mod_errors.h"
 #include "app_state/mod_genes.h"
 #include "genetics/gene_sequence.h"
 #include "genetics/genetic_code_file.h"
+#include "picture/picture_object.h"
 #include "picture/picture_registry.h"
+#include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "support/gui_fixture.h"
+#include "support/line_picture.h"
+#include "ui/board/frm_board.h"
+#include "ui/common/cell_grid_view.h"
 
 namespace pelorin {
 namespace {
@@ -173,6 +184,200 @@ TEST_P(Ending, ExitOrClosingTheMainWindowEndsTheEventLoopWithWindowsOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, Ending, ::testing::Bool());
+
+// Drops as a file manager, a browser or an image viewer sends them. Items
+// name files in the test's folder: "good.txt" (a whole code), "short.txt"
+// (two lines), "lat\xe9.txt" (the good code under a name that is no UTF-8),
+// "folder", "missing"; anything with a scheme is a URL as written.
+class Drops : public testing::MainWindowTest {
+ protected:
+  Drops() {
+    good = testing::LineCodeText(QColor(30, 140, 200)).toLatin1();
+    WriteFileAtomically(dir.filePath(QStringLiteral("good.txt")), good);
+    WriteFileAtomically(dir.filePath(QStringLiteral("short.txt")), "1\r\n2\r\n");
+    WriteFileAtomically(dir.filePath(DecodeFileName("lat\xe9.txt")), good);
+    QDir(dir.path()).mkdir(QStringLiteral("folder"));
+  }
+  // QDir cannot name the file that is no UTF-8 to remove it.
+  ~Drops() override { ::unlink(EncodeFileName(path("lat\xe9.txt")).constData()); }
+  QString path(const QByteArray& name) const { return dir.filePath(DecodeFileName(name)); }
+  // A file manager's text/uri-list: each name's bytes percent-encoded.
+  QList<QUrl> urls(const QList<QByteArray>& names) const {
+    QList<QUrl> list;
+    for (const QByteArray& name : names) {
+      list << (name.contains(':') ? QUrl(QString::fromLatin1(name))
+                                  : QUrl::fromEncoded("file://" + EncodeFileName(path(name)).toPercentEncoding("/")));
+    }
+    return list;
+  }
+  // The window dropped on.
+  QWidget* window(bool onBoard) {
+    if (onBoard) main.board().show();
+    return onBoard ? static_cast<QWidget*>(&main.board()) : &main;
+  }
+  // What the pointer is over: the board's cells, the main window's Open button.
+  QWidget* target(bool onBoard) {
+    return onBoard ? static_cast<QAbstractItemView&>(main.board().view()).viewport() : child<QWidget>(main, "btnOpen");
+  }
+  // Sends the drag's entry, then the drop when the entry was taken; true when taken.
+  static bool drop(QWidget* onto, QMimeData& data) {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(onto, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent dropped(QPointF(5, 5), enter.dropAction(), &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(onto, &dropped);
+    return dropped.isAccepted();
+  }
+  void drain() {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main.dropsWaiting() == 0; }, 60000));
+  }
+  // Number: name of each registered picture.
+  QStringList made() const {
+    QStringList pictures;
+    for (const auto& [key, picture] : modObject::Registry()) pictures << key.trimmed() + ':' + picture->Name;
+    return pictures;
+  }
+
+  QByteArray good;
+};
+
+TEST_F(Drops, OnlyLocalFilesOrTextAreTakenOnTheMainWindowAndTheBoard) {
+  struct Case {
+    const char* what;
+    std::function<void(QMimeData&)> fill;
+    bool taken;
+  };
+  const Case table[] = {
+      {"a file", [&](QMimeData& m) { m.setUrls(urls({"good.txt"})); }, true},
+      {"a remote URL and a file",
+       [&](QMimeData& m) {
+         m.setUrls(urls({"https://example.com/a.txt", "x"}));
+       },
+       true},
+      {"text", [](QMimeData& m) { m.setText(QStringLiteral("x")); }, true},
+      {"a browser's link",
+       [&](QMimeData& m) {
+         m.setUrls(urls({"http://example.com/a.txt"}));
+         m.setText(QStringLiteral("http://example.com/a.txt"));
+       },
+       true},
+      {"remote URLs alone",
+       [&](QMimeData& m) {
+         m.setUrls(urls({"http://example.com/a", "ftp://h/b"}));
+       },
+       false},
+      {"an image", [](QMimeData& m) { m.setImageData(QImage(4, 4, QImage::Format_RGB32)); }, false},
+      {"PNG bytes", [](QMimeData& m) { m.setData(QStringLiteral("image/png"), "\x89PNG"); }, false},
+      {"nothing", [](QMimeData&) {}, false},
+  };
+  for (bool onBoard : {false, true}) {
+    for (const Case& row : table) {
+      SCOPED_TRACE(std::string(row.what) + (onBoard ? " on the board" : " on the main window"));
+      QMimeData data;
+      row.fill(data);
+      QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+      window(onBoard);
+      QCoreApplication::sendEvent(target(onBoard), &enter);
+      EXPECT_EQ(enter.isAccepted(), row.taken);
+    }
+  }
+}
+
+struct DropCase {
+  const char* what;
+  bool onBoard;
+  const char* rate;
+  QList<QByteArray> files;  // none: the drop is text
+  const char* text;         // "good": the good code
+  QList<QByteArray> made;   // number:name of each picture made, as bytes; %1 the folder
+  QStringList failures;     // the one message's lines after its first; %1 the folder
+};
+
+class Dropping : public Drops, public ::testing::WithParamInterface<DropCase> {};
+
+TEST_P(Dropping, MakesAPictureOfEachItemInOrderAndOneMessageNamesEveryFailure) {
+  const DropCase& row = GetParam();
+  child<QLineEdit>(main, "txtMutationRate")->setText(QString::fromLatin1(row.rate));
+  QMimeData data;
+  if (!row.files.isEmpty()) data.setUrls(urls(row.files));
+  if (row.text != nullptr) data.setText(qstrcmp(row.text, "good") == 0 ? QString::fromLatin1(good) : row.text);
+  ASSERT_TRUE(drop(target(row.onBoard), data));
+  EXPECT_EQ(modObject::Registry().count(), 0u);  // made later, one per turn
+  drain();
+  QStringList expected;
+  for (QByteArray picture : row.made) expected << DecodeFileName(picture.replace("%1", EncodeFileName(dir.path())));
+  EXPECT_EQ(made(), expected);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(pictureWindows().size(), row.made.size());        // a failed item leaves no window
+  for (const auto& [key, picture] : modObject::Registry()) {  // read as written, at rate 0
+    EXPECT_EQ(GeneticCodeText(picture->GenCode), good) << key.toStdString();
+  }
+  QStringList lines;
+  if (!row.failures.isEmpty()) lines << QStringLiteral("These dropped items made no picture:");
+  for (QString line : row.failures) lines << line.replace(QStringLiteral("%1"), dir.path());
+  EXPECT_EQ(messages.texts, lines.isEmpty() ? QStringList() : QStringList{lines.join('\n')});
+  if (!lines.isEmpty()) {
+    EXPECT_EQ(messages.parents, QList<QWidget*>{window(row.onBoard)});
+  }
+  EXPECT_EQ(visibleWindowsNamed(QStringLiteral("ErrorMR")), QString::fromLatin1(row.rate) == "x" ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, Dropping,
+    ::testing::Values(
+        DropCase{"Mixed",
+                 false,
+                 "0",
+                 {"good.txt", "http://example.com/a.txt", "short.txt", "lat\xe9.txt", "folder", "missing"},
+                 nullptr,
+                 // The short file failed after taking number 1, as Open's would.
+                 {"0:%1/good.txt", "2:%1/lat\xe9.txt"},
+                 {"\"http://example.com/a.txt\" is not a file on this computer; nothing was fetched.",
+                  "Input past end of file in line 3 of \"%1/short.txt\": ColorGreen of gene 0",
+                  "File access error in \"%1/folder\": Is a directory",
+                  "File access error in \"%1/missing\": No such file or directory"}},
+        DropCase{
+            "AllGoodOnTheBoard", true, "0", {"good.txt", "good.txt"}, nullptr, {"0:%1/good.txt", "1:%1/good.txt"}, {}},
+        DropCase{"RateNoNumber", false, "x", {"good.txt"}, nullptr, {}, {}},
+        DropCase{"Text", false, "0", {}, "good", {"0:"}, {}},
+        DropCase{"ShortTextOnTheBoard",
+                 true,
+                 "0",
+                 {},
+                 "1\r\n",
+                 {},
+                 {"Input past end of file in line 2 of the dropped text: ColorBlue of gene 0"}},
+        DropCase{"BrowserLink",
+                 false,
+                 "0",
+                 {"http://example.com/a"},
+                 "http://example.com/a",
+                 {},
+                 {"\"http://example.com/a\" is not a file on this computer; nothing was fetched."}}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+// A thousand files: each turn of the event loop makes at most one picture,
+// quickly, and the pictures appear while the rest wait.
+TEST_F(Drops, AThousandFilesAreMadeOnePerTurnWithoutHoldingTheWindow) {
+  QMimeData data;
+  data.setUrls(QList<QUrl>(1000, urls({"good.txt"}).front()));
+  ASSERT_TRUE(drop(target(false), data));
+  qint64 longest = 0;
+  int turns = 0;
+  for (std::size_t before = 0; main.dropsWaiting() > 0; before = modObject::Registry().count()) {
+    QElapsedTimer turn;
+    turn.start();
+    QCoreApplication::processEvents();
+    longest = std::max(longest, turn.elapsed());
+    ASSERT_LE(modObject::Registry().count(), before + 1);
+    ++turns;
+  }
+  EXPECT_EQ(modObject::Registry().count(), 1000u);
+  EXPECT_GE(turns, 1000);
+  EXPECT_LT(longest, 100);
+  RecordProperty("longestTurnMs", static_cast<int>(longest));
+  EXPECT_TRUE(messages.texts.isEmpty());
+}
 
 }  // namespace
 }  // namespace pelorin

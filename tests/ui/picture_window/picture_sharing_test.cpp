@@ -2,7 +2,10 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMimeData>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QXmlStreamReader>
 
 #include "genetics/genetic_code_file.h"
@@ -12,6 +15,9 @@
 #include "picture/whole_path.h"
 #include "support/gui_fixture.h"
 #include "support/line_picture.h"
+#include "ui/board/board_model.h"
+#include "ui/board/frm_board.h"
+#include "ui/common/picture_mime.h"
 #include "ui/picture_window/frm_object.h"
 #include "ui/picture_window/picture_window_handle.h"
 
@@ -55,7 +61,45 @@ TEST_F(PictureWindow, CtrlCCopiesThePictureAndItsCodeUnlessTheNameBoxHasASelecti
               selection ? QStringLiteral("pic") : QString::fromLatin1(GeneticCodeText(picture->GenCode)));
     if (!selection) {
       EXPECT_EQ(qvariant_cast<QImage>(copied->imageData()), shown());
+      EXPECT_EQ(QImage::fromData(copied->data(QStringLiteral("image/png")), "PNG").convertToFormat(shown().format()),
+                shown());
+      EXPECT_FALSE(copied->hasUrls());  // no file is written for the clipboard
     }
+  }
+}
+
+// Dragging the picture, or its cell on the board, offers what Copy does and a
+// file of the PNG in the program's own folder.
+TEST_F(PictureWindow, ADragOffersThePictureItsCodeAndTheFileOfItsPng) {
+  const QString file = QDir(DragFolder()).filePath(QStringLiteral("picture-0.png"));
+  QFile::remove(file);
+  // The gesture: a press on the picture and a move past the drag distance;
+  // Escape ends the drag once it runs.
+  QTimer::singleShot(100, window, [this] { QTest::keyClick(window->windowHandle(), Qt::Key_Escape); });
+  QTest::mousePress(window->picDraw(), Qt::LeftButton, {}, QPoint(10, 10));
+  QMouseEvent move(QEvent::MouseMove, QPointF(10, 12 + QApplication::startDragDistance()),
+                   window->picDraw()->mapToGlobal(QPointF(10, 12 + QApplication::startDragDistance())), Qt::NoButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window->picDraw(), &move);
+  EXPECT_TRUE(QFile::exists(file));
+  EXPECT_FALSE(QFileInfo(DragFolder()).permissions() & (QFile::ReadOther | QFile::ReadGroup));
+  EXPECT_TRUE(window->isVisible());
+
+  main.board().show();
+  const QModelIndex cell = main.board().model().index(0);
+  const std::unique_ptr<QMimeData> cellData(main.board().model().mimeData({cell}));
+  const std::unique_ptr<QMimeData> windowData = PictureMimeData(*picture, shown(), OfferFile::Yes);
+  for (const QMimeData* data : {windowData.get(), cellData.get()}) {
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->hasImage());
+    EXPECT_EQ(data->text(), QString::fromLatin1(GeneticCodeText(picture->GenCode)));
+    const QByteArray png = data->data(QStringLiteral("image/png"));
+    EXPECT_EQ(QImage::fromData(png, "PNG").convertToFormat(shown().format()), shown());
+    ASSERT_EQ(data->urls().size(), 1);
+    EXPECT_EQ(data->urls().front(), QUrl::fromLocalFile(file));
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), png);
   }
 }
 
