@@ -175,6 +175,29 @@ wait_gone 1
 has_window 0 || fail "Done in picture 1 closed picture 0"
 
 # ---------------------------------------------------------------------------
+step "picture 2 exported as PNG carries its genetic code: opened by name at rate 0, a twin"
+pic_origin "$P2"
+click_at $((PX + 150)) $((PY + 140))  # the window's blank corner: the keyboard goes to it
+sleep 0.2
+xdotool key --clearmodifiers ctrl+e
+wait_window "Export Image" >/dev/null
+sleep 0.3
+# The file name box has the keyboard; the first filter is PNG at 1x.
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 -- "$RUN/exported.png"
+xdotool key --clearmodifiers Return
+poll 10 test -s exported.png || fail "exported.png was not written"
+wait_gone "Export Image"
+set_name "exported.png"
+press_open
+P7="$(picture_window 7)"
+capture_settled "$P7" pic7
+same_picture pic2 pic7
+has_window Pelorin && fail "opening exported.png showed a message"
+save_as "$P7" "twin7.gcf"
+cmp -s rand.gcf twin7.gcf || fail "the twin read from exported.png saved a different genetic code"
+
+# ---------------------------------------------------------------------------
 step "File > Exit ends the program with windows open"
 has_window 0 && has_window 3 && has_window 5 || fail "picture windows are missing before Exit"
 exit_program

@@ -16,7 +16,9 @@
 
 #include "app_state/mod_genes.h"
 #include "app_state/mod_object.h"
+#include "genetics/embedded_code.h"
 #include "picture/picture_object.h"
+#include "platform/failure.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "platform/twips.h"
@@ -35,6 +37,20 @@
 namespace pelorin {
 
 namespace {
+
+// The genetic code bytes a file holds as Save or Export wrote them: a picture
+// file's carried code, or a text file small enough to be a saved code. None
+// when it cannot be read; Open itself then says why.
+std::optional<QByteArray> savedCodeIn(const QString& name) {
+  try {
+    if (std::optional<QByteArray> carried = EmbeddedGeneticCode(name)) return carried;
+  } catch (const Failure&) {
+    return std::nullopt;
+  }
+  QFile file(name);
+  if (file.size() > kMaxEmbeddedCodeBytes || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+  return file.readAll();
+}
 
 // The client area below the menu bar.
 constexpr QSize kClientSize = twipsSize(2820, 1140);
@@ -184,11 +200,11 @@ void frmMain::openNamed(const HistoryKeeper::BoxTexts& boxes, const modGenes::Ra
                         std::vector<std::shared_ptr<clsObject>> parents, const PictureWindowFactory& makeWindow) {
   const QString& name = boxes.name;
   PictureRequest request{name, rate, std::move(parents), std::nullopt};
-  // A file some recorded picture saved: the new picture names it.
+  // A file some recorded picture saved, or a picture file it exported: the
+  // new picture names it.
   std::optional<HistoryKeeper::Lineage> lineage;
   if (history_->recording() && FileExists(name)) {
-    QFile file(name);
-    if (file.open(QIODevice::ReadOnly)) lineage = history_->lineageOf(file.readAll());
+    if (const std::optional<QByteArray> code = savedCodeIn(name)) lineage = history_->lineageOf(*code);
     if (lineage) request.savedFrom = lineage->name;
   }
   pictureOpened(OpenPicture(request, makeWindow), boxes, lineage);

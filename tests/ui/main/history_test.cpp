@@ -499,6 +499,29 @@ TEST_F(History, APictureReadFromASavedFileNamesThePictureThatSavedIt) {
   EXPECT_EQ(messages.texts, QStringList());
 }
 
+// An exported image carries the code: read back, it names the picture that
+// exported it, as a saved file names its saver.
+TEST_F(History, APictureReadFromAnExportedImageNamesThePictureThatExportedIt) {
+  start();
+  frmObject* random = open(QStringLiteral("1"));
+  ASSERT_NE(random, nullptr);
+  const struct {
+    const char* file;
+    const char* filter;
+  } exports[] = {{"a.png", "PNG image, 4x (*.png)"}, {"a.svg", "SVG image, whole path (*.svg)"}};
+  for (const auto& [file, filter] : exports) {
+    dialogs.path = dir.filePath(QString::fromLatin1(file));
+    dialogs.filter = QString::fromLatin1(filter);
+    random->actExportImage()->trigger();
+    ASSERT_NE(open(QStringLiteral("0"), dialogs.path), nullptr);
+  }
+  EXPECT_EQ(OriginLine(*picture(1)),
+            QStringLiteral("Picture 1: read from a.png, saved from picture 0, at mutation rate 0"));
+  EXPECT_EQ(OriginLine(*picture(2)),
+            QStringLiteral("Picture 2: read from a.svg, saved from picture 0, at mutation rate 0"));
+  EXPECT_EQ(messages.texts, QStringList());
+}
+
 // Another program holds the history's write lock for seconds: Opens of
 // files, whose lineage is looked up, return at once, and once the lock is
 // free every picture and save is recorded, naming the picture that saved the

@@ -16,12 +16,14 @@
 #include "genetics/genetic_code_file.h"
 #include "picture/picture_object.h"
 #include "picture/picture_registry.h"
+#include "picture/picture_surface.h"
 #include "platform/file_access.h"
 #include "platform/numbers.h"
 #include "support/gui_fixture.h"
 #include "support/line_picture.h"
 #include "ui/board/frm_board.h"
 #include "ui/common/cell_grid_view.h"
+#include "ui/common/picture_mime.h"
 
 namespace pelorin {
 namespace {
@@ -358,6 +360,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A thousand files: each turn of the event loop makes at most one picture,
 // quickly, and the pictures appear while the rest wait.
+// What another Pelorin's drag offers, dropped here at rate 0: a twin, read
+// from the dragged PNG file (the URL goes first), drawn alike.
+TEST_F(Drops, APictureDraggedFromPelorinMakesItsTwin) {
+  frmObject* original = open(QStringLiteral("1"));
+  ASSERT_NE(original, nullptr);
+  const std::shared_ptr<clsObject> picture = modObject::Registry().picture(0);
+  std::unique_ptr<QMimeData> data = PictureMimeData(*picture, original->picDraw()->surface().image(), OfferFile::Yes);
+  child<QLineEdit>(main, "txtMutationRate")->setText(QStringLiteral("0"));
+  ASSERT_TRUE(drop(target(false), *data));
+  drain();
+  const std::shared_ptr<clsObject> twin = modObject::Registry().picture(1);
+  ASSERT_NE(twin, nullptr);
+  EXPECT_TRUE(twin->Name.endsWith(QStringLiteral("picture-0.png")));
+  EXPECT_EQ(GeneticCodeText(twin->GenCode), GeneticCodeText(picture->GenCode));
+  EXPECT_EQ(pictureWindows().size(), 2);
+  EXPECT_TRUE(messages.texts.isEmpty());
+}
+
 TEST_F(Drops, AThousandFilesAreMadeOnePerTurnWithoutHoldingTheWindow) {
   QMimeData data;
   data.setUrls(QList<QUrl>(1000, urls({"good.txt"}).front()));
