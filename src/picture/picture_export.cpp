@@ -1,9 +1,12 @@
 #include "picture/picture_export.h"
 
+#include <zlib.h>
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QLocale>
 #include <QXmlStreamWriter>
+#include <new>
 
 #include "genetics/embedded_code.h"
 #include "genetics/gene_sequence.h"
@@ -46,6 +49,49 @@ void writeSvgText(QXmlStreamWriter& xml, const ImageText& text) {
   xml.writeEndElement();
   xml.setAutoFormatting(formatting);
   xml.writeEndElement();
+}
+
+// The PNG signature (8 bytes) and the IHDR chunk (12 + 13) that every PNG
+// begins with.
+constexpr qsizetype kIhdrEnd = 8 + 12 + 13;
+
+QByteArray Chunk(const char (&type)[5], const QByteArray& data) {
+  QByteArray chunk;
+  chunk.reserve(data.size() + 12);
+  const auto length = static_cast<quint32>(data.size());
+  for (int shift = 24; shift >= 0; shift -= 8) chunk += static_cast<char>((length >> shift) & 0xff);
+  chunk += QByteArray(type, 4) + data;
+  const auto crc = static_cast<quint32>(
+      crc32(0, reinterpret_cast<const Bytef*>(chunk.constData() + 4), static_cast<uInt>(chunk.size() - 4)));
+  for (int shift = 24; shift >= 0; shift -= 8) chunk += static_cast<char>((crc >> shift) & 0xff);
+  return chunk;
+}
+
+// tEXt for Latin-1 text, else an uncompressed iTXt of its UTF-8.
+QByteArray TextChunk(const QByteArray& keyword, const QString& text) {
+  const QByteArray latin1 = text.toLatin1();
+  if (QString::fromLatin1(latin1) == text && !latin1.contains('\0')) return Chunk("tEXt", keyword + '\0' + latin1);
+  return Chunk("iTXt", keyword + QByteArray("\0\0\0\0\0", 5) + text.toUtf8());
+}
+
+// zTXt of bytes (Latin-1 by the format; the code is ASCII).
+QByteArray CompressedTextChunk(const QByteArray& keyword, const QByteArray& text) {
+  z_stream stream{};
+  // A 4 KiB window and little memory: the code repeats within a few records.
+  if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 12, 5, Z_DEFAULT_STRATEGY) != Z_OK)
+    throw std::bad_alloc();
+  QByteArray data = keyword + QByteArray("\0\0", 2);
+  const qsizetype start = data.size();
+  data.resize(start + static_cast<qsizetype>(deflateBound(&stream, static_cast<uLong>(text.size()))));
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.constData()));
+  stream.avail_in = static_cast<uInt>(text.size());
+  stream.next_out = reinterpret_cast<Bytef*>(data.data() + start);
+  stream.avail_out = static_cast<uInt>(data.size() - start);
+  const int done = deflate(&stream, Z_FINISH);
+  deflateEnd(&stream);
+  if (done != Z_STREAM_END) throw std::bad_alloc();  // deflateBound leaves room: only memory can fail
+  data.resize(start + static_cast<qsizetype>(stream.total_out));
+  return Chunk("zTXt", data);
 }
 
 }  // namespace
@@ -124,14 +170,7 @@ QByteArray PictureSvg(clsGenSeq& code, const SegmentTable& lines, QColor backgro
       text);
 }
 
-QByteArray PngBytes(QImage image, const QString& path, const ImageText& text) {
-  image.setText(QStringLiteral("Software"), SoftwareText());
-  if (!text.title.isEmpty()) image.setText(QStringLiteral("Title"), text.title);
-  if (!text.description.isEmpty()) image.setText(QStringLiteral("Description"), text.description);
-  // Qt compresses a text this long; its carriage returns make it an iTXt.
-  if (!text.geneticCode.isEmpty()) {
-    image.setText(QString::fromLatin1(kPngCodeKeyword), QString::fromLatin1(text.geneticCode));
-  }
+QByteArray PngBytes(const QImage& image, const QString& path, const ImageText& text) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -139,6 +178,13 @@ QByteArray PngBytes(QImage image, const QString& path, const ImageText& text) {
     throw Failure(FailureKind::FileSystem, path,
                   QCoreApplication::translate("pelorin::PictureExport", "The image could not be encoded as PNG"));
   }
+  // Qt's own text chunks would cost a full-size deflate each: ours go right
+  // after IHDR, the code deflated with a window fit for its few kilobytes.
+  QByteArray chunks = TextChunk(QByteArrayLiteral("Software"), SoftwareText());
+  if (!text.title.isEmpty()) chunks += TextChunk(QByteArrayLiteral("Title"), text.title);
+  if (!text.description.isEmpty()) chunks += TextChunk(QByteArrayLiteral("Description"), text.description);
+  if (!text.geneticCode.isEmpty()) chunks += CompressedTextChunk(QByteArray(kPngCodeKeyword), text.geneticCode);
+  bytes.insert(kIhdrEnd, chunks);
   return bytes;
 }
 
@@ -148,10 +194,9 @@ void ExportPicture(clsGenSeq& code, const SegmentTable& lines, QColor background
   const QSize size = twipsSize(kPictureWidthTwips, kPictureHeightTwips);
   switch (format) {
     case ImageFormat::Png: {
-      // Moved: the text goes into the image without copying its pixels.
-      QImage image =
+      const QImage image =
           whole ? RenderWholePath(code, lines, size, scale, background) : RenderPicture(code, lines, scale, background);
-      WriteFileAtomically(path, PngBytes(std::move(image), path, text));
+      WriteFileAtomically(path, PngBytes(image, path, text));
       return;
     }
     case ImageFormat::Svg:

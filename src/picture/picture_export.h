@@ -72,7 +72,7 @@ QByteArray PictureSvg(clsGenSeq& code, const SegmentTable& lines, QColor backgro
 
 // The image as PNG bytes with text's chunks (the code compressed) and
 // Software. Fails with FileSystem naming path when it cannot be encoded.
-QByteArray PngBytes(QImage image, const QString& path, const ImageText& text = {});
+QByteArray PngBytes(const QImage& image, const QString& path, const ImageText& text = {});
 
 enum class ImageFormat { Png, Svg };
 
