@@ -77,9 +77,9 @@ QByteArray TextChunk(const QByteArray& keyword, const QString& text) {
 // zTXt of bytes (Latin-1 by the format; the code is ASCII).
 QByteArray CompressedTextChunk(const QByteArray& keyword, const QByteArray& text) {
   z_stream stream{};
-  // A 4 KiB window and little memory: the code repeats within a few records.
-  if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 12, 5, Z_DEFAULT_STRATEGY) != Z_OK)
-    throw std::bad_alloc();
+  // Fastest, a 4 KiB window and little memory: the code repeats within a few
+  // records, and level 6 would add a tenth to a 1x export for 15 % less size.
+  if (deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, 12, 5, Z_DEFAULT_STRATEGY) != Z_OK) throw std::bad_alloc();
   QByteArray data = keyword + QByteArray("\0\0", 2);
   const qsizetype start = data.size();
   data.resize(start + static_cast<qsizetype>(deflateBound(&stream, static_cast<uLong>(text.size()))));
