@@ -202,6 +202,21 @@ save_as "$P7" "twin7.gcf"
 cmp -s rand.gcf twin7.gcf || fail "the twin read from exported.png saved a different genetic code"
 
 # ---------------------------------------------------------------------------
+step "picture 2 dragged from its window onto the main window: at rate 0, its twin"
+pic_origin "$P2"
+main_geometry
+xdotool mousemove --sync $((PX + 150)) $((PY + 60)) mousedown 1
+for step in 1 2 3 4 5 6 7 8; do
+  xdotool mousemove --sync $((PX + 150 + (MX + 90 - PX - 150) * step / 8)) $((PY + 60 + (MCY + 40 - PY - 60) * step / 8))
+  sleep 0.1
+done
+xdotool mouseup 1
+P8="$(picture_window 8)"
+capture_settled "$P8" pic8
+same_picture pic2 pic8
+has_window Pelorin && fail "the drop showed a message"
+
+# ---------------------------------------------------------------------------
 step "File > Exit ends the program with windows open"
 has_window 0 && has_window 3 && has_window 5 || fail "picture windows are missing before Exit"
 exit_program

@@ -1,6 +1,7 @@
 #include "ui/common/picture_drops.h"
 
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
@@ -60,10 +61,20 @@ PictureDropTarget::PictureDropTarget(QWidget* window, Dropped dropped)
     : QObject(window), window_(window), dropped_(std::move(dropped)) {
   window->setAcceptDrops(true);
   window->installEventFilter(this);
+  for (QLineEdit* box : window->findChildren<QLineEdit*>()) box->installEventFilter(this);
 }
 
 bool PictureDropTarget::eventFilter(QObject* watched, QEvent* event) {
-  if (watched != window_) return false;
+  if (watched != window_) {
+    // A text box takes dropped text as text, but files and dragged pictures
+    // (which carry their file) are the window's: ignored here, they go on to it.
+    const bool dragged = event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove;
+    if (!dragged) return false;
+    auto* drag = static_cast<QDropEvent*>(event);
+    if (drag->mimeData() == nullptr || !drag->mimeData()->hasUrls()) return false;
+    drag->ignore();
+    return true;
+  }
   switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {

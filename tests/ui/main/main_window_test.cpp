@@ -360,16 +360,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A thousand files: each turn of the event loop makes at most one picture,
 // quickly, and the pictures appear while the rest wait.
-// What another Pelorin's drag offers, dropped here at rate 0: a twin, read
-// from the dragged PNG file (the URL goes first), drawn alike.
+// What another Pelorin's drag offers, dropped here at rate 0 even over the
+// name box: a twin, read from the dragged PNG file (the URL goes first).
 TEST_F(Drops, APictureDraggedFromPelorinMakesItsTwin) {
   frmObject* original = open(QStringLiteral("1"));
   ASSERT_NE(original, nullptr);
   const std::shared_ptr<clsObject> picture = modObject::Registry().picture(0);
   std::unique_ptr<QMimeData> data = PictureMimeData(*picture, original->picDraw()->surface().image(), OfferFile::Yes);
   child<QLineEdit>(main, "txtMutationRate")->setText(QStringLiteral("0"));
-  ASSERT_TRUE(drop(target(false), *data));
+  QLineEdit* name = child<QLineEdit>(main, "txtName");
+  ASSERT_TRUE(drop(name, *data));
   drain();
+  EXPECT_EQ(name->text(), QString());
   const std::shared_ptr<clsObject> twin = modObject::Registry().picture(1);
   ASSERT_NE(twin, nullptr);
   EXPECT_TRUE(twin->Name.endsWith(QStringLiteral("picture-0.png")));
