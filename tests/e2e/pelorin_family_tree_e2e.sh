@@ -121,6 +121,7 @@ wait_gone 0
 # picture dimmed still matches itself closely, so look for the change in its
 # cell (paper, lines and number) instead.
 poll 10 cell_dimmed 0 || fail "closed picture 0 is not dimmed in the tree"
+sleep 1  # a later reading of the family may still come and set the current cell
 click_at $((TREE_X + CELL_X[0] + 28)) $((TREE_Y + CELL_Y[0] + 26))
 sleep 0.2
 xdotool key --clearmodifiers Return

@@ -12,16 +12,19 @@
 
 namespace {
 
-// Every test starts with no pictures and no windows left by the one before.
-class FreshState final : public ::testing::EmptyTestEventListener {
-  void OnTestStart(const ::testing::TestInfo&) override {
-    pelorin::modObject::ParentList().clear();
-    pelorin::modObject::Registry().clear();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (widget->parentWidget() == nullptr) widget->deleteLater();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+// No pictures and no windows: what every test starts with, and what is left
+// when the last has run (a window left open would be a leak at exit).
+void clearPicturesAndWindows() {
+  pelorin::modObject::ParentList().clear();
+  pelorin::modObject::Registry().clear();
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->parentWidget() == nullptr) widget->deleteLater();
   }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class FreshState final : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo&) override { clearPicturesAndWindows(); }
 };
 
 }  // namespace
@@ -44,7 +47,6 @@ int main(int argc, char** argv) {
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new FreshState);
   const int result = RUN_ALL_TESTS();
-  pelorin::modObject::ParentList().clear();
-  pelorin::modObject::Registry().clear();
+  clearPicturesAndWindows();
   return result;
 }
