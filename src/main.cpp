@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "picture/picture_registry.h"
+#include "platform/platform_choice.h"
 #include "platform/quit_signals.h"
 #include "ui/common/accessibility.h"
 #include "ui/dialogs/icon_box.h"
@@ -24,6 +25,8 @@ void endRunAtExit() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // On Wayland with XWayland, X11: there the windows stand where they are put.
+  pelorin::ChoosePlatform(argc, argv);
   QApplication app(argc, argv);
   // The settings ("Keep history") are Pelorin's own: ~/.config/Pelorin/Pelorin.conf.
   QApplication::setOrganizationName(QStringLiteral("Pelorin"));
