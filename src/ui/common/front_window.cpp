@@ -12,6 +12,10 @@ constexpr int kTitleBarHeight = 24;
 constexpr int kGrip = 48;
 }  // namespace
 
+bool windowsArePlaced(const QString& platformName) {
+  return platformName != QLatin1String("wayland") && !platformName.startsWith(QLatin1String("wayland-"));
+}
+
 bool titleBarReachable(QPoint frameTopLeft, int width) {
   const QRect titleBar(frameTopLeft, QSize(std::max(width, 1), kTitleBarHeight));
   for (const QScreen* screen : QGuiApplication::screens()) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QString>
 #include <QWidget>
 
 namespace pelorin {
@@ -13,6 +15,12 @@ void bringToFront(QWidget* window);
 // show enough of its title bar on some current screen's available area for
 // the user to grab it. A place recorded on a screen since unplugged is not.
 bool titleBarReachable(QPoint frameTopLeft, int width);
+
+// Whether windows on the Qt platform platformName stand where the program
+// puts them and report where they are. Not on native Wayland ("wayland",
+// "wayland-egl", ...): the compositor places every window and Qt reports the
+// screen's corner, so no place is recorded there.
+bool windowsArePlaced(const QString& platformName = QGuiApplication::platformName());
 
 // The top-level Window that is the one asked for (isIt), or a new one from
 // make() when there is none, brought to the front: one window of a kind.

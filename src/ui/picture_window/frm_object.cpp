@@ -29,6 +29,7 @@
 #include "ui/common/controls.h"
 #include "ui/common/export_filters.h"
 #include "ui/common/file_dialogs.h"
+#include "ui/common/front_window.h"
 #include "ui/common/label_fit.h"
 #include "ui/common/picture_mime.h"
 #include "ui/common/plain_text.h"
@@ -150,7 +151,8 @@ void frmObject::closeEvent(QCloseEvent* event) {
 
 void frmObject::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
-  if (isVisible()) moveSettled_->start();
+  // Where windows are not placed, pos() is no place: nothing to tell.
+  if (isVisible() && windowsArePlaced()) moveSettled_->start();
 }
 
 void frmObject::tellMoved() { emit PictureWindowEvents::instance().moved(number_, pos()); }
