@@ -1,6 +1,7 @@
 // Runs the built pelorin-render and pelorin-breed as a user would, with no
 // display and no Qt platform named.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QImage>
@@ -184,6 +185,9 @@ TEST_F(CommandLine, OptionsNamesAndFailuresAsAGnuToolTakesAndSaysThem) {
     EXPECT_EQ(shell.exitCode(), status) << script << '\n' << said.toStdString();
     EXPECT_EQ(status == 2 ? said.left(static_cast<qsizetype>(std::strlen(text))) : said, QByteArray(text)) << script;
   }
+  // QTemporaryDir cannot name the files that are no UTF-8 to remove them.
+  for (const char* name : {"lat\xe9.txt", "keep\xe9.txt"})
+    ::unlink((EncodeFileName(dir.path()) + '/' + name).constData());
 }
 
 // The rate and the parents are read in the user's number format.
