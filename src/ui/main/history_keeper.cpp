@@ -43,18 +43,21 @@ HistoryKeeper::HistoryKeeper(QWidget* window, std::function<BoxTexts()> boxTexts
   });
   connect(&events, &PictureWindowEvents::saved, this,
           [this](PictureNumber number, const QString& path, const QByteArray& bytes) {
-            if (!recording()) return;
-            saves_[history::HistoryStore::HashOf(bytes)] = number;
-            recorder_->recordSaved(number, QFileInfo(path).absoluteFilePath(), bytes);
-            recorded();
+            wroteCode(number, path, bytes, &history::HistoryRecorder::recordSaved);
           });
   connect(&events, &PictureWindowEvents::exported, this,
           [this](PictureNumber number, const QString& path, const QByteArray& code) {
-            if (!recording()) return;
-            saves_[history::HistoryStore::HashOf(code)] = number;
-            recorder_->recordExported(number, QFileInfo(path).absoluteFilePath(), code);
-            recorded();
+            wroteCode(number, path, code, &history::HistoryRecorder::recordExported);
           });
+}
+
+void HistoryKeeper::wroteCode(PictureNumber number, const QString& path, const QByteArray& code,
+                              void (history::HistoryRecorder::*record)(PictureNumber, const QString&,
+                                                                       const QByteArray&)) {
+  if (!recording()) return;
+  saves_[history::HistoryStore::HashOf(code)] = number;
+  (*recorder_.*record)(number, QFileInfo(path).absoluteFilePath(), code);
+  recorded();
 }
 
 HistoryKeeper::~HistoryKeeper() { endRun(); }

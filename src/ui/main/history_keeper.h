@@ -122,6 +122,10 @@ class HistoryKeeper final : public HistoryActions {
   void showProblem(const QString& text);
   // Names once the pictures whose records cannot be read.
   void showUnreadable(const std::vector<history::RecordedPicture>& damaged);
+  // Picture number wrote a file carrying code (Save: the file itself; Export:
+  // an image): record it with record, and know the code as the picture's.
+  void wroteCode(PictureNumber number, const QString& path, const QByteArray& code,
+                 void (history::HistoryRecorder::*record)(PictureNumber, const QString&, const QByteArray&));
   void closedByUser(PictureNumber number, QPoint position);
   void moved(PictureNumber number, QPoint position);
   void recorded();
