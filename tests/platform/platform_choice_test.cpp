@@ -20,11 +20,8 @@ TEST(PlatformChoice, XcbOnlyOnWaylandWithAnXServerAndNoChoiceOfTheUsers) {
       {"", "wayland-0", ":0", {"-platform", "wayland"}, ""},
       {"", "wayland-0", ":0", {"pic.txt", "-platformx"}, "xcb"},
       {"wayland", "wayland-0", ":0", {}, ""},
-      {"xcb", "wayland-0", ":0", {}, ""},
-      {"offscreen", "", ":0", {}, ""},
       {"", "wayland-0", "", {}, ""},  // no X server: native Wayland
       {"", "", ":0", {}, ""},         // X11: Qt's own choice is xcb already
-      {"", "", "", {}, ""},
   };
   for (const auto& row : cases) {
     EXPECT_EQ(ChosenPlatform({row.platform, row.wayland, row.display}, row.arguments), QByteArray(row.chosen))

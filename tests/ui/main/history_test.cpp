@@ -379,20 +379,6 @@ TEST_F(History, ResumeOfAResumedRunBringsBackBothRunsPicturesAsThemselvesTheLast
   EXPECT_EQ(messages.texts, QStringList());
 }
 
-TEST_F(History, ResumeLastRunPassesOverRunsThatMadeNoPicture) {
-  start();
-  open(QStringLiteral("0.5"), {});
-  restart();  // ends having made nothing
-  stop();
-  { history::HistoryStore killedAtStart(path); }
-  start();
-  ASSERT_TRUE(item("F_ResumeLast")->isEnabled());
-  item("F_ResumeLast")->trigger();
-  EXPECT_EQ(shownPictures().size(), 1u);
-  EXPECT_EQ(child<QLineEdit>(*main, "txtMutationRate")->text(), QStringLiteral("0.5"));
-  EXPECT_EQ(store().runs().size(), 2u);
-}
-
 TEST_F(History, ARunWithAnUnreadableRecordResumesEveryGoodPictureSaysSoOnceAndRecordsOn) {
   start();
   for (int i = 0; i < 3; ++i) open();
@@ -841,8 +827,7 @@ TEST_P(WithAnotherPelorin, ItsLiveRunIsNeitherResumedNorForgottenHere) {
 INSTANTIATE_TEST_SUITE_P(History, WithAnotherPelorin,
                          ::testing::Values(AnotherProgram{"Running", false, 0},
                                            AnotherProgram{"RunningAfterAKilledRun", true, 0},
-                                           AnotherProgram{"Killed", false, SIGKILL},
-                                           AnotherProgram{"Ended", false, SIGTERM}),
+                                           AnotherProgram{"Killed", false, SIGKILL}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The real program, asked to end by a signal as a logout, kill or Ctrl+C
