@@ -1,6 +1,7 @@
 #include "ui/common/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 
 #include "ui/picture_window/frm_object.h"
 
@@ -15,6 +16,36 @@ class PictureViewAccessible final : public QAccessibleWidget {
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Description) return static_cast<const PictureView*>(widget())->drawingDescription();
     return QAccessibleWidget::text(kind);
+  }
+
+  // The picture's context menu, each item an action of its own: a screen
+  // reader, or any client without a pointer, reaches it without the menu.
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    for (const QAction* action : widget()->actions())
+      if (action->isEnabled() && !action->isSeparator()) names << actionName(*action);
+    return names;
+  }
+  QString localizedActionName(const QString& name) const override {
+    const QAction* action = actionNamed(name);
+    return action ? actionName(*action) : QAccessibleWidget::localizedActionName(name);
+  }
+  void doAction(const QString& name) override {
+    if (QAction* action = actionNamed(name)) return action->trigger();
+    QAccessibleWidget::doAction(name);
+  }
+
+ private:
+  // "Family &Tree..." is said "Family Tree".
+  static QString actionName(const QAction& action) {
+    QString name = action.text().remove(QLatin1Char('&'));
+    if (name.endsWith(QLatin1String("..."))) name.chop(3);
+    return name;
+  }
+  QAction* actionNamed(const QString& name) const {
+    for (QAction* action : widget()->actions())
+      if (action->isEnabled() && actionName(*action) == name) return action;
+    return nullptr;
   }
 };
 

@@ -5,7 +5,8 @@ namespace pelorin {
 // Tells screen readers what Qt cannot know of the program's own widgets: a
 // picture window is a window, and its picture (picDraw) a graphic whose
 // description says how many of its segments are drawn, read afresh whenever
-// it is asked for. Call once the QApplication exists.
+// it is asked for; its context menu's items are its actions ("Family Tree"
+// for "Family Tree..."). Call once the QApplication exists.
 void installAccessibility();
 
 }  // namespace pelorin

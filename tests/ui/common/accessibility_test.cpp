@@ -1,9 +1,11 @@
 #include <QAccessible>
+#include <QSignalSpy>
 #include <algorithm>
 
 #include "picture/picture_object.h"
 #include "picture/picture_registry.h"
 #include "support/gui_fixture.h"
+#include "ui/picture_window/picture_window_events.h"
 
 namespace pelorin {
 namespace {
@@ -47,6 +49,16 @@ TEST_F(Accessibility, EveryControlIsNamedWithItsRoleAndThePictureByItsNumberWith
     drawn += modObject::Registry().find(modObject::RegistryKey(0))->GenCode.GetGDraw(gene) != 0;
   EXPECT_EQ(said(form->picDraw()), QStringLiteral("Picture 0"));
   EXPECT_EQ(said(form->picDraw(), QAccessible::Description), QStringLiteral("%1 of 64 segments drawn").arg(drawn));
+
+  // Its context menu without a pointer: what a client on Wayland or a screen reader uses.
+  QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(form->picDraw())->actionInterface();
+  ASSERT_NE(actions, nullptr);
+  EXPECT_EQ(actions->actionNames(), QStringList({QAccessibleActionInterface::setFocusAction(), "Copy", "Export Image",
+                                                 "Genetic Code", "Family Tree"}));
+  QSignalSpy asked(&PictureWindowEvents::instance(), &PictureWindowEvents::familyTreeAsked);
+  actions->doAction(QStringLiteral("Family Tree"));
+  ASSERT_EQ(asked.size(), 1);
+  EXPECT_EQ(asked.at(0).at(0).toInt(), 0);
 }
 
 }  // namespace
