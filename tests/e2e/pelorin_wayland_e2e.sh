@@ -51,11 +51,12 @@ export LANG=C.UTF-8 LC_ALL=C.UTF-8
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 SOCKET="pelorin-e2e-$$"
-extra=()
+# Natively at a scale of 2, where pictures must stay crisp; a logical size.
+extra=(--scale=2)
 [ "$MODE" = xwayland ] && extra=(--xwayland)
 # --debug lets weston-screenshooter take screenshots.
 weston --backend=headless-backend.so --use-pixman --socket="$SOCKET" --idle-time=0 \
-  --width=1280 --height=1024 --debug "${extra[@]}" >"$WORK/weston.log" 2>&1 &
+  --width=1024 --height=768 --debug "${extra[@]}" >"$WORK/weston.log" 2>&1 &
 for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] && break; sleep 0.1; done
 [ -S "$XDG_RUNTIME_DIR/$SOCKET" ] || { echo "FAIL [start]: weston did not start" >&2; cat "$WORK/weston.log" >&2; exit 1; }
 export WAYLAND_DISPLAY="$SOCKET"
