@@ -14,6 +14,11 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import Atspi, GLib
+
+# A call that opens a modal window is answered only when that window closes:
+# wait 3 s for any answer (the program may be busy), then go on.
+Atspi.set_timeout(3000, 15000)
 
 
 class Failed(Exception):
@@ -59,7 +64,11 @@ def act(node, action):
     names = [actions.getName(i) for i in range(actions.nActions)]
     if action not in names:
         raise Failed(f"{node.getRoleName()} {node.name!r} has no action {action!r}, only {names}")
-    actions.doAction(names.index(action))
+    try:
+        actions.doAction(names.index(action))
+    except GLib.GError as error:
+        if "Did not receive a reply" not in str(error):
+            raise
 
 
 def checked(node):
@@ -83,9 +92,10 @@ class Pelorin:
         return None
 
     def window(self, title):
-        """The program's top-level window with this title, or None."""
+        """The program's shown top-level window with this title, or None."""
         return next((w for w in (self.app.getChildAtIndex(i) for i in range(self.app.childCount))
-                     if w is not None and w.name == title), None)
+                     if w is not None and w.name == title and w.getState().contains(pyatspi.STATE_SHOWING)),
+                    None)
 
     def wait_window(self, title, seconds=15):
         return wait_for(f"window {title!r} appears", lambda: self.window(title), seconds)

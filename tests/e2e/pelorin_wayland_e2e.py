@@ -15,7 +15,7 @@ import subprocess
 import sys
 import time
 
-from atspi_driver import Failed, Pelorin, act, checked, run_steps, wait_for
+from atspi_driver import Failed, Pelorin, act, checked, find, run_steps, wait_for
 
 MODE, WORK, PELORIN, RENDER, FIND = sys.argv[1:6]
 RUN = os.path.join(WORK, "run")
@@ -92,14 +92,27 @@ def native_save():
     program.press("2", "Save")
     saved = os.path.join(RUN, "child.gcf")
     wait_for("child.gcf is written", lambda: os.path.getsize(saved) > 0)
-    picture_on_screen(saved, "child")
+    act(program.control("2", "image", "Picture 2"), "Export Image")
+    exported = os.path.join(RUN, "child.png")
+    program.type_into("Export Image", "File name:", exported)
+    program.press("Export Image", "Save")
+    wait_for("child.png is written", lambda: os.path.getsize(exported) > 0)
+    picture_on_screen(exported, "child")  # drawn from the code it carries
 
 
 def native_windows():
+    program.menu("Board")
+    program.wait_window("Board")
+    picture = program.control("2", "image", "Picture 2")
+    act(picture, "Genetic Code")
+    wait_for("picture 2's genetic code is shown", lambda: find(program.app, "table", "Genetic code of picture 2"))
     program.menu("History")
     program.wait_window("History")
-    act(program.control("2", "image", "Picture 2"), "Family Tree")
+    act(picture, "Family Tree")
     program.wait_window("Family tree of picture 2")
+    program.menu("About Pelorin")
+    program.press("About Pelorin", "Ok")
+    program.wait_gone("About Pelorin")
 
 
 def native_close_and_reopen():
@@ -123,7 +136,7 @@ def native_resume():
     back = ",".join(t for t in ("0", "1", "2") if checked(parent_box(t)))
     if back != ticked:
         raise Failed(f"ticked before the kill: {ticked}; after Resume: {back}")
-    picture_on_screen(os.path.join(RUN, "child.gcf"), "resumed")
+    picture_on_screen(os.path.join(RUN, "child.png"), "resumed")
 
 
 def native_no_places():
@@ -175,8 +188,8 @@ STEPS = {
     "wayland": [
         ("natively on Wayland at a scale of 2: open pictures 0 and 1", native_open_two),
         ("tick 0 and 1 as parents: Open breeds 2 from them", native_breed),
-        ("save 2 by its name box; it stands on the screen", native_save),
-        ("the History window; the family tree from picture 2's own actions", native_windows),
+        ("save 2 by its name box, export it through the file dialog; it stands on the screen", native_save),
+        ("the board, the genetic code, the History window, a family tree, a dialog", native_windows),
         ("Done closes picture 1; Reopen Closed Picture brings it back", native_close_and_reopen),
         ("killed and started again, Resume Last Run brings back 0, 1 and 2 with 0's tick", native_resume),
         ("File > Exit; the history is sound and claims no window place", native_no_places),
