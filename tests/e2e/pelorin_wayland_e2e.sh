@@ -16,7 +16,7 @@ HERE="$(cd "$(dirname "$0")" && pwd)"
 if [ "${1:-}" != "--inside" ]; then
   MODE="${1:?usage: $(basename "$0") wayland|xwayland PELORIN PELORIN_RENDER FIND_IN_IMAGE}"
   tools=(weston weston-screenshooter dbus-run-session /usr/libexec/at-spi-bus-launcher sqlite3)
-  [ "$MODE" = xwayland ] && tools+=(Xwayland xwininfo)
+  [ "$MODE" = xwayland ] && tools+=(Xwayland xprop)
   for tool in "${tools[@]}"; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed" >&2; exit "$SKIP"; }
   done
