@@ -81,8 +81,9 @@ SHOTS="$WORK/shots"
 mkdir -p "$RUN" "$SHOTS"
 export QT_QPA_PLATFORM=xcb
 # The same numbers whatever the machine's locale: the tools here and the
-# program, unless a step starts it under other number settings.
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# program, unless a step starts it under other number settings. The texts
+# are English under any number settings, unless a step asks for a language.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=en
 # The history and the settings of this test alone, never the user's.
 export XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
 STEP="start"
