@@ -843,7 +843,7 @@
     <name>pelorin::frmMain</name>
     <message>
         <source>Main</source>
-        <translation>Pelorin</translation>
+        <translation>پنجرهٔ اصلی</translation>
     </message>
     <message>
         <source>Mutation Rate</source>

@@ -847,7 +847,7 @@
     <name>pelorin::frmMain</name>
     <message>
         <source>Main</source>
-        <translation>Pelorin</translation>
+        <translation>Fenêtre principale</translation>
     </message>
     <message>
         <source>Mutation Rate</source>
