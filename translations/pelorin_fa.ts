@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Pelorin version 1.0</source>
-        <translation>Pelorin نسخهٔ 1.0</translation>
+        <translation>Pelorin، نسخهٔ 1.0</translation>
     </message>
     <message>
         <source>Copyright (C) Quorvel Software</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>%1: 1 trait (%2%)</source>
-        <translation>%1: ۱ صفت (%2٪)</translation>
+        <translation>%1: 1 صفت (%2٪)</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n traits (%2%)</source>
@@ -304,7 +304,7 @@
     <name>pelorin::GeneticCodeWindow</name>
     <message>
         <source>Grey italic rows: 1 gene not drawn.</source>
-        <translation>سطرهای خاکستری مورب: ۱ ژن کشیده نشده است.</translation>
+        <translation>سطرهای خاکستری مورب: 1 ژن کشیده نشده است.</translation>
     </message>
     <message numerus="yes">
         <source>Grey italic rows: %n genes not drawn.</source>
@@ -553,7 +553,7 @@
     <name>pelorin::PicturesText</name>
     <message>
         <source>1 picture</source>
-        <translation>۱ تصویر</translation>
+        <translation>1 تصویر</translation>
     </message>
     <message numerus="yes">
         <source>%n pictures</source>

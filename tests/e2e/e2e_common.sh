@@ -331,26 +331,28 @@ check_code_file() {
 }
 
 # start_program LOG [VAR=VALUE...]: starts the program with these variables
-# set, and waits for its main window.
+# set, and waits for its main window (titled MAIN_TITLE, "Main" unless said).
 start_program() {
   local log="$1"
   shift
   env "$@" "$PELORIN" >"$WORK/$log" 2>&1 &
   APP=$!
   echo "$APP" > "$WORK/pelorin.pid"
-  MAIN="$(wait_window Main)"
+  MAIN="$(wait_window "${MAIN_TITLE:-Main}")"
   move_to "$MAIN" "$MAIN_X" "$MAIN_Y"
 }
 
-# File > Exit, then checks that the program ended cleanly.
+# File > Exit (EXIT_KEYS: the keys that choose it, English unless said),
+# then checks that the program ended cleanly.
 exit_program() {
   main_geometry
   # A click in the main window's client gives it the keyboard.
   click_at $((MX + 40)) $((MCY + 12))
   sleep 0.2
-  xdotool key --clearmodifiers alt+f
+  local keys=(${EXIT_KEYS:-alt+f e})
+  xdotool key --clearmodifiers "${keys[0]}"
   sleep 0.5
-  xdotool key e
+  xdotool key "${keys[1]}"
   poll 10 exited || fail "the program did not end after File > Exit"
   set +e
   wait "$APP"

@@ -5,6 +5,9 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 
@@ -81,6 +84,30 @@ class Languages : public ::testing::TestWithParam<Spoken> {
     }
   }
 
+  // No two items of one menu, and no two buttons of one window, share a key.
+  static void expectKeysDiffer(const QWidget& window) {
+    const auto expectDistinct = [](const QStringList& texts, const QString& where) {
+      QSet<QKeySequence> keys;
+      for (const QString& itemText : texts) {
+        const QKeySequence key = QKeySequence::mnemonic(itemText);
+        if (key.isEmpty()) continue;
+        EXPECT_FALSE(keys.contains(key)) << itemText.toStdString() << " in " << where.toStdString();
+        keys.insert(key);
+      }
+    };
+    for (const QMenu* menu : window.findChildren<QMenu*>()) {
+      QStringList texts;
+      for (const QAction* action : menu->actions()) texts << action->text();
+      expectDistinct(texts, menu->objectName());
+    }
+    QStringList texts;
+    for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+      for (const QAction* action : bar->actions()) texts << action->text();
+    }
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) texts << button->text();
+    expectDistinct(texts, window.objectName());
+  }
+
   // A check box's size hint; a push button's without the style's smallest
   // width, which no fixed button of the windows ever had.
   static int textWidth(const QAbstractButton& button) {
@@ -109,6 +136,7 @@ TEST_P(Languages, WindowsSpeakItAndEveryTextFitsItsControl) {
   const QWidget* client = open->parentWidget();
   EXPECT_EQ(spoken.direction == Qt::RightToLeft ? client->width() - open->geometry().right() - 1 : open->x(), 8);
   expectTextsFit(*main);
+  expectKeysDiffer(*main);
 
   QTest::mouseClick(const_cast<QPushButton*>(open), Qt::LeftButton);
   const frmObject* picture = nullptr;
@@ -135,6 +163,7 @@ TEST_P(Languages, WindowsSpeakItAndEveryTextFitsItsControl) {
 
   const frmHistory& history = showHistoryWindow(main->history());
   EXPECT_EQ(history.windowTitle(), text(spoken.history));
+  expectKeysDiffer(history);
   child<QAction>(*picture, "actFamilyTree")->trigger();
   frmFamilyTree* tree = nullptr;
   for (QWidget* widget : QApplication::topLevelWidgets()) {
