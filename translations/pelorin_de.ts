@@ -108,19 +108,19 @@
     </message>
     <message>
         <source>its text chunk inflates to more than %1 KiB</source>
-        <translation>sein Textblock wird entpackt größer als %1 KiB</translation>
+        <translation>der entpackte Textblock ist größer als %1 KiB</translation>
     </message>
     <message>
         <source>its text chunk&apos;s compressed data is damaged</source>
-        <translation>die komprimierten Daten seines Textblocks sind beschädigt</translation>
+        <translation>die komprimierten Daten des Textblocks sind beschädigt</translation>
     </message>
     <message>
         <source>its text chunk is damaged</source>
-        <translation>sein Textblock ist beschädigt</translation>
+        <translation>der Textblock ist beschädigt</translation>
     </message>
     <message>
         <source>it has more than %1 chunks</source>
-        <translation>sie hat mehr als %1 Blöcke</translation>
+        <translation>die Datei hat mehr als %1 Blöcke</translation>
     </message>
     <message>
         <source>the PNG file ends before its last chunk</source>
@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>its text chunk is larger than %1 KiB</source>
-        <translation>sein Textblock ist größer als %1 KiB</translation>
+        <translation>der Textblock ist größer als %1 KiB</translation>
     </message>
     <message>
         <source>the PNG file ends early</source>
@@ -144,11 +144,11 @@
     </message>
     <message>
         <source>its text chunk fails its CRC check</source>
-        <translation>sein Textblock besteht die CRC-Prüfung nicht</translation>
+        <translation>der Textblock besteht die CRC-Prüfung nicht</translation>
     </message>
     <message>
         <source>its elements nest more than %1 deep</source>
-        <translation>seine Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
+        <translation>die Elemente sind mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
     <message>
         <source>none in its first %1 KiB</source>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>its XML is not well-formed in line %1: %2</source>
-        <translation>sein XML ist in Zeile %1 nicht wohlgeformt: %2</translation>
+        <translation>das XML ist in Zeile %1 nicht wohlgeformt: %2</translation>
     </message>
 </context>
 <context>

@@ -851,7 +851,7 @@
     </message>
     <message>
         <source>Mutation Rate</source>
-        <translation>Taux de mutation</translation>
+        <translation>Taux mutation</translation>
     </message>
     <message>
         <source>Open</source>
