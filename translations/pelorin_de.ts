@@ -776,7 +776,7 @@
     </message>
     <message>
         <source>Record every picture made, and what becomes of it, in the history</source>
-        <translation>Jedes erstellte Bild und was aus ihm wird im Verlauf aufzeichnen</translation>
+        <translation>Jedes erstellte Bild, und was aus ihm wird, im Verlauf aufzeichnen</translation>
     </message>
     <message>
         <source>&amp;Resume</source>

@@ -400,19 +400,19 @@
     </message>
     <message>
         <source>This run, started %1, ended %2: %3, %4 open</source>
-        <translation>Cette session, commencée le %1, terminée le %2 : %3, %4 ouvertes</translation>
+        <translation>Cette session, commencée le %1, terminée le %2 : %3 (ouvertes : %4)</translation>
     </message>
     <message>
         <source>This run, started %1: %2, %3 open</source>
-        <translation>Cette session, commencée le %1 : %2, %3 ouvertes</translation>
+        <translation>Cette session, commencée le %1 : %2 (ouvertes : %3)</translation>
     </message>
     <message>
         <source>The run started %1, ended %2: %3, %4 open</source>
-        <translation>La session commencée le %1, terminée le %2 : %3, %4 ouvertes</translation>
+        <translation>La session commencée le %1, terminée le %2 : %3 (ouvertes : %4)</translation>
     </message>
     <message>
         <source>The run started %1, never ended (the program was stopped, or is still running): %2, %3 open</source>
-        <translation>La session commencée le %1, jamais terminée (le programme a été interrompu ou tourne encore) : %2, %3 ouvertes</translation>
+        <translation>La session commencée le %1, jamais terminée (le programme a été interrompu ou tourne encore) : %2 (ouvertes : %3)</translation>
     </message>
     <message>
         <source>%1; this run continues it</source>
@@ -530,7 +530,7 @@
     </message>
     <message>
         <source>%1; %2 of %3 traits mutated</source>
-        <translation>%1 ; %2 caractères sur %3 mutés</translation>
+        <translation>%1 ; caractères mutés : %2 sur %3</translation>
     </message>
     <message>
         <source>picture %1</source>
@@ -549,7 +549,7 @@
     </message>
     <message>
         <source>%1 of %2 segments drawn</source>
-        <translation>%1 segments dessinés sur %2</translation>
+        <translation>Segments dessinés : %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -729,7 +729,7 @@
     </message>
     <message>
         <source>From %1 to %2: %3% of its traits; %4 of %5 traits mutated</source>
-        <translation>De %1 à %2 : %3 % de ses caractères ; %4 caractères sur %5 mutés</translation>
+        <translation>De %1 à %2 : %3 % de ses caractères ; caractères mutés : %4 sur %5</translation>
     </message>
     <message>
         <source>The family could not be read from the history.</source>
@@ -820,7 +820,7 @@
     </message>
     <message>
         <source>%1: %2, %3 open</source>
-        <translation>%1 : %2, %3 ouvertes</translation>
+        <translation>%1 : %2 (ouvertes : %3)</translation>
     </message>
     <message>
         <source>The history is not available.</source>
