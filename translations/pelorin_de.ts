@@ -1101,4 +1101,118 @@
         <translation>Es wurde nichts angezeigt: Bild %1 konnte nicht erstellt werden.</translation>
     </message>
 </context>
+<context>
+    <name>pelorin::history::CodeBlob</name>
+    <message>
+        <source>empty record</source>
+        <translation>leerer Eintrag</translation>
+    </message>
+    <message>
+        <source>unreadable record</source>
+        <translation>unlesbarer Eintrag</translation>
+    </message>
+    <message>
+        <source>genetic code of wrong size</source>
+        <translation>Gencode falscher Größe</translation>
+    </message>
+    <message>
+        <source>trait sources of wrong size</source>
+        <translation>Merkmalsquellen falscher Größe</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::history::HistoryStore</name>
+    <message>
+        <source>its number is not a picture number</source>
+        <translation>seine Nummer ist keine Bildnummer</translation>
+    </message>
+    <message>
+        <source>how it was made is unreadable</source>
+        <translation>wie es entstand, ist unlesbar</translation>
+    </message>
+    <message>
+        <source>its genetic code is unreadable</source>
+        <translation>sein Gencode ist unlesbar</translation>
+    </message>
+    <message>
+        <source>the sources of its traits are unreadable</source>
+        <translation>die Quellen seiner Merkmale sind unlesbar</translation>
+    </message>
+    <message>
+        <source>its number was given to an earlier picture</source>
+        <translation>seine Nummer wurde schon einem früheren Bild gegeben</translation>
+    </message>
+    <message>
+        <source>a parent&apos;s number is not a picture number</source>
+        <translation>die Nummer eines Elters ist keine Bildnummer</translation>
+    </message>
+    <message>
+        <source>The disk is full: the history %1 keeps what it holds but cannot record this run.</source>
+        <translation>Der Datenträger ist voll: Der Verlauf %1 behält, was er enthält, kann diese Sitzung aber nicht aufzeichnen.</translation>
+    </message>
+    <message>
+        <source>The disk is full: the history %1 keeps what it holds; nothing is recorded until there is room again.</source>
+        <translation>Der Datenträger ist voll: Der Verlauf %1 behält, was er enthält; bis wieder Platz ist, wird nichts aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2); this run is not recorded.</source>
+        <translation>Der Verlauf %1 kann nicht geschrieben werden (%2); diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The history %1 failed (%2); nothing more of this run is recorded.</source>
+        <translation>Der Verlauf %1 ist ausgefallen (%2); von dieser Sitzung wird nichts mehr aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The folder of the history %1 cannot be made (%2); this run is not recorded.</source>
+        <translation>Der Ordner des Verlaufs %1 kann nicht angelegt werden (%2); diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The history&apos;s lock file %1 cannot be made (%2); this run is not recorded.</source>
+        <translation>Die Sperrdatei des Verlaufs %1 kann nicht angelegt werden (%2); diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The history %1 comes from a newer Pelorin (version %2); it is left as it is and this run is not recorded.</source>
+        <translation>Der Verlauf %1 stammt von einem neueren Pelorin (Version %2); er bleibt unverändert, und diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The history %1 is another program&apos;s database; it is left as it is and this run is not recorded.</source>
+        <translation>Der Verlauf %1 ist die Datenbank eines anderen Programms; er bleibt unverändert, und diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The history %1 is not a regular file; it is left as it is and this run is not recorded.</source>
+        <translation>Der Verlauf %1 ist keine gewöhnliche Datei; er bleibt unverändert, und diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The disk is full: the history %1 cannot be made; this run is not recorded.</source>
+        <translation>Der Datenträger ist voll: Der Verlauf %1 kann nicht angelegt werden; diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>it is not a Pelorin history</source>
+        <translation>es ist kein Pelorin-Verlauf</translation>
+    </message>
+    <message>
+        <source>it failed its check: %1</source>
+        <translation>die Prüfung schlug fehl: %1</translation>
+    </message>
+    <message>
+        <source>it is not a database: %1</source>
+        <translation>es ist keine Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be begun afresh.</source>
+        <translation>Der Verlauf %1 kann nicht neu begonnen werden.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be used (%2) nor moved aside (%3); this run is not recorded.</source>
+        <translation>Der Verlauf %1 kann weder benutzt (%2) noch beiseitegelegt werden (%3); diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The history %1 could not be used (%2); it was moved aside to %3 and a new history begins.</source>
+        <translation>Der Verlauf %1 konnte nicht benutzt werden (%2); er wurde nach %3 verschoben, und ein neuer Verlauf beginnt.</translation>
+    </message>
+    <message>
+        <source>not a Pelorin history</source>
+        <translation>kein Pelorin-Verlauf</translation>
+    </message>
+</context>
 </TS>

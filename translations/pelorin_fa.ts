@@ -1097,4 +1097,118 @@
         <translation>چیزی نمایش داده نشد: تصویر %1 ساخته نشد.</translation>
     </message>
 </context>
+<context>
+    <name>pelorin::history::CodeBlob</name>
+    <message>
+        <source>empty record</source>
+        <translation>رکورد خالی</translation>
+    </message>
+    <message>
+        <source>unreadable record</source>
+        <translation>رکورد ناخوانا</translation>
+    </message>
+    <message>
+        <source>genetic code of wrong size</source>
+        <translation>کد ژنتیکی با اندازهٔ نادرست</translation>
+    </message>
+    <message>
+        <source>trait sources of wrong size</source>
+        <translation>منشأ صفت‌ها با اندازهٔ نادرست</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::history::HistoryStore</name>
+    <message>
+        <source>its number is not a picture number</source>
+        <translation>شماره‌اش شمارهٔ تصویر نیست</translation>
+    </message>
+    <message>
+        <source>how it was made is unreadable</source>
+        <translation>چگونگی ساخته‌شدنش ناخواناست</translation>
+    </message>
+    <message>
+        <source>its genetic code is unreadable</source>
+        <translation>کد ژنتیکی‌اش ناخواناست</translation>
+    </message>
+    <message>
+        <source>the sources of its traits are unreadable</source>
+        <translation>منشأ صفت‌هایش ناخواناست</translation>
+    </message>
+    <message>
+        <source>its number was given to an earlier picture</source>
+        <translation>شماره‌اش پیش‌تر به تصویر دیگری داده شده است</translation>
+    </message>
+    <message>
+        <source>a parent&apos;s number is not a picture number</source>
+        <translation>شمارهٔ یکی از والدها شمارهٔ تصویر نیست</translation>
+    </message>
+    <message>
+        <source>The disk is full: the history %1 keeps what it holds but cannot record this run.</source>
+        <translation>دیسک پر است: تاریخچهٔ %1 آنچه را دارد نگه می‌دارد، اما نمی‌تواند این نشست را ثبت کند.</translation>
+    </message>
+    <message>
+        <source>The disk is full: the history %1 keeps what it holds; nothing is recorded until there is room again.</source>
+        <translation>دیسک پر است: تاریخچهٔ %1 آنچه را دارد نگه می‌دارد؛ تا جا باز نشود چیزی ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2); this run is not recorded.</source>
+        <translation>تاریخچهٔ %1 نوشتنی نیست (%2)؛ این نشست ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The history %1 failed (%2); nothing more of this run is recorded.</source>
+        <translation>تاریخچهٔ %1 از کار افتاد (%2)؛ دیگر چیزی از این نشست ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The folder of the history %1 cannot be made (%2); this run is not recorded.</source>
+        <translation>پوشهٔ تاریخچهٔ %1 ساخته نمی‌شود (%2)؛ این نشست ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The history&apos;s lock file %1 cannot be made (%2); this run is not recorded.</source>
+        <translation>پروندهٔ قفل تاریخچه %1 ساخته نمی‌شود (%2)؛ این نشست ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The history %1 comes from a newer Pelorin (version %2); it is left as it is and this run is not recorded.</source>
+        <translation>تاریخچهٔ %1 از یک Pelorin تازه‌تر است (نسخهٔ %2)؛ دست‌نخورده می‌ماند و این نشست ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The history %1 is another program&apos;s database; it is left as it is and this run is not recorded.</source>
+        <translation>تاریخچهٔ %1 پایگاه دادهٔ برنامهٔ دیگری است؛ دست‌نخورده می‌ماند و این نشست ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The history %1 is not a regular file; it is left as it is and this run is not recorded.</source>
+        <translation>تاریخچهٔ %1 پروندهٔ عادی نیست؛ دست‌نخورده می‌ماند و این نشست ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The disk is full: the history %1 cannot be made; this run is not recorded.</source>
+        <translation>دیسک پر است: تاریخچهٔ %1 ساخته نمی‌شود؛ این نشست ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>it is not a Pelorin history</source>
+        <translation>تاریخچهٔ Pelorin نیست</translation>
+    </message>
+    <message>
+        <source>it failed its check: %1</source>
+        <translation>از بررسی نگذشت: %1</translation>
+    </message>
+    <message>
+        <source>it is not a database: %1</source>
+        <translation>پایگاه داده نیست: %1</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be begun afresh.</source>
+        <translation>تاریخچهٔ %1 را نمی‌توان از نو آغاز کرد.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be used (%2) nor moved aside (%3); this run is not recorded.</source>
+        <translation>تاریخچهٔ %1 نه به کار می‌آید (%2) و نه کنار گذاشته می‌شود (%3)؛ این نشست ثبت نمی‌شود.</translation>
+    </message>
+    <message>
+        <source>The history %1 could not be used (%2); it was moved aside to %3 and a new history begins.</source>
+        <translation>تاریخچهٔ %1 به کار نیامد (%2)؛ به %3 جابه‌جا شد و تاریخچه‌ای تازه آغاز می‌شود.</translation>
+    </message>
+    <message>
+        <source>not a Pelorin history</source>
+        <translation>تاریخچهٔ Pelorin نیست</translation>
+    </message>
+</context>
 </TS>

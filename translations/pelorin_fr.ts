@@ -1101,4 +1101,118 @@
         <translation>Rien n&apos;a été affiché : l&apos;image %1 n&apos;a pas pu être créée.</translation>
     </message>
 </context>
+<context>
+    <name>pelorin::history::CodeBlob</name>
+    <message>
+        <source>empty record</source>
+        <translation>enregistrement vide</translation>
+    </message>
+    <message>
+        <source>unreadable record</source>
+        <translation>enregistrement illisible</translation>
+    </message>
+    <message>
+        <source>genetic code of wrong size</source>
+        <translation>code génétique de taille incorrecte</translation>
+    </message>
+    <message>
+        <source>trait sources of wrong size</source>
+        <translation>sources des caractères de taille incorrecte</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::history::HistoryStore</name>
+    <message>
+        <source>its number is not a picture number</source>
+        <translation>son numéro n&apos;est pas un numéro d&apos;image</translation>
+    </message>
+    <message>
+        <source>how it was made is unreadable</source>
+        <translation>la façon dont elle a été créée est illisible</translation>
+    </message>
+    <message>
+        <source>its genetic code is unreadable</source>
+        <translation>son code génétique est illisible</translation>
+    </message>
+    <message>
+        <source>the sources of its traits are unreadable</source>
+        <translation>les sources de ses caractères sont illisibles</translation>
+    </message>
+    <message>
+        <source>its number was given to an earlier picture</source>
+        <translation>son numéro a déjà été donné à une image antérieure</translation>
+    </message>
+    <message>
+        <source>a parent&apos;s number is not a picture number</source>
+        <translation>le numéro d&apos;un parent n&apos;est pas un numéro d&apos;image</translation>
+    </message>
+    <message>
+        <source>The disk is full: the history %1 keeps what it holds but cannot record this run.</source>
+        <translation>Le disque est plein : l&apos;historique %1 garde ce qu&apos;il contient mais ne peut pas enregistrer cette session.</translation>
+    </message>
+    <message>
+        <source>The disk is full: the history %1 keeps what it holds; nothing is recorded until there is room again.</source>
+        <translation>Le disque est plein : l&apos;historique %1 garde ce qu&apos;il contient ; rien n&apos;est enregistré tant qu&apos;il n&apos;y a pas de place.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be written (%2); this run is not recorded.</source>
+        <translation>L&apos;historique %1 ne peut pas être écrit (%2) ; cette session n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The history %1 failed (%2); nothing more of this run is recorded.</source>
+        <translation>L&apos;historique %1 a échoué (%2) ; plus rien de cette session n&apos;est enregistré.</translation>
+    </message>
+    <message>
+        <source>The folder of the history %1 cannot be made (%2); this run is not recorded.</source>
+        <translation>Le dossier de l&apos;historique %1 ne peut pas être créé (%2) ; cette session n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The history&apos;s lock file %1 cannot be made (%2); this run is not recorded.</source>
+        <translation>Le fichier de verrou de l&apos;historique %1 ne peut pas être créé (%2) ; cette session n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The history %1 comes from a newer Pelorin (version %2); it is left as it is and this run is not recorded.</source>
+        <translation>L&apos;historique %1 vient d&apos;un Pelorin plus récent (version %2) ; il reste tel quel et cette session n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The history %1 is another program&apos;s database; it is left as it is and this run is not recorded.</source>
+        <translation>L&apos;historique %1 est la base de données d&apos;un autre programme ; il reste tel quel et cette session n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The history %1 is not a regular file; it is left as it is and this run is not recorded.</source>
+        <translation>L&apos;historique %1 n&apos;est pas un fichier ordinaire ; il reste tel quel et cette session n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The disk is full: the history %1 cannot be made; this run is not recorded.</source>
+        <translation>Le disque est plein : l&apos;historique %1 ne peut pas être créé ; cette session n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>it is not a Pelorin history</source>
+        <translation>ce n&apos;est pas un historique Pelorin</translation>
+    </message>
+    <message>
+        <source>it failed its check: %1</source>
+        <translation>la vérification a échoué : %1</translation>
+    </message>
+    <message>
+        <source>it is not a database: %1</source>
+        <translation>ce n&apos;est pas une base de données : %1</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be begun afresh.</source>
+        <translation>L&apos;historique %1 ne peut pas être recommencé.</translation>
+    </message>
+    <message>
+        <source>The history %1 cannot be used (%2) nor moved aside (%3); this run is not recorded.</source>
+        <translation>L&apos;historique %1 ne peut être ni utilisé (%2) ni mis de côté (%3) ; cette session n&apos;est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>The history %1 could not be used (%2); it was moved aside to %3 and a new history begins.</source>
+        <translation>L&apos;historique %1 n&apos;a pas pu être utilisé (%2) ; il a été mis de côté sous %3 et un nouvel historique commence.</translation>
+    </message>
+    <message>
+        <source>not a Pelorin history</source>
+        <translation>pas un historique Pelorin</translation>
+    </message>
+</context>
 </TS>
