@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Start-up time and resident memory of Pelorin against a bare Qt window, and
-# what one more open picture costs. Runs both programs under a private Xvfb
+# Start-up time and resident memory of Pelorin against a bare Qt window, of
+# Pelorin in German against Pelorin in English, and what one more open
+# picture costs. Runs both programs under a private Xvfb
 # server and times from the process start until xdotool sees the window
 # mapped ("Main" / "Bare"); then reads VmRSS and VmHWM from /proc.
 #
@@ -68,17 +69,19 @@ once() {
 # Warm the file cache so the first run is not the odd one out.
 once "$BARE" Bare >/dev/null
 once "$BARE" "Bare controls" --controls >/dev/null
-once "$PELORIN" Main >/dev/null
+once env Main LANGUAGE=en "$PELORIN" >/dev/null
+once env Hauptfenster LANGUAGE=de "$PELORIN" >/dev/null
 
 # Interleaved, so that a machine whose speed drifts slows all three alike:
-# each round runs the three once, the one going first taking turns.
-bare="" controls="" pelorin=""
+# each round runs the four once, the one going first taking turns.
+bare="" controls="" pelorin="" german=""
 for i in $(seq "$RUNS"); do
-  for turn in 0 1 2; do
-    case $(( (i + turn) % 3 )) in
+  for turn in 0 1 2 3; do
+    case $(( (i + turn) % 4 )) in
       0) bare+="$(once "$BARE" Bare)"$'\n' ;;
       1) controls+="$(once "$BARE" "Bare controls" --controls)"$'\n' ;;
-      2) pelorin+="$(once "$PELORIN" Main)"$'\n' ;;
+      2) pelorin+="$(once env Main LANGUAGE=en "$PELORIN")"$'\n' ;;
+      3) german+="$(once env Hauptfenster LANGUAGE=de "$PELORIN")"$'\n' ;;
     esac
   done
 done
@@ -100,6 +103,11 @@ echo "|---|---|---|---|---|---|"
 echo "| Start to window mapped (ms) | $(ms "$b_start") | $(ms "$c_start") | $(ms "$p_start") | $(pair_ratio "$pelorin" "$bare" 1) | $(pair_ratio "$pelorin" "$controls" 1) |"
 echo "| VmRSS after show (KiB) | $b_rss | $c_rss | $p_rss | $(pair_ratio "$pelorin" "$bare" 2) | $(pair_ratio "$pelorin" "$controls" 2) |"
 echo "| VmHWM after show (KiB) | $b_hwm | $c_hwm | $p_hwm | $(pair_ratio "$pelorin" "$bare" 3) | $(pair_ratio "$pelorin" "$controls" 3) |"
+echo
+echo "| Pelorin in German (LANGUAGE=de) against English (LANGUAGE=en) | English | German | ratio |"
+echo "|---|---|---|---|"
+echo "| Start to window mapped (ms) | $(ms "$p_start") | $(ms "$(col "$german" 1)") | $(pair_ratio "$german" "$pelorin" 1) |"
+echo "| VmRSS after show (KiB) | $p_rss | $(col "$german" 2) | $(pair_ratio "$german" "$pelorin" 2) |"
 [ -n "${SKIP_PER_OPEN:-}" ] && exit 0
 
 # One more open picture, with real X windows: RSS after 100 more Opens minus

@@ -10,6 +10,7 @@ JOBS="${PELORIN_JOBS:-$(nproc)}"
 PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libsqlite3-dev zlib1g-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n  # lupdate, lrelease; Qt's own texts translated
   libgraphviz-dev  # dot, the reference the family tree layout is measured against
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core

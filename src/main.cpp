@@ -1,11 +1,13 @@
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <cstdlib>
 
 #include "picture/picture_registry.h"
 #include "platform/platform_choice.h"
 #include "platform/quit_signals.h"
 #include "ui/common/accessibility.h"
+#include "ui/common/language.h"
 #include "ui/dialogs/icon_box.h"
 #include "ui/main/frm_main.h"
 #include "ui/picture_window/frm_object.h"
@@ -34,6 +36,9 @@ int main(int argc, char* argv[]) {
   // Ties the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.pelorin"));
   QApplication::setWindowIcon(QIcon(pelorin::kPelorinIcon));
+  // The language of the desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) when
+  // Pelorin speaks it, else English; numbers keep their own settings.
+  pelorin::UseLanguage(pelorin::ChooseLanguage(QLocale::system().uiLanguages()));
   pelorin::installAccessibility();
   pelorin::frmMain window;
   window.show();

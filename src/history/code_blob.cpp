@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -76,7 +77,9 @@ QByteArray pack(const QByteArray& raw, bool deflated) {
 }
 
 QByteArray unpack(const QByteArray& blob) {
-  if (blob.isEmpty()) throw Failure(FailureKind::TypeMismatch, {}, QStringLiteral("empty record"));
+  if (blob.isEmpty())
+    throw Failure(FailureKind::TypeMismatch, {},
+                  QCoreApplication::translate("pelorin::history::CodeBlob", "empty record"));
   if (blob[0] == kPlain) return blob.mid(1);
   if (blob[0] == kDeflated) {
     QByteArray raw(kLargestRaw, Qt::Uninitialized);
@@ -95,7 +98,8 @@ QByteArray unpack(const QByteArray& blob) {
       }
     }
   }
-  throw Failure(FailureKind::TypeMismatch, {}, QStringLiteral("unreadable record"));
+  throw Failure(FailureKind::TypeMismatch, {},
+                QCoreApplication::translate("pelorin::history::CodeBlob", "unreadable record"));
 }
 
 // The t-th 16-bit trait of a gene (const or not), in the stored order.
@@ -154,7 +158,8 @@ QByteArray EncodeCode(const GeneticCodeValues& values) {
 GeneticCodeValues DecodeCode(const QByteArray& blob) {
   const QByteArray raw = unpack(blob);
   if (raw.size() != kCodeBytes)
-    throw Failure(FailureKind::TypeMismatch, {}, QStringLiteral("genetic code of wrong size"));
+    throw Failure(FailureKind::TypeMismatch, {},
+                  QCoreApplication::translate("pelorin::history::CodeBlob", "genetic code of wrong size"));
   GeneticCodeValues values;
   const char* in = raw.constData();
   for (int t = 0; t < kShortTraits; ++t) {
@@ -202,7 +207,8 @@ TraitSources DecodeSources(const QByteArray& blob) {
   const QByteArray raw = unpack(blob);
   const bool wide = raw.size() == 2 * TraitSources::kCount;
   if (!wide && raw.size() != TraitSources::kCount) {
-    throw Failure(FailureKind::TypeMismatch, {}, QStringLiteral("trait sources of wrong size"));
+    throw Failure(FailureKind::TypeMismatch, {},
+                  QCoreApplication::translate("pelorin::history::CodeBlob", "trait sources of wrong size"));
   }
   TraitSources sources;
   for (int i = 0; i < TraitSources::kCount; ++i) {

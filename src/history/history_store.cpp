@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -31,6 +32,12 @@
 namespace pelorin::history {
 
 namespace {
+
+// The history's messages and the reasons a record is damaged, shown to the
+// user in the program's language (the command-line programs' stay English).
+struct StoreText {
+  Q_DECLARE_TR_FUNCTIONS(pelorin::history::HistoryStore)
+};
 
 QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path)); }
 
@@ -125,26 +132,26 @@ RecordedPicture pictureAt(const Statement& row) {
   const std::optional<PictureNumber> number = numberAt(row, 2);
   if (!number) {
     picture.number = -1;
-    markDamaged(picture, QStringLiteral("its number is not a picture number"));
+    markDamaged(picture, StoreText::tr("its number is not a picture number"));
     return picture;
   }
   picture.number = *number;
   const std::int64_t how = row.integer(5);
   if (!row.isInteger(5) || how <= static_cast<int>(PictureOrigin::How::NotMade) ||
       how > static_cast<int>(PictureOrigin::How::Copied)) {
-    markDamaged(picture, QStringLiteral("how it was made is unreadable"));
+    markDamaged(picture, StoreText::tr("how it was made is unreadable"));
     return picture;
   }
   try {
     picture.code = DecodeCode(row.blob(4));
   } catch (const Failure&) {
-    markDamaged(picture, QStringLiteral("its genetic code is unreadable"));
+    markDamaged(picture, StoreText::tr("its genetic code is unreadable"));
     return picture;
   }
   try {
     picture.origin.sources = DecodeSources(row.blob(9));
   } catch (const Failure&) {
-    markDamaged(picture, QStringLiteral("the sources of its traits are unreadable"));
+    markDamaged(picture, StoreText::tr("the sources of its traits are unreadable"));
     return picture;
   }
   picture.origin.how = static_cast<PictureOrigin::How>(how);
@@ -164,7 +171,7 @@ void markRepeatedNumbers(std::vector<RecordedPicture>& pictures) {
   std::unordered_set<PictureNumber> seen;
   for (RecordedPicture* picture : byId) {
     if (!picture->damage && !seen.insert(picture->number).second) {
-      markDamaged(*picture, QStringLiteral("its number was given to an earlier picture"));
+      markDamaged(*picture, StoreText::tr("its number was given to an earlier picture"));
     }
   }
 }
@@ -175,7 +182,7 @@ void addParent(RecordedPicture& child, const Statement& row) {
   if (child.damage) return;
   const std::optional<PictureNumber> number = numberAt(row, 1);
   if (!number) {
-    markDamaged(child, QStringLiteral("a parent's number is not a picture number"));
+    markDamaged(child, StoreText::tr("a parent's number is not a picture number"));
     return;
   }
   child.origin.parents.push_back(*number);
@@ -333,7 +340,7 @@ void HistoryStore::failWith(const std::exception& failure) {
   if (sqlite && sqlite->diskFull()) {
     if (!recording()) {
       fail(Problem::DiskFull,
-           QStringLiteral("The disk is full: the history %1 keeps what it holds but cannot record this run.")
+           StoreText::tr("The disk is full: the history %1 keeps what it holds but cannot record this run.")
                .arg(quoted(path_)));
       return;
     }
@@ -341,7 +348,7 @@ void HistoryStore::failWith(const std::exception& failure) {
     // that is written ends the problem (guarded). Told once a run: on a disk
     // that has room for small records only, the problem comes and goes.
     if (problem_ == Problem::DiskFull) return;
-    message_ = QStringLiteral(
+    message_ = StoreText::tr(
                    "The disk is full: the history %1 keeps what it holds; nothing is recorded until there "
                    "is room again.")
                    .arg(quoted(path_));
@@ -355,11 +362,12 @@ void HistoryStore::failWith(const std::exception& failure) {
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-      fail(Problem::Unwritable, QStringLiteral("The history %1 cannot be written (%2); this run is not recorded.")
-                                    .arg(quoted(path_), reason));
+      fail(
+          Problem::Unwritable,
+          StoreText::tr("The history %1 cannot be written (%2); this run is not recorded.").arg(quoted(path_), reason));
       break;
     default:
-      fail(Problem::Failed, QStringLiteral("The history %1 failed (%2); nothing more of this run is recorded.")
+      fail(Problem::Failed, StoreText::tr("The history %1 failed (%2); nothing more of this run is recorded.")
                                 .arg(quoted(path_), reason));
   }
 }
@@ -395,7 +403,7 @@ void HistoryStore::open(const QString& path) {
   const QString folder = QFileInfo(path).absolutePath();
   if (const std::error_code error = MakeHistoryFolder(folder)) {
     fail(IsDiskFull(error) ? Problem::DiskFull : Problem::Unwritable,
-         QStringLiteral("The folder of the history %1 cannot be made (%2); this run is not recorded.")
+         StoreText::tr("The folder of the history %1 cannot be made (%2); this run is not recorded.")
              .arg(quoted(path), ReasonOf(error)));
     return;
   }
@@ -405,9 +413,8 @@ void HistoryStore::open(const QString& path) {
   // Made only beside a file that is a history of ours.
   locks_ = std::make_unique<RunLocks>(LockPathOf(path_));
   if (const std::error_code error = locks_->error()) {
-    fail(Problem::Unwritable,
-         QStringLiteral("The history's lock file %1 cannot be made (%2); this run is not recorded.")
-             .arg(quoted(LockPathOf(path_)), QString::fromLocal8Bit(error.message().c_str())));
+    fail(Problem::Unwritable, StoreText::tr("The history's lock file %1 cannot be made (%2); this run is not recorded.")
+                                  .arg(quoted(LockPathOf(path_)), QString::fromLocal8Bit(error.message().c_str())));
     return;
   }
   Transaction transaction(*db_);
@@ -424,15 +431,15 @@ void HistoryStore::open(const QString& path) {
 
 bool HistoryStore::leftAsItIs(std::int64_t applicationId, std::int64_t version) {
   if (applicationId == kApplicationId && version > kSchemaVersion) {
-    fail(Problem::Newer, QStringLiteral("The history %1 comes from a newer Pelorin (version %2); it is left as it "
-                                        "is and this run is not recorded.")
+    fail(Problem::Newer, StoreText::tr("The history %1 comes from a newer Pelorin (version %2); it is left as it "
+                                       "is and this run is not recorded.")
                              .arg(quoted(path_))
                              .arg(version));
     return true;
   }
   if (applicationId != 0 && applicationId != kApplicationId) {
-    fail(Problem::Foreign, QStringLiteral("The history %1 is another program's database; it is left as it is and "
-                                          "this run is not recorded.")
+    fail(Problem::Foreign, StoreText::tr("The history %1 is another program's database; it is left as it is and "
+                                         "this run is not recorded.")
                                .arg(quoted(path_)));
     return true;
   }
@@ -451,7 +458,7 @@ bool HistoryStore::openChecked() {
     struct stat status {};
     if (::stat(EncodeFileName(path_).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
       fail(Problem::Unwritable,
-           QStringLiteral("The history %1 is not a regular file; it is left as it is and this run is not recorded.")
+           StoreText::tr("The history %1 is not a regular file; it is left as it is and this run is not recorded.")
                .arg(quoted(path_)));
       return false;
     }
@@ -460,7 +467,7 @@ bool HistoryStore::openChecked() {
     // One that cannot be made is named by SQLite's own failure to open it.
     if (const std::error_code error = MakeHistoryFile(path_); IsDiskFull(error)) {
       fail(Problem::DiskFull,
-           QStringLiteral("The disk is full: the history %1 cannot be made; this run is not recorded.")
+           StoreText::tr("The disk is full: the history %1 cannot be made; this run is not recorded.")
                .arg(quoted(path_)));
       return false;
     }
@@ -498,19 +505,19 @@ bool HistoryStore::openChecked() {
       }
       if (leftAsItIs(applicationId, version)) return false;
       if (applicationId != kApplicationId || version != kSchemaVersion) {
-        broken = QStringLiteral("it is not a Pelorin history");
+        broken = StoreText::tr("it is not a Pelorin history");
       } else {
         const QString check = db_->queryText("PRAGMA quick_check");
         if (check != QLatin1String("ok")) {
           // The first finding stands for all: "Page 3: btreeInitPage() returns error code 11".
           const QStringList findings =
               check.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^[^*]")));
-          broken = QStringLiteral("it failed its check: %1").arg(findings.value(0, check));
+          broken = StoreText::tr("it failed its check: %1").arg(findings.value(0, check));
         }
       }
     } catch (const SqliteFailure& failure) {
       if (failure.code() != SQLITE_NOTADB && failure.code() != SQLITE_CORRUPT) throw;
-      broken = QStringLiteral("it is not a database: %1").arg(failure.reason());
+      broken = StoreText::tr("it is not a database: %1").arg(failure.reason());
     }
     if (broken.isEmpty()) {
       db_->setCheckpointOnClose(true);
@@ -527,7 +534,7 @@ bool HistoryStore::openChecked() {
     moveAside(broken);
     if (problem_ != Problem::MovedAside) return false;
   }
-  fail(Problem::Failed, QStringLiteral("The history %1 cannot be begun afresh.").arg(quoted(path_)));
+  fail(Problem::Failed, StoreText::tr("The history %1 cannot be begun afresh.").arg(quoted(path_)));
   return false;
 }
 
@@ -548,8 +555,8 @@ void HistoryStore::moveAside(const QString& why) {
   QString target = base;
   for (int n = 2; taken(target); ++n) target = base + QStringLiteral("-%1").arg(n);
   if (::rename(EncodeFileName(path_).constData(), EncodeFileName(target).constData()) != 0) {
-    fail(Problem::Unwritable, QStringLiteral("The history %1 cannot be used (%2) nor moved aside (%3); this run is not "
-                                             "recorded.")
+    fail(Problem::Unwritable, StoreText::tr("The history %1 cannot be used (%2) nor moved aside (%3); this run is not "
+                                            "recorded.")
                                   .arg(quoted(path_), why, ReasonOf(std::error_code(errno, std::generic_category()))));
     return;
   }
@@ -558,7 +565,7 @@ void HistoryStore::moveAside(const QString& why) {
              EncodeFileName(target + QLatin1String(suffix)).constData());
   }
   problem_ = Problem::MovedAside;
-  message_ = QStringLiteral("The history %1 could not be used (%2); it was moved aside to %3 and a new history begins.")
+  message_ = StoreText::tr("The history %1 could not be used (%2); it was moved aside to %3 and a new history begins.")
                  .arg(quoted(path_), why, quoted(target));
   if (handler_) handler_(message_);
 }
@@ -813,7 +820,7 @@ std::vector<RecordedPicture> HistoryStore::ReadFamily(const QString& path, Pictu
   Connection db(path);
   db.exec("PRAGMA busy_timeout = 5000; PRAGMA query_only = ON");
   if (db.queryInt("PRAGMA application_id").value_or(0) != kApplicationId) {
-    throw Failure(FailureKind::TypeMismatch, path, QStringLiteral("not a Pelorin history"));
+    throw Failure(FailureKind::TypeMismatch, path, StoreText::tr("not a Pelorin history"));
   }
   try {
     return familyIn(db, id);
@@ -838,7 +845,7 @@ std::vector<RecordedPicture> HistoryStore::closedPictures() {
         for (RecordedPicture& picture : closed) {
           const auto owner = numbers_.find(picture.number);
           if (!picture.damage && (owner == numbers_.end() || owner->second != picture.id)) {
-            markDamaged(picture, QStringLiteral("its number was given to an earlier picture"));
+            markDamaged(picture, StoreText::tr("its number was given to an earlier picture"));
           }
         }
         return closed;
@@ -872,7 +879,7 @@ std::optional<ResumeData> HistoryStore::resumeData(RunId run) {
              readPictures(("WHERE " + in + " AND p.open = 1").constData(), "ORDER BY p.number, p.id", {})) {
           const auto owner = owners.find(picture.number);
           if (!picture.damage && (owner == owners.end() || owner->second != picture.id)) {
-            markDamaged(picture, QStringLiteral("its number was given to an earlier picture"));
+            markDamaged(picture, StoreText::tr("its number was given to an earlier picture"));
           }
           (picture.damage ? data.damagedPictures : data.openPictures).push_back(std::move(picture));
         }

@@ -14,16 +14,18 @@ namespace {
 // Longer lists of parents are only counted, so the line stays short.
 constexpr std::size_t kParentsListed = 5;
 
+// The texts of the origin line, translated as one context.
+struct OriginText {
+  Q_DECLARE_TR_FUNCTIONS(pelorin::PictureOrigin)
+};
+
 // "2", "2 and 5", "2, 5 and 9"; "12 parents" beyond kParentsListed.
 QString parentList(const std::vector<std::int16_t>& parents) {
-  if (parents.size() > kParentsListed)
-    return QCoreApplication::translate("pelorin::PictureOrigin", "%1 parents").arg(parents.size());
+  if (parents.size() > kParentsListed) return OriginText::tr("%n parents", nullptr, static_cast<int>(parents.size()));
   QStringList numbers;
   for (PictureNumber number : parents) numbers << QString::number(number);
   const QString last = numbers.takeLast();
-  return numbers.isEmpty() ? last
-                           : numbers.join(QStringLiteral(", ")) +
-                                 QCoreApplication::translate("pelorin::PictureOrigin", " and ") + last;
+  return numbers.isEmpty() ? last : OriginText::tr("%1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 }  // namespace
@@ -47,55 +49,56 @@ std::vector<TraitShare> TraitShares(const PictureOrigin& origin) {
 QString OriginLine(const clsObject& picture) { return OriginLine(picture.ID, picture.Origin); }
 
 QString OriginLine(PictureNumber number, const PictureOrigin& origin) {
-  QString line = QCoreApplication::translate("pelorin::PictureOrigin", "Picture %1: ").arg(number);
-  const QString atRate =
-      QCoreApplication::translate("pelorin::PictureOrigin", " at mutation rate %1").arg(origin.rateText);
+  const QString picture = QString::number(number);
+  const QString& rate = origin.rateText;
+  QString line;
   switch (origin.how) {
-    case PictureOrigin::How::NotMade: return line + QCoreApplication::translate("pelorin::PictureOrigin", "not made");
+    case PictureOrigin::How::NotMade: return OriginText::tr("Picture %1: not made").arg(picture);
     case PictureOrigin::How::Random:
       // Below 1 the rate played no part: there were no parents.
-      return line + QCoreApplication::translate("pelorin::PictureOrigin", "random") +
-             (origin.rate >= 1.0 ? atRate : QString());
+      return origin.rate >= 1.0 ? OriginText::tr("Picture %1: random at mutation rate %2").arg(picture, rate)
+                                : OriginText::tr("Picture %1: random").arg(picture);
     case PictureOrigin::How::Bred:
-      line += QCoreApplication::translate("pelorin::PictureOrigin", "bred from ") + parentList(origin.parents) + atRate;
+      line =
+          OriginText::tr("Picture %1: bred from %2 at mutation rate %3").arg(picture, parentList(origin.parents), rate);
       break;
-    case PictureOrigin::How::Read:
-      line +=
-          QCoreApplication::translate("pelorin::PictureOrigin", "read from ") + QFileInfo(origin.fileName).fileName();
-      if (origin.savedFrom) {
-        line += QCoreApplication::translate("pelorin::PictureOrigin", ", saved from %1,")
-                    .arg(RecordedPictureText(*origin.savedFrom));
-      }
-      line += atRate;
+    case PictureOrigin::How::Read: {
+      const QString file = QFileInfo(origin.fileName).fileName();
+      line = origin.savedFrom ? OriginText::tr("Picture %1: read from %2, saved from %3, at mutation rate %4")
+                                    .arg(picture, file, RecordedPictureText(*origin.savedFrom), rate)
+                              : OriginText::tr("Picture %1: read from %2 at mutation rate %3").arg(picture, file, rate);
       break;
+    }
     case PictureOrigin::How::Pasted:
-      line += QCoreApplication::translate("pelorin::PictureOrigin", "pasted from the clipboard") + atRate;
+      line = OriginText::tr("Picture %1: pasted from the clipboard at mutation rate %2").arg(picture, rate);
       break;
     case PictureOrigin::How::Copied:
-      line += origin.copiedFrom ? QCoreApplication::translate("pelorin::PictureOrigin", "from %1")
-                                      .arg(RecordedPictureText(*origin.copiedFrom))
-                                : QCoreApplication::translate("pelorin::PictureOrigin", "from a recorded picture");
+      line = origin.copiedFrom
+                 ? OriginText::tr("Picture %1: from %2").arg(picture, RecordedPictureText(*origin.copiedFrom))
+                 : OriginText::tr("Picture %1: from a recorded picture").arg(picture);
       break;
   }
   const int mutated = origin.sources.mutatedCount();
-  if (mutated > 0)
-    line += QCoreApplication::translate("pelorin::PictureOrigin", "; %1 of %2 traits mutated")
-                .arg(mutated)
-                .arg(TraitSources::kCount);
+  if (mutated > 0) {
+    line = OriginText::tr("%1; %2 of %3 traits mutated")
+               .arg(line, QString::number(mutated), QString::number(TraitSources::kCount));
+  }
   return line;
 }
 
 QString RecordedPictureText(const RecordedPictureName& picture) {
-  const QString text = QCoreApplication::translate("pelorin::PictureOrigin", "picture %1").arg(picture.number);
-  if (picture.thisRun) return text;
-  return QCoreApplication::translate("pelorin::PictureOrigin", "%1 of the run of %2")
-      .arg(text, RunDateText(picture.runStart));
+  if (picture.thisRun) return OriginText::tr("picture %1").arg(picture.number);
+  return OriginText::tr("picture %1 of the run of %2")
+      .arg(QString::number(picture.number), RunDateText(picture.runStart));
 }
 
 QString RunDateText(const QDateTime& runStart, RunDateDetail detail) {
-  // Month names as the rest of the origin line's words: untranslated, English.
-  const QString format =
-      detail == RunDateDetail::Seconds ? QStringLiteral("d MMM yyyy HH:mm:ss") : QStringLiteral("d MMM yyyy HH:mm");
+  // The format is the language's (a translation picks its order and may
+  // leave the month's name out); the month's name itself is English, as
+  // the program's own texts are.
+  const QString format = detail == RunDateDetail::Seconds
+                             ? QCoreApplication::translate("pelorin::RunDate", "d MMM yyyy HH:mm:ss", "date format")
+                             : QCoreApplication::translate("pelorin::RunDate", "d MMM yyyy HH:mm", "date format");
   return QLocale::c().toString(runStart.toLocalTime(), format);
 }
 

@@ -67,12 +67,14 @@ QString Failure::message() const {
                      .arg(source_, reason_);
   }
   QString text = kindText();
+  const QString line = QString::number(line_);
   if (line_ > 0) {
-    text += QCoreApplication::translate("pelorin::Failure", " in line %1").arg(line_);
-    if (!source_.isEmpty()) text += QCoreApplication::translate("pelorin::Failure", " of %1").arg(source_);
+    text = source_.isEmpty()
+               ? QCoreApplication::translate("pelorin::Failure", "%1 in line %2").arg(text, line)
+               : QCoreApplication::translate("pelorin::Failure", "%1 in line %2 of %3").arg(text, line, source_);
     if (!detail_.isEmpty()) text += QStringLiteral(": %1").arg(detail_);
   } else if (!source_.isEmpty()) {
-    text += QCoreApplication::translate("pelorin::Failure", " in %1").arg(source_);
+    text = QCoreApplication::translate("pelorin::Failure", "%1 in %2").arg(text, source_);
   }
   if (!reason_.isEmpty()) text += QStringLiteral(": %1").arg(reason_);
   return text;

@@ -81,8 +81,9 @@ SHOTS="$WORK/shots"
 mkdir -p "$RUN" "$SHOTS"
 export QT_QPA_PLATFORM=xcb
 # The same numbers whatever the machine's locale: the tools here and the
-# program, unless a step starts it under other number settings.
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+# program, unless a step starts it under other number settings. The texts
+# are English under any number settings, unless a step asks for a language.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=en
 # The history and the settings of this test alone, never the user's.
 export XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
 STEP="start"
@@ -330,26 +331,28 @@ check_code_file() {
 }
 
 # start_program LOG [VAR=VALUE...]: starts the program with these variables
-# set, and waits for its main window.
+# set, and waits for its main window (titled MAIN_TITLE, "Main" unless said).
 start_program() {
   local log="$1"
   shift
   env "$@" "$PELORIN" >"$WORK/$log" 2>&1 &
   APP=$!
   echo "$APP" > "$WORK/pelorin.pid"
-  MAIN="$(wait_window Main)"
+  MAIN="$(wait_window "${MAIN_TITLE:-Main}")"
   move_to "$MAIN" "$MAIN_X" "$MAIN_Y"
 }
 
-# File > Exit, then checks that the program ended cleanly.
+# File > Exit (EXIT_KEYS: the keys that choose it, English unless said),
+# then checks that the program ended cleanly.
 exit_program() {
   main_geometry
   # A click in the main window's client gives it the keyboard.
   click_at $((MX + 40)) $((MCY + 12))
   sleep 0.2
-  xdotool key --clearmodifiers alt+f
+  local keys=(${EXIT_KEYS:-alt+f e})
+  xdotool key --clearmodifiers "${keys[0]}"
   sleep 0.5
-  xdotool key e
+  xdotool key "${keys[1]}"
   poll 10 exited || fail "the program did not end after File > Exit"
   set +e
   wait "$APP"

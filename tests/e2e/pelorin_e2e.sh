@@ -237,5 +237,17 @@ save_as "$D0" "de0.gcf"
 tr . , < seed.gcf | cmp -s - de0.gcf || fail "de0.gcf is not seed.gcf with decimal commas"
 exit_program
 
+# ---------------------------------------------------------------------------
+step "under LANGUAGE=de the windows and the menus speak German"
+MAIN_TITLE=Hauptfenster start_program pelorin-lang.log LANGUAGE=de
+shot "$MAIN" main-de
+# The menu bar: the window's rows above its client area.
+main_geometry
+geometry "$MAIN"
+crop "$SHOTS/main-de.png" "$SHOTS/main-de-menu.png" "${WIDTH}x$((HEIGHT - MAIN_CLIENT_H))+0+0"
+expect_text main-de-menu "Datei"
+# Datei > Beenden
+EXIT_KEYS="alt+d b" exit_program
+
 step "done"
 echo "PASS"

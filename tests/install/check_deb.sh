@@ -119,4 +119,5 @@ echo "no Main window within 10 seconds" >&2
 exit 1
 START
 chmod +x "$work/start.sh"
-xvfb-run -a "$work/start.sh" "$work/root/usr/bin/pelorin" || fail "the unpacked program did not start"
+# The window's title is looked for in English, whatever the machine's language.
+LANGUAGE=en xvfb-run -a "$work/start.sh" "$work/root/usr/bin/pelorin" || fail "the unpacked program did not start"

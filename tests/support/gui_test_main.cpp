@@ -38,6 +38,9 @@ int main(int argc, char** argv) {
   qputenv("XDG_DATA_HOME", userFolders.filePath(QStringLiteral("data")).toLocal8Bit());
   qputenv("XDG_CONFIG_HOME", userFolders.filePath(QStringLiteral("config")).toLocal8Bit());
   qputenv("XDG_CACHE_HOME", userFolders.filePath(QStringLiteral("cache")).toLocal8Bit());
+  // The programs a test starts speak English, the tests' language, whatever
+  // the machine's; a test that wants another language installs it.
+  qputenv("LANGUAGE", "en");
   QApplication app(argc, argv);
   // Unless a test installs its own seams.
   pelorin::testing::PrintedDialogs dialogs;

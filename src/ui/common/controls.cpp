@@ -7,6 +7,11 @@
 
 namespace pelorin {
 
+QRect visualBox(const QWidget* parent, QRect box) {
+  if (parent == nullptr || parent->layoutDirection() != Qt::RightToLeft) return box;
+  return QRect(parent->width() - box.left() - box.width(), box.top(), box.width(), box.height());
+}
+
 QLabel* addLabel(QWidget* parent, const QString& name, QRect box, const QString& text) {
   auto* label = placed(new QLabel(text, parent), name, box);
   label->setTextFormat(Qt::PlainText);

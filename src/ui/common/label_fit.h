@@ -1,5 +1,7 @@
 #pragma once
 
+class QAbstractButton;
+class QFont;
 class QLabel;
 class QWidget;
 
@@ -14,7 +16,18 @@ namespace pelorin {
 // parent has its size and every label in it is placed.
 void fitTextToBox(QLabel* label);
 
-// fitTextToBox for every text label of window.
+// The same for a push button or check box placed at a fixed box: a text
+// wider than the control (a translation longer than the English) is shown in
+// a smaller size of the font, down to 6 points.
+void fitTextToBox(QAbstractButton* button);
+
+// The width button needs for its text in font: a check box's size hint; a
+// push button's text with the style's margins and frame, without the least
+// width some styles give every push button (the fixed boxes are narrower).
+int textWidth(const QAbstractButton& button, const QFont& font);
+
+// fitTextToBox for every text label, push button and check box of window
+// that no Qt layout arranges.
 void fitTextToBoxes(QWidget* window);
 
 }  // namespace pelorin

@@ -42,11 +42,24 @@ UserMessages& UserMessages::standard() {
   return messages;
 }
 
+namespace {
+
+struct MessageText {
+  Q_DECLARE_TR_FUNCTIONS(pelorin::UserMessages)
+};
+
+}  // namespace
+
 std::optional<QString> failureText(const QString& doing, const std::function<void()>& work) {
-  const auto unfinished = [&doing] {
-    return doing.isEmpty()
-               ? QCoreApplication::translate("pelorin::UserMessages", "Pelorin could not finish what it was doing")
-               : QCoreApplication::translate("pelorin::UserMessages", "Could not finish %1").arg(doing);
+  // Why: "not enough memory" or "an unexpected error occurred".
+  const auto unfinished = [&doing](bool memory) {
+    if (doing.isEmpty()) {
+      return memory ? MessageText::tr("Pelorin could not finish what it was doing: not enough memory.")
+                    : MessageText::tr("Pelorin could not finish what it was doing: an unexpected error occurred.");
+    }
+    return (memory ? MessageText::tr("Could not finish %1: not enough memory.")
+                   : MessageText::tr("Could not finish %1: an unexpected error occurred."))
+        .arg(doing);
   };
   try {
     work();
@@ -54,9 +67,9 @@ std::optional<QString> failureText(const QString& doing, const std::function<voi
   } catch (const Failure& failure) {
     return failure.message();
   } catch (const std::bad_alloc&) {
-    return unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": not enough memory.");
+    return unfinished(true);
   } catch (...) {
-    return unfinished() + QCoreApplication::translate("pelorin::UserMessages", ": an unexpected error occurred.");
+    return unfinished(false);
   }
 }
 

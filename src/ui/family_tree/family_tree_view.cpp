@@ -44,6 +44,9 @@ double distanceToSegment(QPointF p, QPointF a, QPointF b) {
 }  // namespace
 
 FamilyTreeView::FamilyTreeView(QWidget* parent) : QAbstractScrollArea(parent), images_(kImageCacheKiB) {
+  // A family tree is a drawing, not text: right-to-left languages see it
+  // (and scroll it) as it is drawn.
+  setLayoutDirection(Qt::LeftToRight);
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);

@@ -97,8 +97,11 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
     QHeaderView* header = runsView_->header();
     header->setStretchLastSection(false);
     const QString longest = RunStartText(QDateTime(QDate(2026, 12, 28), QTime(14, 2, 31)));
+    // This run's row is bold.
+    QFont bold = runsView_->font();
+    bold.setBold(true);
     header->resizeSection(HistoryRunsModel::StartedColumn,
-                          std::max(metrics.horizontalAdvance(longest + HistoryRunsModel::thisRunMark()),
+                          std::max(QFontMetrics(bold).horizontalAdvance(longest + HistoryRunsModel::thisRunMark()),
                                    metrics.horizontalAdvance(longest + HistoryRunsModel::continuedMark())) +
                               padding);
     for (int column : {HistoryRunsModel::PicturesColumn, HistoryRunsModel::OpenColumn}) {

@@ -62,16 +62,20 @@ QVariant HistoryRunsModel::data(const QModelIndex& index, int role) const {
       return bold;
     }
     case Qt::ToolTipRole: {
-      QString text = run->current ? tr("This run, started %1").arg(RunStartText(run->started))
-                                  : tr("The run started %1").arg(RunStartText(run->started));
-      if (run->ended) {
-        text += tr(", ended %1").arg(RunStartText(*run->ended));
-      } else if (!run->current) {
-        text += tr(", never ended (the program was stopped, or is still running)");
+      const QString started = RunStartText(run->started);
+      const QString pictures = PicturesText(run->pictures);
+      const QString open = plainNumberText(run->openPictures);
+      if (run->current) {
+        return run->ended ? tr("This run, started %1, ended %2: %3, %4 open")
+                                .arg(started, RunStartText(*run->ended), pictures, open)
+                          : tr("This run, started %1: %2, %3 open").arg(started, pictures, open);
       }
-      text += tr(": %1, %2 open").arg(PicturesText(run->pictures), plainNumberText(run->openPictures));
-      if (inThisRun(run->id) && !run->current) text += tr("; this run continues it");
-      return text;
+      const QString text =
+          run->ended
+              ? tr("The run started %1, ended %2: %3, %4 open").arg(started, RunStartText(*run->ended), pictures, open)
+              : tr("The run started %1, never ended (the program was stopped, or is still running): %2, %3 open")
+                    .arg(started, pictures, open);
+      return inThisRun(run->id) ? tr("%1; this run continues it").arg(text) : text;
     }
     case RunRole: return QVariant::fromValue(run->id);
     default: return {};

@@ -36,9 +36,9 @@ GeneticCodeModel::GeneticCodeModel(clsObject& picture, QObject* parent)
     if (share.kind == TraitSources::Kind::Parent) source.parent = parentPosition++;
     const QString name =
         share.kind == TraitSources::Kind::Parent ? tr("picture %1").arg(share.picture) : sourceText(source);
-    const QString traits = share.traits == 1 ? tr("%1: %3 trait (%2%)") : tr("%1: %3 traits (%2%)");
-    legend_.push_back(
-        {tint(source), traits.arg(name, QString::number(percent(share.traits)), QString::number(share.traits))});
+    const QString traits =
+        share.traits == 1 ? tr("%1: 1 trait (%2%)") : tr("%1: %n traits (%2%)", nullptr, share.traits);
+    legend_.push_back({tint(source), traits.arg(name, QString::number(percent(share.traits)))});
   }
 }
 
@@ -63,7 +63,7 @@ QString GeneticCodeModel::sourceText(const TraitSources::Source& source) const {
     case TraitSources::Kind::Mutated: return origin_.how == PictureOrigin::How::Random ? tr("random") : tr("mutated");
     case TraitSources::Kind::Read:
       if (origin_.how == PictureOrigin::How::Copied && origin_.copiedFrom)
-        return QStringLiteral("from ") + RecordedPictureText(*origin_.copiedFrom);
+        return tr("from %1").arg(RecordedPictureText(*origin_.copiedFrom));
       return origin_.how == PictureOrigin::How::Pasted
                  ? tr("from the clipboard")
                  : tr("from the file %1").arg(QFileInfo(origin_.fileName).fileName());

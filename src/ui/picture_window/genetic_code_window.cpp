@@ -41,9 +41,8 @@ QString legendHtml(const GeneticCodeModel& model) {
   html += QStringLiteral("</tr></table>");
   if (const int hidden = model.notDrawnCount(); hidden > 0) {
     html += QLatin1String("<i>") +
-            GeneticCodeWindow::tr("Grey italic rows: %1 %2 not drawn.")
-                .arg(hidden)
-                .arg(hidden == 1 ? GeneticCodeWindow::tr("gene") : GeneticCodeWindow::tr("genes")) +
+            (hidden == 1 ? GeneticCodeWindow::tr("Grey italic rows: 1 gene not drawn.")
+                         : GeneticCodeWindow::tr("Grey italic rows: %n genes not drawn.", nullptr, hidden)) +
             QLatin1String("</i>");
   }
   return html;
