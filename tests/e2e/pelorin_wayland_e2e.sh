@@ -47,7 +47,7 @@ shift 3
 mkdir -p "$WORK/runtime" "$WORK/run" "$WORK/shots"
 chmod 700 "$WORK/runtime"
 export XDG_RUNTIME_DIR="$WORK/runtime" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=en  # the controls are found by their English names
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 SOCKET="pelorin-e2e-$$"
