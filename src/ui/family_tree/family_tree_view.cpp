@@ -14,6 +14,8 @@
 #include <utility>
 
 #include "picture/picture_surface.h"
+#include "platform/seam.h"
+#include "ui/common/accessible_cells.h"
 #include "ui/common/plain_text.h"
 
 namespace pelorin {
@@ -68,6 +70,7 @@ void FamilyTreeView::showScene(std::shared_ptr<const FamilyTreeScene> scene, boo
   current_ = Family::npos;
   if (scene_ && currentKey) current_ = scene_->family.indexOf(*currentKey);
   if (scene_ && current_ == Family::npos) current_ = scene_->family.indexOf(scene_->family.focus);
+  emit sceneChanged();
   updateScrollBars();
   if (keepView) {
     horizontalScrollBar()->setValue(scrolled.x());
@@ -76,7 +79,16 @@ void FamilyTreeView::showScene(std::shared_ptr<const FamilyTreeScene> scene, boo
     centreOn(current_);
   }
   viewport()->update();
+  tellFocus();
   emit currentCellChanged(current_);  // its picture is read anew, even where its index is not
+}
+
+void FamilyTreeView::tellFocus() {
+  // Nothing without a client: the interfaces are made only for one.
+  if (!Seam<AccessibilityEvents>::current().listening() || !hasFocus()) return;
+  QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(this);
+  if (QAccessibleInterface* cell = tree->focusChild())
+    tellAccessibility(this, QAccessible::Focus, tree->indexOfChild(cell));
 }
 
 void FamilyTreeView::setFraming(family_tree::CellFraming framing) {
@@ -192,6 +204,7 @@ void FamilyTreeView::setCurrentCell(std::size_t cell) {
   current_ = cell;
   centreOn(cell);
   viewport()->update();
+  tellFocus();
   emit currentCellChanged(cell);
 }
 

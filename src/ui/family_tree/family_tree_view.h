@@ -29,7 +29,9 @@ struct FamilyTreeScene {
 // to move (dragging a cell tells cellDragged), Ctrl+wheel to
 // zoom about the mouse; the arrow keys move the current cell to its
 // neighbour; resting the mouse on a cell fades all but its kin. Enter or a
-// double click on a cell, and Space, are told by signals.
+// double click on a cell, and Space, are told by signals. A screen reader
+// hears it as a list of its cells (makeFamilyTreeAccessible), the current
+// one focused.
 class FamilyTreeView : public QAbstractScrollArea {
   Q_OBJECT
 
@@ -67,6 +69,8 @@ class FamilyTreeView : public QAbstractScrollArea {
 
   std::size_t currentCell() const { return current_; }
   void setCurrentCell(std::size_t cell);
+  // Does what Enter does on cell: tells cellActivated.
+  void activateCell(std::size_t cell) { emit cellActivated(cell); }
   std::size_t hoveredCell() const { return hovered_; }
   // One per cell while the mouse rests on a cell, else empty.
   const std::vector<bool>& kin() const { return kin_; }
@@ -84,6 +88,7 @@ class FamilyTreeView : public QAbstractScrollArea {
   // picture is to be dragged out (the tree does not move).
   void cellDragged(std::size_t cell);
   void currentCellChanged(std::size_t cell);  // also when a scene is shown: its record is new
+  void sceneChanged();                        // before currentCellChanged
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -109,6 +114,8 @@ class FamilyTreeView : public QAbstractScrollArea {
   // The neighbour of the current cell in direction key; npos for none.
   std::size_t neighbour(int key) const;
   std::size_t lineAt(QPointF viewPoint) const;
+  // Tells an accessibility client which cell has the focus.
+  void tellFocus();
   QImage imageOf(std::size_t cell, qreal pixelScale);
 
   std::shared_ptr<const FamilyTreeScene> scene_;
