@@ -14,6 +14,9 @@ PACKAGES=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick tesseract-ocr tesseract-ocr-eng time sqlite3
+  # Wayland and screen-reader end-to-end tests: a headless compositor with
+  # XWayland, Qt's Wayland platform, and an AT-SPI client on a private D-Bus.
+  weston xwayland x11-utils qt6-wayland dbus-daemon at-spi2-core python3-pyatspi
   dpkg-dev desktop-file-utils appstream lintian man-db
   clang libclang-rt-14-dev clang-format git
   locales

@@ -1,11 +1,14 @@
-// find_in_image SCREEN PICTURE SCALE: where PICTURE, scaled by SCALE, stands
-// in SCREEN. Prints "x y difference" for the best place, the difference
-// being the mean absolute difference per colour channel (0..255) there, and
-// exits 0; 2 on a usage error or an unreadable image. The end-to-end tests
-// use it to find a picture drawn at another size inside a window.
+// find_in_image SCREEN PICTURE SCALE [exact]: where PICTURE, scaled by SCALE,
+// stands in SCREEN. Prints "x y difference" for the best place, the
+// difference being the mean absolute difference per colour channel (0..255)
+// there, and exits 0; 2 on a usage error or an unreadable image. With exact,
+// only a place where every pixel is the same counts (quick on a large
+// screen); none found prints "-1 -1 inf". The end-to-end tests use it to
+// find a picture drawn at another size inside a window or on a screen.
 #include <QImage>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -17,8 +20,9 @@ int ChannelDifference(QRgb a, QRgb b) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: find_in_image SCREEN PICTURE SCALE\n");
+  const bool exact = argc == 5 && std::strcmp(argv[4], "exact") == 0;
+  if (argc != 4 && !exact) {
+    std::fprintf(stderr, "usage: find_in_image SCREEN PICTURE SCALE [exact]\n");
     return 2;
   }
   const QImage screen = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
@@ -33,7 +37,8 @@ int main(int argc, char** argv) {
                            Qt::SmoothTransformation);
   const int w = picture.width();
   const int h = picture.height();
-  long long best = std::numeric_limits<long long>::max();
+  // Exact: a place is dropped at its first differing pixel.
+  long long best = exact ? 1 : std::numeric_limits<long long>::max();
   int bestX = -1;
   int bestY = -1;
   for (int y = 0; y + h <= screen.height(); ++y) {
@@ -51,6 +56,10 @@ int main(int argc, char** argv) {
         bestY = y;
       }
     }
+  }
+  if (bestX < 0 && exact) {
+    std::printf("-1 -1 inf\n");
+    return 0;
   }
   if (bestX < 0) {
     std::fprintf(stderr, "find_in_image: the picture is larger than the screen\n");

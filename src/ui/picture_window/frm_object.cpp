@@ -129,7 +129,8 @@ frmObject::frmObject(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(moveSettled_, &QTimer::timeout, this, &frmObject::tellMoved);
   // The box is a view of the picture's Parent box: a click changes the
   // picture's, and the box shows whatever changes it (the board, say).
-  connect(cbxParent_, &QCheckBox::clicked, this,
+  // Toggled, not clicked: a screen reader's Toggle action emits no click.
+  connect(cbxParent_, &QCheckBox::toggled, this,
           [this](bool ticked) { modObject::Registry().setParentBox(number_, ticked ? 1 : 0); });
   connect(&modObject::Registry(), &PictureRegistry::parentBoxChanged, this, [this](PictureNumber number, int value) {
     if (number == number_) cbxParent_->setChecked(value == 1);

@@ -64,6 +64,14 @@ TEST_F(Accessibility, EveryControlIsNamedWithItsRoleAndThePictureByItsNumberWith
   actions->doAction(QStringLiteral("Family Tree"));
   ASSERT_EQ(asked.size(), 1);
   EXPECT_EQ(asked.at(0).at(0).toInt(), 0);
+
+  // A screen reader's Toggle emits no click; the picture is a parent all the same.
+  QSignalSpy ticked(&modObject::Registry(), &PictureRegistry::parentBoxChanged);
+  QAccessible::queryAccessibleInterface(form->cbxParent())
+      ->actionInterface()
+      ->doAction(QAccessibleActionInterface::toggleAction());
+  ASSERT_EQ(ticked.size(), 1);
+  EXPECT_EQ(ticked.at(0).at(1).toInt(), 1);
 }
 
 QAccessibleInterface* cellAt(QAccessibleInterface* list, const QRect& rect) {
