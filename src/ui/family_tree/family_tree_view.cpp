@@ -327,6 +327,24 @@ std::size_t FamilyTreeView::neighbour(int key) const {
   return best;
 }
 
+std::size_t FamilyTreeView::nearestKin(bool parent) const {
+  if (!scene_ || current_ == Family::npos) return Family::npos;
+  const family_tree::PictureKey from = scene_->layout.cells[current_].key;
+  const qreal x = scene_->layout.cells[current_].rect.center().x();
+  std::size_t best = Family::npos;
+  qreal bestDistance = std::numeric_limits<qreal>::max();
+  for (const family_tree::TreeLine& line : scene_->family.graph.lines) {
+    if ((parent ? line.child : line.parent) != from) continue;
+    const std::size_t kin = scene_->family.indexOf(parent ? line.parent : line.child);
+    const qreal distance = std::abs(scene_->layout.cells[kin].rect.center().x() - x);
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = kin;
+    }
+  }
+  return best;
+}
+
 void FamilyTreeView::keyPressEvent(QKeyEvent* event) {
   if (!scene_ || current_ == Family::npos) return QAbstractScrollArea::keyPressEvent(event);
   switch (event->key()) {
@@ -334,6 +352,11 @@ void FamilyTreeView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
+      if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier &&
+          (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        if (const std::size_t next = nearestKin(event->key() == Qt::Key_Up); next != Family::npos) setCurrentCell(next);
+        return;
+      }
       if (event->modifiers() & ~Qt::KeypadModifier) break;
       if (const std::size_t next = neighbour(event->key()); next != Family::npos) setCurrentCell(next);
       return;

@@ -28,10 +28,9 @@ struct FamilyTreeScene {
 // kept in a cache bounded by size. Drag the space between cells or scroll
 // to move (dragging a cell tells cellDragged), Ctrl+wheel to
 // zoom about the mouse; the arrow keys move the current cell to its
-// neighbour; resting the mouse on a cell fades all but its kin. Enter or a
-// double click on a cell, and Space, are told by signals. A screen reader
-// hears it as a list of its cells (makeFamilyTreeAccessible), the current
-// one focused.
+// neighbour, Alt+Up and Alt+Down to its nearest parent and child; resting the mouse on a cell fades all but its kin.
+// Enter or a double click on a cell, and Space, are told by signals. A screen reader hears it as a list of its cells
+// (makeFamilyTreeAccessible), the current one focused.
 class FamilyTreeView : public QAbstractScrollArea {
   Q_OBJECT
 
@@ -113,6 +112,8 @@ class FamilyTreeView : public QAbstractScrollArea {
   void setHovered(std::size_t cell);
   // The neighbour of the current cell in direction key; npos for none.
   std::size_t neighbour(int key) const;
+  // The current cell's parent (or child) nearest to it across; npos for none.
+  std::size_t nearestKin(bool parent) const;
   std::size_t lineAt(QPointF viewPoint) const;
   // Tells an accessibility client which cell has the focus.
   void tellFocus();

@@ -485,6 +485,25 @@ TEST_F(FamilyTreeWindowTest, ArrowKeysMoveBetweenNeighbouringCells) {
   }
   QTest::keyClick(&view(), Qt::Key_Down);
   EXPECT_EQ(cells[view().currentCell()].layer, cells[start].layer + 1);
+  // Alt: along the family's lines, to a parent or a child.
+  const struct {
+    const char* from;
+    Qt::Key key;
+    std::set<std::string> to;
+  } kin[] = {{"c0", Qt::Key_Up, {"a3"}},
+             {"a3", Qt::Key_Down, {"c0"}},
+             {"a1", Qt::Key_Down, {"a2", "a3"}},
+             {"c2", Qt::Key_Up, {"c0", "c1"}},
+             {"a0", Qt::Key_Up, {"a0"}}};
+  for (const auto& step : kin) {
+    SCOPED_TRACE(step.from);
+    view().setCurrentCell(cellOf(step.from));
+    QTest::keyClick(&view(), step.key, Qt::AltModifier);
+    std::string now;
+    for (const auto& [name, id] : ids)
+      if (family().records[view().currentCell()].id == id) now = name;
+    EXPECT_EQ(step.to.count(now), 1u) << now;
+  }
 }
 
 TEST_F(FamilyTreeWindowTest, CtrlTShowsTheCurrentCellsFamily) {
