@@ -319,8 +319,13 @@ class CellGridAccessible final : public CellListAccessible {
                      [self, ours](const QModelIndex& parent, int first, int last) {
                        if (ours(parent)) self->cellsRemoved(first, last);
                      });
-    QObject::connect(cells, &QAbstractItemModel::modelReset, &self->follower_, [self] { self->forgetCells(); });
-    QObject::connect(cells, &QAbstractItemModel::layoutChanged, &self->follower_, [self] { self->forgetCells(); });
+    // Other cells altogether (another run's): the client reads them afresh.
+    const auto renewed = [self, grid] {
+      self->forgetCells();
+      tellAccessibility(grid, QAccessible::ObjectReorder);
+    };
+    QObject::connect(cells, &QAbstractItemModel::modelReset, &self->follower_, renewed);
+    QObject::connect(cells, &QAbstractItemModel::layoutChanged, &self->follower_, renewed);
   }
 
   CellGridView* view() const { return static_cast<CellGridView*>(widget()); }

@@ -391,6 +391,10 @@ TEST_F(HistoryWindowTest, TabLeadsFromTheRunsToTheCellsWhereTheKeysMoveTheFocusA
   }
   ASSERT_NE(tree, nullptr);
   delete tree;
+  // Another run's cells: told as new.
+  choose(runB);
+  EXPECT_EQ(client.children(QAccessible::ObjectReorder, &view), QList<int>({-1}));
+  EXPECT_EQ(list->child(1)->text(QAccessible::Name), QStringLiteral("Picture 1"));
 }
 
 TEST_F(HistoryWindowTest, ARecordThatCannotBeReadIsAMarkedCellSayingSo) {
