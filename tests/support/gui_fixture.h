@@ -11,6 +11,7 @@
 
 #include "picture/picture_registry.h"
 #include "platform/numbers.h"
+#include "ui/common/accessible_cells.h"
 #include "ui/common/file_dialogs.h"
 #include "ui/common/user_messages.h"
 #include "ui/main/frm_main.h"
@@ -47,6 +48,33 @@ inline void activate(QWidget* window) {
   QApplication::setActiveWindow(window);
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
+
+// Listens as an accessibility client while it lives: the program's events
+// are recorded, each as its type, object and child.
+class AccessibleEvents final : public AccessibilityEvents {
+ public:
+  struct Event {
+    QAccessible::Event type;
+    QObject* object;
+    int child;
+  };
+
+  bool listening() const override { return true; }
+  void tell(QAccessibleEvent& event) override { events.push_back({event.type(), event.object(), event.child()}); }
+
+  // The children told for object with events of type, in order.
+  QList<int> children(QAccessible::Event type, const QObject* object) const {
+    QList<int> told;
+    for (const Event& event : events)
+      if (event.type == type && event.object == object) told << event.child;
+    return told;
+  }
+
+  std::vector<Event> events;
+
+ private:
+  Seam<AccessibilityEvents>::Scope scope_{*this};
+};
 
 // Records the failures shown and the questions asked; answers each question
 // with `answer`, as the test sets it.

@@ -39,6 +39,7 @@ frmBoard::frmBoard(QWidget* parent) : QMainWindow(parent) {
   view_ = new CellGridView(client);
   view_->setObjectName(QStringLiteral("board"));
   view_->setAccessibleName(tr("Open pictures"));
+  view_->setActivationText(tr("Bring to Front"));
   view_->setItemDelegate(delegate_);
   view_->setModel(model_);
   // Cells are dragged out; drops are the board's own (PictureDropTarget).

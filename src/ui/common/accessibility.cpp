@@ -3,6 +3,10 @@
 #include <QAccessibleWidget>
 #include <QAction>
 
+#include "ui/common/accessible_cells.h"
+#include "ui/common/cell_grid_view.h"
+#include "ui/family_tree/family_tree_accessible.h"
+#include "ui/family_tree/family_tree_view.h"
 #include "ui/picture_window/frm_object.h"
 
 namespace pelorin {
@@ -23,12 +27,12 @@ class PictureViewAccessible final : public QAccessibleWidget {
   QStringList actionNames() const override {
     QStringList names = QAccessibleWidget::actionNames();
     for (const QAction* action : widget()->actions())
-      if (action->isEnabled() && !action->isSeparator()) names << actionName(*action);
+      if (action->isEnabled() && !action->isSeparator()) names << spokenActionName(*action);
     return names;
   }
   QString localizedActionName(const QString& name) const override {
     const QAction* action = actionNamed(name);
-    return action ? actionName(*action) : QAccessibleWidget::localizedActionName(name);
+    return action ? spokenActionName(*action) : QAccessibleWidget::localizedActionName(name);
   }
   void doAction(const QString& name) override {
     if (QAction* action = actionNamed(name)) return action->trigger();
@@ -36,15 +40,9 @@ class PictureViewAccessible final : public QAccessibleWidget {
   }
 
  private:
-  // "Family &Tree..." is said "Family Tree".
-  static QString actionName(const QAction& action) {
-    QString name = action.text().remove(QLatin1Char('&'));
-    if (name.endsWith(QLatin1String("..."))) name.chop(3);
-    return name;
-  }
   QAction* actionNamed(const QString& name) const {
     for (QAction* action : widget()->actions())
-      if (action->isEnabled() && actionName(*action) == name) return action;
+      if (action->isEnabled() && spokenActionName(*action) == name) return action;
     return nullptr;
   }
 };
@@ -52,6 +50,12 @@ class PictureViewAccessible final : public QAccessibleWidget {
 QAccessibleInterface* createInterface(const QString& className, QObject* object) {
   if (className == QLatin1String(PictureView::staticMetaObject.className())) {
     return new PictureViewAccessible(static_cast<PictureView*>(object));
+  }
+  if (className == QLatin1String(CellGridView::staticMetaObject.className())) {
+    return makeCellGridAccessible(static_cast<CellGridView*>(object));
+  }
+  if (className == QLatin1String(FamilyTreeView::staticMetaObject.className())) {
+    return makeFamilyTreeAccessible(static_cast<FamilyTreeView*>(object));
   }
   if (className == QLatin1String(frmObject::staticMetaObject.className())) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);

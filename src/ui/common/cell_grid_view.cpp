@@ -5,6 +5,9 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "platform/seam.h"
+#include "ui/common/accessible_cells.h"
+
 namespace pelorin {
 
 CellGridView::CellGridView(QWidget* parent) : QAbstractItemView(parent) {
@@ -213,6 +216,26 @@ void CellGridView::rowsInserted(const QModelIndex& parent, int start, int end) {
 void CellGridView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
   QAbstractItemView::rowsAboutToBeRemoved(parent, start, end);
   if (parent == rootIndex()) updateFrom(start);
+}
+
+void CellGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QAbstractItemView::currentChanged(current, previous);
+  // A screen reader speaks the cell the keys moved to.
+  if (current.isValid() && hasFocus()) tellAccessibility(this, QAccessible::Focus, current.row());
+}
+
+void CellGridView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles) {
+  QAbstractItemView::dataChanged(topLeft, bottomRight, roles);
+  AccessibilityEvents& events = Seam<AccessibilityEvents>::current();
+  // A ticked or cleared Parent box.
+  if (!events.listening() || !roles.contains(Qt::CheckStateRole) || topLeft.parent() != rootIndex()) return;
+  QAccessible::State checked;
+  checked.checked = true;
+  for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+    QAccessibleStateChangeEvent event(this, checked);
+    event.setChild(row);
+    events.tell(event);
+  }
 }
 
 }  // namespace pelorin

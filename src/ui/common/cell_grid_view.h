@@ -9,6 +9,10 @@ namespace pelorin {
 // item delegate's size hint for the first row. Adding a row at the end
 // repaints only that cell, so a long board costs nothing for a new picture.
 // Arrow keys move between cells (Up and Down by one grid row).
+// A screen reader hears it as a list of its cells (makeCellGridAccessible):
+// the new current cell gets the focus when the keys move it, and a ticked
+// or cleared cell is told to the client (its interface tells the cells that
+// come and go).
 class CellGridView : public QAbstractItemView {
   Q_OBJECT
 
@@ -26,6 +30,13 @@ class CellGridView : public QAbstractItemView {
   // Lays the cells out again; call after the delegate's cell size changed.
   void relayout();
 
+  // What activating a cell does, as a screen reader says its Press action
+  // ("Open"); none: "Press".
+  QString activationText() const { return activationText_; }
+  void setActivationText(const QString& text) { activationText_ = text; }
+  // Does what Enter does on index: tells activated().
+  void activate(const QModelIndex& index) { emit activated(index); }
+
  protected:
   QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
   int horizontalOffset() const override;
@@ -39,6 +50,9 @@ class CellGridView : public QAbstractItemView {
   void updateGeometries() override;
   void rowsInserted(const QModelIndex& parent, int start, int end) override;
   void rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                   const QList<int>& roles = QList<int>()) override;
 
  private:
   int count() const;
@@ -48,6 +62,7 @@ class CellGridView : public QAbstractItemView {
   void updateFrom(int row);
 
   mutable QSize cellSize_;
+  QString activationText_;
 };
 
 }  // namespace pelorin

@@ -17,8 +17,9 @@ inline constexpr int kCellMargin = 4;
 inline constexpr int kCellGap = 3;
 
 // The roles a picture cell reads beyond Qt's own: OriginRole, the picture's
-// origin line (QString). A model's own roles start at kFirstOwnRole.
-enum PictureCellRole { OriginRole = Qt::UserRole, kFirstOwnRole };
+// origin line (QString); ClosedRole, true when the picture's window is
+// closed (bool; none: open). A model's own roles start at kFirstOwnRole.
+enum PictureCellRole { OriginRole = Qt::UserRole, ClosedRole, kFirstOwnRole };
 
 // The style that draws option's widget (the application's without one).
 QStyle* StyleOf(const QStyleOptionViewItem& option);

@@ -14,6 +14,8 @@
 #include <utility>
 
 #include "picture/picture_surface.h"
+#include "platform/seam.h"
+#include "ui/common/accessible_cells.h"
 #include "ui/common/plain_text.h"
 
 namespace pelorin {
@@ -71,6 +73,7 @@ void FamilyTreeView::showScene(std::shared_ptr<const FamilyTreeScene> scene, boo
   current_ = Family::npos;
   if (scene_ && currentKey) current_ = scene_->family.indexOf(*currentKey);
   if (scene_ && current_ == Family::npos) current_ = scene_->family.indexOf(scene_->family.focus);
+  emit sceneChanged();
   updateScrollBars();
   if (keepView) {
     horizontalScrollBar()->setValue(scrolled.x());
@@ -79,7 +82,16 @@ void FamilyTreeView::showScene(std::shared_ptr<const FamilyTreeScene> scene, boo
     centreOn(current_);
   }
   viewport()->update();
+  tellFocus();
   emit currentCellChanged(current_);  // its picture is read anew, even where its index is not
+}
+
+void FamilyTreeView::tellFocus() {
+  // Nothing without a client: the interfaces are made only for one.
+  if (!Seam<AccessibilityEvents>::current().listening() || !hasFocus()) return;
+  QAccessibleInterface* tree = QAccessible::queryAccessibleInterface(this);
+  if (QAccessibleInterface* cell = tree->focusChild())
+    tellAccessibility(this, QAccessible::Focus, tree->indexOfChild(cell));
 }
 
 void FamilyTreeView::setFraming(family_tree::CellFraming framing) {
@@ -195,6 +207,7 @@ void FamilyTreeView::setCurrentCell(std::size_t cell) {
   current_ = cell;
   centreOn(cell);
   viewport()->update();
+  tellFocus();
   emit currentCellChanged(cell);
 }
 
@@ -317,6 +330,24 @@ std::size_t FamilyTreeView::neighbour(int key) const {
   return best;
 }
 
+std::size_t FamilyTreeView::nearestKin(bool parent) const {
+  if (!scene_ || current_ == Family::npos) return Family::npos;
+  const family_tree::PictureKey from = scene_->layout.cells[current_].key;
+  const qreal x = scene_->layout.cells[current_].rect.center().x();
+  std::size_t best = Family::npos;
+  qreal bestDistance = std::numeric_limits<qreal>::max();
+  for (const family_tree::TreeLine& line : scene_->family.graph.lines) {
+    if ((parent ? line.child : line.parent) != from) continue;
+    const std::size_t kin = scene_->family.indexOf(parent ? line.parent : line.child);
+    const qreal distance = std::abs(scene_->layout.cells[kin].rect.center().x() - x);
+    if (distance < bestDistance) {
+      bestDistance = distance;
+      best = kin;
+    }
+  }
+  return best;
+}
+
 void FamilyTreeView::keyPressEvent(QKeyEvent* event) {
   if (!scene_ || current_ == Family::npos) return QAbstractScrollArea::keyPressEvent(event);
   switch (event->key()) {
@@ -324,6 +355,11 @@ void FamilyTreeView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
+      if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier &&
+          (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)) {
+        if (const std::size_t next = nearestKin(event->key() == Qt::Key_Up); next != Family::npos) setCurrentCell(next);
+        return;
+      }
       if (event->modifiers() & ~Qt::KeypadModifier) break;
       if (const std::size_t next = neighbour(event->key()); next != Family::npos) setCurrentCell(next);
       return;

@@ -28,8 +28,9 @@ struct FamilyTreeScene {
 // kept in a cache bounded by size. Drag the space between cells or scroll
 // to move (dragging a cell tells cellDragged), Ctrl+wheel to
 // zoom about the mouse; the arrow keys move the current cell to its
-// neighbour; resting the mouse on a cell fades all but its kin. Enter or a
-// double click on a cell, and Space, are told by signals.
+// neighbour, Alt+Up and Alt+Down to its nearest parent and child; resting the mouse on a cell fades all but its kin.
+// Enter or a double click on a cell, and Space, are told by signals. A screen reader hears it as a list of its cells
+// (makeFamilyTreeAccessible), the current one focused.
 class FamilyTreeView : public QAbstractScrollArea {
   Q_OBJECT
 
@@ -67,6 +68,8 @@ class FamilyTreeView : public QAbstractScrollArea {
 
   std::size_t currentCell() const { return current_; }
   void setCurrentCell(std::size_t cell);
+  // Does what Enter does on cell: tells cellActivated.
+  void activateCell(std::size_t cell) { emit cellActivated(cell); }
   std::size_t hoveredCell() const { return hovered_; }
   // One per cell while the mouse rests on a cell, else empty.
   const std::vector<bool>& kin() const { return kin_; }
@@ -84,6 +87,7 @@ class FamilyTreeView : public QAbstractScrollArea {
   // picture is to be dragged out (the tree does not move).
   void cellDragged(std::size_t cell);
   void currentCellChanged(std::size_t cell);  // also when a scene is shown: its record is new
+  void sceneChanged();                        // before currentCellChanged
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -108,7 +112,11 @@ class FamilyTreeView : public QAbstractScrollArea {
   void setHovered(std::size_t cell);
   // The neighbour of the current cell in direction key; npos for none.
   std::size_t neighbour(int key) const;
+  // The current cell's parent (or child) nearest to it across; npos for none.
+  std::size_t nearestKin(bool parent) const;
   std::size_t lineAt(QPointF viewPoint) const;
+  // Tells an accessibility client which cell has the focus.
+  void tellFocus();
   QImage imageOf(std::size_t cell, qreal pixelScale);
 
   std::shared_ptr<const FamilyTreeScene> scene_;

@@ -76,8 +76,8 @@ frmFamilyTree::frmFamilyTree(HistoryActions& actions, history::PictureId picture
   view_ = new FamilyTreeView(this);
   view_->setObjectName(QStringLiteral("treeView"));
   view_->setAccessibleName(tr("Family tree"));
-  // The cells are painted, not widgets: a screen reader hears the current
-  // cell through the view's description.
+  // The view's own description is the current cell's line too, for a
+  // client that reads only the focused widget.
   connect(view_, &FamilyTreeView::currentCellChanged, this, [this](std::size_t cell) {
     const FamilyTreeScene* scene = view_->scene();
     view_->setAccessibleDescription(scene != nullptr && cell < scene->cellTips.size() ? scene->cellTips[cell]

@@ -129,6 +129,7 @@ frmHistory::frmHistory(HistoryActions& actions, QWidget* parent)
   cellsView_ = new CellGridView(this);
   cellsView_->setObjectName(QStringLiteral("lstPictures"));
   cellsView_->setAccessibleName(tr("Pictures of the chosen run"));
+  cellsView_->setActivationText(tr("Open"));
   cellsView_->setItemDelegate(delegate_);
   cellsView_->setModel(cells_);
   cellsView_->viewport()->installEventFilter(this);

@@ -93,6 +93,7 @@ QVariant HistoryCellsModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole:
       return plainToolTip(row->picture.open ? originOf(*row) : tr("%1, closed").arg(originOf(*row)));
     case OpenRole: return row->picture.open;
+    case ClosedRole: return !row->picture.open;
     default: return {};
   }
 }
@@ -131,7 +132,7 @@ void HistoryCellsModel::setPictures(history::RunId run, std::vector<history::Rec
     if (renamed) row.origin = QString();
     row.picture = std::move(pictures[i]);
   }
-  if (first >= 0) emit dataChanged(index(first), index(last), {OpenRole, OriginRole, Qt::ToolTipRole});
+  if (first >= 0) emit dataChanged(index(first), index(last), {OpenRole, ClosedRole, OriginRole, Qt::ToolTipRole});
   if (pictures.size() > rows_.size()) {
     beginInsertRows({}, static_cast<int>(rows_.size()), static_cast<int>(pictures.size()) - 1);
     for (std::size_t i = rows_.size(); i < pictures.size(); ++i) rows_.push_back(Row{std::move(pictures[i]), {}});

@@ -21,7 +21,8 @@ namespace pelorin {
 // screen), OriginRole the origin line as the picture's tooltip says it,
 // ToolTipRole that line with ", closed" for a closed picture, as a tooltip
 // shows it literally (plainToolTip), OpenRole
-// whether the picture is open (bool; for an ended run, open at its end).
+// whether the picture is open (bool; for an ended run, open at its end),
+// ClosedRole the opposite.
 class HistoryCellsModel : public QAbstractListModel {
   Q_OBJECT
 

@@ -4,8 +4,12 @@
 #include <algorithm>
 
 #include "picture/picture_object.h"
+#include "picture/picture_origin.h"
 #include "picture/picture_registry.h"
 #include "support/gui_fixture.h"
+#include "ui/board/board_model.h"
+#include "ui/board/frm_board.h"
+#include "ui/common/cell_grid_view.h"
 #include "ui/picture_window/picture_window_events.h"
 
 namespace pelorin {
@@ -68,6 +72,76 @@ TEST_F(Accessibility, EveryControlIsNamedWithItsRoleAndThePictureByItsNumberWith
       ->doAction(QAccessibleActionInterface::toggleAction());
   ASSERT_EQ(ticked.size(), 1);
   EXPECT_EQ(ticked.at(0).at(1).toInt(), 1);
+}
+
+QAccessibleInterface* cellAt(QAccessibleInterface* list, const QRect& rect) {
+  return list->childAt(rect.center().x(), rect.center().y());
+}
+
+TEST_F(Accessibility, TheBoardIsAListOfItsCellsToTickFocusAndActOnFollowingTheCellsThatComeAndGo) {
+  testing::AccessibleEvents client;
+  QList<frmObject*> windows{open(), open(), open()};
+  windows[1]->cbxParent()->click();
+  frmBoard& board = main.board();
+  board.show();
+  testing::activate(&board);
+  CellGridView& view = board.view();
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&view);
+  EXPECT_EQ(list->role(), QAccessible::List);
+  EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Open pictures"));
+  ASSERT_EQ(list->childCount(), 3);
+  const struct {
+    const char* name;
+    bool checked;
+  } cells[] = {{"Picture 0", false}, {"Picture 1", true}, {"Picture 2", false}};
+  for (int row = 0; row < 3; ++row) {
+    SCOPED_TRACE(row);
+    QAccessibleInterface* cell = list->child(row);
+    EXPECT_EQ(cell->role(), QAccessible::ListItem);
+    EXPECT_EQ(cell->text(QAccessible::Name), QString::fromLatin1(cells[row].name));
+    EXPECT_EQ(cell->text(QAccessible::Description), OriginLine(*board.model().picture(board.model().index(row))));
+    EXPECT_TRUE(cell->state().checkable);
+    EXPECT_EQ(cell->state().checked, cells[row].checked);
+    EXPECT_EQ(list->indexOfChild(cell), row);
+    EXPECT_EQ(cell, list->child(row));  // kept, not made again
+    const QRect rect = view.visualRect(view.model()->index(row, 0));
+    EXPECT_EQ(cell->rect(), QRect(view.viewport()->mapToGlobal(rect.topLeft()), rect.size()));
+    EXPECT_EQ(cellAt(list, cell->rect()), cell);
+    EXPECT_EQ(cell->actionInterface()->actionNames(),
+              QStringList({"SetFocus", "Press", "Toggle", "Close Picture Window"}));
+  }
+  EXPECT_EQ(list->child(0)->actionInterface()->localizedActionName("Press"), QStringLiteral("Bring to Front"));
+
+  // The keys move the focus, and a screen reader hears the cell it lands on.
+  view.setFocus();
+  view.setCurrentIndex(view.model()->index(0, 0));
+  QTest::keyClick(&view, Qt::Key_Right);
+  EXPECT_EQ(client.children(QAccessible::Focus, &view).value(1), 1);
+  EXPECT_EQ(list->focusChild(), list->child(1));
+  EXPECT_TRUE(list->child(1)->state().focused && list->child(1)->state().selected);
+  EXPECT_FALSE(list->child(0)->state().focused || list->child(0)->state().selected);
+
+  // Ticked by its action: the picture's box, and the client told.
+  list->child(2)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_TRUE(windows[2]->cbxParent()->isChecked());
+  EXPECT_TRUE(list->child(2)->state().checked);
+  EXPECT_EQ(client.children(QAccessible::StateChanged, &view), QList<int>({2}));
+
+  // Closed by the view's action: its cell goes, the others keep theirs at their new rows.
+  QAccessibleInterface* second = list->child(1);
+  list->child(0)->actionInterface()->doAction(QStringLiteral("Close Picture Window"));
+  EXPECT_EQ(client.children(QAccessible::ObjectDestroyed, &view), QList<int>({0}));
+  ASSERT_EQ(list->childCount(), 2);
+  EXPECT_EQ(list->child(0), second);
+  EXPECT_EQ(second->text(QAccessible::Name), QStringLiteral("Picture 1"));
+  open();
+  EXPECT_EQ(client.children(QAccessible::ObjectCreated, &view), QList<int>({2}));
+  EXPECT_EQ(list->child(2)->text(QAccessible::Name), QStringLiteral("Picture 3"));
+
+  QSignalSpy activated(&view, &QAbstractItemView::activated);
+  list->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  ASSERT_EQ(activated.size(), 1);
+  EXPECT_EQ(activated.at(0).at(0).toModelIndex().row(), 1);
 }
 
 }  // namespace

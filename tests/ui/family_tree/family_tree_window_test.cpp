@@ -269,6 +269,69 @@ TEST_F(FamilyTreeWindowTest, TooltipsAndTheCurrentCellsDescriptionGiveOriginsAnd
   }
 }
 
+TEST_F(FamilyTreeWindowTest, AScreenReaderWalksTheCellsAndFromEachToItsParentsAndChildren) {
+  testing::AccessibleEvents client;
+  open();
+  testing::activate(window);
+  view().setFocus();
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&view());
+  EXPECT_EQ(list->role(), QAccessible::List);
+  ASSERT_EQ(list->childCount(), 7);
+  const QString runA = QStringLiteral(", run of 8 Dec 2026 14:02");
+  const struct {
+    const char* cell;
+    QString name;
+    QStringList kin;  // sorted
+  } cells[] = {
+      {"c2", "Picture 2", {"Parent: Picture 0", "Parent: Picture 1"}},
+      {"c0", "Picture 0", {"Child: Picture 2", "Parent: Picture 3" + runA}},
+      {"a2",
+       "Picture 2" + runA + ", closed",
+       {"Child: Picture 3" + runA, "Parent: Picture 0" + runA, "Parent: Picture 1" + runA}},
+  };
+  const auto itemOf = [&](const char* name) {
+    const QPoint centre = view().viewport()->mapToGlobal(centreOf(name));
+    return list->childAt(centre.x(), centre.y());
+  };
+  for (const auto& want : cells) {
+    SCOPED_TRACE(want.cell);
+    QAccessibleInterface* item = itemOf(want.cell);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->role(), QAccessible::ListItem);
+    EXPECT_EQ(item->text(QAccessible::Name), want.name);
+    EXPECT_EQ(item->text(QAccessible::Description), view().scene()->cellOrigins[cellOf(want.cell)]);
+    QStringList kin;
+    for (int i = 0; i < item->childCount(); ++i) {
+      EXPECT_EQ(item->child(i)->role(), QAccessible::Link);
+      EXPECT_EQ(item->child(i)->parent(), item);
+      kin << item->child(i)->text(QAccessible::Name);
+    }
+    kin.sort();
+    EXPECT_EQ(kin, want.kin);
+  }
+  EXPECT_EQ(list->focusChild(), itemOf("c2"));
+  EXPECT_TRUE(itemOf("c2")->state().focused);
+
+  // A link leads to its picture's cell, which a screen reader hears.
+  QAccessibleInterface* toParent = itemOf("c0")->child(0);  // parents first
+  toParent->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(view().currentCell(), cellOf("a3"));
+  EXPECT_EQ(client.children(QAccessible::Focus, &view()).constLast(), list->indexOfChild(itemOf("a3")));
+  // So do the keys.
+  QTest::keyClick(&view(), Qt::Key_Up);
+  EXPECT_EQ(client.children(QAccessible::Focus, &view()).constLast(), list->indexOfChild(list->focusChild()));
+  EXPECT_NE(list->focusChild(), itemOf("a3"));
+  // Pressed, a cell opens its picture.
+  itemOf("a3")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  ASSERT_EQ(actions.openedIds(), std::vector<history::PictureId>({ids["a3"]}));
+
+  // Another family: its cells, none of the last.
+  window->showFamilyOf(ids["a0"]);
+  settle();
+  EXPECT_EQ(list->childCount(), static_cast<int>(family().records.size()));
+  EXPECT_EQ(itemOf("a0")->text(QAccessible::Name), "Picture 0" + runA);
+}
+
 TEST_F(FamilyTreeWindowTest, RestingOnACellFadesAllButItsAncestorsAndDescendants) {
   open();
   view().fitAll();
@@ -422,6 +485,25 @@ TEST_F(FamilyTreeWindowTest, ArrowKeysMoveBetweenNeighbouringCells) {
   }
   QTest::keyClick(&view(), Qt::Key_Down);
   EXPECT_EQ(cells[view().currentCell()].layer, cells[start].layer + 1);
+  // Alt: along the family's lines, to a parent or a child.
+  const struct {
+    const char* from;
+    Qt::Key key;
+    std::set<std::string> to;
+  } kin[] = {{"c0", Qt::Key_Up, {"a3"}},
+             {"a3", Qt::Key_Down, {"c0"}},
+             {"a1", Qt::Key_Down, {"a2", "a3"}},
+             {"c2", Qt::Key_Up, {"c0", "c1"}},
+             {"a0", Qt::Key_Up, {"a0"}}};
+  for (const auto& step : kin) {
+    SCOPED_TRACE(step.from);
+    view().setCurrentCell(cellOf(step.from));
+    QTest::keyClick(&view(), step.key, Qt::AltModifier);
+    std::string now;
+    for (const auto& [name, id] : ids)
+      if (family().records[view().currentCell()].id == id) now = name;
+    EXPECT_EQ(step.to.count(now), 1u) << now;
+  }
 }
 
 TEST_F(FamilyTreeWindowTest, CtrlTShowsTheCurrentCellsFamily) {

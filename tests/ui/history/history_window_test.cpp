@@ -204,8 +204,17 @@ TEST_F(HistoryWindowTest, ShowsAChosenRunsPicturesInNumberOrderWithTheirOriginLi
     EXPECT_EQ(child<QLabel>(*window, "lblRun")->text(), QString::fromLatin1(want.label));
     EXPECT_EQ(numbers(), want.numbers);
     const QImage shot = window->cellsView().viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // As a screen reader hears them: the cells of the run chosen.
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&window->cellsView());
+    ASSERT_EQ(list->childCount(), want.numbers.size());
     for (int row = 0; row < cells().rowCount(); ++row) {
       SCOPED_TRACE(row);
+      QAccessibleInterface* item = list->child(row);
+      EXPECT_EQ(item->role(), QAccessible::ListItem);
+      EXPECT_EQ(item->text(QAccessible::Name), QStringLiteral("Picture %1%2")
+                                                   .arg(want.numbers[row])
+                                                   .arg(want.open[row] ? QString() : QStringLiteral(", closed")));
+      EXPECT_EQ(item->text(QAccessible::Description), want.origins[row]);
       const QModelIndex cell = cells().index(row);
       const RecordedPicture& picture = *cells().picture(cell);
       EXPECT_EQ(picture.run, want.run);
@@ -327,6 +336,13 @@ TEST_F(HistoryWindowTest, EnterOrADoubleClickOnACellOpensThatPicture) {
          QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, at);
          QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, at);
        }},
+      {"its accessible action",
+       [&](const QModelIndex& cell) {
+         QAccessibleActionInterface* actions =
+             QAccessible::queryAccessibleInterface(&view)->child(cell.row())->actionInterface();
+         EXPECT_EQ(actions->localizedActionName(QAccessibleActionInterface::pressAction()), QStringLiteral("Open"));
+         actions->doAction(QAccessibleActionInterface::pressAction());
+       }},
   };
   for (const auto& gesture : gestures) {
     // A closed picture of an earlier run, an open one of this run.
@@ -344,6 +360,41 @@ TEST_F(HistoryWindowTest, EnterOrADoubleClickOnACellOpensThatPicture) {
       EXPECT_TRUE(history::testing::SameBits(actions.opened[0].code, expected.code));
     }
   }
+}
+
+TEST_F(HistoryWindowTest, TabLeadsFromTheRunsToTheCellsWhereTheKeysMoveTheFocusAScreenReaderHears) {
+  testing::AccessibleEvents client;
+  open();
+  testing::activate(window);
+  choose(runA);
+  CellGridView& view = window->cellsView();
+  window->runsView().setFocus();
+  QTest::keyClick(&window->runsView(), Qt::Key_Tab);
+  ASSERT_TRUE(view.hasFocus());
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&view);
+  EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Pictures of the chosen run"));
+  view.setCurrentIndex(cells().index(0));
+  for (const auto& [key, row] : {std::pair{Qt::Key_Right, 1}, {Qt::Key_End, 2}, {Qt::Key_Home, 0}}) {
+    QTest::keyClick(&view, key);
+    EXPECT_EQ(client.children(QAccessible::Focus, &view).constLast(), row);
+    EXPECT_EQ(list->focusChild(), list->child(row));
+    EXPECT_TRUE(list->child(row)->state().focused);
+  }
+  // The view's own action, on the cell it is done on.
+  QAccessibleActionInterface* actions = list->child(2)->actionInterface();
+  EXPECT_EQ(actions->actionNames(), QStringList({"SetFocus", "Press", "Family Tree"}));
+  actions->doAction(QStringLiteral("Family Tree"));
+  EXPECT_EQ(view.currentIndex().row(), 2);
+  QWidget* tree = nullptr;
+  for (QWidget* shown : QApplication::topLevelWidgets()) {
+    if (shown->objectName() == QStringLiteral("frmFamilyTree")) tree = shown;
+  }
+  ASSERT_NE(tree, nullptr);
+  delete tree;
+  // Another run's cells: told as new.
+  choose(runB);
+  EXPECT_EQ(client.children(QAccessible::ObjectReorder, &view), QList<int>({-1}));
+  EXPECT_EQ(list->child(1)->text(QAccessible::Name), QStringLiteral("Picture 1"));
 }
 
 TEST_F(HistoryWindowTest, ARecordThatCannotBeReadIsAMarkedCellSayingSo) {
