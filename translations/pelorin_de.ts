@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>pelorin::CellGridView</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>%1, closed</source>
+        <translation>%1, geschlossen</translation>
+    </message>
+</context>
+<context>
     <name>pelorin::EmbeddedCode</name>
     <message>
         <source>zlib cannot start</source>
@@ -227,6 +238,33 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 in %2</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::FamilyTreeView</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Bild %1</translation>
+    </message>
+    <message>
+        <source>%1, run of %2</source>
+        <translation>%1, Sitzung vom %2</translation>
+    </message>
+    <message>
+        <source>%1, closed</source>
+        <translation>%1, geschlossen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Parent: %1</source>
+        <translation>Elter: %1</translation>
+    </message>
+    <message>
+        <source>Child: %1</source>
+        <translation>Kind: %1</translation>
     </message>
 </context>
 <context>
@@ -648,6 +686,10 @@
         <source>&amp;Whole Paths</source>
         <translation>&amp;Ganze Pfade</translation>
     </message>
+    <message>
+        <source>Bring to Front</source>
+        <translation>In den Vordergrund</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::frmFamilyTree</name>
@@ -841,6 +883,10 @@
     <message>
         <source>Forget the run of %1 and the %2 it holds? They cannot be brought back.</source>
         <translation>Die Sitzung vom %1 mit ihren Bildern (%2) vergessen? Sie lassen sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>pelorin::CellGridView</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>تصویر %1</translation>
+    </message>
+    <message>
+        <source>%1, closed</source>
+        <translation>%1، بسته</translation>
+    </message>
+</context>
+<context>
     <name>pelorin::EmbeddedCode</name>
     <message>
         <source>zlib cannot start</source>
@@ -227,6 +238,33 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 در %2</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::FamilyTreeView</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>تصویر %1</translation>
+    </message>
+    <message>
+        <source>%1, run of %2</source>
+        <translation>%1، نشست %2</translation>
+    </message>
+    <message>
+        <source>%1, closed</source>
+        <translation>%1، بسته</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>باز کردن</translation>
+    </message>
+    <message>
+        <source>Parent: %1</source>
+        <translation>والد: %1</translation>
+    </message>
+    <message>
+        <source>Child: %1</source>
+        <translation>فرزند: %1</translation>
     </message>
 </context>
 <context>
@@ -644,6 +682,10 @@
         <source>&amp;Whole Paths</source>
         <translation>&amp;مسیرهای کامل</translation>
     </message>
+    <message>
+        <source>Bring to Front</source>
+        <translation>آوردن به جلو</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::frmFamilyTree</name>
@@ -837,6 +879,10 @@
     <message>
         <source>Forget the run of %1 and the %2 it holds? They cannot be brought back.</source>
         <translation>نشست %1 و تصویرهایش (%2) فراموش شوند؟ دیگر نمی‌توان آن‌ها را بازگرداند.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>باز کردن</translation>
     </message>
 </context>
 <context>

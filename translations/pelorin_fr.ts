@@ -101,6 +101,17 @@
     </message>
 </context>
 <context>
+    <name>pelorin::CellGridView</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Image %1</translation>
+    </message>
+    <message>
+        <source>%1, closed</source>
+        <translation>%1, fermée</translation>
+    </message>
+</context>
+<context>
     <name>pelorin::EmbeddedCode</name>
     <message>
         <source>zlib cannot start</source>
@@ -227,6 +238,33 @@
     <message>
         <source>%1 in %2</source>
         <translation>%1 dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>pelorin::FamilyTreeView</name>
+    <message>
+        <source>Picture %1</source>
+        <translation>Image %1</translation>
+    </message>
+    <message>
+        <source>%1, run of %2</source>
+        <translation>%1, session du %2</translation>
+    </message>
+    <message>
+        <source>%1, closed</source>
+        <translation>%1, fermée</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Parent: %1</source>
+        <translation>Parent : %1</translation>
+    </message>
+    <message>
+        <source>Child: %1</source>
+        <translation>Enfant : %1</translation>
     </message>
 </context>
 <context>
@@ -648,6 +686,10 @@
         <source>&amp;Whole Paths</source>
         <translation>&amp;Chemins entiers</translation>
     </message>
+    <message>
+        <source>Bring to Front</source>
+        <translation>Mettre au premier plan</translation>
+    </message>
 </context>
 <context>
     <name>pelorin::frmFamilyTree</name>
@@ -841,6 +883,10 @@
     <message>
         <source>Forget the run of %1 and the %2 it holds? They cannot be brought back.</source>
         <translation>Oublier la session du %1 et ses images (%2) ? Elles ne pourront pas être récupérées.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
