@@ -13,6 +13,7 @@
 set -euo pipefail
 SKIP=77
 HERE="$(cd "$(dirname "$0")" && pwd)"
+source "$HERE/atspi_common.sh"
 
 if [ "${1:-}" != "--inside" ]; then
   PELORIN="${1:?usage: $(basename "$0") PELORIN [--walk N]}"
@@ -25,22 +26,9 @@ if [ "${1:-}" != "--inside" ]; then
   PELORIN="$(cd "$(dirname "$PELORIN")" && pwd)/$(basename "$PELORIN")"
 
   WORK="$(mktemp -d "${TMPDIR:-/tmp}/pelorin-a11y-e2e.XXXXXX")"
-  set +e
-  # One process group: the bus, the server and whatever the inside part
-  # leaves running go with it. TMPDIR: xvfb-run's auth folder is ours.
-  TMPDIR="$WORK" setsid dbus-run-session -- \
-    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "$0" --inside "$WORK" "$PELORIN" "$@" &
-  GROUP=$!
-  wait "$GROUP"
-  status=$?
-  set -e
-  kill -KILL -- "-$GROUP" 2>/dev/null || true
-  if [ "$status" = 0 ] && [ -z "${PELORIN_E2E_KEEP:-}" ]; then
-    rm -rf "$WORK"
-  else
-    echo "Files kept in $WORK" >&2
-  fi
-  exit "$status"
+  # TMPDIR: xvfb-run's auth folder is ours.
+  run_grouped "$WORK" env TMPDIR="$WORK" dbus-run-session -- \
+    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp -noreset" "$0" --inside "$WORK" "$PELORIN" "$@"
 fi
 
 # Inside: a private D-Bus session bus and X server.
@@ -49,7 +37,7 @@ shift 2
 mkdir -p "$WORK/runtime" "$WORK/run"
 chmod 700 "$WORK/runtime"
 export XDG_RUNTIME_DIR="$WORK/runtime" XDG_DATA_HOME="$WORK/data" XDG_CONFIG_HOME="$WORK/config"
-export LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=en QT_QPA_PLATFORM=xcb  # controls found by English names
 unset WAYLAND_DISPLAY
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$WORK/at-spi.log" 2>&1 &
 exec /usr/bin/python3 "$HERE/pelorin_a11y_e2e.py" "$WORK" "$@"

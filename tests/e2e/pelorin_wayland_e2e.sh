@@ -12,6 +12,7 @@
 set -euo pipefail
 SKIP=77
 HERE="$(cd "$(dirname "$0")" && pwd)"
+source "$HERE/atspi_common.sh"
 
 if [ "${1:-}" != "--inside" ]; then
   MODE="${1:?usage: $(basename "$0") wayland|xwayland PELORIN PELORIN_RENDER FIND_IN_IMAGE}"
@@ -25,20 +26,7 @@ if [ "${1:-}" != "--inside" ]; then
     { echo "SKIP: qt6-wayland is not installed" >&2; exit "$SKIP"; }
 
   WORK="$(mktemp -d "${TMPDIR:-/tmp}/pelorin-$MODE-e2e.XXXXXX")"
-  set +e
-  # One process group: whatever the inside part leaves running goes with it.
-  setsid dbus-run-session -- "$0" --inside "$WORK" "$@" &
-  GROUP=$!
-  wait "$GROUP"
-  status=$?
-  set -e
-  kill -KILL -- "-$GROUP" 2>/dev/null || true
-  if [ "$status" = 0 ] && [ -z "${PELORIN_E2E_KEEP:-}" ]; then
-    rm -rf "$WORK"
-  else
-    echo "Screenshots and files kept in $WORK" >&2
-  fi
-  exit "$status"
+  run_grouped "$WORK" dbus-run-session -- "$0" --inside "$WORK" "$@"
 fi
 
 # Inside: a private D-Bus session bus.
